@@ -1,0 +1,47 @@
+// Glyphs and text layout for the drawing layer. Fonts resolve a LOGFONTA
+// through fontconfig and render with FreeType without anti-aliasing (embedded
+// bitmaps where the face has them). Layout follows DrawText: CR LF and LF
+// break lines, DT_WORDBREAK wraps at blanks (and between CJK characters),
+// "&" marks the underlined access key and "&&" is a literal ampersand.
+// Text is UTF-8; lengths are byte lengths.
+#pragma once
+
+#include "platform/gdi/gdi.h"
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+namespace gdi::detail {
+
+// Where rendered text goes. plot is called for every inked pixel (already in
+// device coordinates, before clipping); fillBackground, when set, is called
+// with each line's extent before its glyphs (opaque background mode).
+struct TextSink {
+    std::function<void(int x, int y)> plot;
+    std::function<void(const RECT& rect)> fillBackground;
+};
+
+class FontFace {
+public:
+    virtual ~FontFace() = default;
+    // Never returns null: an unknown face falls back to a default one.
+    static std::shared_ptr<FontFace> Create(const LOGFONTA& logfont);
+    // The font a new device context starts with.
+    static std::shared_ptr<FontFace> Default();
+
+    virtual const LOGFONTA& Logfont() const = 0;
+    virtual TEXTMETRICA Metrics() const = 0;
+    // Advance width of a run of text, in pixels (no prefix handling).
+    virtual int Advance(std::string_view utf8) const = 0;
+    // Draws one line whose cell top is at yTop, starting at x; honours the
+    // font's underline and strike-out.
+    virtual void DrawRun(std::string_view utf8, int x, int yTop, const TextSink& sink) const = 0;
+};
+
+// DrawTextA on a font: lays out text in *rect by format and draws it into the
+// sink, or with DT_CALCRECT only measures and updates *rect. Returns the
+// height of the text, 0 on failure.
+int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT format, const TextSink& sink);
+
+}  // namespace gdi::detail
