@@ -1,0 +1,153 @@
+#include "platform/clock/local_clock.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace sysclock {
+namespace {
+
+// Raw clock held in memory: tests set it and read what the local clock wrote.
+class FakeRealtime final : public RealtimeSource {
+public:
+    bool Get(Instant& now) override {
+        now = now_;
+        return true;
+    }
+    bool Set(const Instant& instant) override {
+        sets.push_back(instant);
+        if (refuse)
+            return false;
+        now_ = instant;
+        return true;
+    }
+    void At(std::int64_t utcSeconds, long nanoseconds = 0) { now_ = Instant{utcSeconds, nanoseconds}; }
+    std::int64_t Seconds() const { return now_.seconds; }
+    std::vector<Instant> sets;
+    bool refuse = false;
+
+private:
+    Instant now_;
+};
+
+// Seconds since the epoch of a UTC date and time, independent of any zone.
+std::int64_t Utc(int y, int mo, int d, int h, int mi, int s) {
+    std::tm parts{};
+    parts.tm_year = y - 1900;
+    parts.tm_mon = mo - 1;
+    parts.tm_mday = d;
+    parts.tm_hour = h;
+    parts.tm_min = mi;
+    parts.tm_sec = s;
+    return timegm(&parts);
+}
+
+class LocalClockInZone : public ::testing::Test {
+protected:
+    void TearDown() override {
+        if (saved_)
+            setenv("TZ", saved_->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+    void UseZone(const char* zone) {
+        if (!savedOnce_) {
+            const char* old = std::getenv("TZ");
+            if (old)
+                saved_ = old;
+            savedOnce_ = true;
+        }
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    FakeRealtime raw_;
+    LocalClock clock_{raw_};
+
+private:
+    std::optional<std::string> saved_;
+    bool savedOnce_ = false;
+};
+
+TEST_F(LocalClockInZone, ReadsTheLocalWallTimeOfEachZone) {
+    raw_.At(Utc(2024, 12, 31, 20, 15, 7), 999999999);
+    LocalDateTime now;
+    UseZone("UTC");
+    ASSERT_TRUE(clock_.ReadLocal(now));
+    EXPECT_EQ(now, (LocalDateTime{2024, 12, 31, 20, 15, 7}));
+    UseZone("Asia/Shanghai");
+    ASSERT_TRUE(clock_.ReadLocal(now));
+    EXPECT_EQ(now, (LocalDateTime{2025, 1, 1, 4, 15, 7}));
+    UseZone("America/New_York");
+    ASSERT_TRUE(clock_.ReadLocal(now));
+    EXPECT_EQ(now, (LocalDateTime{2024, 12, 31, 15, 15, 7}));
+}
+
+TEST_F(LocalClockInZone, DateStepKeepsTheTimeOfDayAndItsFraction) {
+    UseZone("Asia/Shanghai");
+    raw_.At(Utc(2024, 5, 1, 1, 2, 3), 250000000); // 09:02:03.25 local
+    ASSERT_TRUE(clock_.SetLocalDate(2026, 2, 28));
+    ASSERT_EQ(raw_.sets.size(), 1u);
+    EXPECT_EQ(raw_.sets[0].seconds, Utc(2026, 2, 28, 1, 2, 3));
+    EXPECT_EQ(raw_.sets[0].nanoseconds, 250000000);
+}
+
+TEST_F(LocalClockInZone, TimeStepKeepsTheDateAndStartsAWholeSecond) {
+    UseZone("America/New_York");
+    raw_.At(Utc(2024, 7, 4, 3, 0, 0), 5); // 23:00 on 3 July, daylight time
+    ASSERT_TRUE(clock_.SetLocalTimeOfDay(6, 30, 15));
+    EXPECT_EQ(raw_.Seconds(), Utc(2024, 7, 3, 10, 30, 15));
+    EXPECT_EQ(raw_.sets.back().nanoseconds, 0);
+}
+
+TEST_F(LocalClockInZone, DateThenTimeReachesTheWantedWallTimeAcrossAnOffsetChange) {
+    UseZone("America/New_York");
+    raw_.At(Utc(2024, 1, 15, 12, 0, 0)); // winter, UTC-5
+    ASSERT_TRUE(clock_.SetLocalDate(2024, 7, 15));
+    ASSERT_TRUE(clock_.SetLocalTimeOfDay(8, 0, 0));
+    EXPECT_EQ(raw_.Seconds(), Utc(2024, 7, 15, 12, 0, 0)); // summer, UTC-4
+}
+
+TEST_F(LocalClockInZone, TimeInsideTheSpringGapMovesForwardByTheGap) {
+    UseZone("America/New_York");
+    raw_.At(Utc(2024, 3, 10, 5, 0, 0)); // 00:00 EST on the night of the change
+    ASSERT_TRUE(clock_.SetLocalTimeOfDay(2, 30, 0));
+    EXPECT_EQ(raw_.Seconds(), Utc(2024, 3, 10, 7, 30, 0)); // 03:30 EDT
+    LocalDateTime now;
+    ASSERT_TRUE(clock_.ReadLocal(now));
+    EXPECT_EQ(now, (LocalDateTime{2024, 3, 10, 3, 30, 0}));
+}
+
+TEST_F(LocalClockInZone, RepeatedAutumnHourIsTakenAtItsFirstOccurrence) {
+    UseZone("America/New_York");
+    raw_.At(Utc(2024, 11, 3, 4, 0, 0)); // 00:00 EDT
+    ASSERT_TRUE(clock_.SetLocalTimeOfDay(1, 30, 0));
+    EXPECT_EQ(raw_.Seconds(), Utc(2024, 11, 3, 5, 30, 0)); // 01:30 EDT, not EST
+}
+
+TEST_F(LocalClockInZone, InvalidFieldsAreRefusedWithoutTouchingTheClock) {
+    UseZone("UTC");
+    raw_.At(Utc(2024, 1, 1, 0, 0, 0));
+    EXPECT_FALSE(clock_.SetLocalDate(2023, 2, 29));
+    EXPECT_FALSE(clock_.SetLocalDate(2024, 13, 1));
+    EXPECT_FALSE(clock_.SetLocalTimeOfDay(24, 0, 0));
+    EXPECT_FALSE(clock_.SetLocalTimeOfDay(0, 60, 0));
+    EXPECT_TRUE(raw_.sets.empty());
+    EXPECT_TRUE(clock_.SetLocalDate(2024, 2, 29));
+}
+
+TEST_F(LocalClockInZone, RefusedRawSetIsReportedAsFailure) {
+    UseZone("UTC");
+    raw_.refuse = true;
+    raw_.At(Utc(2024, 1, 1, 0, 0, 0));
+    EXPECT_FALSE(clock_.SetLocalDate(2024, 1, 2));
+    EXPECT_FALSE(clock_.SetLocalTimeOfDay(1, 2, 3));
+    EXPECT_EQ(raw_.sets.size(), 2u);
+}
+
+} // namespace
+} // namespace sysclock
