@@ -106,6 +106,7 @@ public:
 
 private:
     void MoveCursorTo(float x, float y);
+    user::POINT PositionInForm() const;
 
     HeadlessForm& form_;
     HeadlessWindowSystem& system_;

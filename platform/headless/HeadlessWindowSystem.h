@@ -61,7 +61,7 @@ public:
     void SetCursorPos(int x, int y);  // screen coordinates
 
     // ---- Virtual clock and timers ----
-    user::DWORD TickCount() const { return now_; }
+    user::DWORD TickCount() const { return static_cast<user::DWORD>(now_); }
     // Moves the clock forward, running every timer that falls due on the way
     // in order of due time (equal times: in the order they were set). A
     // callback may set, kill or replace timers and destroy windows.
@@ -108,7 +108,12 @@ public:
 
 private:
     struct Window;
-    struct Timer;
+    struct Timer {
+        user::UINT period = 0;
+        std::uint64_t due = 0;
+        user::TIMERPROC proc = nullptr;
+        std::uint64_t sequence = 0;  // orders timers that fall due together
+    };
     using TimerKey = std::pair<user::HWND, user::UINT_PTR>;
 
     Window* Find(user::HWND hwnd);
@@ -118,7 +123,9 @@ private:
     bool HitsWindow(const Window& window, user::POINT screenPoint) const;
     user::HWND DeepestWindowAt(const std::vector<user::HWND>& stack, user::POINT screenPoint) const;
     void ResizeSurface(Window& window, int width, int height);
+    gdi::COLORREF SurfacePixel(Window& window, int x, int y);
     void DestroyTree(user::HWND hwnd);
+    const TimerKey* NextDueTimer(std::uint64_t until) const;
 
     int screenWidth_;
     int screenHeight_;
@@ -128,7 +135,7 @@ private:
     std::vector<user::HWND> topLevel_;  // bottom to top
     user::HWND capture_ = 0;
     user::POINT cursor_{0, 0};
-    user::DWORD now_ = 0;
+    std::uint64_t now_ = 0;  // ms; 64 bits so that due times never wrap
     std::uint64_t nextTimerSequence_ = 0;
     std::map<TimerKey, Timer> timers_;
     user::UINT_PTR nextThreadTimerId_ = 0x7000;

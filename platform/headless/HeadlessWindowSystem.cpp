@@ -1,0 +1,310 @@
+// The window tree of the headless window system: creation and destruction,
+// stacking, geometry, hit testing, capture, the cursor, named properties,
+// posted messages and window regions. Surfaces and timers live in their own files.
+#include "platform/headless/HeadlessWindowSystem.h"
+
+#include "platform/headless/detail/Records.h"
+
+#include <algorithm>
+
+namespace headless {
+
+HeadlessWindowSystem::HeadlessWindowSystem(int screenWidth, int screenHeight, int twipsPerPixel)
+    : screenWidth_(screenWidth), screenHeight_(screenHeight), twipsPerPixel_(twipsPerPixel > 0 ? twipsPerPixel : 15) {}
+
+HeadlessWindowSystem::~HeadlessWindowSystem() {
+    // Windows hold drawing-layer objects (regions, surfaces, DCs): free them all.
+    while (!topLevel_.empty()) DestroyTree(topLevel_.back());
+    if (user::GetBackend() == this) user::SetBackend(nullptr);
+}
+
+HeadlessWindowSystem::Window* HeadlessWindowSystem::Find(user::HWND hwnd) {
+    auto found = windows_.find(hwnd);
+    return found == windows_.end() ? nullptr : found->second.get();
+}
+
+const HeadlessWindowSystem::Window* HeadlessWindowSystem::Find(user::HWND hwnd) const {
+    auto found = windows_.find(hwnd);
+    return found == windows_.end() ? nullptr : found->second.get();
+}
+
+std::vector<user::HWND>& HeadlessWindowSystem::SiblingsOf(const Window& window) {
+    return window.parent == 0 ? topLevel_ : Find(window.parent)->children;
+}
+
+// ---- Window tree ----
+
+user::HWND HeadlessWindowSystem::CreateWindow(user::HWND parent, int x, int y, int width, int height) {
+    if (parent != 0 && Find(parent) == nullptr) return 0;
+    auto window = std::make_unique<Window>();
+    window->handle = nextHandle_++;  // handles are never reused, so a stale handle stays invalid
+    window->parent = parent;
+    window->x = x;
+    window->y = y;
+    Window& record = *window;
+    windows_.emplace(record.handle, std::move(window));
+    SiblingsOf(record).push_back(record.handle);
+    ResizeSurface(record, std::max(width, 0), std::max(height, 0));
+    return record.handle;
+}
+
+bool HeadlessWindowSystem::DestroyWindow(user::HWND hwnd) {
+    if (Find(hwnd) == nullptr) return false;
+    DestroyTree(hwnd);
+    return true;
+}
+
+void HeadlessWindowSystem::DestroyTree(user::HWND hwnd) {
+    Window* window = Find(hwnd);
+    while (!window->children.empty()) DestroyTree(window->children.back());
+
+    for (auto timer = timers_.begin(); timer != timers_.end();) {
+        timer = timer->first.first == hwnd ? timers_.erase(timer) : std::next(timer);
+    }
+    std::erase_if(posted_, [hwnd](const PostedMessage& message) { return message.hwnd == hwnd; });
+    if (capture_ == hwnd) capture_ = 0;
+
+    if (window->region != 0) gdi::DeleteObject(window->region);
+    if (window->dc != 0) {
+        gdi::SelectObject(window->dc, window->dcOriginalBitmap);
+        gdi::DeleteDC(window->dc);
+    }
+    if (window->surface != 0) gdi::DeleteObject(window->surface);
+
+    std::erase(SiblingsOf(*window), hwnd);
+    windows_.erase(hwnd);
+}
+
+bool HeadlessWindowSystem::ShowWindow(user::HWND hwnd, bool visible) {
+    Window* window = Find(hwnd);
+    if (window == nullptr) return false;
+    window->visible = visible;
+    return true;
+}
+
+bool HeadlessWindowSystem::IsWindowVisible(user::HWND hwnd) const {
+    const Window* window = Find(hwnd);
+    return window != nullptr && window->visible;
+}
+
+bool HeadlessWindowSystem::BringWindowToTop(user::HWND hwnd) {
+    Window* window = Find(hwnd);
+    if (window == nullptr) return false;
+    auto& siblings = SiblingsOf(*window);
+    std::erase(siblings, hwnd);
+    siblings.push_back(hwnd);
+    return true;
+}
+
+std::vector<user::HWND> HeadlessWindowSystem::Children(user::HWND parent) const {
+    if (parent == 0) return topLevel_;
+    const Window* window = Find(parent);
+    return window == nullptr ? std::vector<user::HWND>{} : window->children;
+}
+
+void HeadlessWindowSystem::SetSizeHandler(user::HWND hwnd, SizeHandler handler) {
+    if (Window* window = Find(hwnd)) window->onSize = std::move(handler);
+}
+
+bool HeadlessWindowSystem::IsInvalidated(user::HWND hwnd) const {
+    const Window* window = Find(hwnd);
+    return window != nullptr && window->invalidated;
+}
+
+void HeadlessWindowSystem::ValidateWindow(user::HWND hwnd) {
+    if (Window* window = Find(hwnd)) window->invalidated = false;
+}
+
+user::BOOL HeadlessWindowSystem::IsWindow(user::HWND hwnd) { return Find(hwnd) != nullptr; }
+
+user::HWND HeadlessWindowSystem::GetParent(user::HWND hwnd) {
+    const Window* window = Find(hwnd);
+    return window == nullptr ? 0 : window->parent;
+}
+
+// ---- Geometry ----
+
+user::POINT HeadlessWindowSystem::ClientOrigin(const Window& window) const {
+    user::POINT origin{window.x, window.y};
+    for (const Window* parent = Find(window.parent); parent != nullptr; parent = Find(parent->parent)) {
+        origin.x += parent->x;
+        origin.y += parent->y;
+    }
+    return origin;
+}
+
+user::BOOL HeadlessWindowSystem::ScreenToClient(user::HWND hwnd, user::POINT* point) {
+    const Window* window = Find(hwnd);
+    if (window == nullptr || point == nullptr) return 0;
+    const user::POINT origin = ClientOrigin(*window);
+    point->x -= origin.x;
+    point->y -= origin.y;
+    return 1;
+}
+
+user::BOOL HeadlessWindowSystem::ClientToScreen(user::HWND hwnd, user::POINT* point) {
+    const Window* window = Find(hwnd);
+    if (window == nullptr || point == nullptr) return 0;
+    const user::POINT origin = ClientOrigin(*window);
+    point->x += origin.x;
+    point->y += origin.y;
+    return 1;
+}
+
+user::BOOL HeadlessWindowSystem::GetWindowRect(user::HWND hwnd, user::RECT* rect) {
+    const Window* window = Find(hwnd);
+    if (window == nullptr || rect == nullptr) return 0;
+    const user::POINT origin = ClientOrigin(*window);
+    *rect = {origin.x, origin.y, origin.x + window->width, origin.y + window->height};
+    return 1;
+}
+
+user::BOOL HeadlessWindowSystem::GetClientRect(user::HWND hwnd, user::RECT* rect) {
+    const Window* window = Find(hwnd);
+    if (window == nullptr || rect == nullptr) return 0;
+    *rect = {0, 0, window->width, window->height};
+    return 1;
+}
+
+user::BOOL HeadlessWindowSystem::MoveWindow(user::HWND hwnd, int x, int y, int width, int height,
+                                            user::BOOL repaint) {
+    Window* window = Find(hwnd);
+    if (window == nullptr) return 0;
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    window->x = x;
+    window->y = y;
+    if (repaint) window->invalidated = true;
+    if (width == window->width && height == window->height) return 1;
+
+    ResizeSurface(*window, width, height);
+    // The handler may do anything, even destroy this window: call a copy.
+    SizeHandler handler = window->onSize;
+    if (handler) handler(hwnd);
+    return 1;
+}
+
+int HeadlessWindowSystem::GetSystemMetrics(int index) {
+    if (index == user::SM_CXSCREEN) return screenWidth_;
+    if (index == user::SM_CYSCREEN) return screenHeight_;
+    return 0;
+}
+
+// ---- Hit testing ----
+
+bool HeadlessWindowSystem::HitsWindow(const Window& window, user::POINT screenPoint) const {
+    if (!window.visible) return false;
+    const user::POINT origin = ClientOrigin(window);
+    const int x = screenPoint.x - origin.x;
+    const int y = screenPoint.y - origin.y;
+    if (x < 0 || y < 0 || x >= window.width || y >= window.height) return false;
+    return window.region == 0 || gdi::PtInRegion(window.region, x, y);
+}
+
+user::HWND HeadlessWindowSystem::DeepestWindowAt(const std::vector<user::HWND>& stack,
+                                                 user::POINT screenPoint) const {
+    // Children lie inside their parent, so the search descends only into a window that was hit.
+    for (auto hwnd = stack.rbegin(); hwnd != stack.rend(); ++hwnd) {
+        const Window& window = *Find(*hwnd);
+        if (!HitsWindow(window, screenPoint)) continue;
+        const user::HWND child = DeepestWindowAt(window.children, screenPoint);
+        return child != 0 ? child : window.handle;
+    }
+    return 0;
+}
+
+user::HWND HeadlessWindowSystem::WindowFromPoint(user::POINT point) { return DeepestWindowAt(topLevel_, point); }
+
+gdi::COLORREF HeadlessWindowSystem::ScreenPixel(int x, int y) {
+    const user::POINT point{x, y};
+    Window* window = Find(WindowFromPoint(point));
+    if (window == nullptr) return kDesktopColor;
+    const user::POINT origin = ClientOrigin(*window);
+    return SurfacePixel(*window, x - origin.x, y - origin.y);
+}
+
+// ---- Cursor and capture ----
+
+void HeadlessWindowSystem::SetCursorPos(int x, int y) { cursor_ = {x, y}; }
+
+user::BOOL HeadlessWindowSystem::GetCursorPos(user::POINT* point) {
+    if (point == nullptr) return 0;
+    *point = cursor_;
+    return 1;
+}
+
+user::HWND HeadlessWindowSystem::SetCapture(user::HWND hwnd) {
+    if (hwnd != 0 && Find(hwnd) == nullptr) return 0;
+    const user::HWND previous = capture_;
+    capture_ = hwnd;
+    return previous;
+}
+
+user::BOOL HeadlessWindowSystem::ReleaseCapture() {
+    capture_ = 0;
+    return 1;
+}
+
+user::HWND HeadlessWindowSystem::GetCapture() { return capture_; }
+
+// ---- Named properties ----
+
+user::BOOL HeadlessWindowSystem::SetPropA(user::HWND hwnd, const char* name, user::HANDLE data) {
+    Window* window = Find(hwnd);
+    if (window == nullptr || name == nullptr) return 0;
+    window->properties[name] = data;
+    return 1;
+}
+
+user::HANDLE HeadlessWindowSystem::GetPropA(user::HWND hwnd, const char* name) {
+    const Window* window = Find(hwnd);
+    if (window == nullptr || name == nullptr) return 0;
+    auto found = window->properties.find(name);
+    return found == window->properties.end() ? 0 : found->second;
+}
+
+user::HANDLE HeadlessWindowSystem::RemovePropA(user::HWND hwnd, const char* name) {
+    Window* window = Find(hwnd);
+    if (window == nullptr || name == nullptr) return 0;
+    auto found = window->properties.find(name);
+    if (found == window->properties.end()) return 0;
+    const user::HANDLE value = found->second;
+    window->properties.erase(found);
+    return value;
+}
+
+// ---- Posted messages ----
+
+user::BOOL HeadlessWindowSystem::PostMessageA(user::HWND hwnd, user::UINT message, user::WPARAM wParam,
+                                              user::LPARAM lParam) {
+    // hwnd 0 posts to the thread's own queue, as on Windows.
+    if (hwnd != 0 && Find(hwnd) == nullptr) return 0;
+    posted_.push_back({hwnd, message, wParam, lParam});
+    return 1;
+}
+
+std::vector<PostedMessage> HeadlessWindowSystem::TakePostedMessages() {
+    std::vector<PostedMessage> taken(posted_.begin(), posted_.end());
+    posted_.clear();
+    return taken;
+}
+
+// ---- Window regions ----
+
+int HeadlessWindowSystem::SetWindowRgn(user::HWND hwnd, user::HRGN region, user::BOOL redraw) {
+    Window* window = Find(hwnd);
+    if (window == nullptr) return 0;
+    if (region != 0 && gdi::GetObjectType(region) != gdi::OBJ_REGION) return 0;
+    if (window->region != 0 && window->region != region) gdi::DeleteObject(window->region);
+    window->region = region;
+    if (redraw) window->invalidated = true;
+    return 1;
+}
+
+int HeadlessWindowSystem::GetWindowRgn(user::HWND hwnd, user::HRGN region) {
+    const Window* window = Find(hwnd);
+    if (window == nullptr || window->region == 0) return gdi::ERROR;
+    return gdi::CombineRgn(region, window->region, 0, gdi::RGN_COPY);
+}
+
+}  // namespace headless
