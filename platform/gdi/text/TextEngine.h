@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace gdi::detail {
@@ -37,6 +38,16 @@ public:
     // Draws one line whose cell top is at yTop, starting at x; honours the
     // font's underline and strike-out.
     virtual void DrawRun(std::string_view utf8, int x, int yTop, const TextSink& sink) const = 0;
+
+    // Rows of the underline, counted from the cell top; the access-key
+    // underline of DrawText uses them too.
+    struct LineRows {
+        int top;
+        int thickness;
+    };
+    virtual LineRows UnderlineRows() const;
+    // The font file the glyphs come from (empty for a face without one).
+    virtual std::string FontFile() const { return {}; }
 };
 
 // DrawTextA on a font: lays out text in *rect by format and draws it into the

@@ -1,0 +1,54 @@
+// A FontFace rendered by FreeType: one FT_Face per LOGFONT, sized in pixels,
+// glyphs loaded monochrome (embedded bitmaps where the face has a strike of
+// that size) and cached for the life of the face.
+#pragma once
+
+#include "platform/gdi/text/FontResolver.h"
+#include "platform/gdi/text/GlyphImage.h"
+#include "platform/gdi/text/TextEngine.h"
+
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+
+struct FT_FaceRec_;
+
+namespace gdi::detail {
+
+class FreeTypeFontFace final : public FontFace {
+public:
+    // Null when the file cannot be opened as a font.
+    static std::shared_ptr<FreeTypeFontFace> Open(const LOGFONTA& logfont, const ResolvedFont& file);
+    ~FreeTypeFontFace() override;
+    FreeTypeFontFace(const FreeTypeFontFace&) = delete;
+    FreeTypeFontFace& operator=(const FreeTypeFontFace&) = delete;
+
+    const LOGFONTA& Logfont() const override { return logfont_; }
+    TEXTMETRICA Metrics() const override { return metrics_; }
+    int Advance(std::string_view utf8) const override;
+    void DrawRun(std::string_view utf8, int x, int yTop, const TextSink& sink) const override;
+    LineRows UnderlineRows() const override { return underline_; }
+    std::string FontFile() const override { return file_.path; }
+
+private:
+    FreeTypeFontFace(const LOGFONTA& logfont, const ResolvedFont& file, FT_FaceRec_* face);
+    void ComputeMetrics();
+    // Call with mutex_ held; the reference stays valid (glyphs are never evicted).
+    const GlyphImage& GlyphLocked(char32_t codePoint) const;
+    GlyphImage Render(char32_t codePoint) const;
+    void DrawLine(LineRows rows, int x, int width, int yTop, const TextSink& sink) const;
+
+    LOGFONTA logfont_;
+    ResolvedFont file_;
+    FT_FaceRec_* face_;
+    int pixelsPerEm_ = 0;
+    bool syntheticBold_ = false;
+    bool syntheticItalic_ = false;
+    TEXTMETRICA metrics_{};
+    LineRows underline_{};
+    LineRows strikeOut_{};
+    mutable std::mutex mutex_;
+    mutable std::unordered_map<char32_t, GlyphImage> glyphs_;
+};
+
+}  // namespace gdi::detail

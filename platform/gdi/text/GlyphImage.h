@@ -1,0 +1,40 @@
+// One rendered glyph as the text engine keeps it: its advance and the inked
+// pixels relative to the pen position on the baseline. Glyphs are rendered
+// once per face and replayed on every redraw.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace gdi::detail {
+
+struct InkPixel {
+    std::int16_t dx;
+    std::int16_t dy;  // negative above the baseline
+};
+
+struct GlyphImage {
+    int advance = 0;
+    std::vector<InkPixel> ink;
+};
+
+// A 1-bit glyph bitmap while it is being shaped (synthetic bold and italic),
+// one byte per pixel. Row 0 is `top` pixels above the baseline.
+struct GlyphBitmap {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels;  // width * height, 0 or 1
+
+    bool At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)] != 0; }
+};
+
+// Windows thickens a simulated bold glyph by printing it again one pixel to
+// the right; the advance grows by that pixel.
+GlyphBitmap Embolden(const GlyphBitmap& bitmap);
+// Slants rows right in proportion to their height above the baseline.
+GlyphBitmap Slant(const GlyphBitmap& bitmap);
+std::vector<InkPixel> InkOf(const GlyphBitmap& bitmap);
+
+}  // namespace gdi::detail

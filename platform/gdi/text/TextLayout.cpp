@@ -1,0 +1,275 @@
+// DrawTextLayout: the line model of DrawText. The text is split at line
+// breaks, access-key prefixes are resolved, each line is wrapped to the
+// rectangle when asked, and the lines are aligned and drawn one cell
+// (tmHeight) below the other.
+#include "platform/gdi/text/TextEngine.h"
+
+#include "platform/gdi/text/LineBreaking.h"
+#include "platform/gdi/text/Utf8.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace gdi::detail {
+
+namespace {
+
+// One character of a line as displayed (prefixes already resolved).
+struct Item {
+    std::size_t offset;  // into the display text
+    std::size_t length;
+    char32_t codePoint;
+    int width;
+};
+
+struct ParsedLine {
+    std::string text;
+    std::vector<Item> items;
+    std::size_t accessKey = std::string::npos;  // index into items
+};
+
+struct Line {
+    std::string_view text;
+    int width = 0;
+    int accessKeyX = -1;  // relative to the line start; -1 when none
+    int accessKeyWidth = 0;
+};
+
+// CR LF, lone LF and lone CR each end a line. A break at the very end of the
+// text does not start another (empty) line, as in DrawText.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (c != '\r' && c != '\n') {
+            ++pos;
+            continue;
+        }
+        lines.push_back(text.substr(start, pos - start));
+        pos += (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
+        start = pos;
+    }
+    if (start < text.size() || lines.empty()) {
+        lines.push_back(text.substr(start));
+    }
+    return lines;
+}
+
+// "&x" shows x underlined (the last one of a line wins), "&&" shows "&", and a
+// lone "&" at the end of a line shows nothing.
+ParsedLine ParseLine(std::string_view source, bool prefixes, const FontFace& font) {
+    ParsedLine line;
+    line.text.reserve(source.size());
+    bool markNext = false;
+    for (std::size_t pos = 0; pos < source.size();) {
+        if (prefixes && source[pos] == '&' && !markNext) {
+            ++pos;
+            if (pos < source.size() && source[pos] == '&') {
+                // "&&": the second one is shown as itself, unmarked.
+            } else {
+                markNext = true;
+                continue;
+            }
+        }
+        const std::size_t begin = pos;
+        const char32_t codePoint = NextCodePoint(source, pos);
+        const std::string_view bytes = source.substr(begin, pos - begin);
+        if (markNext) {
+            line.accessKey = line.items.size();
+            markNext = false;
+        }
+        line.items.push_back({line.text.size(), bytes.size(), codePoint, font.Advance(bytes)});
+        line.text.append(bytes);
+    }
+    return line;
+}
+
+Line MakeLine(const ParsedLine& parsed, std::size_t first, std::size_t last) {
+    Line line;
+    if (first >= last) {
+        return line;
+    }
+    const std::size_t begin = parsed.items[first].offset;
+    const std::size_t end = parsed.items[last - 1].offset + parsed.items[last - 1].length;
+    line.text = std::string_view(parsed.text).substr(begin, end - begin);
+    for (std::size_t i = first; i < last; ++i) {
+        if (i == parsed.accessKey) {
+            line.accessKeyX = line.width;
+            line.accessKeyWidth = parsed.items[i].width;
+        }
+        line.width += parsed.items[i].width;
+    }
+    return line;
+}
+
+// Greedy wrapping. Blanks may hang past the edge and are dropped at a break;
+// a word wider than the line stays whole and overflows, as in DrawText.
+void WrapLine(const ParsedLine& parsed, int limit, std::vector<Line>& out) {
+    const std::vector<Item>& items = parsed.items;
+    const std::size_t count = items.size();
+    std::size_t lineStart = 0;
+    do {
+        int width = 0;
+        std::size_t breakEnd = 0;   // the line's content ends here when broken at the last opportunity
+        std::size_t breakNext = 0;  // and the next line starts here
+        bool haveBreak = false;
+        bool broke = false;
+        std::size_t i = lineStart;
+        while (i < count) {
+            if (IsBlank(items[i].codePoint)) {
+                std::size_t blanksEnd = i;
+                while (blanksEnd < count && IsBlank(items[blanksEnd].codePoint)) {
+                    width += items[blanksEnd].width;
+                    ++blanksEnd;
+                }
+                if (i > lineStart) {
+                    breakEnd = i;
+                    breakNext = blanksEnd;
+                    haveBreak = true;
+                }
+                i = blanksEnd;
+                continue;
+            }
+            if (i > lineStart && !IsBlank(items[i - 1].codePoint) &&
+                CanBreakBetween(items[i - 1].codePoint, items[i].codePoint)) {
+                breakEnd = i;
+                breakNext = i;
+                haveBreak = true;
+            }
+            if (i > lineStart && haveBreak && width + items[i].width > limit) {
+                out.push_back(MakeLine(parsed, lineStart, breakEnd));
+                lineStart = breakNext;
+                broke = true;
+                break;
+            }
+            width += items[i].width;
+            ++i;
+        }
+        if (!broke) {
+            out.push_back(MakeLine(parsed, lineStart, count));
+            lineStart = count;
+        }
+    } while (lineStart < count);
+}
+
+std::vector<Line> LayOut(const std::vector<ParsedLine>& parsed, UINT format, int limit) {
+    std::vector<Line> lines;
+    const bool wrap = (format & DT_WORDBREAK) != 0 && (format & DT_SINGLELINE) == 0;
+    for (const ParsedLine& line : parsed) {
+        if (wrap) {
+            WrapLine(line, limit, lines);
+        } else {
+            lines.push_back(MakeLine(line, 0, line.items.size()));
+        }
+    }
+    return lines;
+}
+
+// Without DT_NOCLIP, DrawText keeps its output inside the rectangle.
+TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
+    TextSink clipped;
+    if (sink.plot) {
+        clipped.plot = [&clip, &sink](int x, int y) {
+            if (x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom) {
+                sink.plot(x, y);
+            }
+        };
+    }
+    if (sink.fillBackground) {
+        clipped.fillBackground = [&clip, &sink](const RECT& rect) {
+            const RECT part{std::max(rect.left, clip.left), std::max(rect.top, clip.top),
+                            std::min(rect.right, clip.right), std::min(rect.bottom, clip.bottom)};
+            if (part.left < part.right && part.top < part.bottom) {
+                sink.fillBackground(part);
+            }
+        };
+    }
+    return clipped;
+}
+
+void DrawAccessKey(const FontFace& font, const Line& line, int x, int y, const TextSink& sink) {
+    if (line.accessKeyX < 0 || !sink.plot) {
+        return;
+    }
+    const FontFace::LineRows rows = font.UnderlineRows();
+    for (int row = 0; row < rows.thickness; ++row) {
+        for (int column = 0; column < line.accessKeyWidth; ++column) {
+            sink.plot(x + line.accessKeyX + column, y + rows.top + row);
+        }
+    }
+}
+
+}  // namespace
+
+int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT format, const TextSink& sink) {
+    if (rect == nullptr) {
+        return 0;
+    }
+    const bool singleLine = (format & DT_SINGLELINE) != 0;
+    const bool prefixes = (format & DT_NOPREFIX) == 0;
+    const int lineHeight = font.Metrics().tmHeight;
+
+    std::vector<ParsedLine> parsed;
+    if (!text.empty()) {
+        if (singleLine) {
+            parsed.push_back(ParseLine(text, prefixes, font));
+        } else {
+            for (std::string_view source : SplitLines(text)) {
+                parsed.push_back(ParseLine(source, prefixes, font));
+            }
+        }
+    }
+    const long long available = static_cast<long long>(rect->right) - rect->left;
+    const int limit = static_cast<int>(std::clamp<long long>(available, 0, 1 << 30));
+    const std::vector<Line> lines = LayOut(parsed, format, limit);
+
+    // An empty text still occupies one line when it is a single line.
+    const int lineCount = static_cast<int>(lines.size()) + ((lines.empty() && singleLine) ? 1 : 0);
+    const int textHeight = lineCount * lineHeight;
+
+    if ((format & DT_CALCRECT) != 0) {
+        int widest = 0;
+        for (const Line& line : lines) {
+            widest = std::max(widest, line.width);
+        }
+        rect->right = rect->left + widest;
+        rect->bottom = rect->top + textHeight;
+        return textHeight;
+    }
+
+    int y = rect->top;
+    if (singleLine && (format & DT_VCENTER) != 0) {
+        y = (rect->top + rect->bottom - lineHeight) / 2;
+    } else if (singleLine && (format & DT_BOTTOM) != 0) {
+        y = rect->bottom - lineHeight;
+    }
+    const int firstLineTop = y;
+
+    const RECT clip = *rect;
+    const TextSink clipped = ClippedTo(clip, sink);
+    const TextSink& target = (format & DT_NOCLIP) != 0 ? sink : clipped;
+    for (const Line& line : lines) {
+        int x = rect->left;
+        if ((format & DT_CENTER) != 0) {
+            x = (rect->left + rect->right - line.width) / 2;
+        } else if ((format & DT_RIGHT) != 0) {
+            x = rect->right - line.width;
+        }
+        if (target.fillBackground) {
+            target.fillBackground(RECT{x, y, x + line.width, y + lineHeight});
+        }
+        font.DrawRun(line.text, x, y, target);
+        if (prefixes) {
+            DrawAccessKey(font, line, x, y, target);
+        }
+        y += lineHeight;
+    }
+    // Like DrawText, the height counts from the rectangle's top, so a
+    // vertically placed single line includes its offset.
+    return singleLine ? (firstLineTop - rect->top) + textHeight : textHeight;
+}
+
+}  // namespace gdi::detail
