@@ -21,3 +21,7 @@ void HandleResize(ztButtons_H& button);
 // Stops the hover timer and releases regions, surface and prepared image.
 // Safe to call twice: every released handle is left 0.
 void HandleTerminate(ztButtons_H& button);
+
+// Deletes every handle the control owns (regions, surface with its pen,
+// brush, font and bitmap, prepared image) without touching the window system.
+void ReleaseOwnedHandles(ButtonState& state);

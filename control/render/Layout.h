@@ -8,7 +8,8 @@
 // size did not change. Out: true when a stretched or fitted size was computed
 // (the image was then prepared again).
 void LayoutCaptionAndImage(ztButtons_H& button, bool& rebuildImage);
-void LayoutCaptionAndImage(ztButtons_H& button, bool rebuildImage);
+// For callers passing a plain true or false.
+void LayoutCaptionAndImage(ztButtons_H& button, bool&& rebuildImage);
 
 // The caption as it is measured and drawn: every "||" becomes CR LF.
 std::string CaptionForDrawing(const std::string& captionText);

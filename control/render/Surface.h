@@ -32,7 +32,7 @@ RgbColor TranslateColor(OleColor colour);
 
 // Releases the surface: restores the saved pen, brush, font and bitmap,
 // deleting the control's own, and deletes the DC. Leaves every member 0.
-void ReleaseOffscreenDC(ztButtons_H& button);
+void ReleaseOffscreenDC(ButtonState& state);
 
 // Puts the saved bitmap back and deletes the surface bitmap (before a resize).
 void DropSurfaceBitmap(ztButtons_H& button);
