@@ -32,22 +32,31 @@ PropertyValue PropertyBag::ReadProperty(std::string_view key, const PropertyValu
 
 bool PropertyBag::WriteProperty(std::string_view key, const PropertyValue& value, const PropertyValue& defaultValue) {
     if (!IsName(key)) return false;
-    auto existing = std::find_if(entries_.begin(), entries_.end(),
-                                 [key](const Entry& entry) { return SameKey(entry.key, key); });
     if (ValuesEqual(value, defaultValue)) {
         // A stale earlier value would be read back instead of the default.
-        if (existing != entries_.end()) entries_.erase(existing);
+        std::erase_if(entries_, [key](const Entry& entry) { return SameKey(entry.key, key); });
         return true;
     }
-    PropertyValue stored = value;
-    // The bag is a snapshot: later changes to the writer's font must not reach it.
-    if (auto* font = std::get_if<FontPtr>(&stored); font != nullptr && *font) *font = (*font)->Clone();
-    if (existing != entries_.end()) {
-        existing->value = std::move(stored);
-    } else {
-        entries_.push_back({std::string(key), std::move(stored)});
-    }
+    Store(key, value);
     return true;
+}
+
+bool PropertyBag::WriteProperty(std::string_view key, const PropertyValue& value) {
+    if (!IsName(key)) return false;
+    Store(key, value);
+    return true;
+}
+
+void PropertyBag::Store(std::string_view key, PropertyValue value) {
+    // The bag is a snapshot: later changes to the writer's font must not reach it.
+    if (auto* font = std::get_if<FontPtr>(&value); font != nullptr && *font) *font = (*font)->Clone();
+    auto existing = std::find_if(entries_.begin(), entries_.end(),
+                                 [key](const Entry& entry) { return SameKey(entry.key, key); });
+    if (existing != entries_.end()) {
+        existing->value = std::move(value);
+    } else {
+        entries_.push_back({std::string(key), std::move(value)});
+    }
 }
 
 bool PropertyBag::Contains(std::string_view key) const { return Find(key) != nullptr; }

@@ -28,9 +28,11 @@ public:
     PropertyValue ReadProperty(std::string_view key, const PropertyValue& defaultValue = {}) const;
 
     // Stores value, or, when it equals defaultValue, leaves it out (removing an
-    // earlier value of the key). Fonts are stored as copies. Returns false for a
-    // key that is not a name (letters, digits, '_', not starting with a digit).
-    bool WriteProperty(std::string_view key, const PropertyValue& value, const PropertyValue& defaultValue = {});
+    // earlier value of the key). Without a default the value is always stored.
+    // Fonts are stored as copies. Returns false for a key that is not a name
+    // (letters, digits, '_', not starting with a digit).
+    bool WriteProperty(std::string_view key, const PropertyValue& value, const PropertyValue& defaultValue);
+    bool WriteProperty(std::string_view key, const PropertyValue& value);
 
     bool Contains(std::string_view key) const;
     std::vector<std::string> Keys() const;  // in writing order, as spelled when written
@@ -46,6 +48,7 @@ private:
         PropertyValue value;
     };
     const Entry* Find(std::string_view key) const;
+    void Store(std::string_view key, PropertyValue value);
 
     std::vector<Entry> entries_;
 };

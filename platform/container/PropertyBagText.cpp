@@ -303,16 +303,11 @@ std::optional<PropertyBag> PropertyBag::FromText(std::string_view text, std::str
         const auto key = parser.Name();
         std::optional<PropertyValue> value;
         if (key && parser.Take("=")) value = parser.Value();
-        if (!value || !parser.AtEnd()) {
+        // A key given twice keeps its last value, as writing it twice would.
+        if (!value || !parser.AtEnd() || !bag.WriteProperty(*key, *value)) {
             if (error != nullptr) *error = "line " + std::to_string(lineNumber) + ": not a \"Key = value\" entry";
             return std::nullopt;
         }
-        // A key given twice keeps its last value, as writing it twice would.
-        bag.entries_.erase(std::remove_if(bag.entries_.begin(), bag.entries_.end(),
-                                          [&key](const Entry& entry) { return entry.key.size() == key->size() &&
-                                                   strncasecmp(entry.key.c_str(), key->c_str(), key->size()) == 0; }),
-                           bag.entries_.end());
-        bag.entries_.push_back({*key, std::move(*value)});
     }
     return bag;
 }

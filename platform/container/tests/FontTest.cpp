@@ -1,0 +1,69 @@
+// Bold and Weight are one fact: every way of changing one shows in the other.
+#include "platform/container/Font.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using container::Font;
+
+TEST(Font, BoldAndWeightStayConsistent) {
+    Font font;
+    EXPECT_EQ(font.Weight(), 400);
+    EXPECT_FALSE(font.Bold());
+    font.SetBold(true);
+    EXPECT_EQ(font.Weight(), 700);
+    EXPECT_TRUE(font.Bold());
+    font.SetBold(false);
+    EXPECT_EQ(font.Weight(), 400);
+
+    ASSERT_TRUE(font.SetWeight(600));
+    EXPECT_TRUE(font.Bold());
+    ASSERT_TRUE(font.SetWeight(550));
+    EXPECT_FALSE(font.Bold());
+    ASSERT_TRUE(font.SetWeight(900));
+    EXPECT_TRUE(font.Bold());
+    font.SetBold(true);  // already bold: the weight becomes the bold weight
+    EXPECT_EQ(font.Weight(), 700);
+}
+
+TEST(Font, StyleFlagsAreIndependentOfEachOther) {
+    Font font;
+    font.SetItalic(true);
+    font.SetUnderline(true);
+    font.SetBold(true);
+    font.SetUnderline(false);
+    EXPECT_TRUE(font.Italic());
+    EXPECT_TRUE(font.Bold());
+    EXPECT_FALSE(font.Underline());
+    EXPECT_FALSE(font.Strikethrough());
+}
+
+TEST(Font, RefusesImpossibleSizesAndWeights) {
+    Font font("宋体", 9);
+    EXPECT_FALSE(font.SetSize(0));
+    EXPECT_FALSE(font.SetSize(-3));
+    EXPECT_FALSE(font.SetSize(2160.5));
+    EXPECT_FALSE(font.SetSize(std::nan("")));
+    EXPECT_EQ(font.Size(), 9);
+    EXPECT_TRUE(font.SetSize(10.5));
+    EXPECT_EQ(font.Size(), 10.5);
+    EXPECT_FALSE(font.SetWeight(-1));
+    EXPECT_FALSE(font.SetWeight(1001));
+    EXPECT_EQ(font.Weight(), 400);
+    EXPECT_EQ(Font("x", -2).Size(), 9);
+}
+
+TEST(Font, CloneIsIndependentAndEqual) {
+    Font font("宋体", 9);
+    font.SetStrikethrough(true);
+    auto copy = font.Clone();
+    EXPECT_EQ(*copy, font);
+    copy->SetBold(true);
+    EXPECT_FALSE(font.Bold());
+    EXPECT_NE(*copy, font);
+}
+
+}  // namespace
