@@ -8,7 +8,9 @@
 //
 //     (2x + 1 - w)^2 * h^2  +  (2y + 1 - h)^2 * w^2  <=  w^2 * h^2.
 //
-// The shape is therefore symmetric in both axes, 1 x 1 gives one pixel, 2 x 2
+// No pixel centre ever lies exactly on the ellipse (that would need a
+// Pythagorean triple with both legs even), so the rule is unambiguous.
+// The shape is symmetric in both axes, 1 x 1 gives one pixel, 2 x 2
 // and 3 x 3 give full squares (their corner centres lie inside the ellipse),
 // 4 x 4 loses its four corners, and an empty box gives an empty region.
 // Each row is one span, found by a square root and corrected exactly.
