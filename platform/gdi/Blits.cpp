@@ -1,0 +1,174 @@
+// Block transfers: PatBlt, BitBlt and StretchBlt over every ternary raster
+// operation, with the Windows monochrome <-> colour conversion. One routine
+// (SourceRop) does all source work; plain copies and fills take fast paths.
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/Raster.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace gdi {
+
+namespace detail {
+
+namespace {
+
+// A signed extent as a start and a positive length; true when it was mirrored.
+bool Normalise(int& origin, int& extent) {
+    if (extent >= 0) return false;
+    origin += extent;
+    extent = -extent;
+    return true;
+}
+
+// Source column or row for destination offset i: the centre of the
+// destination pixel mapped into the source (nearest neighbour).
+int MapIndex(int i, int destExtent, int sourceExtent, bool mirror) {
+    int j = destExtent == sourceExtent
+                ? i
+                : static_cast<int>((static_cast<std::int64_t>(i) * 2 + 1) * sourceExtent / (2 * std::int64_t{destExtent}));
+    return mirror ? sourceExtent - 1 - j : j;
+}
+
+void ConvertSource(Pixel* values, int count, int sourceBpp, int destBpp, const SourceConversion& conversion) {
+    if (sourceBpp == destBpp) return;
+    if (sourceBpp == 1) {
+        for (int i = 0; i < count; ++i) values[i] = values[i] ? conversion.monoOne : conversion.monoZero;
+    } else {
+        for (int i = 0; i < count; ++i) values[i] = values[i] == conversion.sourceBackground ? 1u : 0u;
+    }
+}
+
+// SRCCOPY between 32-bit surfaces without scaling: straight row copies.
+void CopyRows32(Surface& dest, const std::vector<RECT>& visible, const Surface& source, int dx, int dy) {
+    for (const RECT& r : visible) {
+        int left = std::max(r.left, dx);
+        int right = std::min(r.right, source.width + dx);
+        int top = std::max(r.top, dy);
+        int bottom = std::min(r.bottom, source.height + dy);
+        if (left >= right || top >= bottom) continue;
+        const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(Pixel);
+        for (int y = top; y < bottom; ++y) {
+            std::memmove(reinterpret_cast<Pixel*>(dest.Row(y)) + left,
+                         reinterpret_cast<const Pixel*>(source.Row(y - dy)) + (left - dx), bytes);
+        }
+    }
+}
+
+}  // namespace
+
+void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, const SourceConversion& conversion,
+               const BrushPattern& pattern, BYTE rop) {
+    if (!dest.surface) return;
+    int x = g.x, y = g.y, width = g.width, height = g.height;
+    int sx = g.sourceX, sy = g.sourceY, sw = g.sourceWidth, sh = g.sourceHeight;
+    const bool mirrorX = Normalise(x, width) != Normalise(sx, sw);
+    const bool mirrorY = Normalise(y, height) != Normalise(sy, sh);
+    if (width == 0 || height == 0 || sw == 0 || sh == 0) return;
+    if (RopUsesPattern(rop) && pattern.hollow) return;
+    const auto visible = VisibleRects(dest, RECT{x, y, x + width, y + height});
+    if (visible.empty()) return;
+
+    Surface& target = *dest.surface;
+    const bool unscaled = width == sw && height == sh && !mirrorX && !mirrorY;
+    if (unscaled && rop == RopIndex(SRCCOPY) && target.bitsPerPixel == 32 && sourceIn.bitsPerPixel == 32) {
+        // Row order matters only when copying within one surface downwards.
+        if (&sourceIn == &target && y > sy) {
+            for (auto it = visible.rbegin(); it != visible.rend(); ++it) {
+                for (int row = it->bottom - 1; row >= it->top; --row)
+                    CopyRows32(target, {RECT{it->left, row, it->right, row + 1}}, sourceIn, x - sx, y - sy);
+            }
+        } else {
+            CopyRows32(target, visible, sourceIn, x - sx, y - sy);
+        }
+        return;
+    }
+
+    // A blit within one surface reads a snapshot, so it never sees its own output.
+    std::shared_ptr<Surface> snapshot;
+    if (&sourceIn == &target) {
+        snapshot = CopySurface(sourceIn);
+        if (!snapshot) return;
+    }
+    const Surface& source = snapshot ? *snapshot : sourceIn;
+    const PixelFormat& sourceFormat = FormatOf(source);
+    const PixelFormat& destFormat = FormatOf(target);
+    const RopSpanFunction span = RopSpanFor(rop);
+
+    std::vector<int> columns(static_cast<std::size_t>(width));
+    for (int i = 0; i < width; ++i) {
+        const int column = sx + MapIndex(i, width, sw, mirrorX);
+        columns[static_cast<std::size_t>(i)] = column >= 0 && column < source.width ? column : -1;
+    }
+    std::vector<Pixel> destRow, sourceRow, patternRow;
+    for (const RECT& r : visible) {
+        const auto count = static_cast<std::size_t>(r.right - r.left);
+        destRow.resize(count);
+        sourceRow.resize(count);
+        patternRow.resize(count);
+        for (int row = r.top; row < r.bottom; ++row) {
+            const int sourceRowIndex = sy + MapIndex(row - y, height, sh, mirrorY);
+            if (sourceRowIndex < 0 || sourceRowIndex >= source.height) continue;
+            int col = r.left;
+            while (col < r.right) {
+                if (columns[static_cast<std::size_t>(col - x)] < 0) {
+                    ++col;
+                    continue;
+                }
+                const int start = col;
+                while (col < r.right && columns[static_cast<std::size_t>(col - x)] >= 0) ++col;
+                const int n = col - start;
+                const int* map = &columns[static_cast<std::size_t>(start - x)];
+                if (unscaled) {
+                    sourceFormat.read(source, map[0], sourceRowIndex, n, sourceRow.data());
+                } else {
+                    for (int i = 0; i < n; ++i) sourceRow[static_cast<std::size_t>(i)] = sourceFormat.get(source, map[i], sourceRowIndex);
+                }
+                ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
+                if (rop == RopIndex(SRCCOPY)) {
+                    destFormat.write(target, start, row, n, sourceRow.data());
+                    continue;
+                }
+                if (RopUsesDest(rop)) destFormat.read(target, start, row, n, destRow.data());
+                if (RopUsesPattern(rop)) pattern.Row(start, row, n, patternRow.data());
+                span(destRow.data(), sourceRow.data(), patternRow.data(), n, destFormat.mask);
+                destFormat.write(target, start, row, n, destRow.data());
+            }
+        }
+    }
+}
+
+}  // namespace detail
+
+using namespace detail;
+
+BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
+    DcObject* dc = FindDc(hdc);
+    const BYTE index = RopIndex(rop);
+    if (!dc || RopUsesSource(index)) return FALSE;
+    Normalise(x, width);
+    Normalise(y, height);
+    PatternRop(*dc, RECT{x, y, x + width, y + height}, PatternOf(*dc, dc->brush), index);
+    return TRUE;
+}
+
+BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource, int widthSource,
+                int heightSource, DWORD rop) {
+    DcObject* destDc = FindDc(dest);
+    if (!destDc) return FALSE;
+    const BYTE index = RopIndex(rop);
+    if (!RopUsesSource(index)) return PatBlt(dest, x, y, width, height, rop);
+    DcObject* sourceDc = FindDc(source);
+    if (!sourceDc || !sourceDc->surface) return FALSE;
+    const BlitGeometry geometry{x, y, width, height, xSource, ySource, widthSource, heightSource};
+    SourceRop(*destDc, geometry, *sourceDc->surface, ConversionFor(*destDc, sourceDc->bkColor),
+              PatternOf(*destDc, destDc->brush), index);
+    return TRUE;
+}
+
+BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource, DWORD rop) {
+    return StretchBlt(dest, x, y, width, height, source, xSource, ySource, width, height, rop);
+}
+
+}  // namespace gdi

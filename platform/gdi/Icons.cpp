@@ -1,0 +1,92 @@
+// Icons: a monochrome AND mask and a colour XOR image, drawn the Windows way
+// (mask with SRCAND, then image with SRCINVERT). Icons are window-system
+// objects: they count under GR_USEROBJECTS, not GR_GDIOBJECTS.
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/Raster.h"
+
+namespace gdi {
+
+using namespace detail;
+
+HICON CreateIconIndirect(const ICONINFO* info) {
+    if (!info) return 0;
+    const BitmapObject* mask = FindBitmap(info->hbmMask);
+    const BitmapObject* color = info->hbmColor ? FindBitmap(info->hbmColor) : nullptr;
+    if (!mask || (info->hbmColor && !color)) return 0;
+    auto icon = std::make_unique<IconObject>();
+    icon->isIcon = info->fIcon != FALSE;
+    icon->xHotspot = info->xHotspot;
+    icon->yHotspot = info->yHotspot;
+    // The icon keeps copies: the caller still owns (and deletes) its bitmaps.
+    if (color) {
+        icon->color = CopySurface(*color->surface);
+        icon->mask = ScaleSurface(*mask->surface, color->surface->width, color->surface->height);
+        if (icon->mask && icon->mask->bitsPerPixel != 1) return 0;
+    } else {
+        if (mask->surface->height < 2 || mask->surface->bitsPerPixel != 1) return 0;
+        icon->mask = CopySurface(*mask->surface);
+    }
+    if (!icon->mask || (color && !icon->color)) return 0;
+    return AddObject(std::move(icon));
+}
+
+BOOL GetIconInfo(HICON handle, ICONINFO* info) {
+    const IconObject* icon = FindIcon(handle);
+    if (!icon || !info) return FALSE;
+    const HBITMAP mask = AddBitmap(CopySurface(*icon->mask), false);
+    const HBITMAP color = icon->color ? AddBitmap(CopySurface(*icon->color), false) : 0;
+    if (!mask || (icon->color && !color)) {
+        DeleteObject(mask);
+        DeleteObject(color);
+        return FALSE;
+    }
+    info->fIcon = icon->isIcon ? TRUE : FALSE;
+    info->xHotspot = icon->xHotspot;
+    info->yHotspot = icon->yHotspot;
+    info->hbmMask = mask;
+    info->hbmColor = color;
+    return TRUE;
+}
+
+BOOL DrawIconEx(HDC hdc, int x, int y, HICON handle, int width, int height, UINT /*step*/, HBRUSH flicker, UINT flags) {
+    DcObject* dc = FindDc(hdc);
+    const IconObject* icon = FindIcon(handle);
+    if (!dc || !icon || (flags & DI_NORMAL) == 0 || width < 0 || height < 0) return FALSE;
+    if (width == 0) width = icon->Width();
+    if (height == 0) height = icon->Height();
+    if (flicker) {
+        RECT area{x, y, x + width, y + height};
+        FillRect(hdc, &area, flicker);
+    }
+    // The mask converts as black (0) and white (1) whatever the DC's colours are.
+    const int bpp = dc->surface ? dc->surface->bitsPerPixel : 32;
+    SourceConversion blackWhite;
+    blackWhite.monoZero = ColorToPixel(RGB(0, 0, 0), bpp);
+    blackWhite.monoOne = ColorToPixel(RGB(255, 255, 255), bpp);
+    blackWhite.sourceBackground = ColorToPixel(RGB(255, 255, 255), 32);
+    const int w = icon->Width(), h = icon->Height();
+    const bool both = (flags & DI_NORMAL) == DI_NORMAL;
+    const BrushPattern none;
+    if (flags & DI_MASK) {
+        SourceRop(*dc, BlitGeometry{x, y, width, height, 0, 0, w, h}, *icon->mask, blackWhite, none,
+                  RopIndex(both ? SRCAND : SRCCOPY));
+    }
+    if (flags & DI_IMAGE) {
+        const BYTE rop = RopIndex(both ? SRCINVERT : SRCCOPY);
+        if (icon->color) {
+            SourceRop(*dc, BlitGeometry{x, y, width, height, 0, 0, w, h}, *icon->color, blackWhite, none, rop);
+        } else {
+            // Monochrome icons keep the image in the lower half of the mask.
+            SourceRop(*dc, BlitGeometry{x, y, width, height, 0, h, w, h}, *icon->mask, blackWhite, none, rop);
+        }
+    }
+    return TRUE;
+}
+
+BOOL DestroyIcon(HICON handle) {
+    if (!FindIcon(handle)) return FALSE;
+    RemoveObject(handle);
+    return TRUE;
+}
+
+}  // namespace gdi

@@ -1,0 +1,79 @@
+// Single pixels and the rectangle helpers of the window system that paint:
+// SetPixel, GetPixel, FillRect, FrameRect, InvertRect and DrawFocusRect.
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/Raster.h"
+
+namespace gdi {
+
+using namespace detail;
+
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc || !IsVisible(*dc, x, y)) return CLR_INVALID;
+    const int bpp = dc->surface->bitsPerPixel;
+    const Pixel value = ColorToPixel(color, bpp);
+    FormatOf(*dc->surface).set(*dc->surface, x, y, value);
+    return PixelToColor(value, bpp);
+}
+
+COLORREF GetPixel(HDC hdc, int x, int y) {
+    const DcObject* dc = FindDc(hdc);
+    if (!dc || !IsVisible(*dc, x, y)) return CLR_INVALID;
+    return PixelToColor(FormatOf(*dc->surface).get(*dc->surface, x, y), dc->surface->bitsPerPixel);
+}
+
+int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc || !rect) return 0;
+    const BrushPattern pattern = PatternOf(*dc, brush);
+    if (pattern.hollow && !FindBrush(brush)) return 0;
+    PatternRop(*dc, *rect, pattern, RopIndex(PATCOPY));
+    return 1;
+}
+
+int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc || !rect) return 0;
+    const BrushPattern pattern = PatternOf(*dc, brush);
+    if (pattern.hollow && !FindBrush(brush)) return 0;
+    const RECT& r = *rect;
+    if (r.left >= r.right || r.top >= r.bottom) return 1;
+    const BYTE copy = RopIndex(PATCOPY);
+    PatternRop(*dc, RECT{r.left, r.top, r.right, r.top + 1}, pattern, copy);
+    PatternRop(*dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, pattern, copy);
+    PatternRop(*dc, RECT{r.left, r.top + 1, r.left + 1, r.bottom - 1}, pattern, copy);
+    PatternRop(*dc, RECT{r.right - 1, r.top + 1, r.right, r.bottom - 1}, pattern, copy);
+    return 1;
+}
+
+BOOL InvertRect(HDC hdc, const RECT* rect) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc || !rect) return FALSE;
+    PatternRop(*dc, *rect, BrushPattern{}, RopIndex(DSTINVERT));
+    return TRUE;
+}
+
+// Every other pixel of the one-pixel border is inverted (those with x + y
+// even), and no pixel is touched twice, so a second call restores the picture.
+BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc || !rect) return FALSE;
+    const RECT& r = *rect;
+    if (r.left >= r.right || r.top >= r.bottom || !dc->surface) return TRUE;
+    const PixelFormat& format = FormatOf(*dc->surface);
+    auto invert = [&](int x, int y) {
+        if (((x + y) & 1) == 0 && IsVisible(*dc, x, y))
+            format.set(*dc->surface, x, y, ~format.get(*dc->surface, x, y) & format.mask);
+    };
+    for (int x = r.left; x < r.right; ++x) {
+        invert(x, r.top);
+        if (r.bottom - 1 > r.top) invert(x, r.bottom - 1);
+    }
+    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+        invert(r.left, y);
+        if (r.right - 1 > r.left) invert(r.right - 1, y);
+    }
+    return TRUE;
+}
+
+}  // namespace gdi

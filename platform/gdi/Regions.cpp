@@ -1,0 +1,162 @@
+// The HRGN interface over the banded region engine, clip regions of DCs, and
+// painting regions (FillRgn, FrameRgn, PaintRgn).
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/Raster.h"
+
+#include <cstring>
+
+namespace gdi {
+
+using namespace detail;
+
+namespace {
+
+constexpr int kMaxPolygonPoints = 1 << 20;
+constexpr int kMaxFrameWidth = 4096;
+
+}  // namespace
+
+HRGN CreateRectRgn(int left, int top, int right, int bottom) {
+    return AddRegion(Region::FromRect(left, top, right, bottom));
+}
+
+HRGN CreateRectRgnIndirect(const RECT* rect) {
+    return rect ? CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom) : 0;
+}
+
+HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
+    return AddRegion(Region::FromEllipse(left, top, right, bottom));
+}
+
+HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
+    if (!points || count < 0 || count > kMaxPolygonPoints || (fillMode != ALTERNATE && fillMode != WINDING)) return 0;
+    return AddRegion(Region::FromPolygon(points, count, fillMode));
+}
+
+BOOL SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
+    RegionObject* object = FindRegion(region);
+    if (!object) return FALSE;
+    object->region = Region::FromRect(left, top, right, bottom);
+    return TRUE;
+}
+
+int CombineRgn(HRGN dest, HRGN source1, HRGN source2, int mode) {
+    RegionObject* target = FindRegion(dest);
+    const RegionObject* a = FindRegion(source1);
+    if (!target || !a || mode < RGN_AND || mode > RGN_COPY) return ERROR;
+    if (mode == RGN_COPY) {
+        target->region = a->region;
+        return target->region.Kind();
+    }
+    const RegionObject* b = FindRegion(source2);
+    if (!b) return ERROR;
+    // Computed aside first: dest may be one of the sources.
+    Region result = Region::Combine(a->region, b->region, mode);
+    target->region = std::move(result);
+    return target->region.Kind();
+}
+
+int OffsetRgn(HRGN region, int x, int y) {
+    RegionObject* object = FindRegion(region);
+    if (!object) return ERROR;
+    object->region.Offset(x, y);
+    return object->region.Kind();
+}
+
+int GetRgnBox(HRGN region, RECT* rect) {
+    const RegionObject* object = FindRegion(region);
+    if (!object || !rect) return ERROR;
+    *rect = object->region.Bounds();
+    return object->region.Kind();
+}
+
+BOOL PtInRegion(HRGN region, int x, int y) {
+    const RegionObject* object = FindRegion(region);
+    return object && object->region.Contains(x, y) ? TRUE : FALSE;
+}
+
+BOOL EqualRgn(HRGN a, HRGN b) {
+    const RegionObject* first = FindRegion(a);
+    const RegionObject* second = FindRegion(b);
+    return first && second && first->region == second->region ? TRUE : FALSE;
+}
+
+DWORD GetRegionData(HRGN region, DWORD size, RGNDATA* data) {
+    const RegionObject* object = FindRegion(region);
+    if (!object) return 0;
+    const auto& rects = object->region.Rects();
+    const DWORD rectBytes = static_cast<DWORD>(rects.size() * sizeof(RECT));
+    const DWORD needed = static_cast<DWORD>(sizeof(RGNDATAHEADER)) + rectBytes;
+    if (!data) return needed;
+    if (size < needed) return 0;
+    data->rdh.dwSize = sizeof(RGNDATAHEADER);
+    data->rdh.iType = RDH_RECTANGLES;
+    data->rdh.nCount = static_cast<DWORD>(rects.size());
+    data->rdh.nRgnSize = rectBytes;
+    data->rdh.rcBound = object->region.Bounds();
+    if (!rects.empty()) std::memcpy(data->Buffer, rects.data(), rectBytes);
+    return needed;
+}
+
+int SelectClipRgn(HDC hdc, HRGN region) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc) return ERROR;
+    if (region == 0) {
+        dc->clip.reset();
+        return SIMPLEREGION;
+    }
+    const RegionObject* object = FindRegion(region);
+    if (!object) return ERROR;
+    dc->clip = object->region;  // the DC keeps its own copy
+    return dc->clip->Kind();
+}
+
+int GetClipRgn(HDC hdc, HRGN region) {
+    const DcObject* dc = FindDc(hdc);
+    RegionObject* object = FindRegion(region);
+    if (!dc || !object) return -1;
+    if (!dc->clip) return 0;
+    object->region = *dc->clip;
+    return 1;
+}
+
+BOOL FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
+    DcObject* dc = FindDc(hdc);
+    const RegionObject* object = FindRegion(region);
+    if (!dc || !object || !FindBrush(brush)) return FALSE;
+    PatternRopRegion(*dc, object->region, PatternOf(*dc, brush), RopIndex(PATCOPY));
+    return TRUE;
+}
+
+BOOL PaintRgn(HDC hdc, HRGN region) {
+    DcObject* dc = FindDc(hdc);
+    return dc ? FillRgn(hdc, region, dc->brush) : FALSE;
+}
+
+// The frame is the region minus the region eroded by width horizontally and
+// height vertically: every pixel of the region within that distance of its outside.
+BOOL FrameRgn(HDC hdc, HRGN region, HBRUSH brush, int width, int height) {
+    DcObject* dc = FindDc(hdc);
+    const RegionObject* object = FindRegion(region);
+    if (!dc || !object || !FindBrush(brush)) return FALSE;
+    if (width < 1 || height < 1 || width > kMaxFrameWidth || height > kMaxFrameWidth) return FALSE;
+    const Region& shape = object->region;
+    Region eroded = shape;
+    auto keepShifted = [&](int dx, int dy) {
+        Region shifted = shape;
+        shifted.Offset(dx, dy);
+        eroded = Region::Combine(eroded, shifted, RGN_AND);
+    };
+    for (int k = 1; k <= width; ++k) {
+        keepShifted(k, 0);
+        keepShifted(-k, 0);
+    }
+    for (int k = 1; k <= height; ++k) {
+        keepShifted(0, k);
+        keepShifted(0, -k);
+    }
+    PatternRopRegion(*dc, Region::Combine(shape, eroded, RGN_DIFF), PatternOf(*dc, brush), RopIndex(PATCOPY));
+    return TRUE;
+}
+
+}  // namespace gdi

@@ -1,0 +1,206 @@
+// Filled and outlined shapes: Rectangle, Ellipse and Arc. The brush fills the
+// interior first, then the pen draws the outline over it. Right and bottom
+// edges are excluded; with the null pen the filled area is one pixel smaller
+// on the right and bottom, as on Windows.
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/PenStroke.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+namespace gdi {
+
+using namespace detail;
+
+namespace {
+
+constexpr BYTE kPatCopy = RopIndex(PATCOPY);
+
+void Order(int& low, int& high) {
+    if (low > high) std::swap(low, high);
+}
+
+// ---- Rectangles ------------------------------------------------------------
+
+// The band a pen of width w covers around the pixel column or row c.
+struct Band {
+    int first, last;
+};
+Band CentredBand(int c, int w) { return {c - w / 2, c - w / 2 + w - 1}; }
+
+void SolidOutline(DcObject& dc, int left, int top, int right, int bottom, const PenStroke& pen, bool insideFrame) {
+    const int w = pen.Width();
+    Band l = CentredBand(left, w), r = CentredBand(right - 1, w), t = CentredBand(top, w), b = CentredBand(bottom - 1, w);
+    if (insideFrame) {
+        // PS_INSIDEFRAME keeps the whole outline within the rectangle.
+        l = {left, left + w - 1};
+        t = {top, top + w - 1};
+        r = {right - w, right - 1};
+        b = {bottom - w, bottom - 1};
+    }
+    BrushPattern color;
+    color.hollow = false;
+    color.solid = pen.Color();
+    PatternRop(dc, RECT{l.first, t.first, r.last + 1, t.last + 1}, color, kPatCopy);
+    PatternRop(dc, RECT{l.first, b.first, r.last + 1, b.last + 1}, color, kPatCopy);
+    PatternRop(dc, RECT{l.first, t.first, l.last + 1, b.last + 1}, color, kPatCopy);
+    PatternRop(dc, RECT{r.first, t.first, r.last + 1, b.last + 1}, color, kPatCopy);
+}
+
+void StyledOutline(int left, int top, int right, int bottom, PenStroke& pen) {
+    const POINT corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
+    for (int i = 0; i < 4; ++i) {
+        ForEachLinePixel(corners[i], corners[i + 1], [&](int x, int y) { pen.Plot(x, y); });
+    }
+    if (left == right - 1 && top == bottom - 1) pen.Plot(left, top);  // a one-pixel rectangle has no segments
+}
+
+// ---- Ellipses --------------------------------------------------------------
+
+// The ellipse inscribed in the box [left, right) x [top, bottom), tested at
+// pixel centres. Coordinates are doubled so that half pixels stay exact: the
+// centre of pixel x is 2x + 1, the box's centre left + right, its diameters
+// the box's sides.
+struct EllipseShape {
+    std::int64_t cx2, cy2, a2, b2;  // doubled centre and doubled radii (the diameters)
+    EllipseShape(int left, int top, int right, int bottom)
+        : cx2(std::int64_t{left} + right), cy2(std::int64_t{top} + bottom), a2(std::int64_t{right} - left),
+          b2(std::int64_t{bottom} - top) {}
+    EllipseShape Grown(std::int64_t by) const {
+        EllipseShape e = *this;
+        e.a2 += by;
+        e.b2 += by;
+        return e;
+    }
+    bool Inside(int x, int y) const {
+        if (a2 <= 0 || b2 <= 0) return false;
+        const double dx = static_cast<double>(2 * std::int64_t{x} + 1 - cx2);
+        const double dy = static_cast<double>(2 * std::int64_t{y} + 1 - cy2);
+        const double a = static_cast<double>(a2), b = static_cast<double>(b2);
+        // dx^2/a^2 + dy^2/b^2 <= 1, without division.
+        return dx * dx * b * b + dy * dy * a * a <= a * a * b * b;
+    }
+    bool OnOutline(int x, int y) const {
+        return Inside(x, y) &&
+               (!Inside(x - 1, y) || !Inside(x + 1, y) || !Inside(x, y - 1) || !Inside(x, y + 1));
+    }
+    // Counter-clockwise angle (y up) of the point whose doubled coordinates are given.
+    double Angle(std::int64_t x2, std::int64_t y2) const {
+        return std::atan2(static_cast<double>(cy2 - y2), static_cast<double>(x2 - cx2));
+    }
+    double AngleOfPixel(int x, int y) const { return Angle(2 * std::int64_t{x} + 1, 2 * std::int64_t{y} + 1); }
+};
+
+// The outline pixels of a pen of width w on the ellipse.
+bool OnPenBand(const EllipseShape& e, int w, int x, int y) {
+    if (w == 1) return e.OnOutline(x, y);
+    return e.Grown(w - 1).Inside(x, y) && !e.Grown(-(w + 1)).Inside(x, y);
+}
+
+std::vector<POINT> OutlinePixels(const EllipseShape& e, int w, RECT bounds) {
+    std::vector<POINT> pixels;
+    for (int y = bounds.top; y < bounds.bottom; ++y) {
+        for (int x = bounds.left; x < bounds.right; ++x) {
+            if (OnPenBand(e, w, x, y)) pixels.push_back(POINT{x, y});
+        }
+    }
+    return pixels;
+}
+
+double Normalised(double angle) {
+    constexpr double kTurn = 2 * std::numbers::pi;
+    angle = std::fmod(angle, kTurn);
+    return angle < 0 ? angle + kTurn : angle;
+}
+
+// Draws the pixels of the outline whose angle lies counter-clockwise from
+// start to end (all of them when whole), in path order so dash patterns run on.
+void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double start, double end, bool whole) {
+    const int w = pen.IsNull() ? 1 : pen.Width();
+    struct Placed {
+        double offset;
+        POINT point;
+    };
+    std::vector<Placed> placed;
+    const double sweep = whole ? 2 * std::numbers::pi : Normalised(end - start);
+    for (const POINT& p : OutlinePixels(e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w})) {
+        const double offset = Normalised(e.AngleOfPixel(p.x, p.y) - start);
+        if (whole || offset <= sweep) placed.push_back(Placed{offset, p});
+    }
+    std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
+    for (const Placed& p : placed) pen.Plot(p.point.x, p.point.y);
+}
+
+}  // namespace
+
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc) return FALSE;
+    Order(left, right);
+    Order(top, bottom);
+    if (!dc->surface || left == right || top == bottom) return TRUE;
+    PenStroke pen(*dc);
+    const BrushPattern brush = PatternOf(*dc, dc->brush);
+    if (pen.IsNull()) {
+        PatternRop(*dc, RECT{left, top, right - 1, bottom - 1}, brush, kPatCopy);
+        return TRUE;
+    }
+    PatternRop(*dc, RECT{left + 1, top + 1, right - 1, bottom - 1}, brush, kPatCopy);
+    const PenObject* object = FindPen(dc->pen);
+    if (pen.IsStyled()) {
+        StyledOutline(left, top, right, bottom, pen);
+    } else {
+        SolidOutline(*dc, left, top, right, bottom, pen, object && object->style == PS_INSIDEFRAME);
+    }
+    return TRUE;
+}
+
+BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc) return FALSE;
+    Order(left, right);
+    Order(top, bottom);
+    if (!dc->surface || left == right || top == bottom) return TRUE;
+    PenStroke pen(*dc);
+    if (pen.IsNull()) {
+        --right;
+        --bottom;
+    }
+    const EllipseShape shape(left, top, right, bottom);
+    const BrushPattern brush = PatternOf(*dc, dc->brush);
+    if (!brush.hollow) {
+        for (int y = top; y < bottom; ++y) {
+            int x = left;
+            while (x < right) {
+                while (x < right && !shape.Inside(x, y)) ++x;
+                const int start = x;
+                while (x < right && shape.Inside(x, y)) ++x;
+                if (start < x) PatternRop(*dc, RECT{start, y, x, y + 1}, brush, kPatCopy);
+            }
+        }
+    }
+    if (!pen.IsNull()) DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, 0, 0, true);
+    return TRUE;
+}
+
+BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc) return FALSE;
+    Order(left, right);
+    Order(top, bottom);
+    if (!dc->surface || left == right || top == bottom) return TRUE;
+    PenStroke pen(*dc);
+    if (pen.IsNull()) return TRUE;
+    const EllipseShape shape(left, top, right, bottom);
+    const double start = shape.AngleOfPixel(xStart, yStart);
+    const double end = shape.AngleOfPixel(xEnd, yEnd);
+    // Start and end on the same ray: Windows draws the whole ellipse.
+    const bool whole = std::abs(Normalised(end - start)) < 1e-12;
+    DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, start, end, whole);
+    return TRUE;
+}
+
+}  // namespace gdi

@@ -1,0 +1,122 @@
+#include "platform/gdi/internal/Raster.h"
+
+#include <algorithm>
+
+namespace gdi::detail {
+
+namespace {
+
+RECT Intersect(const RECT& a, const RECT& b) {
+    return RECT{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                std::min(a.bottom, b.bottom)};
+}
+
+bool IsEmpty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
+
+}  // namespace
+
+std::vector<RECT> VisibleRects(const DcObject& dc, RECT rect) {
+    std::vector<RECT> out;
+    if (!dc.surface) return out;
+    const RECT bounded = Intersect(rect, RECT{0, 0, dc.surface->width, dc.surface->height});
+    if (IsEmpty(bounded)) return out;
+    if (dc.clip) {
+        dc.clip->ClipRect(bounded, out);
+    } else {
+        out.push_back(bounded);
+    }
+    return out;
+}
+
+bool IsVisible(const DcObject& dc, int x, int y) {
+    return dc.surface && dc.surface->Contains(x, y) && (!dc.clip || dc.clip->Contains(x, y));
+}
+
+void BrushPattern::Row(int x, int y, int count, Pixel* out) const {
+    if (!tile) {
+        std::fill_n(out, count, solid);
+        return;
+    }
+    const PixelFormat& format = FormatOf(*tile);
+    const int ty = ((y % tile->height) + tile->height) % tile->height;
+    int tx = ((x % tile->width) + tile->width) % tile->width;
+    for (int i = 0; i < count; ++i) {
+        const Pixel value = format.get(*tile, tx, ty);
+        out[i] = tile->bitsPerPixel == 1 ? (value ? tileOne : tileZero) : value;
+        if (++tx == tile->width) tx = 0;
+    }
+}
+
+BrushPattern SolidPattern(const DcObject& dc, COLORREF color) {
+    BrushPattern pattern;
+    pattern.hollow = false;
+    pattern.solid = ColorToPixel(color, dc.surface ? dc.surface->bitsPerPixel : 32);
+    return pattern;
+}
+
+BrushPattern PatternOf(const DcObject& dc, HBRUSH brush) {
+    if (brush >= 1 && brush <= 31) return SolidPattern(dc, GetSysColor(static_cast<int>(brush) - 1));
+    const BrushObject* object = FindBrush(brush);
+    if (!object || object->hollow) return BrushPattern{};
+    if (!object->pattern) return SolidPattern(dc, object->color);
+    const int bpp = dc.surface ? dc.surface->bitsPerPixel : 32;
+    BrushPattern pattern;
+    pattern.hollow = false;
+    if (object->pattern->bitsPerPixel == bpp || bpp == 32) {
+        pattern.tile = object->pattern;
+        pattern.tileZero = ColorToPixel(dc.textColor, bpp);
+        pattern.tileOne = ColorToPixel(dc.bkColor, bpp);
+    } else {
+        // A colour pattern on a monochrome surface: use its first pixel.
+        pattern.solid = ColorToPixel(PixelToColor(FormatOf(*object->pattern).get(*object->pattern, 0, 0), 32), 1);
+    }
+    return pattern;
+}
+
+void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop) {
+    if (RopUsesPattern(rop) && pattern.hollow) return;
+    Surface& surface = *dc.surface;
+    const PixelFormat& format = FormatOf(surface);
+    const auto visible = VisibleRects(dc, rect);
+    // Operations that only set a constant value are plain fills.
+    const bool constant = !RopUsesDest(rop) && (!RopUsesPattern(rop) || pattern.IsSolid());
+    if (constant) {
+        const Pixel value = ApplyRop(rop, pattern.solid, 0, 0, format.mask);
+        for (const RECT& r : visible) {
+            for (int y = r.top; y < r.bottom; ++y) format.fill(surface, r.left, y, r.right - r.left, value);
+        }
+        return;
+    }
+    const RopSpanFunction span = RopSpanFor(rop);
+    std::vector<Pixel> dest, pat;
+    for (const RECT& r : visible) {
+        const int count = r.right - r.left;
+        dest.resize(static_cast<std::size_t>(count));
+        pat.resize(static_cast<std::size_t>(count));
+        for (int y = r.top; y < r.bottom; ++y) {
+            format.read(surface, r.left, y, count, dest.data());
+            pattern.Row(r.left, y, count, pat.data());
+            span(dest.data(), nullptr, pat.data(), count, format.mask);
+            format.write(surface, r.left, y, count, dest.data());
+        }
+    }
+}
+
+void PatternRopRegion(DcObject& dc, const Region& region, const BrushPattern& pattern, BYTE rop) {
+    for (const RECT& r : region.Rects()) PatternRop(dc, r, pattern, rop);
+}
+
+SourceConversion ConversionFor(const DcObject& dest, COLORREF sourceBackground) {
+    SourceConversion conversion;
+    conversion.sourceBackground = ColorToPixel(sourceBackground, 32);
+    const int bpp = dest.surface ? dest.surface->bitsPerPixel : 32;
+    conversion.monoZero = ColorToPixel(dest.textColor, bpp);
+    conversion.monoOne = ColorToPixel(dest.bkColor, bpp);
+    return conversion;
+}
+
+void PutPixel(DcObject& dc, int x, int y, Pixel value) {
+    if (IsVisible(dc, x, y)) FormatOf(*dc.surface).set(*dc.surface, x, y, value);
+}
+
+}  // namespace gdi::detail

@@ -1,0 +1,59 @@
+// Clipped pixel work on a device context, shared by every drawing family:
+// which parts of a rectangle a DC may touch, brush patterns in the DC's pixel
+// format, raster operations with and without a source, and single pixels.
+#pragma once
+
+#include "platform/gdi/internal/Objects.h"
+#include "platform/gdi/internal/Rop.h"
+
+#include <vector>
+
+namespace gdi::detail {
+
+// The parts of rect inside the DC's surface and its clip region.
+std::vector<RECT> VisibleRects(const DcObject& dc, RECT rect);
+bool IsVisible(const DcObject& dc, int x, int y);
+
+// A brush as device values of the DC it paints on.
+struct BrushPattern {
+    bool hollow = true;
+    Pixel solid = 0;
+    std::shared_ptr<const Surface> tile;  // pattern brushes
+    Pixel tileZero = 0;                   // monochrome tiles: what 0 and 1 become
+    Pixel tileOne = 0;
+    bool IsSolid() const { return !hollow && !tile; }
+    void Row(int x, int y, int count, Pixel* out) const;
+};
+
+// brush may also be a system colour index + 1, as Windows allows for FillRect.
+BrushPattern PatternOf(const DcObject& dc, HBRUSH brush);
+BrushPattern SolidPattern(const DcObject& dc, COLORREF color);
+
+// Raster operation with the brush only (no source), clipped.
+void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop);
+void PatternRopRegion(DcObject& dc, const Region& region, const BrushPattern& pattern, BYTE rop);
+
+// How a source of another pixel format becomes the destination's format.
+struct SourceConversion {
+    Pixel sourceBackground = 0;  // colour -> mono: pixels equal to this become 1
+    Pixel monoZero = 0;          // mono -> colour: what 0 bits become
+    Pixel monoOne = 0;           // ... and what 1 bits become
+};
+// The Windows rule: mono -> colour by the destination's text (0) and
+// background (1) colours; colour -> mono by the source's background colour.
+SourceConversion ConversionFor(const DcObject& dest, COLORREF sourceBackground);
+
+struct BlitGeometry {
+    int x, y, width, height;                          // destination, widths may be negative (mirror)
+    int sourceX, sourceY, sourceWidth, sourceHeight;  // source, likewise
+};
+// The one blit routine: copies (and stretches) from source through the ROP
+// with the DC's brush. Pixels whose source lies outside the source surface
+// are left alone.
+void SourceRop(DcObject& dest, const BlitGeometry& geometry, const Surface& source,
+               const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop);
+
+// A pixel in the DC's format, if visible.
+void PutPixel(DcObject& dc, int x, int y, Pixel value);
+
+}  // namespace gdi::detail

@@ -1,0 +1,65 @@
+// Pixel memory of a bitmap and the small per-format table through which every
+// drawing operation reads and writes it. A pixel is handled as a device value:
+// 0x00RRGGBB for 32-bit surfaces (the byte order of a 32-bit DIB: blue first in
+// memory) and 0 or 1 for monochrome surfaces (1 shows as white).
+#pragma once
+
+#include "platform/gdi/gdi.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace gdi::detail {
+
+using Pixel = std::uint32_t;
+
+// Larger bitmaps are refused rather than attempted: no caller needs them and
+// an absurd size must fail with 0, not with an exhausted machine.
+constexpr int kMaxBitmapSide = 32767;
+constexpr std::int64_t kMaxBitmapPixels = 64 * 1024 * 1024;
+
+struct Surface {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 32;  // 32 or 1
+    int stride = 0;         // bytes per row in memory
+    bool bottomUp = false;  // rows stored bottom row first (DIB with positive height)
+    std::unique_ptr<std::uint8_t[]> bits;
+
+    std::uint8_t* Row(int y) { return bits.get() + RowOffset(y); }
+    const std::uint8_t* Row(int y) const { return bits.get() + RowOffset(y); }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+
+private:
+    std::ptrdiff_t RowOffset(int y) const {
+        return static_cast<std::ptrdiff_t>(bottomUp ? height - 1 - y : y) * stride;
+    }
+};
+
+// Zero-filled (black) surface; null when the size is invalid or memory is short.
+// rowAlignment: 2 for device-dependent bitmaps, 4 for DIB sections.
+std::shared_ptr<Surface> CreateSurface(int width, int height, int bitsPerPixel, int rowAlignment = 4,
+                                       bool bottomUp = false);
+std::shared_ptr<Surface> CopySurface(const Surface& source);
+// A copy resampled to width x height (nearest pixel, so colour keys stay exact).
+std::shared_ptr<Surface> ScaleSurface(const Surface& source, int width, int height, int rowAlignment = 2);
+
+// One entry per pixel format; operations are written once over these.
+struct PixelFormat {
+    Pixel mask;  // the bits a device value may use
+    Pixel (*get)(const Surface& surface, int x, int y);
+    void (*set)(Surface& surface, int x, int y, Pixel value);
+    void (*read)(const Surface& surface, int x, int y, int count, Pixel* out);
+    void (*write)(Surface& surface, int x, int y, int count, const Pixel* in);
+    void (*fill)(Surface& surface, int x, int y, int count, Pixel value);
+};
+
+const PixelFormat& FormatOf(const Surface& surface);
+
+// COLORREF <-> device value. On monochrome surfaces light colours become 1
+// (white) and dark colours 0 (black).
+Pixel ColorToPixel(COLORREF color, int bitsPerPixel);
+COLORREF PixelToColor(Pixel value, int bitsPerPixel);
+
+}  // namespace gdi::detail

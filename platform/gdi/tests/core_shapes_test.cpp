@@ -1,0 +1,420 @@
+// Pixel rules of rectangles, lines, ellipses and arcs, against hand-drawn pictures.
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/tests/support/PixelArt.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace gdi {
+namespace {
+
+using testing::Canvas;
+using testing::Legend;
+using testing::MatchesArt;
+
+constexpr COLORREF kOdd = RGB(1, 2, 3);  // pre-fill: stray writes show as '.'
+constexpr COLORREF kPen = RGB(0, 0, 0);
+constexpr COLORREF kBrush = RGB(255, 0, 0);
+constexpr COLORREF kBack = RGB(0, 0, 255);
+const Legend kLegend{{'.', kOdd}, {'#', kPen}, {'o', kBrush}, {'b', kBack}};
+
+// Selects a pen and a brush for the scope of a test, then restores and deletes them.
+class Tools {
+public:
+    Tools(HDC dc, HPEN pen, HBRUSH brush) : dc_(dc), pen_(pen), brush_(brush) {
+        oldPen_ = SelectObject(dc_, pen_);
+        oldBrush_ = SelectObject(dc_, brush_);
+    }
+    ~Tools() {
+        SelectObject(dc_, oldPen_);
+        SelectObject(dc_, oldBrush_);
+        DeleteObject(pen_);
+        DeleteObject(brush_);
+    }
+
+private:
+    HDC dc_;
+    HPEN pen_;
+    HBRUSH brush_;
+    HGDIOBJ oldPen_ = 0, oldBrush_ = 0;
+};
+
+TEST(Rectangle, OnePixelPenOutlinesAndBrushFillsExcludingRightAndBottom) {
+    Canvas canvas(8, 6, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
+    ASSERT_TRUE(Rectangle(canvas.Dc(), 1, 1, 6, 5));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {"........",
+                            ".#####..",
+                            ".#ooo#..",
+                            ".#ooo#..",
+                            ".#####..",
+                            "........"},
+                           kLegend));
+}
+
+TEST(Rectangle, SwappedCornersDrawTheSameRectangle) {
+    Canvas canvas(8, 6, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
+    ASSERT_TRUE(Rectangle(canvas.Dc(), 6, 5, 1, 1));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {"........",
+                            ".#####..",
+                            ".#ooo#..",
+                            ".#ooo#..",
+                            ".#####..",
+                            "........"},
+                           kLegend));
+}
+
+TEST(Rectangle, TwoPixelPenIsCentredWithTheExtraPixelUpAndLeft) {
+    Canvas canvas(9, 7, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 2, kPen), CreateSolidBrush(kBrush));
+    ASSERT_TRUE(Rectangle(canvas.Dc(), 2, 2, 8, 6));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {".........",
+                            ".#######.",
+                            ".#######.",
+                            ".##ooo##.",
+                            ".#######.",
+                            ".#######.",
+                            "........."},
+                           kLegend));
+}
+
+TEST(Rectangle, ThreePixelPenIsCentredOnTheOutline) {
+    Canvas canvas(11, 10, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 3, kPen), CreateSolidBrush(kBrush));
+    ASSERT_TRUE(Rectangle(canvas.Dc(), 2, 2, 9, 8));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {"...........",
+                            ".#########.",
+                            ".#########.",
+                            ".#########.",
+                            ".###ooo###.",
+                            ".###ooo###.",
+                            ".#########.",
+                            ".#########.",
+                            ".#########.",
+                            "..........."},
+                           kLegend));
+}
+
+TEST(Rectangle, InsideFramePenStaysWithinTheRectangle) {
+    Canvas canvas(9, 8, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_INSIDEFRAME, 2, kPen), CreateSolidBrush(kBrush));
+    ASSERT_TRUE(Rectangle(canvas.Dc(), 1, 1, 8, 7));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {".........",
+                            ".#######.",
+                            ".#######.",
+                            ".##ooo##.",
+                            ".##ooo##.",
+                            ".#######.",
+                            ".#######.",
+                            "........."},
+                           kLegend));
+}
+
+TEST(Rectangle, NullPenFillsOnePixelLessOnTheRightAndBottom) {
+    Canvas canvas(8, 6, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_NULL, 1, kPen), CreateSolidBrush(kBrush));
+    ASSERT_TRUE(Rectangle(canvas.Dc(), 1, 1, 6, 5));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {"........",
+                            ".oooo...",
+                            ".oooo...",
+                            ".oooo...",
+                            "........",
+                            "........"},
+                           kLegend));
+}
+
+// The outline runs clockwise from the top-left corner; three on, three off,
+// and the rhythm carries on round every corner.
+TEST(Rectangle, DottedPenKeepsItsPatternAroundCornersTransparentGaps) {
+    Canvas canvas(8, 5, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_DOT, 1, kPen), static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+    SetBkMode(canvas.Dc(), TRANSPARENT);
+    ASSERT_TRUE(Rectangle(canvas.Dc(), 0, 0, 8, 5));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {"###...##",
+                            ".......#",
+                            "#.......",
+                            "#.......",
+                            "#...###."},
+                           kLegend));
+}
+
+TEST(Rectangle, DottedPenFillsGapsWithBackgroundWhenOpaque) {
+    Canvas canvas(8, 5, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_DOT, 1, kPen), static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+    SetBkMode(canvas.Dc(), OPAQUE);
+    SetBkColor(canvas.Dc(), kBack);
+    ASSERT_TRUE(Rectangle(canvas.Dc(), 0, 0, 8, 5));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {"###bbb##",
+                            "b......#",
+                            "#......b",
+                            "#......b",
+                            "#bbb###b"},
+                           kLegend));
+}
+
+TEST(Rectangle, BackgroundModeThreeIsTransparent) {
+    Canvas canvas(8, 5, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_DOT, 1, kPen), static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+    EXPECT_EQ(SetBkMode(canvas.Dc(), 3), OPAQUE);
+    EXPECT_EQ(GetBkMode(canvas.Dc()), 3);
+    SetBkColor(canvas.Dc(), kBack);
+    Rectangle(canvas.Dc(), 0, 0, 8, 5);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 3, 0), kOdd);
+}
+
+// Eight lines from the centre of a 13 x 13 canvas, one per octant. Each
+// leaves out its end point; exact half steps stay on the earlier row/column.
+TEST(Lines, AllEightOctantsLeaveOutTheEndPoint) {
+    Canvas canvas(13, 13, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
+    const POINT ends[] = {{12, 9}, {12, 3}, {0, 9}, {0, 3}, {9, 12}, {9, 0}, {3, 12}, {3, 0}};
+    for (const POINT& end : ends) {
+        MoveToEx(canvas.Dc(), 6, 6, nullptr);
+        ASSERT_TRUE(LineTo(canvas.Dc(), end.x, end.y));
+    }
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {".............",
+                            "....#...#....",
+                            "....#...#....",
+                            ".....#.#.....",
+                            ".##..#.#..##.",
+                            "...##.#.##...",
+                            ".....###.....",
+                            "...##.#.##...",
+                            ".##..#.#..##.",
+                            ".....#.#.....",
+                            "....#...#....",
+                            "....#...#....",
+                            "............."},
+                           kLegend));
+}
+
+TEST(Lines, EveryLineIsConnectedAndHasOnePixelPerMajorStep) {
+    for (int dx = -5; dx <= 5; ++dx) {
+        for (int dy = -5; dy <= 5; ++dy) {
+            Canvas canvas(13, 13, kOdd);
+            Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
+            MoveToEx(canvas.Dc(), 6, 6, nullptr);
+            LineTo(canvas.Dc(), 6 + dx, 6 + dy);
+            int count = 0;
+            for (int y = 0; y < 13; ++y) {
+                for (int x = 0; x < 13; ++x) {
+                    if (GetPixel(canvas.Dc(), x, y) != kPen) continue;
+                    ++count;
+                    // Within half a pixel of the ideal line (measured across the major axis).
+                    const int px = x - 6, py = y - 6;
+                    const double cross = std::abs(static_cast<double>(px) * dy - static_cast<double>(py) * dx);
+                    EXPECT_LE(cross, 0.5 * std::max(std::abs(dx), std::abs(dy)) + 1e-9) << dx << "," << dy;
+                }
+            }
+            EXPECT_EQ(count, std::max(std::abs(dx), std::abs(dy))) << dx << "," << dy;
+            if (dx != 0 || dy != 0) {
+                EXPECT_EQ(GetPixel(canvas.Dc(), 6, 6), kPen);
+                EXPECT_EQ(GetPixel(canvas.Dc(), 6 + dx, 6 + dy), kOdd);
+            }
+        }
+    }
+}
+
+TEST(Lines, LineToMovesTheCurrentPosition) {
+    Canvas canvas(6, 3, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
+    POINT previous{};
+    MoveToEx(canvas.Dc(), 0, 1, &previous);
+    LineTo(canvas.Dc(), 3, 1);
+    LineTo(canvas.Dc(), 5, 1);
+    MoveToEx(canvas.Dc(), 0, 0, &previous);
+    EXPECT_EQ(previous.x, 5);
+    EXPECT_EQ(previous.y, 1);
+    EXPECT_TRUE(MatchesArt(canvas.Dc(), {"......", "#####.", "......"}, kLegend));
+}
+
+TEST(Lines, DottedPolylineContinuesThePatternAcrossSegments) {
+    Canvas canvas(5, 5, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_DOT, 1, kPen), CreateSolidBrush(kBrush));
+    SetBkMode(canvas.Dc(), TRANSPARENT);
+    const POINT path[] = {{0, 0}, {4, 0}, {4, 4}, {0, 4}};
+    ASSERT_TRUE(Polyline(canvas.Dc(), path, 4));
+    // Twelve path pixels: on 0-2, off 3-5, on 6-8, off 9-11.
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {"###..",
+                            ".....",
+                            "....#",
+                            "....#",
+                            "....#"},
+                           kLegend));
+}
+
+TEST(Lines, PolylineRejectsBadInput) {
+    Canvas canvas(4, 4, kOdd);
+    const POINT one[] = {{0, 0}};
+    EXPECT_FALSE(Polyline(canvas.Dc(), one, 1));
+    EXPECT_FALSE(Polyline(canvas.Dc(), nullptr, 2));
+    EXPECT_FALSE(Polyline(0, one, 1));
+    EXPECT_FALSE(LineTo(12345, 1, 1));
+}
+
+TEST(Lines, NullPenDrawsNothing) {
+    Canvas canvas(4, 2, kOdd);
+    SelectObject(canvas.Dc(), GetStockObject(NULL_PEN));
+    const POINT path[] = {{0, 0}, {4, 0}};
+    EXPECT_TRUE(Polyline(canvas.Dc(), path, 2));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(), {"....", "...."}, kLegend));
+    SelectObject(canvas.Dc(), GetStockObject(BLACK_PEN));
+}
+
+TEST(Ellipse, FiveByFiveWithPenAndBrush) {
+    Canvas canvas(7, 7, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
+    ASSERT_TRUE(Ellipse(canvas.Dc(), 1, 1, 6, 6));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {".......",
+                            "..###..",
+                            ".#ooo#.",
+                            ".#ooo#.",
+                            ".#ooo#.",
+                            "..###..",
+                            "......."},
+                           kLegend));
+}
+
+TEST(Ellipse, EvenSizedEllipseIsSymmetric) {
+    Canvas canvas(8, 6, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
+    ASSERT_TRUE(Ellipse(canvas.Dc(), 0, 0, 8, 6));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {"..####..",
+                            ".#oooo#.",
+                            "#oooooo#",
+                            "#oooooo#",
+                            ".#oooo#.",
+                            "..####.."},
+                           kLegend));
+}
+
+TEST(Ellipse, NullPenFillsOnePixelLess) {
+    Canvas canvas(6, 6, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_NULL, 1, kPen), CreateSolidBrush(kBrush));
+    ASSERT_TRUE(Ellipse(canvas.Dc(), 0, 0, 6, 6));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {".ooo..",
+                            "ooooo.",
+                            "ooooo.",
+                            "ooooo.",
+                            ".ooo..",
+                            "......"},
+                           kLegend));
+}
+
+TEST(Arc, StartEqualToEndDrawsTheWholeEllipse) {
+    Canvas canvas(7, 7, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
+    ASSERT_TRUE(Arc(canvas.Dc(), 1, 1, 6, 6, 0, 0, 0, 0));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {".......",
+                            "..###..",
+                            ".#...#.",
+                            ".#...#.",
+                            ".#...#.",
+                            "..###..",
+                            "......."},
+                           kLegend));
+}
+
+TEST(Arc, RunsCounterClockwiseFromStartToEnd) {
+    Canvas canvas(7, 7, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
+    // From straight right (3 o'clock) to straight up (12 o'clock): the top-right quarter.
+    ASSERT_TRUE(Arc(canvas.Dc(), 1, 1, 6, 6, 6, 3, 3, 0));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {".......",
+                            "...##..",
+                            ".....#.",
+                            ".....#.",
+                            ".......",
+                            ".......",
+                            "......."},
+                           kLegend));
+}
+
+TEST(Pixels, SetAndGetInsideAndOutside) {
+    Canvas canvas(3, 2, kOdd);
+    EXPECT_EQ(SetPixel(canvas.Dc(), 2, 1, RGB(10, 20, 30)), RGB(10, 20, 30));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 2, 1), RGB(10, 20, 30));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 3, 1), CLR_INVALID);
+    EXPECT_EQ(GetPixel(canvas.Dc(), -1, 0), CLR_INVALID);
+    EXPECT_EQ(SetPixel(canvas.Dc(), 0, 2, kPen), CLR_INVALID);
+    EXPECT_EQ(GetPixel(0, 0, 0), CLR_INVALID);
+}
+
+TEST(FocusRect, DrawnTwiceRestoresEveryPixel) {
+    Canvas canvas(9, 7, kOdd);
+    testing::PaintArt(canvas.Dc(),
+                      {"#########",
+                       "#ooooooo#",
+                       "#o.....o#",
+                       "#o.....o#",
+                       "#o.....o#",
+                       "#ooooooo#",
+                       "#########"},
+                      kLegend);
+    const auto before = testing::CaptureArt(canvas.Dc(), 9, 7, kLegend);
+    RECT focus{1, 1, 8, 6};
+    ASSERT_TRUE(DrawFocusRect(canvas.Dc(), &focus));
+    // Every other border pixel inverted: red (255,0,0) becomes (0,255,255).
+    const Legend withInverse{{'.', kOdd}, {'#', kPen}, {'o', kBrush}, {'c', RGB(0, 255, 255)}};
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {"#########",
+                            "#cocococ#",
+                            "#o.....o#",
+                            "#c.....c#",
+                            "#o.....o#",
+                            "#cocococ#",
+                            "#########"},
+                           withInverse));
+    DrawFocusRect(canvas.Dc(), &focus);
+    EXPECT_EQ(testing::CaptureArt(canvas.Dc(), 9, 7, kLegend), before);
+}
+
+TEST(FillAndFrame, FillRectFrameRectInvertRect) {
+    Canvas canvas(6, 5, kOdd);
+    HBRUSH red = CreateSolidBrush(kBrush);
+    HBRUSH black = CreateSolidBrush(kPen);
+    RECT fill{0, 0, 5, 4};
+    RECT frame{1, 1, 5, 5};
+    EXPECT_EQ(FillRect(canvas.Dc(), &fill, red), 1);
+    EXPECT_EQ(FrameRect(canvas.Dc(), &frame, black), 1);
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {"ooooo.",
+                            "o####.",
+                            "o#oo#.",
+                            "o#oo#.",
+                            ".####."},
+                           kLegend));
+    RECT invert{2, 2, 4, 4};
+    EXPECT_TRUE(InvertRect(canvas.Dc(), &invert));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 2, 2), RGB(0, 255, 255));
+    EXPECT_EQ(FillRect(canvas.Dc(), &fill, 0xDEAD), 0);
+    DeleteObject(red);
+    DeleteObject(black);
+}
+
+TEST(FillAndFrame, SystemColourIndexPlusOneIsABrush) {
+    Canvas canvas(2, 1, kOdd);
+    RECT all{0, 0, 2, 1};
+    EXPECT_EQ(FillRect(canvas.Dc(), &all, static_cast<HBRUSH>(COLOR_BTNFACE + 1)), 1);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 1, 0), RGB(240, 240, 240));
+}
+
+}  // namespace
+}  // namespace gdi
