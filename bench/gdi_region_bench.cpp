@@ -72,4 +72,4 @@ void EllipseXorEllipse(benchmark::State& state) {
 }
 BENCHMARK(EllipseXorEllipse);
 
-}  // namespace
+} // namespace

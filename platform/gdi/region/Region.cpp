@@ -15,8 +15,8 @@ using RectIterator = std::vector<RECT>::const_iterator;
 std::pair<RectIterator, RectIterator> BandAt(const std::vector<RECT>& rects, int y) {
     // Bottoms never decrease along the list, so the first rectangle ending
     // below y starts the only band that can hold it.
-    auto first = std::partition_point(rects.begin(), rects.end(),
-                                      [y](const RECT& rect) { return rect.bottom <= y; });
+    auto first =
+        std::partition_point(rects.begin(), rects.end(), [y](const RECT& rect) { return rect.bottom <= y; });
     if (first == rects.end() || first->top > y) {
         return {rects.end(), rects.end()};
     }
@@ -25,9 +25,11 @@ std::pair<RectIterator, RectIterator> BandAt(const std::vector<RECT>& rects, int
     return {first, last};
 }
 
-bool FitsInt(long long value) { return value >= INT_MIN && value <= INT_MAX; }
+bool FitsInt(long long value) {
+    return value >= INT_MIN && value <= INT_MAX;
+}
 
-}  // namespace
+} // namespace
 
 Region Region::FromRect(int left, int top, int right, int bottom) {
     if (left > right) {
@@ -72,8 +74,10 @@ bool Region::CanOffset(int dx, int dy) const {
         return true;
     }
     const RECT bounds = Bounds();
-    return FitsInt(static_cast<long long>(bounds.left) + dx) && FitsInt(static_cast<long long>(bounds.right) + dx) &&
-           FitsInt(static_cast<long long>(bounds.top) + dy) && FitsInt(static_cast<long long>(bounds.bottom) + dy);
+    return FitsInt(static_cast<long long>(bounds.left) + dx) &&
+           FitsInt(static_cast<long long>(bounds.right) + dx) &&
+           FitsInt(static_cast<long long>(bounds.top) + dy) &&
+           FitsInt(static_cast<long long>(bounds.bottom) + dy);
 }
 
 void Region::Offset(int dx, int dy) {
@@ -93,10 +97,11 @@ void Region::ClipRect(const RECT& rect, std::vector<RECT>& out) const {
         return;
     }
     const int top = rect.top;
-    auto it = std::partition_point(rects_.begin(), rects_.end(), [top](const RECT& r) { return r.bottom <= top; });
+    auto it =
+        std::partition_point(rects_.begin(), rects_.end(), [top](const RECT& r) { return r.bottom <= top; });
     for (; it != rects_.end() && it->top < rect.bottom; ++it) {
-        const RECT piece{std::max(it->left, rect.left), std::max(it->top, rect.top), std::min(it->right, rect.right),
-                         std::min(it->bottom, rect.bottom)};
+        const RECT piece{std::max(it->left, rect.left), std::max(it->top, rect.top),
+                         std::min(it->right, rect.right), std::min(it->bottom, rect.bottom)};
         if (piece.left < piece.right) {
             out.push_back(piece);
         }
@@ -113,8 +118,9 @@ void Region::ForEachSpan(int y, const std::function<void(int left, int right)>& 
 bool Region::EqualRects(const Region& other) const {
     return std::equal(rects_.begin(), rects_.end(), other.rects_.begin(), other.rects_.end(),
                       [](const RECT& a, const RECT& b) {
-                          return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+                          return a.left == b.left && a.top == b.top && a.right == b.right &&
+                                 a.bottom == b.bottom;
                       });
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

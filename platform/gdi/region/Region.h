@@ -13,7 +13,7 @@
 namespace gdi::detail {
 
 class Region {
-public:
+  public:
     // Ellipses and polygons taller than this are refused (they come back
     // empty): every row becomes a band, and an absurd height would otherwise
     // exhaust memory instead of failing.
@@ -21,19 +21,19 @@ public:
 
     Region() = default;
 
-    static Region FromRect(int left, int top, int right, int bottom);  // normalises swapped edges
-    static Region FromEllipse(int left, int top, int right, int bottom);  // CreateEllipticRgn pixels
-    static Region FromPolygon(const POINT* points, int count, int fillMode);  // ALTERNATE / WINDING
+    static Region FromRect(int left, int top, int right, int bottom);        // normalises swapped edges
+    static Region FromEllipse(int left, int top, int right, int bottom);     // CreateEllipticRgn pixels
+    static Region FromPolygon(const POINT* points, int count, int fillMode); // ALTERNATE / WINDING
     // RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF; RGN_COPY returns a. Any other mode
     // gives an empty region; the caller reports such a mode as ERROR.
     static Region Combine(const Region& a, const Region& b, int mode);
 
-    int Kind() const;  // NULLREGION, SIMPLEREGION or COMPLEXREGION
+    int Kind() const; // NULLREGION, SIMPLEREGION or COMPLEXREGION
     bool Empty() const { return rects_.empty(); }
-    RECT Bounds() const;  // all zero when empty
+    RECT Bounds() const; // all zero when empty
     bool Contains(int x, int y) const;
-    void Offset(int dx, int dy);  // leaves the region unchanged when !CanOffset(dx, dy)
-    bool CanOffset(int dx, int dy) const;  // false when a moved edge would leave the int range
+    void Offset(int dx, int dy);          // leaves the region unchanged when !CanOffset(dx, dy)
+    bool CanOffset(int dx, int dy) const; // false when a moved edge would leave the int range
     bool operator==(const Region& other) const { return EqualRects(other); }
 
     // The rectangles in banded order: top to bottom, then left to right.
@@ -43,7 +43,7 @@ public:
     // Calls span(left, right) for every span of row y, left to right.
     void ForEachSpan(int y, const std::function<void(int left, int right)>& span) const;
 
-private:
+  private:
     // Takes rectangles that are already canonical (see RegionBands.h).
     explicit Region(std::vector<RECT> rects) : rects_(std::move(rects)) {}
 
@@ -51,4 +51,4 @@ private:
     std::vector<RECT> rects_;
 };
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

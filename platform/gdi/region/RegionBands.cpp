@@ -52,4 +52,4 @@ bool BandBuilder::LastBandContinuesWith(int top, const std::vector<Span>& spans)
     return true;
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -18,12 +18,12 @@ namespace gdi::detail {
 
 struct Span {
     int left;
-    int right;  // excluded
+    int right; // excluded
     bool operator==(const Span&) const = default;
 };
 
 class BandBuilder {
-public:
+  public:
     // Appends the band [top, bottom) with the given spans. Bands must come in
     // order (top not above the previous band's bottom). Spans must be sorted
     // and must not overlap; touching or empty spans are tidied here.
@@ -31,13 +31,13 @@ public:
 
     std::vector<RECT> Take() { return std::move(rects_); }
 
-private:
+  private:
     // Whether the last band ends at top and holds exactly these spans.
     bool LastBandContinuesWith(int top, const std::vector<Span>& spans) const;
 
     std::vector<RECT> rects_;
     std::size_t lastBandStart_ = 0;
-    std::vector<Span> tidy_;  // reused scratch for the cleaned-up spans
+    std::vector<Span> tidy_; // reused scratch for the cleaned-up spans
 };
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -14,7 +14,7 @@ namespace gdi::detail {
 
 namespace {
 
-using Spans = std::span<const RECT>;  // one band's rectangles; only left/right are read
+using Spans = std::span<const RECT>; // one band's rectangles; only left/right are read
 using SpanOperation = void (*)(Spans a, Spans b, std::vector<Span>& out);
 
 // ---- Span callbacks: sorted disjoint spans in, sorted spans out -------------
@@ -121,21 +121,23 @@ std::vector<Band> SplitIntoBands(const std::vector<RECT>& rects) {
     std::size_t start = 0;
     for (std::size_t i = 1; i <= rects.size(); ++i) {
         if (i == rects.size() || rects[i].top != rects[start].top) {
-            bands.push_back(Band{rects[start].top, rects[start].bottom, Spans(rects.data() + start, i - start)});
+            bands.push_back(
+                Band{rects[start].top, rects[start].bottom, Spans(rects.data() + start, i - start)});
             start = i;
         }
     }
     return bands;
 }
 
-std::vector<RECT> MergeBands(const std::vector<RECT>& a, const std::vector<RECT>& b, SpanOperation operation) {
+std::vector<RECT> MergeBands(const std::vector<RECT>& a, const std::vector<RECT>& b,
+                             SpanOperation operation) {
     const std::vector<Band> bandsA = SplitIntoBands(a);
     const std::vector<Band> bandsB = SplitIntoBands(b);
     BandBuilder builder;
     std::vector<Span> spans;
     std::size_t i = 0;
     std::size_t j = 0;
-    int y = INT_MIN;  // everything above y has been emitted
+    int y = INT_MIN; // everything above y has been emitted
     while (i < bandsA.size() || j < bandsB.size()) {
         const int topA = i < bandsA.size() ? std::max(bandsA[i].top, y) : INT_MAX;
         const int topB = j < bandsB.size() ? std::max(bandsB[j].top, y) : INT_MAX;
@@ -161,20 +163,20 @@ std::vector<RECT> MergeBands(const std::vector<RECT>& a, const std::vector<RECT>
 
 SpanOperation OperationFor(int mode) {
     switch (mode) {
-        case RGN_AND:
-            return IntersectSpans;
-        case RGN_OR:
-            return UnionSpans;
-        case RGN_XOR:
-            return XorSpans;
-        case RGN_DIFF:
-            return SubtractSpans;
-        default:
-            return nullptr;
+    case RGN_AND:
+        return IntersectSpans;
+    case RGN_OR:
+        return UnionSpans;
+    case RGN_XOR:
+        return XorSpans;
+    case RGN_DIFF:
+        return SubtractSpans;
+    default:
+        return nullptr;
     }
 }
 
-}  // namespace
+} // namespace
 
 Region Region::Combine(const Region& a, const Region& b, int mode) {
     if (mode == RGN_COPY) {
@@ -187,4 +189,4 @@ Region Region::Combine(const Region& a, const Region& b, int mode) {
     return Region(MergeBands(a.rects_, b.rects_, operation));
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

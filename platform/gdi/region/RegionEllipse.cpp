@@ -24,7 +24,7 @@ namespace gdi::detail {
 
 namespace {
 
-__extension__ typedef __int128 WideInt;  // products of three coordinates
+__extension__ typedef __int128 WideInt; // products of three coordinates
 
 // The largest m <= w - 1 with m = w - 1 (mod 2) and m^2 h^2 <= w^2 q, or -1.
 // m is the distance, in half pixels, from the box's centre line to the
@@ -48,7 +48,7 @@ long long OutermostCentreOffset(long long w, long long h, long long q) {
     return m;
 }
 
-}  // namespace
+} // namespace
 
 Region Region::FromEllipse(int left, int top, int right, int bottom) {
     if (left > right) {
@@ -68,7 +68,7 @@ Region Region::FromEllipse(int left, int top, int right, int bottom) {
         const long long v = 2 * y + 1 - h;
         const long long m = OutermostCentreOffset(w, h, h * h - v * v);
         if (m < 0) {
-            continue;  // a narrow ellipse's end rows hold no pixel centre
+            continue; // a narrow ellipse's end rows hold no pixel centre
         }
         const long long inset = (w - 1 - m) / 2;
         row[0] = Span{static_cast<int>(left + inset), static_cast<int>(right - inset)};
@@ -78,4 +78,4 @@ Region Region::FromEllipse(int left, int top, int right, int bottom) {
     return Region(builder.Take());
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

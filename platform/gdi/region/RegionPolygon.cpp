@@ -33,7 +33,7 @@ struct Edge {
 };
 
 struct Crossing {
-    long long firstPixel;  // first pixel whose centre lies at or right of the crossing
+    long long firstPixel; // first pixel whose centre lies at or right of the crossing
     int direction;
 };
 
@@ -45,7 +45,9 @@ long long FloorDivide(long long numerator, long long denominator) {
     return quotient;
 }
 
-long long CeilDivide(long long numerator, long long denominator) { return -FloorDivide(-numerator, denominator); }
+long long CeilDivide(long long numerator, long long denominator) {
+    return -FloorDivide(-numerator, denominator);
+}
 
 // ceil(X - 0.5) for the crossing X of the edge with the line y + 0.5:
 // X - 0.5 = xTop - 1/2 + (2y + 1 - 2 yTop) (xBottom - xTop) / (2 (yBottom - yTop)).
@@ -96,7 +98,7 @@ void SpansFromCrossings(const std::vector<Crossing>& crossings, int fillMode, st
     }
 }
 
-}  // namespace
+} // namespace
 
 Region Region::FromPolygon(const POINT* points, int count, int fillMode) {
     if (points == nullptr || count < 3 || (fillMode != ALTERNATE && fillMode != WINDING)) {
@@ -141,4 +143,4 @@ Region Region::FromPolygon(const POINT* points, int count, int fillMode) {
     return Region(builder.Take());
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

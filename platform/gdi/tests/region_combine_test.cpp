@@ -9,15 +9,20 @@
 namespace gdi::testing {
 namespace {
 
-Region Rect(int left, int top, int right, int bottom) { return Region::FromRect(left, top, right, bottom); }
+Region Rect(int left, int top, int right, int bottom) {
+    return Region::FromRect(left, top, right, bottom);
+}
 
-Region Or(const Region& a, const Region& b) { return Region::Combine(a, b, RGN_OR); }
+Region Or(const Region& a, const Region& b) {
+    return Region::Combine(a, b, RGN_OR);
+}
 
 ::testing::AssertionResult HasRects(const Region& region, const std::vector<RECT>& expected) {
     if (RectsText(region.Rects()) == RectsText(expected)) {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << "expected " << RectsText(expected) << "\n  actual " << RectsText(region.Rects());
+    return ::testing::AssertionFailure()
+           << "expected " << RectsText(expected) << "\n  actual " << RectsText(region.Rects());
 }
 
 // ---- Named rows -------------------------------------------------------------
@@ -80,12 +85,14 @@ TEST(RegionCombine, EmptyOperandIsNeutralOrAbsorbing) {
 TEST(RegionCombine, XorOfOverlappingRectsLeavesTheTwoLShapes) {
     const Region x = Region::Combine(Rect(0, 0, 4, 4), Rect(2, 2, 6, 6), RGN_XOR);
     EXPECT_TRUE(RegionLooksLike(x, 0, 0,
-                                {"####..",
-                                 "####..",
-                                 "##..##",
-                                 "##..##",
-                                 "..####",
-                                 "..####"}));
+                                {
+                                    "####..",
+                                    "####..",
+                                    "##..##",
+                                    "##..##",
+                                    "..####",
+                                    "..####",
+                                }));
     EXPECT_TRUE(HasRects(x, {{0, 0, 4, 2}, {0, 2, 2, 4}, {4, 2, 6, 4}, {2, 4, 6, 6}}));
 }
 
@@ -96,11 +103,13 @@ TEST(RegionCombine, XorOfRectsSharingAnEdgeIsTheirUnion) {
 TEST(RegionCombine, DiffProducesAHole) {
     const Region frame = Region::Combine(Rect(0, 0, 5, 5), Rect(1, 1, 4, 4), RGN_DIFF);
     EXPECT_TRUE(RegionLooksLike(frame, 0, 0,
-                                {"#####",
-                                 "#...#",
-                                 "#...#",
-                                 "#...#",
-                                 "#####"}));
+                                {
+                                    "#####",
+                                    "#...#",
+                                    "#...#",
+                                    "#...#",
+                                    "#####",
+                                }));
     EXPECT_TRUE(HasRects(frame, {{0, 0, 5, 1}, {0, 1, 1, 4}, {4, 1, 5, 4}, {0, 4, 5, 5}}));
     EXPECT_EQ(frame.Kind(), COMPLEXREGION);
 }
@@ -111,9 +120,11 @@ TEST(RegionCombine, DiffOfManyHolesInOneRow) {
         holes = Or(holes, Rect(x, 1, x + 1, 2));
     }
     EXPECT_TRUE(RegionLooksLike(Region::Combine(Rect(0, 0, 10, 3), holes, RGN_DIFF), 0, 0,
-                                {"##########",
-                                 "#.##.##.##",
-                                 "##########"}));
+                                {
+                                    "##########",
+                                    "#.##.##.##",
+                                    "##########",
+                                }));
 }
 
 TEST(RegionCombine, DiffCornerCutsOfAButton) {
@@ -122,7 +133,13 @@ TEST(RegionCombine, DiffCornerCutsOfAButton) {
     for (const auto& [x, y] : {std::pair{0, 0}, {0, 3}, {5, 3}, {5, 0}}) {
         button = Region::Combine(button, Rect(x, y, x + 1, y + 1), RGN_DIFF);
     }
-    EXPECT_TRUE(RegionLooksLike(button, 0, 0, {".####.", "######", "######", ".####."}));
+    EXPECT_TRUE(RegionLooksLike(button, 0, 0,
+                                {
+                                    ".####.",
+                                    "######",
+                                    "######",
+                                    ".####.",
+                                }));
     EXPECT_EQ(button.Rects().size(), 3U);
 }
 
@@ -185,14 +202,14 @@ RandomOperand RandomRegion(std::mt19937& random) {
 
 bool Expected(int mode, bool inA, bool inB) {
     switch (mode) {
-        case RGN_AND:
-            return inA && inB;
-        case RGN_OR:
-            return inA || inB;
-        case RGN_XOR:
-            return inA != inB;
-        default:
-            return inA && !inB;
+    case RGN_AND:
+        return inA && inB;
+    case RGN_OR:
+        return inA || inB;
+    case RGN_XOR:
+        return inA != inB;
+    default:
+        return inA && !inB;
     }
 }
 
@@ -240,5 +257,5 @@ TEST(RegionCombine, RandomOperandsObeyTheSetLaws) {
     }
 }
 
-}  // namespace
-}  // namespace gdi::testing
+} // namespace
+} // namespace gdi::testing

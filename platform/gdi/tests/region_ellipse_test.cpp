@@ -18,22 +18,47 @@ bool CentreInsideEllipse(long long x, long long y, long long w, long long h) {
 }
 
 TEST(RegionEllipse, SmallSizesArePinned) {
-    EXPECT_TRUE(RegionLooksLike(Region::FromEllipse(0, 0, 1, 1), 0, 0, {"#"}));
-    EXPECT_TRUE(RegionLooksLike(Region::FromEllipse(0, 0, 2, 2), 0, 0, {"##", "##"}));
-    EXPECT_TRUE(RegionLooksLike(Region::FromEllipse(0, 0, 3, 3), 0, 0, {"###", "###", "###"}));
-    EXPECT_TRUE(RegionLooksLike(Region::FromEllipse(0, 0, 4, 4), 0, 0, {".##.", "####", "####", ".##."}));
-    EXPECT_TRUE(RegionLooksLike(Region::FromEllipse(0, 0, 5, 3), 0, 0, {".###.", "#####", ".###."}));
+    EXPECT_TRUE(RegionLooksLike(Region::FromEllipse(0, 0, 1, 1), 0, 0,
+                                {
+                                    "#",
+                                }));
+    EXPECT_TRUE(RegionLooksLike(Region::FromEllipse(0, 0, 2, 2), 0, 0,
+                                {
+                                    "##",
+                                    "##",
+                                }));
+    EXPECT_TRUE(RegionLooksLike(Region::FromEllipse(0, 0, 3, 3), 0, 0,
+                                {
+                                    "###",
+                                    "###",
+                                    "###",
+                                }));
+    EXPECT_TRUE(RegionLooksLike(Region::FromEllipse(0, 0, 4, 4), 0, 0,
+                                {
+                                    ".##.",
+                                    "####",
+                                    "####",
+                                    ".##.",
+                                }));
+    EXPECT_TRUE(RegionLooksLike(Region::FromEllipse(0, 0, 5, 3), 0, 0,
+                                {
+                                    ".###.",
+                                    "#####",
+                                    ".###.",
+                                }));
     EXPECT_TRUE(RegionLooksLike(Region::FromEllipse(0, 0, 10, 10), 0, 0,
-                                {"...####...",
-                                 ".########.",
-                                 ".########.",
-                                 "##########",
-                                 "##########",
-                                 "##########",
-                                 "##########",
-                                 ".########.",
-                                 ".########.",
-                                 "...####..."}));
+                                {
+                                    "...####...",
+                                    ".########.",
+                                    ".########.",
+                                    "##########",
+                                    "##########",
+                                    "##########",
+                                    "##########",
+                                    ".########.",
+                                    ".########.",
+                                    "...####...",
+                                }));
 }
 
 TEST(RegionEllipse, StaysInsideItsBoxWithRightAndBottomExcluded) {
@@ -67,7 +92,7 @@ TEST(RegionEllipse, ButtonEllipseAndItsInsetsNest) {
     EXPECT_TRUE(Region::Combine(face, window, RGN_DIFF).Empty());
     EXPECT_TRUE(Region::Combine(inner, face, RGN_DIFF).Empty());
     EXPECT_TRUE(IsCanonical(window));
-    EXPECT_LE(window.Rects().size(), 23U);  // one span per row at most
+    EXPECT_LE(window.Rects().size(), 23U); // one span per row at most
     EXPECT_TRUE(window.Contains(0, 11));
     EXPECT_TRUE(window.Contains(138, 11));
     EXPECT_FALSE(window.Contains(0, 0));
@@ -92,7 +117,8 @@ TEST(RegionEllipse, RandomBoxesMatchThePerPixelEquation) {
             }
         }
         const PixelSet actual = PixelSet::Of(ellipse, left - 1, top - 1, w + 2, h + 2);
-        ASSERT_TRUE(actual == expected) << w << "x" << h << "\n" << SamePicture(expected.Art(), actual.Art()).message();
+        ASSERT_TRUE(actual == expected) << w << "x" << h << "\n"
+                                        << SamePicture(expected.Art(), actual.Art()).message();
         ASSERT_EQ(RectsText(ellipse.Rects()), RectsText(expected.CanonicalRects())) << w << "x" << h;
     }
 }
@@ -122,5 +148,5 @@ TEST(RegionEllipse, HugeExtentsStayExactAndTooTallShapesAreRefused) {
     EXPECT_FALSE(Region::FromEllipse(0, 0, 3, 1000).Empty());
 }
 
-}  // namespace
-}  // namespace gdi::testing
+} // namespace
+} // namespace gdi::testing

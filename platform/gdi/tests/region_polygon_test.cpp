@@ -27,7 +27,7 @@ int WindingAtCentre(const std::vector<POINT>& points, int x, int y) {
         const POINT& b = points[(i + 1) % points.size()];
         const long long ax = 2LL * a.x, ay = 2LL * a.y, bx = 2LL * b.x, by = 2LL * b.y;
         if ((ay < py) == (by < py)) {
-            continue;  // does not cross this row's centre line
+            continue; // does not cross this row's centre line
         }
         // Sign of (b - a) x (p - a), oriented so that positive means p lies
         // right of (or on) the edge when walking it downwards.
@@ -62,20 +62,24 @@ TEST(RegionPolygon, RectangleOutlineGivesTheRectangle) {
 TEST(RegionPolygon, TrianglePicture) {
     // Centres on the slanted left edge (x = y) are inside.
     EXPECT_TRUE(RegionLooksLike(Polygon({{0, 0}, {6, 6}, {6, 0}}, ALTERNATE), 0, 0,
-                                {"######",
-                                 ".#####",
-                                 "..####",
-                                 "...###",
-                                 "....##",
-                                 ".....#"}));
+                                {
+                                    "######",
+                                    ".#####",
+                                    "..####",
+                                    "...###",
+                                    "....##",
+                                    ".....#",
+                                }));
     // Mirrored: now the slant is a right edge and its centres fall outside.
     EXPECT_TRUE(RegionLooksLike(Polygon({{0, 0}, {0, 6}, {6, 0}}, ALTERNATE), 0, 0,
-                                {"#####.",
-                                 "####..",
-                                 "###...",
-                                 "##....",
-                                 "#.....",
-                                 "......"}));
+                                {
+                                    "#####.",
+                                    "####..",
+                                    "###...",
+                                    "##....",
+                                    "#.....",
+                                    "......",
+                                }));
 }
 
 TEST(RegionPolygon, AdjacentPolygonsTileWithoutOverlapOrGap) {
@@ -89,7 +93,8 @@ TEST(RegionPolygon, AdjacentPolygonsTileWithoutOverlapOrGap) {
         const Region c = Polygon(right, fillMode);
         EXPECT_TRUE(Region::Combine(a, b, RGN_AND).Empty());
         EXPECT_TRUE(Region::Combine(b, c, RGN_AND).Empty());
-        EXPECT_TRUE(Region::Combine(Region::Combine(a, b, RGN_OR), c, RGN_OR) == Region::FromRect(0, 0, 30, 20));
+        EXPECT_TRUE(Region::Combine(Region::Combine(a, b, RGN_OR), c, RGN_OR) ==
+                    Region::FromRect(0, 0, 30, 20));
     }
 }
 
@@ -104,9 +109,9 @@ TEST(RegionPolygon, SelfOverlappingStarDiffersByFillMode) {
     }
     const Region alternate = Polygon(star, ALTERNATE);
     const Region winding = Polygon(star, WINDING);
-    EXPECT_TRUE(alternate.Contains(40, 10));   // a point
+    EXPECT_TRUE(alternate.Contains(40, 10)); // a point
     EXPECT_TRUE(winding.Contains(40, 10));
-    EXPECT_FALSE(alternate.Contains(40, 42));  // the middle
+    EXPECT_FALSE(alternate.Contains(40, 42)); // the middle
     EXPECT_TRUE(winding.Contains(40, 42));
     EXPECT_TRUE(Region::Combine(alternate, winding, RGN_DIFF).Empty());
     const Region middle = Region::Combine(winding, alternate, RGN_DIFF);
@@ -116,7 +121,8 @@ TEST(RegionPolygon, SelfOverlappingStarDiffersByFillMode) {
     EXPECT_TRUE(middle.Contains(40, 42));
     for (int fillMode : {ALTERNATE, WINDING}) {
         const Region region = fillMode == WINDING ? winding : alternate;
-        EXPECT_TRUE(SamePicture(Reference(star, fillMode, 0, 0, 81, 81).Art(), PixelSet::Of(region, 0, 0, 81, 81).Art()));
+        EXPECT_TRUE(SamePicture(Reference(star, fillMode, 0, 0, 81, 81).Art(),
+                                PixelSet::Of(region, 0, 0, 81, 81).Art()));
     }
 }
 
@@ -143,30 +149,30 @@ TEST(RegionPolygon, SlantedButtonShapes) {
     const int k = h + 1;
     const Region left = Polygon({{0, 0}, {k, h + 1}, {w + 1, h + 1}, {w + 1, 0}}, WINDING);
     for (int y = 0; y <= h; ++y) {
-        EXPECT_FALSE(left.Contains(y - 1, y)) << y;  // left of the 45 degree slant
-        EXPECT_TRUE(left.Contains(y, y)) << y;       // centre exactly on the left edge
+        EXPECT_FALSE(left.Contains(y - 1, y)) << y; // left of the 45 degree slant
+        EXPECT_TRUE(left.Contains(y, y)) << y;      // centre exactly on the left edge
     }
     EXPECT_TRUE(left.Contains(w, h));
     EXPECT_EQ(left.Bounds().bottom, h + 1);
     // Parallelogram 100 x 30: (0,0), (31,31), (101,31), (70,0).
     const Region both = Polygon({{0, 0}, {31, 31}, {101, 31}, {70, 0}}, WINDING);
     EXPECT_TRUE(both.Contains(0, 0));
-    EXPECT_FALSE(both.Contains(70, 0));  // centre on the right edge
+    EXPECT_FALSE(both.Contains(70, 0)); // centre on the right edge
     EXPECT_TRUE(both.Contains(69, 0));
     EXPECT_TRUE(both.Contains(99, 30));
-    EXPECT_FALSE(both.Contains(100, 30));  // centre on the right slant
-    EXPECT_TRUE(both.Contains(30, 30));    // centre on the left slant
+    EXPECT_FALSE(both.Contains(100, 30)); // centre on the right slant
+    EXPECT_TRUE(both.Contains(30, 30));   // centre on the left slant
     EXPECT_FALSE(both.Contains(29, 30));
 }
 
 TEST(RegionPolygon, DegenerateInputGivesEmptyRegions) {
     const std::vector<POINT> line{{0, 0}, {10, 10}};
     EXPECT_TRUE(Polygon(line, WINDING).Empty());
-    EXPECT_TRUE(Polygon({{0, 0}, {10, 0}, {20, 0}}, WINDING).Empty());  // flat
-    EXPECT_TRUE(Polygon({{0, 0}, {0, 10}, {0, 20}}, WINDING).Empty());  // zero width
+    EXPECT_TRUE(Polygon({{0, 0}, {10, 0}, {20, 0}}, WINDING).Empty()); // flat
+    EXPECT_TRUE(Polygon({{0, 0}, {0, 10}, {0, 20}}, WINDING).Empty()); // zero width
     EXPECT_TRUE(Region::FromPolygon(nullptr, 4, WINDING).Empty());
-    EXPECT_TRUE(Polygon({{0, 0}, {0, 9}, {9, 9}}, 0).Empty());  // unknown fill mode
-    EXPECT_TRUE(Polygon({{0, 0}, {0, 1 << 22}, {9, 9}}, WINDING).Empty());  // taller than supported
+    EXPECT_TRUE(Polygon({{0, 0}, {0, 9}, {9, 9}}, 0).Empty());             // unknown fill mode
+    EXPECT_TRUE(Polygon({{0, 0}, {0, 1 << 22}, {9, 9}}, WINDING).Empty()); // taller than supported
 }
 
 std::vector<POINT> RandomPolygon(std::mt19937& random) {
@@ -194,5 +200,5 @@ TEST(RegionPolygon, RandomPolygonsMatchThePerPixelWindingTest) {
     }
 }
 
-}  // namespace
-}  // namespace gdi::testing
+} // namespace
+} // namespace gdi::testing

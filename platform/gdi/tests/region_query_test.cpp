@@ -28,7 +28,7 @@ TEST(RegionQuery, ContainsHonoursExcludedRightAndBottomEdges) {
     EXPECT_FALSE(frame.Contains(0, 8));
     EXPECT_FALSE(frame.Contains(-1, 3));
     EXPECT_TRUE(frame.Contains(2, 3));
-    EXPECT_FALSE(frame.Contains(3, 3));  // the hole
+    EXPECT_FALSE(frame.Contains(3, 3)); // the hole
     EXPECT_FALSE(frame.Contains(6, 5));
     EXPECT_TRUE(frame.Contains(7, 5));
     EXPECT_FALSE(Region().Contains(0, 0));
@@ -73,11 +73,12 @@ TEST(RegionQuery, ClipRectKeepsThePiecesInBandedOrder) {
 
 TEST(RegionQuery, ClipRectAgreesWithIntersection) {
     const Region ellipse = Region::FromEllipse(0, 0, 31, 17);
-    for (const RECT& rect : {RECT{0, 0, 31, 17}, RECT{5, 3, 20, 9}, RECT{-4, 10, 8, 40}, RECT{29, 0, 31, 17}}) {
+    for (const RECT& rect :
+         {RECT{0, 0, 31, 17}, RECT{5, 3, 20, 9}, RECT{-4, 10, 8, 40}, RECT{29, 0, 31, 17}}) {
         std::vector<RECT> pieces;
         ellipse.ClipRect(rect, pieces);
-        const Region expected = Region::Combine(
-            ellipse, Region::FromRect(rect.left, rect.top, rect.right, rect.bottom), RGN_AND);
+        const Region expected =
+            Region::Combine(ellipse, Region::FromRect(rect.left, rect.top, rect.right, rect.bottom), RGN_AND);
         // The pieces follow the region's bands (they are not coalesced), so
         // compare pixels: every pixel of the intersection covered exactly once.
         PixelSet covered(-5, -5, 50, 50);
@@ -105,7 +106,8 @@ TEST(RegionQuery, OffsetMovesEveryRectangle) {
     EXPECT_FALSE(frame == expected);
     EXPECT_TRUE(frame.Contains(-4, 3));
     EXPECT_FALSE(frame.Contains(0, 0));
-    EXPECT_TRUE(frame == Region::Combine(Region::FromRect(-4, 3, 6, 11), Region::FromRect(-1, 5, 3, 9), RGN_DIFF));
+    EXPECT_TRUE(frame ==
+                Region::Combine(Region::FromRect(-4, 3, 6, 11), Region::FromRect(-1, 5, 3, 9), RGN_DIFF));
     frame.Offset(4, -3);
     EXPECT_TRUE(frame == expected);
 }
@@ -124,5 +126,5 @@ TEST(RegionQuery, OffsetThatWouldOverflowChangesNothing) {
     EXPECT_TRUE(empty.Empty());
 }
 
-}  // namespace
-}  // namespace gdi::testing
+} // namespace
+} // namespace gdi::testing

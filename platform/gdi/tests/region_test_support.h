@@ -18,7 +18,7 @@ using detail::Region;
 
 // Pixels of the area [left, left + width) x [top, top + height).
 class PixelSet {
-public:
+  public:
     PixelSet(int left, int top, int width, int height)
         : left_(left), top_(top), width_(width), height_(height),
           bits_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), false) {}
@@ -89,7 +89,8 @@ public:
                 runs.emplace_back(x, end);
                 x = end;
             }
-            const bool continues = !runs.empty() && runs == previousRuns && !rects.empty() && rects.back().bottom == y;
+            const bool continues =
+                !runs.empty() && runs == previousRuns && !rects.empty() && rects.back().bottom == y;
             if (continues) {
                 for (std::size_t i = previousStart; i < rects.size(); ++i) {
                     rects[i].bottom = y + 1;
@@ -105,7 +106,7 @@ public:
         return rects;
     }
 
-private:
+  private:
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y - top_) * static_cast<std::size_t>(width_) +
                static_cast<std::size_t>(x - left_);
@@ -137,7 +138,10 @@ inline ::testing::AssertionResult SamePicture(const std::vector<std::string>& ex
     for (std::size_t i = 0; i < rows; ++i) {
         const std::string left = i < expected.size() ? expected[i] : "";
         const std::string right = i < actual.size() ? actual[i] : "";
-        text << left << std::string(expected.empty() ? 0 : expected[0].size() - std::min(left.size(), expected[0].size()), ' ')
+        text << left
+             << std::string(expected.empty() ? 0
+                                             : expected[0].size() - std::min(left.size(), expected[0].size()),
+                            ' ')
              << " | " << right << (left != right ? "  <" : "") << "\n";
     }
     return ::testing::AssertionFailure() << text.str();
@@ -165,8 +169,9 @@ inline ::testing::AssertionResult IsCanonical(const Region& region) {
         const RECT& previous = rects[i - 1];
         const bool sameBand = previous.top == rect.top;
         if (sameBand && (previous.bottom != rect.bottom || previous.right >= rect.left)) {
-            return ::testing::AssertionFailure() << "spans " << i - 1 << " and " << i
-                                                 << " overlap, touch or disagree on height: " << RectsText(rects);
+            return ::testing::AssertionFailure()
+                   << "spans " << i - 1 << " and " << i
+                   << " overlap, touch or disagree on height: " << RectsText(rects);
         }
         if (!sameBand && previous.bottom > rect.top) {
             return ::testing::AssertionFailure() << "bands overlap at " << i << ": " << RectsText(rects);
@@ -187,11 +192,11 @@ inline ::testing::AssertionResult IsCanonical(const Region& region) {
     }
     for (std::size_t i = 1; i < bands.size(); ++i) {
         if (bands[i - 1].bottom == bands[i].top && bands[i - 1].spans == bands[i].spans) {
-            return ::testing::AssertionFailure() << "uncoalesced bands at y=" << bands[i].top << ": "
-                                                 << RectsText(rects);
+            return ::testing::AssertionFailure()
+                   << "uncoalesced bands at y=" << bands[i].top << ": " << RectsText(rects);
         }
     }
     return ::testing::AssertionSuccess();
 }
 
-}  // namespace gdi::testing
+} // namespace gdi::testing
