@@ -1,0 +1,261 @@
+// Block transfers: every ternary raster operation against its truth table,
+// monochrome <-> colour conversion, stretching, overlap and source bounds.
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/Rop.h"
+#include "platform/gdi/tests/support/PixelArt.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace gdi {
+namespace {
+
+using testing::Canvas;
+using testing::Legend;
+using testing::MatchesArt;
+
+constexpr COLORREF kOdd = RGB(1, 2, 3);
+
+// The obvious reference: look every bit up in the truth table of the index byte.
+COLORREF ReferenceRop(BYTE index, COLORREF p, COLORREF s, COLORREF d) {
+    COLORREF result = 0;
+    for (int bit = 0; bit < 24; ++bit) {
+        const int row = static_cast<int>(((p >> bit) & 1) << 2 | ((s >> bit) & 1) << 1 | ((d >> bit) & 1));
+        result |= static_cast<COLORREF>((index >> row) & 1) << bit;
+    }
+    return result;
+}
+
+TEST(RopTable, EveryOperationMatchesItsTruthTable) {
+    std::mt19937 random(20261207);
+    for (int index = 0; index < 256; ++index) {
+        for (int trial = 0; trial < 64; ++trial) {
+            const COLORREF p = random() & 0xFFFFFF, s = random() & 0xFFFFFF, d = random() & 0xFFFFFF;
+            ASSERT_EQ(detail::ApplyRop(static_cast<BYTE>(index), p, s, d, 0xFFFFFF), ReferenceRop(static_cast<BYTE>(index), p, s, d))
+                << "rop index " << index;
+        }
+    }
+}
+
+TEST(RopTable, NamedOperationsComputeTheirFormulas) {
+    const COLORREF p = 0x00F0F0F0 & 0xFFFFFF, s = 0x00CCCCCC, d = 0x00AAAAAA;
+    auto apply = [&](DWORD rop) { return detail::ApplyRop(detail::RopIndex(rop), p, s, d, 0xFFFFFF); };
+    EXPECT_EQ(apply(SRCCOPY), s);
+    EXPECT_EQ(apply(SRCAND), s & d);
+    EXPECT_EQ(apply(SRCPAINT), s | d);
+    EXPECT_EQ(apply(SRCINVERT), s ^ d);
+    EXPECT_EQ(apply(0x220326), d & ~s & 0xFFFFFF);
+    EXPECT_EQ(apply(0xB8074A), ((d ^ p) & s) ^ p);
+    EXPECT_EQ(apply(PATINVERT), p ^ d);
+    EXPECT_EQ(apply(DSTINVERT), ~d & 0xFFFFFF);
+    EXPECT_EQ(apply(MERGECOPY), p & s);
+    EXPECT_EQ(apply(WHITENESS), 0xFFFFFFu);
+    EXPECT_EQ(apply(BLACKNESS), 0u);
+}
+
+void FillRandom(HDC dc, int width, int height, std::mt19937& random) {
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) SetPixel(dc, x, y, random() & 0xFFFFFF);
+}
+
+std::vector<COLORREF> Pixels(HDC dc, int width, int height) {
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(dc, x, y));
+    return pixels;
+}
+
+// Real blits with a patterned brush, every operation, pixel by pixel against the reference.
+TEST(BitBlt, AllTernaryOperationsMatchTheReferenceOnRandomPixels) {
+    constexpr int kW = 11, kH = 5;
+    std::mt19937 random(42);
+    Canvas source(kW, kH, kOdd), tile(8, 8, kOdd);
+    FillRandom(source.Dc(), kW, kH, random);
+    FillRandom(tile.Dc(), 8, 8, random);
+    const auto sourcePixels = Pixels(source.Dc(), kW, kH);
+    HBRUSH brush = CreatePatternBrush(tile.Bitmap());
+    ASSERT_NE(brush, 0u);
+    for (int index = 0; index < 256; ++index) {
+        Canvas dest(kW, kH, kOdd);
+        FillRandom(dest.Dc(), kW, kH, random);
+        const auto before = Pixels(dest.Dc(), kW, kH);
+        HGDIOBJ old = SelectObject(dest.Dc(), brush);
+        const DWORD rop = static_cast<DWORD>(index) << 16;
+        ASSERT_TRUE(BitBlt(dest.Dc(), 0, 0, kW, kH, source.Dc(), 0, 0, rop));
+        SelectObject(dest.Dc(), old);
+        const auto after = Pixels(dest.Dc(), kW, kH);
+        for (int y = 0; y < kH; ++y) {
+            for (int x = 0; x < kW; ++x) {
+                const COLORREF p = GetPixel(tile.Dc(), x % 8, y % 8);
+                const int i = y * kW + x;
+                ASSERT_EQ(after[i], ReferenceRop(static_cast<BYTE>(index), p, sourcePixels[i], before[i]))
+                    << "rop index " << index << " at " << x << "," << y;
+            }
+        }
+    }
+    DeleteObject(brush);
+}
+
+TEST(PatBlt, NamedOperationsAndRefusalOfSourceOperations) {
+    Canvas canvas(4, 1, RGB(0x12, 0x34, 0x56));
+    HBRUSH brush = CreateSolidBrush(RGB(0xF0, 0x0F, 0xFF));
+    HGDIOBJ old = SelectObject(canvas.Dc(), brush);
+    EXPECT_TRUE(PatBlt(canvas.Dc(), 0, 0, 1, 1, PATCOPY));
+    EXPECT_TRUE(PatBlt(canvas.Dc(), 1, 0, 1, 1, PATINVERT));
+    EXPECT_TRUE(PatBlt(canvas.Dc(), 2, 0, 1, 1, DSTINVERT));
+    EXPECT_TRUE(PatBlt(canvas.Dc(), 4, 0, -1, 1, WHITENESS));  // negative extents count leftwards
+    EXPECT_EQ(GetPixel(canvas.Dc(), 0, 0), RGB(0xF0, 0x0F, 0xFF));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 1, 0), RGB(0x12 ^ 0xF0, 0x34 ^ 0x0F, 0x56 ^ 0xFF));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 2, 0), RGB(0xED, 0xCB, 0xA9));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 3, 0), RGB(255, 255, 255));
+    EXPECT_TRUE(PatBlt(canvas.Dc(), 0, 0, 4, 1, BLACKNESS));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 3, 0), RGB(0, 0, 0));
+    EXPECT_FALSE(PatBlt(canvas.Dc(), 0, 0, 4, 1, SRCCOPY));
+    EXPECT_FALSE(PatBlt(0xBAD, 0, 0, 4, 1, PATCOPY));
+    SelectObject(canvas.Dc(), old);
+    DeleteObject(brush);
+}
+
+// A monochrome DC with a bitmap of the given rows ('1' = white).
+class MonoCanvas {
+public:
+    explicit MonoCanvas(const std::vector<std::string>& rows) {
+        dc_ = CreateCompatibleDC(0);
+        bitmap_ = CreateBitmap(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), 1, 1, nullptr);
+        old_ = SelectObject(dc_, bitmap_);
+        for (int y = 0; y < static_cast<int>(rows.size()); ++y)
+            for (int x = 0; x < static_cast<int>(rows[0].size()); ++x)
+                SetPixel(dc_, x, y, rows[y][x] == '1' ? RGB(255, 255, 255) : RGB(0, 0, 0));
+    }
+    ~MonoCanvas() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    HDC Dc() const { return dc_; }
+    std::vector<std::string> Rows(int width, int height) const {
+        return testing::CaptureArt(dc_, width, height, Legend{{'1', RGB(255, 255, 255)}, {'0', RGB(0, 0, 0)}});
+    }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};
+
+TEST(MonoColour, MonochromeSourceTakesTheDestinationsTextAndBackgroundColours) {
+    MonoCanvas mono({"0101", "1100"});
+    SetTextColor(mono.Dc(), RGB(0, 255, 0));  // the source DC's colours play no part
+    SetBkColor(mono.Dc(), RGB(0, 255, 0));
+    Canvas colour(4, 2, kOdd);
+    SetTextColor(colour.Dc(), RGB(255, 0, 0));
+    SetBkColor(colour.Dc(), RGB(0, 0, 255));
+    ASSERT_TRUE(BitBlt(colour.Dc(), 0, 0, 4, 2, mono.Dc(), 0, 0, SRCCOPY));
+    EXPECT_TRUE(MatchesArt(colour.Dc(), {"tbtb", "bbtt"}, Legend{{'t', RGB(255, 0, 0)}, {'b', RGB(0, 0, 255)}}));
+}
+
+TEST(MonoColour, ColourSourceGivesOneWhereItEqualsTheSourceBackground) {
+    Canvas colour(4, 2, kOdd);
+    const Legend legend{{'k', RGB(10, 20, 30)}, {'x', RGB(200, 0, 0)}, {'w', RGB(255, 255, 255)}};
+    testing::PaintArt(colour.Dc(), {"kxwk", "xxkw"}, legend);
+    SetBkColor(colour.Dc(), RGB(10, 20, 30));
+    MonoCanvas mono({"0000", "0000"});
+    SetBkColor(mono.Dc(), RGB(200, 0, 0));  // the destination's colours play no part
+    ASSERT_TRUE(BitBlt(mono.Dc(), 0, 0, 4, 2, colour.Dc(), 0, 0, SRCCOPY));
+    EXPECT_EQ(mono.Rows(4, 2), (std::vector<std::string>{"1001", "0010"}));
+}
+
+// The colour-key sequence the button uses for transparent pictures: a mask
+// from the key colour, the key blackened in the picture (0x220326), the
+// background cleared under the picture (SRCAND) and the picture ORed in.
+TEST(MonoColour, ColourKeyTransparencySequence) {
+    const COLORREF key = RGB(255, 0, 255), ink = RGB(0, 128, 0), back = RGB(200, 200, 200);
+    const Legend legend{{'k', key}, {'i', ink}, {'.', back}};
+    Canvas picture(4, 3, key);
+    testing::PaintArt(picture.Dc(), {"kiik", "iiii", "kiik"}, legend);
+    Canvas target(4, 3, back);
+    MonoCanvas mask({"0000", "0000", "0000"});
+
+    SetBkColor(picture.Dc(), key);
+    SetTextColor(picture.Dc(), RGB(255, 255, 255));
+    BitBlt(mask.Dc(), 0, 0, 4, 3, picture.Dc(), 0, 0, SRCCOPY);
+    EXPECT_EQ(mask.Rows(4, 3), (std::vector<std::string>{"1001", "0000", "1001"}));
+
+    SetTextColor(picture.Dc(), RGB(0, 0, 0));
+    SetBkColor(picture.Dc(), RGB(255, 255, 255));
+    BitBlt(picture.Dc(), 0, 0, 4, 3, mask.Dc(), 0, 0, 0x220326);
+    EXPECT_EQ(GetPixel(picture.Dc(), 0, 0), RGB(0, 0, 0));
+
+    StretchBlt(target.Dc(), 0, 0, 4, 3, mask.Dc(), 0, 0, 4, 3, SRCAND);
+    StretchBlt(target.Dc(), 0, 0, 4, 3, picture.Dc(), 0, 0, 4, 3, SRCPAINT);
+    EXPECT_TRUE(MatchesArt(target.Dc(), {".ii.", "iiii", ".ii."}, legend));
+}
+
+// The disabled look: where the picture is white the button stays, where it
+// is black the grey brush shows (0xB8074A with a grey brush).
+TEST(MonoColour, DisabledLookOperation) {
+    const COLORREF face = RGB(240, 240, 240), grey = RGB(128, 128, 128);
+    Canvas button(3, 1, face);
+    Canvas picture(3, 1, RGB(255, 255, 255));
+    SetPixel(picture.Dc(), 1, 0, RGB(0, 0, 0));
+    HBRUSH brush = CreateSolidBrush(grey);
+    HGDIOBJ old = SelectObject(button.Dc(), brush);
+    ASSERT_TRUE(BitBlt(button.Dc(), 0, 0, 3, 1, picture.Dc(), 0, 0, 0xB8074A));
+    EXPECT_EQ(GetPixel(button.Dc(), 0, 0), face);
+    EXPECT_EQ(GetPixel(button.Dc(), 1, 0), grey);
+    SelectObject(button.Dc(), old);
+    DeleteObject(brush);
+}
+
+const Legend kLetters{{'.', kOdd}, {'a', RGB(255, 0, 0)}, {'b', RGB(0, 255, 0)}, {'c', RGB(0, 0, 255)},
+                      {'d', RGB(255, 255, 0)}};
+
+TEST(StretchBlt, DoublesHalvesAndMirrors) {
+    Canvas source(2, 2, kOdd);
+    testing::PaintArt(source.Dc(), {"ab", "cd"}, kLetters);
+    Canvas big(4, 4, kOdd);
+    ASSERT_TRUE(StretchBlt(big.Dc(), 0, 0, 4, 4, source.Dc(), 0, 0, 2, 2, SRCCOPY));
+    EXPECT_TRUE(MatchesArt(big.Dc(), {"aabb", "aabb", "ccdd", "ccdd"}, kLetters));
+
+    Canvas small(2, 2, kOdd);
+    ASSERT_TRUE(StretchBlt(small.Dc(), 0, 0, 2, 2, big.Dc(), 0, 0, 4, 4, SRCCOPY));
+    EXPECT_TRUE(MatchesArt(small.Dc(), {"ab", "cd"}, kLetters));
+
+    Canvas mirrored(2, 2, kOdd);
+    ASSERT_TRUE(StretchBlt(mirrored.Dc(), 2, 0, -2, 2, source.Dc(), 0, 0, 2, 2, SRCCOPY));
+    EXPECT_TRUE(MatchesArt(mirrored.Dc(), {"ba", "dc"}, kLetters));
+}
+
+TEST(BitBlt, OverlappingCopyWithinOneSurface) {
+    Canvas canvas(4, 3, kOdd);
+    testing::PaintArt(canvas.Dc(), {"abcd", "bcda", "cdab"}, kLetters);
+    ASSERT_TRUE(BitBlt(canvas.Dc(), 1, 1, 3, 2, canvas.Dc(), 0, 0, SRCCOPY));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(), {"abcd", "babc", "cbcd"}, kLetters));
+    ASSERT_TRUE(BitBlt(canvas.Dc(), 0, 0, 3, 2, canvas.Dc(), 1, 1, SRCCOPY));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(), {"abcd", "bcdc", "cbcd"}, kLetters));
+}
+
+TEST(BitBlt, PixelsWithoutSourceStayUntouched) {
+    Canvas source(2, 2, kOdd);
+    testing::PaintArt(source.Dc(), {"ab", "cd"}, kLetters);
+    Canvas dest(4, 3, kOdd);
+    ASSERT_TRUE(BitBlt(dest.Dc(), 0, 0, 4, 3, source.Dc(), -1, 0, SRCCOPY));
+    EXPECT_TRUE(MatchesArt(dest.Dc(), {".ab.", ".cd.", "...."}, kLetters));
+}
+
+TEST(BitBlt, BadHandlesFail) {
+    Canvas dest(2, 2, kOdd);
+    EXPECT_FALSE(BitBlt(dest.Dc(), 0, 0, 2, 2, 0, 0, 0, SRCCOPY));
+    EXPECT_FALSE(BitBlt(0, 0, 0, 2, 2, dest.Dc(), 0, 0, SRCCOPY));
+    HPEN pen = CreatePen(PS_SOLID, 1, 0);
+    EXPECT_FALSE(BitBlt(dest.Dc(), 0, 0, 2, 2, pen, 0, 0, SRCCOPY));  // a pen is no DC
+    DeleteObject(pen);
+    // An operation without source needs no source DC.
+    EXPECT_TRUE(BitBlt(dest.Dc(), 0, 0, 2, 2, 0, 0, 0, WHITENESS));
+    EXPECT_EQ(GetPixel(dest.Dc(), 1, 1), RGB(255, 255, 255));
+}
+
+}  // namespace
+}  // namespace gdi

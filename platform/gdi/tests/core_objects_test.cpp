@@ -1,0 +1,380 @@
+// Handles, selection, deletion rules, object counting, bitmaps and the leak
+// stress of every create/select/delete pattern the button control uses.
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/tests/support/PixelArt.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace gdi {
+namespace {
+
+DWORD LiveObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+
+TEST(Objects, CreatedObjectsCountUntilDeletedStockObjectsNever) {
+    const DWORD start = LiveObjects();
+    HPEN pen = CreatePen(PS_SOLID, 1, 0);
+    HBRUSH brush = CreateSolidBrush(0);
+    HRGN region = CreateRectRgn(0, 0, 2, 2);
+    HDC dc = CreateCompatibleDC(0);
+    EXPECT_EQ(LiveObjects(), start + 4);
+    EXPECT_NE(GetStockObject(WHITE_BRUSH), 0u);
+    EXPECT_EQ(LiveObjects(), start + 4);
+    EXPECT_TRUE(DeleteObject(GetStockObject(BLACK_PEN)));  // harmless no-op
+    EXPECT_EQ(GetObjectType(GetStockObject(BLACK_PEN)), OBJ_PEN);
+    EXPECT_TRUE(DeleteObject(pen));
+    EXPECT_TRUE(DeleteObject(brush));
+    EXPECT_TRUE(DeleteObject(region));
+    EXPECT_TRUE(DeleteDC(dc));
+    EXPECT_EQ(LiveObjects(), start);
+}
+
+TEST(Objects, TypesAndBadHandles) {
+    HPEN pen = CreatePen(PS_DOT, 1, 0);
+    HDC dc = CreateCompatibleDC(0);
+    HDC screen = GetDC(0);
+    EXPECT_EQ(GetObjectType(pen), OBJ_PEN);
+    EXPECT_EQ(GetObjectType(dc), OBJ_MEMDC);
+    EXPECT_EQ(GetObjectType(screen), OBJ_DC);
+    EXPECT_EQ(GetObjectType(0), 0u);
+    EXPECT_EQ(GetObjectType(0x7FFFFFF0), 0u);
+    EXPECT_FALSE(DeleteObject(dc));          // DCs go through DeleteDC
+    EXPECT_FALSE(DeleteDC(pen));             // and pens are no DCs
+    EXPECT_EQ(SelectObject(dc, dc), 0u);     // a DC cannot be selected
+    EXPECT_EQ(SelectObject(pen, pen), 0u);
+    EXPECT_EQ(SelectObject(dc, 0x7FFFFFF0), 0u);
+    EXPECT_EQ(SetBkColor(0x7FFFFFF0, 0), CLR_INVALID);
+    EXPECT_EQ(SetBkMode(dc, 7), 0);
+    EXPECT_EQ(SetMapMode(dc, 2), 0);        // only MM_TEXT is drawn in
+    EXPECT_EQ(SetMapMode(dc, MM_TEXT), MM_TEXT);
+    EXPECT_EQ(ReleaseDC(0, dc), 0);          // memory DCs are deleted, not released
+    EXPECT_EQ(ReleaseDC(0, screen), 1);
+    EXPECT_EQ(GetObjectType(screen), 0u);
+    EXPECT_TRUE(DeleteObject(pen));
+    EXPECT_FALSE(DeleteObject(pen));         // a deleted handle is unknown from then on
+    EXPECT_TRUE(DeleteDC(dc));
+}
+
+TEST(Objects, SelectObjectReturnsWhatItReplacesAndNewDcsHoldTheDefaults) {
+    HDC dc = CreateCompatibleDC(0);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), GetStockObject(BLACK_PEN));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
+    EXPECT_NE(GetCurrentObject(dc, OBJ_FONT), 0u);
+    BITMAP info{};
+    ASSERT_EQ(GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info), static_cast<int>(sizeof info));
+    EXPECT_EQ(info.bmWidth, 1);
+    EXPECT_EQ(info.bmHeight, 1);
+    EXPECT_EQ(info.bmBitsPixel, 1);
+    EXPECT_EQ(GetBkColor(dc), RGB(255, 255, 255));
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0));
+    EXPECT_EQ(GetBkMode(dc), OPAQUE);
+    EXPECT_EQ(GetMapMode(dc), MM_TEXT);
+
+    HPEN first = CreatePen(PS_SOLID, 1, RGB(1, 1, 1));
+    HPEN second = CreatePen(PS_SOLID, 1, RGB(2, 2, 2));
+    EXPECT_EQ(SelectObject(dc, first), GetStockObject(BLACK_PEN));
+    EXPECT_EQ(SelectObject(dc, second), first);
+    EXPECT_TRUE(DeleteObject(first));
+    EXPECT_EQ(SelectObject(dc, GetStockObject(BLACK_PEN)), second);
+    EXPECT_TRUE(DeleteObject(second));
+    EXPECT_EQ(SetTextColor(dc, RGB(9, 9, 9)), RGB(0, 0, 0));
+    EXPECT_EQ(SetBkColor(dc, RGB(8, 8, 8)), RGB(255, 255, 255));
+    EXPECT_EQ(SetStretchBltMode(dc, COLORONCOLOR), BLACKONWHITE);
+    EXPECT_EQ(GetStretchBltMode(dc), COLORONCOLOR);
+    DeleteDC(dc);
+}
+
+// Deleting a selected object is refused: the DC keeps a valid object and
+// the caller can delete it once it is deselected.
+TEST(Objects, SelectedObjectsAreNotFreedUnderTheDc) {
+    const DWORD start = LiveObjects();
+    HDC dc = CreateCompatibleDC(0);
+    HBRUSH brush = CreateSolidBrush(RGB(0, 255, 0));
+    HDC screen = GetDC(0);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 3, 3);
+    ReleaseDC(0, screen);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    EXPECT_FALSE(DeleteObject(brush));
+    EXPECT_FALSE(DeleteObject(bitmap));
+    RECT all{0, 0, 3, 3};
+    EXPECT_EQ(PatBlt(dc, 0, 0, 3, 3, PATCOPY), TRUE);  // still drawable
+    EXPECT_EQ(GetPixel(dc, 2, 2), RGB(0, 255, 0));
+    EXPECT_EQ(FillRect(dc, &all, brush), 1);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldBitmap);
+    EXPECT_TRUE(DeleteObject(brush));
+    EXPECT_TRUE(DeleteObject(bitmap));
+    DeleteDC(dc);
+    // Objects selected into a DC that is deleted become deletable with it.
+    dc = CreateCompatibleDC(0);
+    HPEN pen = CreatePen(PS_SOLID, 2, 0);
+    SelectObject(dc, pen);
+    DeleteDC(dc);
+    EXPECT_TRUE(DeleteObject(pen));
+    EXPECT_EQ(LiveObjects(), start);
+}
+
+TEST(Objects, ABitmapGoesIntoOneDcAtATime) {
+    HDC first = CreateCompatibleDC(0);
+    HDC second = CreateCompatibleDC(0);
+    HBITMAP bitmap = CreateBitmap(4, 4, 1, 32, nullptr);
+    HGDIOBJ old = SelectObject(first, bitmap);
+    EXPECT_NE(old, 0u);
+    EXPECT_EQ(SelectObject(second, bitmap), 0u);
+    EXPECT_EQ(SelectObject(first, bitmap), bitmap);  // reselecting into the same DC is fine
+    SelectObject(first, old);
+    EXPECT_NE(SelectObject(second, bitmap), 0u);
+    HDC screen = GetDC(0);
+    EXPECT_EQ(SelectObject(screen, bitmap), 0u);  // the screen DC takes no bitmap
+    ReleaseDC(0, screen);
+    DeleteDC(second);
+    DeleteDC(first);
+    EXPECT_TRUE(DeleteObject(bitmap));
+}
+
+TEST(Bitmaps, CompatibleBitmapFollowsTheDcsFormat) {
+    HDC screen = GetDC(0);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP mono = CreateCompatibleBitmap(memory, 5, 3);  // the DC holds its 1x1 monochrome bitmap
+    HBITMAP colour = CreateCompatibleBitmap(screen, 5, 3);
+    BITMAP info{};
+    GetObjectA(mono, sizeof info, &info);
+    EXPECT_EQ(info.bmBitsPixel, 1);
+    EXPECT_EQ(info.bmWidthBytes, 2);
+    EXPECT_EQ(info.bmBits, nullptr);
+    GetObjectA(colour, sizeof info, &info);
+    EXPECT_EQ(info.bmBitsPixel, 32);
+    EXPECT_EQ(info.bmWidth, 5);
+    EXPECT_EQ(info.bmHeight, 3);
+    EXPECT_EQ(info.bmWidthBytes, 20);
+    EXPECT_EQ(GetObjectA(colour, 0, nullptr), static_cast<int>(sizeof(BITMAP)));
+    DeleteObject(mono);
+    DeleteObject(colour);
+    DeleteDC(memory);
+    ReleaseDC(0, screen);
+}
+
+TEST(Bitmaps, AbsurdAndInvalidSizesFail) {
+    const DWORD start = LiveObjects();
+    HDC screen = GetDC(0);
+    EXPECT_EQ(CreateCompatibleBitmap(screen, -1, 5), 0u);
+    EXPECT_EQ(CreateCompatibleBitmap(screen, 100000, 100000), 0u);
+    EXPECT_EQ(CreateCompatibleBitmap(screen, 30000, 30000), 0u);
+    EXPECT_EQ(CreateCompatibleBitmap(0xBAD, 5, 5), 0u);
+    EXPECT_EQ(CreateBitmap(4, 4, 2, 1, nullptr), 0u);
+    EXPECT_EQ(CreateBitmap(4, 4, 1, 8, nullptr), 0u);
+    EXPECT_EQ(CreatePen(PS_SOLID, 1000000, 0), 0u);
+    EXPECT_EQ(CreatePen(42, 1, 0), 0u);
+    // A zero size yields the shared 1x1 monochrome bitmap, which needs no deleting.
+    HBITMAP empty = CreateCompatibleBitmap(screen, 0, 7);
+    BITMAP info{};
+    GetObjectA(empty, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, 1);
+    EXPECT_TRUE(DeleteObject(empty));
+    ReleaseDC(0, screen);
+    EXPECT_EQ(LiveObjects(), start);
+}
+
+TEST(Bitmaps, MonochromeBitmapFromBitsReadsMostSignificantBitFirst) {
+    const BYTE rows[] = {0xA0, 0x00, 0x50, 0x00};  // WORD-aligned rows: 1010, 0101
+    HBITMAP bitmap = CreateBitmap(4, 2, 1, 1, rows);
+    HDC dc = CreateCompatibleDC(0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    const testing::Legend bw{{'1', RGB(255, 255, 255)}, {'0', RGB(0, 0, 0)}};
+    EXPECT_TRUE(testing::MatchesArt(dc, {"1010", "0101"}, bw));
+    EXPECT_EQ(SetPixel(dc, 0, 0, RGB(30, 30, 30)), RGB(0, 0, 0));  // dark colours become black
+    EXPECT_EQ(SetPixel(dc, 1, 0, RGB(200, 220, 200)), RGB(255, 255, 255));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
+
+TEST(Bitmaps, DibSectionsExposeTheirPixelsBottomUpForPositiveHeights) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = 2;
+    info.bmiHeader.biHeight = 2;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
+    ASSERT_NE(dib, 0u);
+    ASSERT_NE(bits, nullptr);
+    BITMAP object{};
+    GetObjectA(dib, sizeof object, &object);
+    EXPECT_EQ(object.bmBits, bits);
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    pixels[0] = 0x00FF0000;  // first in memory: the bottom-left pixel, stored blue-green-red
+    HDC dc = CreateCompatibleDC(0);
+    HGDIOBJ old = SelectObject(dc, dib);
+    EXPECT_EQ(GetPixel(dc, 0, 1), RGB(255, 0, 0));
+    SetPixel(dc, 1, 0, RGB(0, 0, 255));
+    EXPECT_EQ(pixels[3], 0x000000FFu);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(dib);
+
+    info.bmiHeader.biHeight = -2;  // top-down
+    dib = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
+    static_cast<std::uint32_t*>(bits)[0] = 0x0000FF00;
+    dc = CreateCompatibleDC(0);
+    old = SelectObject(dc, dib);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 255, 0));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(dib);
+
+    info.bmiHeader.biBitCount = 24;
+    EXPECT_EQ(CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0), 0u);
+    EXPECT_EQ(bits, nullptr);
+    EXPECT_EQ(CreateDIBSection(0, nullptr, DIB_RGB_COLORS, &bits, 0, 0), 0u);
+}
+
+TEST(Bitmaps, CopyImageMakesAStretchedCopy) {
+    testing::Canvas source(2, 1, RGB(0, 0, 0));
+    SetPixel(source.Dc(), 1, 0, RGB(255, 0, 0));
+    HBITMAP copy = static_cast<HBITMAP>(CopyImage(source.Bitmap(), IMAGE_BITMAP, 4, 2, 0));
+    ASSERT_NE(copy, 0u);
+    BITMAP info{};
+    GetObjectA(copy, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, 4);
+    EXPECT_EQ(info.bmHeight, 2);
+    EXPECT_EQ(info.bmBits, nullptr);
+    HDC dc = CreateCompatibleDC(0);
+    HGDIOBJ old = SelectObject(dc, copy);
+    const testing::Legend legend{{'k', RGB(0, 0, 0)}, {'r', RGB(255, 0, 0)}};
+    EXPECT_TRUE(testing::MatchesArt(dc, {"kkrr", "kkrr"}, legend));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(copy);
+    HBITMAP same = static_cast<HBITMAP>(CopyImage(source.Bitmap(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    GetObjectA(same, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, 2);
+    EXPECT_NE(info.bmBits, nullptr);
+    DeleteObject(same);
+    EXPECT_EQ(CopyImage(0xBAD, IMAGE_BITMAP, 2, 2, 0), 0u);
+    EXPECT_EQ(CopyImage(source.Bitmap(), IMAGE_BITMAP, -2, 2, 0), 0u);
+}
+
+// The button's own life: its surface DC with saved pen/brush/font/bitmap,
+// tools replaced per drawing step, resizes, pictures prepared through
+// temporary DCs, regions, icons' bitmaps, and the final release.
+TEST(LeakStress, EveryPatternOfTheControlEndsWhereItStarted) {
+    const DWORD startGdi = LiveObjects();
+    const DWORD startUser = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    for (int round = 0; round < 50; ++round) {
+        HDC screen = GetDC(0);
+        HDC surface = CreateCompatibleDC(screen);
+        SetBkMode(surface, 3);
+        HGDIOBJ savedBrush = SelectObject(surface, CreateSolidBrush(0));
+        HGDIOBJ savedPen = SelectObject(surface, CreatePen(PS_SOLID, 1, 0));
+        LOGFONTA logfont{};
+        logfont.lfHeight = -12;
+        std::strcpy(logfont.lfFaceName, "SimSun");
+        HGDIOBJ savedFont = SelectObject(surface, CreateFontIndirectA(&logfont));
+        HGDIOBJ savedBitmap = SelectObject(surface, CreateCompatibleBitmap(screen, 40 + round, 20));
+        for (int step = 0; step < 5; ++step) {
+            DeleteObject(SelectObject(surface, CreateSolidBrush(RGB(step, 0, 0))));
+            DeleteObject(SelectObject(surface, CreatePen(step % 3, step, RGB(0, step, 0))));
+            Rectangle(surface, 0, 0, 10, 10);
+        }
+        // Resize: the surface bitmap alone is replaced.
+        DeleteObject(SelectObject(surface, savedBitmap));
+        savedBitmap = SelectObject(surface, CreateCompatibleBitmap(screen, 60, 30));
+        // Font change.
+        DeleteObject(SelectObject(surface, CreateFontIndirectA(&logfont)));
+        // Shape regions and clipping.
+        HRGN face = CreateEllipticRgn(0, 0, 60, 30);
+        HRGN inner = CreateEllipticRgn(1, 1, 59, 29);
+        HRGN frame = CreateRectRgn(0, 0, 0, 0);
+        CombineRgn(frame, face, inner, RGN_DIFF);
+        SelectClipRgn(surface, inner);
+        HBRUSH frameBrush = CreateSolidBrush(0);
+        FrameRgn(surface, face, frameBrush, 1, 1);
+        DeleteObject(frameBrush);
+        SelectClipRgn(surface, 0);
+        DeleteObject(frame);
+        // A prepared picture and a transparent blit through temporary DCs.
+        HDC work = CreateCompatibleDC(surface);
+        HBITMAP image = static_cast<HBITMAP>(CopyImage(savedBitmap, IMAGE_BITMAP, 8, 8, 0));
+        HGDIOBJ oldImage = SelectObject(work, image);
+        HDC maskDc = CreateCompatibleDC(screen);
+        HGDIOBJ oldMask = SelectObject(maskDc, CreateBitmap(8, 8, 1, 1, nullptr));
+        BitBlt(maskDc, 0, 0, 8, 8, work, 0, 0, SRCCOPY);
+        BitBlt(surface, 0, 0, 8, 8, maskDc, 0, 0, SRCAND);
+        DeleteObject(SelectObject(maskDc, oldMask));
+        DeleteDC(maskDc);
+        SelectObject(work, oldImage);
+        DeleteDC(work);
+        DeleteObject(image);
+        // An icon picture: its bitmaps come back as copies the caller deletes.
+        ICONINFO info{TRUE, 0, 0, CreateBitmap(4, 4, 1, 1, nullptr), CreateCompatibleBitmap(screen, 4, 4)};
+        HICON icon = CreateIconIndirect(&info);
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+        ICONINFO copy{};
+        GetIconInfo(icon, &copy);
+        DeleteObject(copy.hbmMask);
+        DeleteObject(copy.hbmColor);
+        DrawIconEx(surface, 0, 0, icon, 4, 4, 0, 0, DI_NORMAL);
+        DestroyIcon(icon);
+        // Release.
+        DeleteObject(SelectObject(surface, savedBrush));
+        DeleteObject(SelectObject(surface, savedPen));
+        DeleteObject(SelectObject(surface, savedFont));
+        DeleteObject(SelectObject(surface, savedBitmap));
+        DeleteDC(surface);
+        DeleteObject(face);
+        DeleteObject(inner);
+        ReleaseDC(0, screen);
+    }
+    EXPECT_EQ(LiveObjects(), startGdi);
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), startUser);
+}
+
+TEST(SystemColours, WindowsDefaults) {
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(240, 240, 240));
+    EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), RGB(0, 0, 0));
+    EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), RGB(160, 160, 160));
+    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), RGB(255, 255, 255));
+    EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), RGB(105, 105, 105));
+    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(0, 120, 215));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
+    EXPECT_EQ(GetSysColor(255), 0u);
+    EXPECT_EQ(GetSysColor(-1), 0u);
+}
+
+TEST(Rects, Arithmetic) {
+    RECT r{};
+    ASSERT_TRUE(SetRect(&r, 1, 2, 5, 6));
+    OffsetRect(&r, 2, -1);
+    const RECT moved{3, 1, 7, 5};
+    EXPECT_TRUE(EqualRect(&r, &moved));
+    InflateRect(&r, 1, -1);
+    EXPECT_EQ(r.left, 2);
+    EXPECT_EQ(r.right, 8);
+    EXPECT_EQ(r.top, 2);
+    EXPECT_EQ(r.bottom, 4);
+    RECT other{6, 0, 10, 3}, both{};
+    EXPECT_TRUE(IntersectRect(&both, &r, &other));
+    EXPECT_EQ(both.left, 6);
+    EXPECT_EQ(both.right, 8);
+    EXPECT_EQ(both.top, 2);
+    EXPECT_EQ(both.bottom, 3);
+    RECT apart{20, 20, 30, 30};
+    EXPECT_FALSE(IntersectRect(&both, &r, &apart));
+    EXPECT_TRUE(IsRectEmpty(&both));
+    RECT all{};
+    EXPECT_TRUE(UnionRect(&all, &r, &apart));
+    EXPECT_EQ(all.right, 30);
+    EXPECT_TRUE(PtInRect(&r, POINT{2, 2}));
+    EXPECT_FALSE(PtInRect(&r, POINT{8, 3}));  // right edge excluded
+    EXPECT_FALSE(PtInRect(&r, POINT{2, 4}));  // bottom edge excluded
+    EXPECT_FALSE(SetRect(nullptr, 0, 0, 1, 1));
+    EXPECT_FALSE(OffsetRect(nullptr, 1, 1));
+}
+
+}  // namespace
+}  // namespace gdi

@@ -1,0 +1,191 @@
+// The HRGN interface and clipping: every drawing operation honours the DC's
+// clip region, a clip by a rectangle equals a clip by an equal region built
+// from pieces, and FrameRgn paints the region's inner boundary.
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/tests/support/PixelArt.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+namespace gdi {
+namespace {
+
+using testing::Canvas;
+using testing::Legend;
+using testing::MatchesArt;
+
+constexpr COLORREF kOdd = RGB(1, 2, 3);
+const Legend kLegend{{'.', kOdd}, {'#', RGB(0, 0, 0)}, {'o', RGB(255, 0, 0)}};
+
+// Draws a little of everything that paints, with fixed random parameters.
+void DrawEverything(HDC dc, HDC source, unsigned seed) {
+    std::mt19937 random(seed);
+    auto coordinate = [&] { return static_cast<int>(random() % 24) - 2; };
+    HPEN pen = CreatePen(PS_SOLID, 1 + static_cast<int>(random() % 3), RGB(0, 0, 200));
+    HBRUSH brush = CreateSolidBrush(RGB(0, 200, 0));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    Rectangle(dc, coordinate(), coordinate(), coordinate(), coordinate());
+    Ellipse(dc, coordinate(), coordinate(), coordinate(), coordinate());
+    const POINT path[] = {{coordinate(), coordinate()}, {coordinate(), coordinate()}, {coordinate(), coordinate()}};
+    Polyline(dc, path, 3);
+    PatBlt(dc, coordinate(), coordinate(), 8, 5, PATINVERT);
+    BitBlt(dc, coordinate(), coordinate(), 9, 7, source, 0, 0, SRCINVERT);
+    StretchBlt(dc, coordinate(), coordinate(), 12, 9, source, 0, 0, 5, 5, SRCCOPY);
+    RECT box{coordinate(), coordinate(), coordinate() + 10, coordinate() + 10};
+    DrawFocusRect(dc, &box);
+    SetPixel(dc, coordinate(), coordinate(), RGB(9, 9, 9));
+    HRGN shape = CreateEllipticRgn(coordinate(), coordinate(), coordinate() + 12, coordinate() + 12);
+    FillRgn(dc, shape, brush);
+    FrameRgn(dc, shape, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 2, 1);
+    DeleteObject(shape);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(brush);
+}
+
+std::vector<COLORREF> Pixels(HDC dc) {
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) pixels.push_back(GetPixel(dc, x, y));
+    return pixels;
+}
+
+TEST(Clipping, ByRectangleEqualsByEqualRegionAndMatchesUnclippedDrawingInside) {
+    Canvas source(9, 9, RGB(255, 255, 0));
+    for (int i = 0; i < 9; ++i) SetPixel(source.Dc(), i, i, RGB(100, 0, 100));
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        Canvas unclipped(20, 20, kOdd), byRect(20, 20, kOdd), byPieces(20, 20, kOdd);
+        DrawEverything(unclipped.Dc(), source.Dc(), seed);
+
+        HRGN rect = CreateRectRgn(3, 4, 15, 13);
+        EXPECT_EQ(SelectClipRgn(byRect.Dc(), rect), SIMPLEREGION);
+        DeleteObject(rect);  // the DC keeps its own copy
+        DrawEverything(byRect.Dc(), source.Dc(), seed);
+
+        HRGN left = CreateRectRgn(3, 4, 9, 13), right = CreateRectRgn(9, 4, 15, 13), pieces = CreateRectRgn(0, 0, 0, 0);
+        CombineRgn(pieces, left, right, RGN_OR);
+        EXPECT_EQ(SelectObject(byPieces.Dc(), pieces), static_cast<HGDIOBJ>(SIMPLEREGION));
+        DrawEverything(byPieces.Dc(), source.Dc(), seed);
+        DeleteObject(left);
+        DeleteObject(right);
+        DeleteObject(pieces);
+
+        // GetPixel is itself clipped, so read through an unclipped DC.
+        SelectClipRgn(byRect.Dc(), 0);
+        SelectClipRgn(byPieces.Dc(), 0);
+        const auto expected = Pixels(unclipped.Dc());
+        const auto clipped = Pixels(byRect.Dc());
+        EXPECT_EQ(Pixels(byPieces.Dc()), clipped) << "seed " << seed;
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 20; ++x) {
+                const bool inside = x >= 3 && x < 15 && y >= 4 && y < 13;
+                ASSERT_EQ(clipped[y * 20 + x], inside ? expected[y * 20 + x] : kOdd) << x << "," << y << " seed " << seed;
+            }
+        }
+    }
+}
+
+TEST(Clipping, GetClipRgnCopiesAndTextHonoursTheClip) {
+    Canvas canvas(4, 4, kOdd);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetClipRgn(canvas.Dc(), region), 0);
+    HRGN clip = CreateEllipticRgn(0, 0, 4, 4);
+    SelectClipRgn(canvas.Dc(), clip);
+    OffsetRgn(clip, 10, 10);  // changing the caller's region leaves the DC's copy alone
+    EXPECT_EQ(GetClipRgn(canvas.Dc(), region), 1);
+    RECT box{};
+    EXPECT_NE(GetRgnBox(region, &box), ERROR);
+    EXPECT_EQ(box.left, 0);
+    EXPECT_EQ(box.right, 4);
+    EXPECT_EQ(GetPixel(canvas.Dc(), 0, 0) == CLR_INVALID, !PtInRegion(region, 0, 0));
+    EXPECT_EQ(GetClipRgn(canvas.Dc(), 0xBAD), -1);
+    EXPECT_EQ(SelectClipRgn(canvas.Dc(), 0xBAD), ERROR);
+    EXPECT_EQ(SelectClipRgn(canvas.Dc(), 0), SIMPLEREGION);
+    EXPECT_EQ(GetClipRgn(canvas.Dc(), region), 0);
+    DeleteObject(region);
+    DeleteObject(clip);
+}
+
+TEST(Regions, CombineResultCodesAndBadHandles) {
+    HRGN a = CreateRectRgn(0, 0, 4, 4), b = CreateRectRgn(2, 2, 6, 6), dest = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(CombineRgn(dest, a, b, RGN_AND), SIMPLEREGION);
+    EXPECT_EQ(CombineRgn(dest, a, b, RGN_OR), COMPLEXREGION);
+    EXPECT_EQ(CombineRgn(dest, a, a, RGN_DIFF), NULLREGION);
+    EXPECT_EQ(CombineRgn(dest, a, 0, RGN_COPY), SIMPLEREGION);
+    EXPECT_TRUE(EqualRgn(dest, a));
+    EXPECT_EQ(CombineRgn(a, a, b, RGN_XOR), COMPLEXREGION);  // the destination may be a source
+    EXPECT_FALSE(PtInRegion(a, 3, 3));
+    EXPECT_TRUE(PtInRegion(a, 5, 5));
+    EXPECT_EQ(CombineRgn(dest, a, 0xBAD, RGN_AND), ERROR);
+    EXPECT_EQ(CombineRgn(dest, a, b, 9), ERROR);
+    HPEN pen = CreatePen(PS_SOLID, 1, 0);
+    EXPECT_EQ(CombineRgn(pen, a, b, RGN_OR), ERROR);
+    EXPECT_EQ(OffsetRgn(pen, 1, 1), ERROR);
+    EXPECT_EQ(CreatePolygonRgn(nullptr, 3, WINDING), 0u);
+    const POINT triangle[] = {{0, 0}, {4, 0}, {0, 4}};
+    EXPECT_EQ(CreatePolygonRgn(triangle, 3, 7), 0u);
+    HRGN polygon = CreatePolygonRgn(triangle, 3, WINDING);
+    EXPECT_NE(polygon, 0u);
+    const DWORD size = GetRegionData(a, 0, nullptr);
+    std::vector<char> buffer(size);
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    EXPECT_EQ(GetRegionData(a, size, data), size);
+    EXPECT_EQ(data->rdh.nCount * sizeof(RECT) + sizeof(RGNDATAHEADER), size);
+    EXPECT_EQ(GetRegionData(a, size - 1, data), 0u);
+    for (HGDIOBJ object : {a, b, dest, pen, polygon}) EXPECT_TRUE(DeleteObject(object));
+}
+
+TEST(PaintRegions, FrameRgnOneByOnePaintsTheInnerBoundary) {
+    Canvas canvas(8, 6, kOdd);
+    HRGN ellipse = CreateEllipticRgn(0, 0, 8, 6);
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    HBRUSH black = CreateSolidBrush(RGB(0, 0, 0));
+    ASSERT_TRUE(FillRgn(canvas.Dc(), ellipse, red));
+    ASSERT_TRUE(FrameRgn(canvas.Dc(), ellipse, black, 1, 1));
+    // Every framed pixel is in the region and touches its outside; every red one does not.
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const bool in = PtInRegion(ellipse, x, y);
+            const bool edge = in && (!PtInRegion(ellipse, x - 1, y) || !PtInRegion(ellipse, x + 1, y) ||
+                                     !PtInRegion(ellipse, x, y - 1) || !PtInRegion(ellipse, x, y + 1));
+            const COLORREF expected = !in ? kOdd : edge ? RGB(0, 0, 0) : RGB(255, 0, 0);
+            EXPECT_EQ(GetPixel(canvas.Dc(), x, y), expected) << x << "," << y;
+        }
+    }
+    DeleteObject(ellipse);
+    DeleteObject(red);
+    DeleteObject(black);
+}
+
+TEST(PaintRegions, FrameRgnWithWidthTwoOnARectangle) {
+    Canvas canvas(8, 6, kOdd);
+    HRGN rect = CreateRectRgn(1, 1, 7, 6);
+    HBRUSH black = CreateSolidBrush(RGB(0, 0, 0));
+    ASSERT_TRUE(FrameRgn(canvas.Dc(), rect, black, 2, 1));
+    EXPECT_TRUE(MatchesArt(canvas.Dc(),
+                           {"........",
+                            ".######.",
+                            ".##..##.",
+                            ".##..##.",
+                            ".##..##.",
+                            ".######."},
+                           kLegend));
+    EXPECT_FALSE(FrameRgn(canvas.Dc(), rect, black, 0, 1));
+    EXPECT_FALSE(FrameRgn(canvas.Dc(), rect, 0xBAD, 1, 1));
+    EXPECT_FALSE(FillRgn(canvas.Dc(), 0xBAD, black));
+    SelectObject(canvas.Dc(), black);
+    HRGN dot = CreateRectRgn(0, 0, 1, 1);
+    EXPECT_TRUE(PaintRgn(canvas.Dc(), dot));
+    EXPECT_EQ(GetPixel(canvas.Dc(), 0, 0), RGB(0, 0, 0));
+    SelectObject(canvas.Dc(), GetStockObject(WHITE_BRUSH));
+    DeleteObject(dot);
+    DeleteObject(rect);
+    DeleteObject(black);
+}
+
+}  // namespace
+}  // namespace gdi
