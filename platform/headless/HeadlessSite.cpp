@@ -201,6 +201,18 @@ void HeadlessSite::DblClick() {
     if (control_ != nullptr) control_->DblClick();
 }
 
+void HeadlessSite::ClickAt(float x, float y) {
+    MouseDown(container::kLeftButton, 0, x, y);
+    MouseUp(container::kLeftButton, 0, x, y);
+    Click();
+}
+
+void HeadlessSite::DoubleClickAt(float x, float y) {
+    ClickAt(x, y);
+    DblClick();
+    MouseUp(container::kLeftButton, 0, x, y);
+}
+
 std::int16_t HeadlessSite::KeyDown(std::int16_t keyCode, std::int16_t shift) {
     if (control_ != nullptr) control_->KeyDown(keyCode, shift);
     return keyCode;

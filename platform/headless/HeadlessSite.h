@@ -62,6 +62,10 @@ public:
     void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void Click();
     void DblClick();
+    // A left click as the container reports it: MouseDown, MouseUp, Click.
+    void ClickAt(float x, float y);
+    // A left double click: MouseDown, MouseUp, Click, DblClick, MouseUp.
+    void DoubleClickAt(float x, float y);
     // Keyboard notices return the key code as the handler left it.
     std::int16_t KeyDown(std::int16_t keyCode, std::int16_t shift);
     std::int16_t KeyUp(std::int16_t keyCode, std::int16_t shift);

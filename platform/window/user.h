@@ -1,7 +1,8 @@
 // Window functions the control calls, under their Windows names, argument
 // orders and return conventions (namespace user, as in user32). They run over a
 // pluggable back end: the headless window system in tests, Qt widgets in the
-// program. With no back end installed every call fails the Windows way.
+// program. With no back end installed every call fails the Windows way (the
+// screen DC still comes from the drawing layer, and twips per pixel stay 15).
 //
 // Coordinates: screen pixels for top-level windows; a child's position is
 // relative to its parent's client area. A window's region is in window

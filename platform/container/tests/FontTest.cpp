@@ -29,18 +29,6 @@ TEST(Font, BoldAndWeightStayConsistent) {
     EXPECT_EQ(font.Weight(), 700);
 }
 
-TEST(Font, StyleFlagsAreIndependentOfEachOther) {
-    Font font;
-    font.SetItalic(true);
-    font.SetUnderline(true);
-    font.SetBold(true);
-    font.SetUnderline(false);
-    EXPECT_TRUE(font.Italic());
-    EXPECT_TRUE(font.Bold());
-    EXPECT_FALSE(font.Underline());
-    EXPECT_FALSE(font.Strikethrough());
-}
-
 TEST(Font, RefusesImpossibleSizesAndWeights) {
     Font font("宋体", 9);
     EXPECT_FALSE(font.SetSize(0));

@@ -52,7 +52,11 @@ public:
         log.push_back("KeyDown " + std::to_string(keyCode));
         if (keyCode >= 37 && keyCode <= 40) keyCode = 0;  // arrows are the container's
     }
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override {
+        log.push_back("MouseUp " + Arguments(button, shift, x, y));
+    }
     void Click() override { log.push_back("Click"); }
+    void DblClick() override { log.push_back("DblClick"); }
 
     user::HWND underCursor = 0;
 
@@ -249,6 +253,12 @@ TEST_F(Site, MouseNoticesMoveTheVirtualCursorOntoTheControl) {
 
     site.MouseMove(1, 0, 200, 6);  // dragged off the button, onto the form
     EXPECT_EQ(control.underCursor, form.HWnd());
+}
+
+TEST_F(Site, ClicksArriveInTheContainersOrder) {
+    site.DoubleClickAt(3, 4);
+    EXPECT_EQ(control.log, (std::vector<std::string>{"MouseDown 1 0 3 4", "MouseUp 1 0 3 4", "Click", "DblClick",
+                                                     "MouseUp 1 0 3 4"}));
 }
 
 TEST_F(Site, KeyNoticesHandBackTheKeyCodeAsTheControlLeftIt) {
