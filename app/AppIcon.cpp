@@ -1,0 +1,34 @@
+#include "app/AppIcon.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace app {
+namespace {
+
+QPixmap ClockFace(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal edge = size / 16.0;
+    painter.setPen(QPen(QColor(0, 0, 192), edge));
+    painter.setBrush(QColor(122, 192, 221));
+    painter.drawEllipse(QRectF(edge, edge, size - 2 * edge, size - 2 * edge));
+    const QPointF centre(size / 2.0, size / 2.0);
+    painter.setPen(QPen(QColor(192, 0, 0), edge * 1.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, centre + QPointF(0, -size * 0.32));
+    painter.drawLine(centre, centre + QPointF(size * 0.22, 0));
+    return pixmap;
+}
+
+} // namespace
+
+QIcon CreateAppIcon() {
+    QIcon icon;
+    icon.addPixmap(ClockFace(16));
+    icon.addPixmap(ClockFace(32));
+    return icon;
+}
+
+} // namespace app

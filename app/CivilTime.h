@@ -1,0 +1,30 @@
+#pragma once
+// Date-time arithmetic on wall-clock values, as the application's date run-time
+// does it: no time zones, whole seconds, years 100 to 9999.
+#include "platform/clock/system_clock.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace app {
+
+using DateTime = sysclock::LocalDateTime;
+
+// Seconds since 0001-01-01 00:00:00 of the proleptic Gregorian calendar.
+std::int64_t SerialSeconds(const DateTime& value);
+// The date-time of a serial, or nothing outside the years 100 to 9999.
+std::optional<DateTime> FromSerialSeconds(std::int64_t serial);
+
+std::optional<DateTime> AddHours(const DateTime& value, std::int64_t hours);
+
+// "YY-MM-DD HH:MM:SS" as daytime servers send it, the two-digit year taken in
+// the century that starts at centuryStart (2000 for the years 2000 to 2099). A
+// four-digit year is taken as it stands; the seconds may be left out.
+std::optional<DateTime> ParseDaytimeDateTime(const QString& text, int centuryStart);
+
+// "YYYY-MM-DD HH:MM:SS".
+QString FormatDateTime(const DateTime& value);
+
+} // namespace app

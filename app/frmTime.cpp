@@ -1,0 +1,184 @@
+#include "app/frmTime.h"
+
+#include "app/AppIcon.h"
+#include "app/IndicatorShape.h"
+#include "app/WindowFonts.h"
+#include "platform/shell/shell.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include <chrono>
+#include <thread>
+
+namespace app {
+namespace {
+
+// The stored client area shows the upper group; the server test lies below it
+// and is reached by enlarging the window downwards.
+constexpr int kClientWidth = 279;
+constexpr int kClientHeight = 135;
+constexpr int kFullHeight = 407; // down to the lower text box and a margin
+
+QString VersionText() {
+    return QString::number(DUNMORA_VERSION_MAJOR) + "." + QString::number(DUNMORA_VERSION_MINOR) + "." +
+           QString::number(DUNMORA_VERSION_REVISION);
+}
+
+QPlainTextEdit* CreateTextBox(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return box;
+}
+
+} // namespace
+
+frmTime::frmTime(AppEnvironment environment) : env_(std::move(environment)) {
+    if (env_.programName.isEmpty())
+        env_.programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    setObjectName("frmTime");
+    setWindowTitle(QStringLiteral("北京时间"));
+    setWindowIcon(CreateAppIcon());
+    setMinimumSize(kClientWidth, kClientHeight);
+    setMaximumSize(kClientWidth, kFullHeight);
+    resize(kClientWidth, kClientHeight);
+    CreateControls();
+
+    wscDateTime = env_.createSocket();
+    wscDateTime->SetEvents({[this](std::size_t bytes) { wscDateTime_DataArrival(bytes); },
+                            [this] { wscDateTime_Error(); }, [this] { wscDateTime_Close(); }});
+}
+
+frmTime::~frmTime() = default;
+
+// Controls are created in tab order, so the synchronise button comes first and
+// has the focus when the window opens.
+void frmTime::CreateControls() {
+    cmdDateTime = CreateCommandButton(this, {"cmdDateTime", QRect(170, 112, 105, 21), QStringLiteral("获取标准时间"),
+                                             QColor(0, 0, 192), QColor(122, 192, 221)});
+
+    lstResult = new QListWidget(this);
+    lstResult->setObjectName("lstResult");
+    lstResult->setGeometry(2, 4, 275, 103);
+    lstResult->setFont(SongFont(10.5));
+    QPalette listColours = lstResult->palette();
+    listColours.setColor(QPalette::Base, QColor(64, 64, 64));
+    listColours.setColor(QPalette::Text, QColor(255, 255, 255));
+    lstResult->setPalette(listColours);
+
+    txtCeShi = CreateTextBox(this, "txtCeShi", QRect(2, 200, 275, 89));
+    txtYouXiao = CreateTextBox(this, "txtYouXiao", QRect(2, 316, 275, 89));
+    cmdCeShi = CreateCommandButton(
+        this, {"cmdCeShi", QRect(89, 292, 181, 21), QStringLiteral("测试上面的地址，有效的放下面"), {}, {}});
+
+    chkCeshi = new QCheckBox(QStringLiteral("显示时间"), this);
+    chkCeshi->setObjectName("chkCeshi");
+    chkCeshi->setGeometry(9, 295, 73, 19);
+
+    cmdHomePage = CreateCommandButton(this, {"cmdHomePage", QRect(2, 110, 139, 23), kPublisherHost, {},
+                                             QColor(122, 192, 221)});
+
+    shpDateTime = new IndicatorShape(this);
+    shpDateTime->setObjectName("shpDateTime");
+    shpDateTime->setGeometry(148, 108, 15, 25);
+    shpDateTime->setVisible(false);
+
+    cmdDateTime->OnClick([this] { cmdDateTime_Click(); });
+    cmdCeShi->OnClick([this] { cmdCeShi_Click(); });
+    cmdHomePage->OnClick([this] { cmdHomePage_Click(); });
+}
+
+void frmTime::Form_Load() {
+    const QString caption = env_.programName + " " + VersionText();
+    setWindowTitle(caption);
+    QGuiApplication::setApplicationDisplayName(caption);
+    show();
+    repaint();
+    if (CommandLineHolds("auto"))
+        cmdDateTime_Click();
+}
+
+void frmTime::ShowResult(const QString& text) {
+    if (text == QLatin1String("CLEAR")) {
+        lstResult->clear();
+        return;
+    }
+    if (lstResult->count() > 300)
+        lstResult->clear();
+    if (text.isEmpty()) {
+        lstResult->addItem(QString());
+        return;
+    }
+    lstResult->addItem(" " + text);
+    lstResult->setCurrentRow(lstResult->count() - 1);
+    lstResult->scrollToItem(lstResult->currentItem());
+    // Shown now: the command has not yet returned to the event loop.
+    lstResult->viewport()->repaint();
+}
+
+void frmTime::QueryDaytime(const QString& host) {
+    SocketFailed = false;
+    ReplyText.clear();
+    if (wscDateTime->State() != net::sckClosed)
+        wscDateTime->Close();
+    wscDateTime->Connect(host.toStdString(), env_.daytimePort);
+
+    // The socket's events are delivered only inside this wait.
+    for (int step = 0; step < env_.timing.maxSteps; ++step) {
+        if (!ReplyText.isEmpty() || SocketFailed)
+            break;
+        Sleep(env_.timing.stepMs);
+        shpDateTime->SetFillColor(RandomIndicatorColor());
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+
+    if (wscDateTime->State() != net::sckClosed)
+        wscDateTime->Close();
+}
+
+QString frmTime::GetServerTime(const QString& host) {
+    QueryDaytime(host);
+    if (!ReplyText.isEmpty())
+        QueryDaytime(host);
+    return ReplyText;
+}
+
+void frmTime::wscDateTime_DataArrival(std::size_t bytesTotal) {
+    // Each arrival replaces the reply; nothing is appended.
+    ReplyText = QString::fromStdString(wscDateTime->GetData(bytesTotal));
+}
+
+void frmTime::wscDateTime_Error() { SocketFailed = true; }
+
+void frmTime::wscDateTime_Close() {
+    if (wscDateTime->State() != net::sckClosed)
+        wscDateTime->Close();
+}
+
+void frmTime::cmdHomePage_Click() {
+    const QString caption = cmdHomePage->Caption();
+    const qsizetype colon = caption.indexOf(':');
+    const QString address = "http://" + (colon >= 0 ? caption.mid(colon + 1) : caption);
+    if (env_.openUrl)
+        env_.openUrl(address);
+    else
+        shell::ShellExecuteA(nullptr, nullptr, address.toUtf8().constData(), nullptr, nullptr,
+                             shell::SW_SHOWNOACTIVATE);
+}
+
+void frmTime::Sleep(int milliseconds) {
+    if (env_.sleep)
+        env_.sleep(milliseconds);
+    else
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+bool frmTime::CommandLineHolds(const QString& word) const { return env_.commandLine.toLower().contains(word); }
+
+} // namespace app

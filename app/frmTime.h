@@ -1,0 +1,66 @@
+#pragma once
+// The program's one window: the result list, the synchronise button, the busy
+// indicator and the home-page button, and below them the server test.
+#include "app/AppEnvironment.h"
+#include "app/CommandButton.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QCheckBox;
+class QListWidget;
+class QPlainTextEdit;
+
+namespace app {
+
+class IndicatorShape;
+
+class frmTime final : public QWidget {
+public:
+    explicit frmTime(AppEnvironment environment);
+    ~frmTime() override;
+
+    // Start-up: caption and application title, show, and "auto" synchronises.
+    void Form_Load();
+
+    // The only writer of the result list. "CLEAR" empties it.
+    void ShowResult(const QString& text);
+    // One daytime query; afterwards ReplyText holds what arrived, or is empty.
+    void QueryDaytime(const QString& host);
+    // The reply of the second of two queries, or empty text.
+    QString GetServerTime(const QString& host);
+
+    // The three commands.
+    void cmdDateTime_Click();
+    void cmdCeShi_Click();
+    void cmdHomePage_Click();
+
+    QString ReplyText;
+    bool SocketFailed = false;
+
+    // Controls, owned by the window (the buttons through their seam).
+    QListWidget* lstResult = nullptr;
+    IndicatorShape* shpDateTime = nullptr;
+    QPlainTextEdit* txtCeShi = nullptr;
+    QPlainTextEdit* txtYouXiao = nullptr;
+    QCheckBox* chkCeshi = nullptr;
+    std::unique_ptr<CommandButton> cmdDateTime;
+    std::unique_ptr<CommandButton> cmdHomePage;
+    std::unique_ptr<CommandButton> cmdCeShi;
+    std::unique_ptr<net::TcpClientSocket> wscDateTime;
+
+private:
+    void CreateControls();
+    void wscDateTime_DataArrival(std::size_t bytesTotal);
+    void wscDateTime_Error();
+    void wscDateTime_Close();
+    void Sleep(int milliseconds);
+    bool CommandLineHolds(const QString& word) const;
+
+    AppEnvironment env_;
+    bool commandRunning_ = false; // synchronise and test exclude each other
+};
+
+} // namespace app

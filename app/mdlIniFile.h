@@ -1,0 +1,28 @@
+#pragma once
+// The configuration file beside the program: its location and the three
+// operations every other part of the program uses to reach it.
+#include <QString>
+
+#include <cstdint>
+
+namespace mdlIniFile {
+
+// Full path of the file, computed once by ResolveIniPath. Tests may set it.
+extern QString IniPath;
+
+// Program folder + "/" + program name without its extension + ".ini".
+void ResolveIniPath();
+
+// The value, or defaultValue when the file, section or key is missing; at most
+// 1999 bytes, every "?" removed.
+QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue);
+
+// The value as a signed decimal integer, or defaultValue when missing.
+std::int32_t ReadIniInt(const QString& section, const QString& key, std::int32_t defaultValue);
+
+// Stores the value ("?" removed, guarded by "?" when it begins or ends with a
+// space). Non-zero when stored; 0 when the file could not be written or the
+// value holds a line break or NUL, which could never be stored as one value.
+std::int32_t WriteIniString(const QString& section, const QString& key, const QString& value);
+
+} // namespace mdlIniFile

@@ -1,0 +1,159 @@
+#include "app/IndicatorShape.h"
+#include "app/mdlIniFile.h"
+#include "app/tests/WindowFixture.h"
+
+#include <QWidget>
+
+namespace app::testing {
+namespace {
+
+using net::testing::DaytimeBehaviour;
+using net::testing::DaytimeStep;
+using net::testing::HttpResponseBytes;
+
+class Synchronise : public WindowFixture {
+protected:
+    QByteArray Reply() const { return QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)); }
+    QString ListUrl() const { return QString::fromStdString(http_.Url()); }
+    const QStringList failureStart{QStringLiteral(" 正在获取标准日期和时间"), QStringLiteral(" 没有得到标准日期和时间"),
+                                   QStringLiteral(" 更新时间服务器地址")};
+};
+
+TEST_F(Synchronise, FirstServerAnswersAndTheClockIsSetWithTheCorrection) {
+    daytime_.AlwaysReply(Reply());
+    WriteIni("127.0.0.1", "");
+    const QByteArray iniBefore = ini_.Read();
+    clock_.now = {2024, 12, 8, 3, 57, 1};
+    frmTime& window = Window();
+    window.cmdDateTime_Click();
+    EXPECT_EQ(ResultLines(window), (QStringList{QStringLiteral(" 正在获取标准日期和时间"),
+                                                QStringLiteral(" 修正日期和时间成功，相差60秒"),
+                                                QStringLiteral(" 现在时间 2024-12-08 03:58:01")}));
+    EXPECT_EQ(clock_.calls, (std::vector<std::string>{"date 2024-12-08", "time 03:58:01"}));
+    EXPECT_EQ(ini_.Read(), iniBefore); // a working first server is not written back
+    EXPECT_EQ(daytime_.Connections(), 2);
+}
+
+TEST_F(Synchronise, WithoutAnIniFileTheDefaultsAreUsedAndNoFileAppears) {
+    daytime_.AlwaysReply(Reply());
+    clock_.now = {2024, 12, 8, 3, 58, 1};
+    frmTime& window = Window(); // default host 127.0.0.1 on the test server's port
+    window.cmdDateTime_Click();
+    EXPECT_EQ(ResultLines(window).value(1), QStringLiteral(" 修正日期和时间成功，相差0秒"));
+    EXPECT_FALSE(ini_.Exists());
+}
+
+TEST_F(Synchronise, ZeroCorrectionSetsTheServersUtcTime) {
+    daytime_.AlwaysReply(Reply());
+    WriteIni("127.0.0.1", "", "0");
+    Window().cmdDateTime_Click();
+    EXPECT_EQ(clock_.calls, (std::vector<std::string>{"date 2024-12-07", "time 19:58:01"}));
+}
+
+TEST_F(Synchronise, FallbackListStopsAtTheFirstWorkingEntryAndRemembersIt) {
+    // The configured host is refused, the list's second entry answers.
+    daytime_.AlwaysReply(Reply());
+    WriteIni("bad host", ListUrl());
+    http_.Respond(HttpResponseBytes(200, "no such host!\r\n127.0.0.1\r\nnever.tried"));
+    clock_.now = {2024, 12, 8, 3, 58, 1};
+    frmTime& window = Window();
+    window.cmdDateTime_Click();
+    EXPECT_EQ(ResultLines(window), (failureStart + QStringList{" 1/3 no such host!", " 2/3 127.0.0.1",
+                                                              QStringLiteral(" 修正日期和时间成功，相差0秒"),
+                                                              QStringLiteral(" 现在时间 2024-12-08 03:58:01")}));
+    EXPECT_EQ(mdlIniFile::ReadIniString("INTERNET", "TIME", "x"), "127.0.0.1");
+    EXPECT_EQ(mdlIniFile::ReadIniString("INTERNET", "SERVLIEBIAO", "x"), ListUrl());
+}
+
+TEST_F(Synchronise, TrailingLineBreakAddsAnEmptyEntryThatIsTriedAndFails) {
+    WriteIni("bad host", ListUrl());
+    http_.Respond(HttpResponseBytes(200, "also bad\r\n"));
+    frmTime& window = Window();
+    window.cmdDateTime_Click();
+    EXPECT_EQ(ResultLines(window), (failureStart + QStringList{" 1/2 also bad", " 2/2 ",
+                                                              QStringLiteral(" 修正日期和时间失败，请重试！")}));
+    EXPECT_TRUE(clock_.calls.empty());
+    EXPECT_EQ(mdlIniFile::ReadIniString("INTERNET", "TIME", "x"), "bad host");
+}
+
+TEST_F(Synchronise, ErrorPageLinesAreTriedAsHostNames) {
+    WriteIni("bad host", ListUrl());
+    http_.Respond(HttpResponseBytes(404, "<html>\r\n<h1>Not Found</h1>\r\n</html>"));
+    frmTime& window = Window();
+    window.cmdDateTime_Click();
+    EXPECT_EQ(ResultLines(window), (failureStart + QStringList{" 1/3 <html>", " 2/3 <h1>Not Found</h1>", " 3/3 </html>",
+                                         QStringLiteral(" 修正日期和时间失败，请重试！")}));
+}
+
+TEST_F(Synchronise, EmptyOrMissingListMeansNoEntryIsTried) {
+    WriteIni("bad host", ListUrl());
+    http_.Respond(HttpResponseBytes(200, ""));
+    frmTime& window = Window();
+    window.cmdDateTime_Click();
+    const QStringList expected = failureStart + QStringList{QStringLiteral(" 修正日期和时间失败，请重试！")};
+    EXPECT_EQ(ResultLines(window), expected);
+
+    http_.NeverAnswer(); // ends at the shortened receive time-out
+    window.cmdDateTime_Click();
+    EXPECT_EQ(ResultLines(window), expected);
+}
+
+TEST_F(Synchronise, RefusedClockEndsWithTheFailureLineAndWritesNothing) {
+    daytime_.AlwaysReply(Reply());
+    WriteIni("127.0.0.1", ListUrl());
+    http_.Respond(HttpResponseBytes(200, "127.0.0.1"));
+    const QByteArray iniBefore = ini_.Read();
+    clock_.refuseDate = clock_.refuseTime = true;
+    frmTime& window = Window();
+    window.cmdDateTime_Click();
+    EXPECT_EQ(ResultLines(window), (failureStart + QStringList{" 1/1 127.0.0.1",
+                                                              QStringLiteral(" 修正日期和时间失败，请重试！")}));
+    EXPECT_EQ(ini_.Read(), iniBefore);
+}
+
+TEST_F(Synchronise, ButtonIsDisabledAndIndicatorShownOnlyWhileRunning) {
+    daytime_.AlwaysReply(Reply());
+    WriteIni("127.0.0.1", "");
+    frmTime& window = Window();
+    int busySteps = 0;
+    onSleep_ = [&] { busySteps += !window.cmdDateTime->Enabled() && window.shpDateTime->isVisibleTo(&window); };
+    window.cmdDateTime_Click();
+    EXPECT_GT(busySteps, 0);
+    EXPECT_EQ(busySteps, static_cast<int>(sleeps_.size()));
+    EXPECT_TRUE(window.cmdDateTime->Enabled());
+    EXPECT_FALSE(window.shpDateTime->isVisibleTo(&window));
+}
+
+TEST_F(Synchronise, CloseOnTheCommandLineEndsTheWindowTwoSecondsAfterwards) {
+    daytime_.AlwaysReply(Reply());
+    WriteIni("127.0.0.1", "");
+    frmTime& window = Window([](AppEnvironment& e) { e.commandLine = "/CLOSE"; });
+    window.show();
+    window.cmdDateTime_Click();
+    ASSERT_FALSE(sleeps_.empty());
+    EXPECT_EQ(sleeps_.back(), 2000);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(Synchronise, ThousandsOfListLinesAreTriedOneByOne) {
+    WriteIni("bad host", ListUrl());
+    QByteArray list;
+    for (int i = 0; i < 2000; ++i)
+        list += "bad entry " + QByteArray::number(i) + "\r\n";
+    list += "127.0.0.1";
+    daytime_.AlwaysReply(Reply());
+    http_.Respond(HttpResponseBytes(200, list));
+    frmTime& window = Window([](AppEnvironment& e) {
+        e.timing.maxSteps = 3;
+        e.timing.stepMs = 0;
+    });
+    window.cmdDateTime_Click();
+    const QStringList lines = ResultLines(window);
+    EXPECT_LE(lines.size(), 301); // the list box empties itself, it never holds them all
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines.at(lines.size() - 3), " 2001/2001 127.0.0.1");
+    EXPECT_EQ(mdlIniFile::ReadIniString("INTERNET", "TIME", "x"), "127.0.0.1");
+}
+
+} // namespace
+} // namespace app::testing

@@ -1,0 +1,26 @@
+#pragma once
+// A main window wired to the test's own daytime and HTTP servers, fake clock and
+// private INI file.
+#include "app/tests/AppTestSupport.h"
+
+#include <functional>
+
+namespace app::testing {
+
+class WindowFixture : public ::testing::Test {
+protected:
+    // Builds the window; the hook may adjust the environment first.
+    frmTime& Window(const std::function<void(AppEnvironment&)>& adjust = {});
+    // "[INTERNET]" with TIME, SERVLIEBIAO and XIUZHENXIAOSHI as given (empty: left out).
+    void WriteIni(const QString& time, const QString& listUrl, const QString& correction = "8");
+
+    PrivateIniFile ini_;
+    FakeWallClock clock_;
+    net::testing::LoopbackDaytimeServer daytime_;
+    net::testing::LoopbackHttpServer http_;
+    std::vector<int> sleeps_; // every sleep the window asked for, in ms
+    std::function<void()> onSleep_; // runs inside each sleep (the command is mid-way)
+    std::unique_ptr<frmTime> window_;
+};
+
+} // namespace app::testing

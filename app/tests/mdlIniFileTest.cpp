@@ -1,0 +1,91 @@
+#include "app/mdlIniFile.h"
+#include "app/tests/AppTestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace app {
+namespace {
+
+using namespace mdlIniFile;
+
+TEST(IniPathRule, ProgramFolderAndNameWithIniExtension) {
+    IniPath.clear();
+    ResolveIniPath();
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    EXPECT_EQ(IniPath, program.absolutePath() + "/" + program.completeBaseName() + ".ini");
+    IniPath = "/tmp/Clock.INI";
+    ResolveIniPath();
+    EXPECT_EQ(IniPath, "/tmp/Clock.INI");
+    IniPath = "/tmp/clock";
+    ResolveIniPath();
+    EXPECT_EQ(IniPath, "/tmp/clock.ini");
+    IniPath.clear();
+}
+
+TEST(IniValues, MissingFileGivesEveryDefaultAndCreatesNothing) {
+    testing::PrivateIniFile file;
+    EXPECT_EQ(ReadIniString("INTERNET", "TIME", "fallback.example"), "fallback.example");
+    EXPECT_EQ(ReadIniInt("INTERNET", "XIUZHENXIAOSHI", 8), 8);
+    EXPECT_FALSE(file.Exists());
+}
+
+TEST(IniValues, SurroundingSpacesSurviveThroughQuestionMarkGuards) {
+    testing::PrivateIniFile file;
+    EXPECT_NE(WriteIniString("INTERNET", "TIME", " host.example "), 0);
+    EXPECT_EQ(file.Read(), "[INTERNET]\nTIME=? host.example ?\n");
+    EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), " host.example ");
+}
+
+TEST(IniValues, QuestionMarksAreNeverStoredNorRead) {
+    testing::PrivateIniFile file;
+    WriteIniString("INTERNET", "TIME", "ab?cd");
+    EXPECT_EQ(file.Read(), "[INTERNET]\nTIME=abcd\n");
+    file.Write("[INTERNET]\nTIME=ti?me.exa?mple\n");
+    EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), "time.example");
+}
+
+TEST(IniValues, EmptyValueReadsBackEmptyNotTheDefault) {
+    testing::PrivateIniFile file;
+    EXPECT_NE(WriteIniString("INTERNET", "TIME", ""), 0);
+    EXPECT_EQ(ReadIniString("INTERNET", "TIME", "default"), "");
+}
+
+TEST(IniValues, LongValuesReadBackCutTo1999Bytes) {
+    testing::PrivateIniFile file;
+    file.Write("[INTERNET]\nTIME=" + QByteArray(1998, 'a') + "\xe6\x97\xb6" + "\n"); // a 3-byte character at 1999
+    const QString value = ReadIniString("INTERNET", "TIME", "x");
+    EXPECT_EQ(value.toUtf8().left(1998), QByteArray(1998, 'a'));
+    EXPECT_LE(value.size(), 1999);
+    file.Write("[INTERNET]\nTIME=" + QByteArray(5000, 'b') + "\n");
+    EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), QString(1999, 'b'));
+}
+
+TEST(IniValues, SignedCorrectionsWestOfGreenwich) {
+    testing::PrivateIniFile file;
+    file.Write("[internet]\nxiuzhenxiaoshi = -5\n");
+    EXPECT_EQ(ReadIniInt("INTERNET", "XIUZHENXIAOSHI", 8), -5);
+}
+
+TEST(IniValues, LineBreaksAndNulAreRefusedAndLoseNothing) {
+    testing::PrivateIniFile file;
+    file.Write("[INTERNET]\nTIME=keep\nXIUZHENXIAOSHI=8\n");
+    EXPECT_EQ(WriteIniString("INTERNET", "TIME", "evil\r\nXIUZHENXIAOSHI=1000"), 0);
+    EXPECT_EQ(WriteIniString("INTERNET", "TIME", "evil\n"), 0);
+    EXPECT_EQ(WriteIniString("INTERNET", "TIME", QString("ho") + QChar('\0') + "st"), 0);
+    EXPECT_EQ(file.Read(), "[INTERNET]\nTIME=keep\nXIUZHENXIAOSHI=8\n");
+}
+
+TEST(IniValues, UnwritableFileIsReportedByNobodyAndLosesNothing) {
+    testing::PrivateIniFile file;
+    file.Write("[INTERNET]\nTIME=keep\n");
+    const QString readable = IniPath;
+    IniPath = QFileInfo(readable).absolutePath() + "/missing-folder/DunmoraDesk.ini";
+    EXPECT_EQ(WriteIniString("INTERNET", "TIME", "new"), 0);
+    IniPath = readable;
+    EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), "keep");
+}
+
+} // namespace
+} // namespace app
