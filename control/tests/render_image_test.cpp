@@ -1,0 +1,267 @@
+// Button pictures: fitting, preparation with the colour key, the
+// key-transparent blit, icons, and the disabled and pushed looks.
+#include "control/render/ButtonImage.h"
+#include "control/render/DrawingState.h"
+#include "control/render/Surface.h"
+#include "control/tests/support/ButtonFixture.h"
+#include "control/tests/support/PixelHelpers.h"
+
+#include <gtest/gtest.h>
+
+using control_testing::Art;
+using control_testing::ButtonFixture;
+using control_testing::CaptureArt;
+using control_testing::Legend;
+using control_testing::LiveGdiObjects;
+using control_testing::SameArt;
+
+namespace {
+
+constexpr gdi::COLORREF kMagenta = gdi::RGB(255, 0, 255);
+constexpr gdi::COLORREF kGreen = gdi::RGB(0, 255, 0);
+constexpr gdi::COLORREF kRed = gdi::RGB(255, 0, 0);
+constexpr gdi::COLORREF kBlue = gdi::RGB(0, 0, 255);
+
+void GivePicture(ztButtons_H& button, picture::PicturePtr picture) {
+    button.Picture = std::move(picture);
+    UpdateDrawingState(button, "Picture");
+}
+
+// Reads the prepared image's pixels through a scratch DC.
+Art PreparedArt(const ztButtons_H& button, const Legend& legend) {
+    const gdi::HDC dc = gdi::CreateCompatibleDC(0);
+    const gdi::HGDIOBJ previous = gdi::SelectObject(dc, button.ImageHandle);
+    Art art = CaptureArt(dc, 0, 0, button.ImageWidth, button.ImageHeight, legend);
+    gdi::SelectObject(dc, previous);
+    gdi::DeleteDC(dc);
+    return art;
+}
+
+void FillSurface(ztButtons_H& button, gdi::COLORREF colour) {
+    DrawRect(button, button.SurfaceDC, 0, 0, 1000, 1000, static_cast<Long>(colour), -1);
+}
+
+}  // namespace
+
+TEST(FitImageSize, KeepsTheAspectRatioAndMayEnlarge) {
+    ztButtons_H button;
+    button.PictureWidth = 32;
+    button.PictureHeight = 16;
+    const gdi::SIZE small = FitImageSize(button, 20, 20);
+    EXPECT_EQ(small.cx, 20);
+    EXPECT_EQ(small.cy, 10);
+    const gdi::SIZE wide = FitImageSize(button, 100, 20);
+    EXPECT_EQ(wide.cx, 40);
+    EXPECT_EQ(wide.cy, 20);
+    const gdi::SIZE large = FitImageSize(button, 64, 64);
+    EXPECT_EQ(large.cx, 64);
+    EXPECT_EQ(large.cy, 32);
+    button.PictureWidth = 3;
+    button.PictureHeight = 2;
+    const gdi::SIZE halves = FitImageSize(button, 5, 100);  // 3 x 5/3 = 5, 2 x 5/3 = 3.33
+    EXPECT_EQ(halves.cx, 5);
+    EXPECT_EQ(halves.cy, 3);
+}
+
+TEST(FitImageSize, NoPictureSizeOrNoRoomGivesNothing) {
+    ztButtons_H button;
+    const gdi::SIZE none = FitImageSize(button, 20, 20);
+    EXPECT_EQ(none.cx, 0);
+    EXPECT_EQ(none.cy, 0);
+    button.PictureWidth = 10;
+    button.PictureHeight = 10;
+    const gdi::SIZE cramped = FitImageSize(button, -4, 20);
+    EXPECT_EQ(cramped.cx, 0);
+    EXPECT_EQ(cramped.cy, 0);
+}
+
+TEST(PrepareButtonImage, PixelsWithinThreeStepsOfTheKeyBecomeTheKey) {
+    ButtonFixture fixture;
+    ztButtons_H& button = fixture.Button();
+    const Legend legend{{'K', kMagenta},
+                        {'n', gdi::RGB(253, 2, 252)},
+                        {'r', gdi::RGB(251, 0, 255)},
+                        {'b', gdi::RGB(253, 2, 250)},
+                        {'g', kGreen}};
+    GivePicture(button, control_testing::MakeBitmapPicture({"Knrb", "gKng"}, legend));
+    PrepareButtonImage(button, 4, 2, 0);
+    ASSERT_NE(button.ImageHandle, 0u);
+    EXPECT_EQ(button.ImageWidth, 4);
+    EXPECT_EQ(button.ImageHeight, 2);
+    EXPECT_TRUE(SameArt({"KKrb", "gKKg"}, PreparedArt(button, legend)));
+
+    // Drawn, the keyed pixels let the surface show through; the others are opaque.
+    FillSurface(button, kBlue);
+    Long w = 4;
+    Long h = 2;
+    TransparentBlit(button, button.SurfaceDC, {2, 1, 6, 3}, button.ImageHandle, {0, 0, 0, 0}, w, h);
+    const Legend drawn{{'B', kBlue}, {'r', gdi::RGB(251, 0, 255)}, {'b', gdi::RGB(253, 2, 250)}, {'g', kGreen}};
+    EXPECT_TRUE(SameArt({"BBBBBBB", "BBBBrbB", "BBgBBgB", "BBBBBBB"},
+                        CaptureArt(button.SurfaceDC, 0, 0, 7, 4, drawn)));
+}
+
+TEST(PrepareButtonImage, ReplacesThePreviousImageAndSkipsIcons) {
+    ButtonFixture fixture;
+    ztButtons_H& button = fixture.Button();
+    GivePicture(button, control_testing::MakeSolidPicture(8, 8, kGreen));
+    PrepareButtonImage(button, 8, 8, 0);
+    const picture::PicturePtr icon =
+        control_testing::MakeIconPicture({"x.", ".x"}, Legend{{'.', kMagenta}, {'x', kRed}}, kMagenta);
+    const picture::PicturePtr bitmap = button.Picture;
+    const gdi::DWORD live = LiveGdiObjects();
+    PrepareButtonImage(button, 16, 4, 0);
+    EXPECT_EQ(LiveGdiObjects(), live);
+    EXPECT_EQ(button.ImageWidth, 16);
+    EXPECT_EQ(button.ImageHeight, 4);
+
+    GivePicture(button, icon);
+    PrepareButtonImage(button, 8, 8, 0);
+    EXPECT_EQ(button.ImageHandle, 0u);
+    EXPECT_EQ(LiveGdiObjects(), live - 1);  // the old image went, no new one came
+}
+
+TEST(PrepareButtonImage, RunsOfKeyPixelsAreCutFromTheRegionsGrownByOneAndTwo) {
+    ButtonFixture fixture({.width = 8, .height = 5});
+    ztButtons_H& button = fixture.Button();
+    const Legend legend{{'K', kMagenta}, {'x', kRed}};
+    GivePicture(button, control_testing::MakeBitmapPicture({"KKKxxxxx",
+                                                            "Kxxxxxxx",
+                                                            "xxxxxxxx",
+                                                            "xxxxxxxx",
+                                                            "xxxxxxKK"},
+                                                           legend));
+    const gdi::HRGN region = gdi::CreateRectRgn(0, 0, 8, 5);
+    PrepareButtonImage(button, 8, 5, region);
+    EXPECT_TRUE(SameArt({"...#####",
+                         ".#######",
+                         "########",
+                         "########",
+                         "######.."},
+                        control_testing::RegionArt(region, 8, 5)));
+    EXPECT_TRUE(SameArt({"....####",
+                         "....####",
+                         "..######",
+                         "#####...",
+                         "#####..."},
+                        control_testing::RegionArt(button.FaceRegion, 8, 5)));
+    EXPECT_TRUE(SameArt({".....###",
+                         ".....###",
+                         "........",
+                         "...#....",
+                         "####...."},
+                        control_testing::RegionArt(button.InnerRegion, 8, 5)));
+    gdi::DeleteObject(region);
+}
+
+// A key near pure red makes the pixel past the right edge (read as
+// CLR_INVALID, red 255) count as key; the cut still ends at the edge, so the
+// window region is the one any other key gives.
+TEST(PrepareButtonImage, AKeyNearRedGivesTheSameRegionAsAnyOtherKey) {
+    const Art art = {"KKoooo",
+                     "KooooK",
+                     "ooKKoo",
+                     "oooooo",
+                     "KKKKKK"};
+    const auto regionFor = [&](gdi::COLORREF key) {
+        ButtonFixture fixture({.width = 6, .height = 5});
+        ztButtons_H& button = fixture.Button();
+        GivePicture(button, control_testing::MakeBitmapPicture(art, Legend{{'K', key}, {'o', kGreen}}));
+        const gdi::HRGN region = gdi::CreateRectRgn(0, 0, 6, 5);
+        PrepareButtonImage(button, 6, 5, region);
+        Art result = control_testing::RegionArt(region, 7, 6);
+        gdi::DeleteObject(region);
+        return result;
+    };
+    const Art nearRed = regionFor(gdi::RGB(254, 2, 1));
+    EXPECT_TRUE(SameArt({"..####.",
+                         ".####..",
+                         "##..##.",
+                         "######.",
+                         ".......",
+                         "......."},
+                        nearRed));
+    EXPECT_TRUE(SameArt(regionFor(kBlue), nearRed));
+}
+
+TEST(TransparentBlit, ASmallerDestinationShrinksTheDrawnSize) {
+    ButtonFixture fixture;
+    ztButtons_H& button = fixture.Button();
+    GivePicture(button, control_testing::MakeSolidPicture(20, 20, kGreen));
+    PrepareButtonImage(button, 20, 20, 0);
+    Long w = 20;
+    Long h = 20;
+    TransparentBlit(button, button.SurfaceDC, {0, 0, 10, 5}, button.ImageHandle, {0, 0, 0, 0}, w, h);
+    EXPECT_EQ(w, 5);
+    EXPECT_EQ(h, 5);
+}
+
+TEST(TransparentBlit, LeavesNoObjectBehind) {
+    ButtonFixture fixture;
+    ztButtons_H& button = fixture.Button();
+    GivePicture(button, control_testing::MakeSolidPicture(12, 12, kGreen));
+    PrepareButtonImage(button, 12, 12, 0);
+    const gdi::DWORD live = LiveGdiObjects();
+    Long w = 12;
+    Long h = 12;
+    TransparentBlit(button, button.SurfaceDC, {3, 3, 0, 0}, button.ImageHandle, {0, 0, 0, 0}, w, h);
+    EXPECT_EQ(LiveGdiObjects(), live);
+}
+
+TEST(DrawButtonImage, IconsAreDrawnWithTheirOwnMaskAndNeverPrepared) {
+    ButtonFixture fixture;
+    ztButtons_H& button = fixture.Button();
+    const Legend legend{{'.', kMagenta}, {'x', kRed}, {'B', kBlue}};
+    GivePicture(button, control_testing::MakeIconPicture({"x..", ".x.", "..x"}, legend, kMagenta));
+    FillSurface(button, kBlue);
+    DrawButtonImage(button, {1, 1, 4, 4});
+    EXPECT_EQ(button.ImageHandle, 0u);
+    EXPECT_TRUE(SameArt({"BBBBB", "BxBBB", "BBxBB", "BBBxB", "BBBBB"},
+                        CaptureArt(button.SurfaceDC, 0, 0, 5, 5, legend)));
+}
+
+TEST(DrawButtonImage, DisabledPicturesShowWhiteAsFaceBlackAsGreyAndKeepTransparency) {
+    ButtonFixture fixture;
+    ztButtons_H& button = fixture.Button();
+    const Legend legend{{'K', kMagenta}, {'w', gdi::RGB(255, 255, 255)}, {'k', gdi::RGB(0, 0, 0)},
+                        {'F', gdi::RGB(0, 128, 255)}, {'g', gdi::RGB(128, 128, 128)}};
+    GivePicture(button, control_testing::MakeBitmapPicture({"Kwk", "kwK"}, legend));
+    fixture.Site().SetEnabled(false);
+    FillSurface(button, gdi::RGB(0, 128, 255));
+    const gdi::DWORD live = LiveGdiObjects();
+    DrawButtonImage(button, {1, 1, 4, 3});
+    EXPECT_TRUE(SameArt({"FFFFF", "FFFgF", "FgFFF", "FFFFF"}, CaptureArt(button.SurfaceDC, 0, 0, 5, 4, legend)));
+    EXPECT_EQ(LiveGdiObjects(), live + 1);  // only the prepared image is new
+}
+
+TEST(DrawButtonImage, APushedCustomButtonShowsItsPictureOnePixelSmaller) {
+    ButtonFixture fixture({.width = 10, .height = 10});
+    ztButtons_H& button = fixture.Button();
+    Art art(10, std::string(10, 'x'));
+    art[0][0] = 'K';
+    GivePicture(button, control_testing::MakeBitmapPicture(art, Legend{{'K', kMagenta}, {'x', kRed}}));
+    button.ButtonShape = ButtonShapeValue::Custom;
+
+    FillSurface(button, kBlue);
+    DrawButtonImage(button, {0, 0, 10, 10});
+    EXPECT_EQ(gdi::GetPixel(button.SurfaceDC, 9, 9), kRed);
+    EXPECT_EQ(gdi::GetPixel(button.SurfaceDC, 0, 5), kRed);
+
+    button.StateFlags = StateFlagBits::Pushed;
+    FillSurface(button, kBlue);
+    DrawButtonImage(button, {0, 0, 10, 10});
+    EXPECT_EQ(gdi::GetPixel(button.SurfaceDC, 9, 9), kBlue);
+    EXPECT_EQ(gdi::GetPixel(button.SurfaceDC, 0, 5), kBlue);
+    EXPECT_EQ(gdi::GetPixel(button.SurfaceDC, 5, 0), kBlue);
+    EXPECT_EQ(gdi::GetPixel(button.SurfaceDC, 8, 8), kRed);
+    EXPECT_EQ(gdi::GetPixel(button.SurfaceDC, 1, 5), kRed);
+}
+
+TEST(DrawButtonImage, WithoutAPictureNothingIsDrawnOrPrepared) {
+    ButtonFixture fixture;
+    ztButtons_H& button = fixture.Button();
+    FillSurface(button, kBlue);
+    const gdi::DWORD live = LiveGdiObjects();
+    DrawButtonImage(button, {0, 0, 10, 10});
+    EXPECT_EQ(LiveGdiObjects(), live);
+    EXPECT_EQ(gdi::GetPixel(button.SurfaceDC, 5, 5), kBlue);
+}
