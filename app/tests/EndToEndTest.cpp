@@ -1,0 +1,183 @@
+// Runs the real program with "auto close" beside an INI file that points at a
+// daytime server of this test. It never sets this machine's clock: the program
+// runs without the cap_sys_time capability, and the first run also preloads a
+// library that takes the clock calls in place of the kernel.
+#include "platform/net/testing/loopback_servers.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <array>
+#include <vector>
+#include <gtest/gtest.h>
+
+namespace {
+
+using net::testing::HttpResponseBytes;
+using net::testing::LoopbackDaytimeServer;
+using net::testing::LoopbackHttpServer;
+
+constexpr int kCapSetPcap = 8;
+constexpr int kCapSysTime = 25;
+
+// The effective capabilities of this test process.
+quint64 EffectiveCapabilities() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("CapEff:"))
+            return line.mid(7).trimmed().toULongLong(nullptr, 16);
+    return 0;
+}
+
+bool Has(quint64 capabilities, int bit) { return (capabilities >> bit) & 1U; }
+
+struct RunResult {
+    bool finished = false;
+    int exitCode = -1;
+    qint64 endMonotonicMs = 0;
+    QByteArray errors;
+};
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const quint64 caps = EffectiveCapabilities();
+        if (!Has(caps, kCapSetPcap) && Has(caps, kCapSysTime))
+            GTEST_SKIP() << "cannot drop cap_sys_time here, so the program is not run";
+        useCapsh_ = Has(caps, kCapSetPcap);
+        // A renamed copy: title and INI file follow the program's name.
+        program_ = folder_.filePath("MyClock");
+        ASSERT_TRUE(QFile::copy(DUNMORA_BINARY, program_));
+        ini_ = folder_.filePath("MyClock.ini");
+    }
+
+    void WriteIni(const QByteArray& text) {
+        QFile file(ini_);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    QByteArray ReadIni() const {
+        QFile file(ini_);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Starts the program without cap_sys_time and serves the test's servers
+    // until it ends.
+    RunResult Run(const QStringList& preload, std::uint16_t daytimePort) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("TZ", "UTC");
+        environment.insert("LD_PRELOAD", preload.join(':'));
+        environment.insert("DUNMORA_DAYTIME_PORT", QString::number(daytimePort));
+        environment.insert("DUNMORA_FAKE_CLOCK_LOG", folder_.filePath("clock.log"));
+        // The preloaded libraries come before the sanitizer runtime.
+        environment.insert("ASAN_OPTIONS", "detect_leaks=0:verify_asan_link_order=0");
+
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        const QString guard = "if capsh --has-p=cap_sys_time 2>/dev/null; then echo 'cap_sys_time kept' >&2; "
+                              "exit 97; fi; exec \"$0\" auto close";
+        if (useCapsh_)
+            process.start("capsh", {"--drop=cap_sys_time", "--", "-c", guard, program_});
+        else
+            process.start("sh", {"-c", guard, program_});
+
+        RunResult result;
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, [&] {
+            QElapsedTimer now;
+            now.start();
+            result.endMonotonicMs = now.msecsSinceReference();
+            result.finished = true;
+            loop.quit();
+        });
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        if (process.state() != QProcess::NotRunning || !process.waitForStarted(1000))
+            loop.exec();
+        if (!result.finished) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+        result.exitCode = process.exitCode();
+        result.errors = process.readAllStandardError();
+        return result;
+    }
+
+    // The clock calls the preloaded library took: seconds, nanoseconds, monotonic ms.
+    std::vector<std::array<qint64, 3>> ClockCalls() const {
+        std::vector<std::array<qint64, 3>> calls;
+        QFile log(folder_.filePath("clock.log"));
+        if (!log.open(QIODevice::ReadOnly))
+            return calls;
+        for (const QByteArray& line : log.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            if (fields.size() == 4 && fields[0] == "clock_settime")
+                calls.push_back({fields[1].toLongLong(), fields[2].toLongLong(), fields[3].toLongLong()});
+        }
+        return calls;
+    }
+
+    QTemporaryDir folder_;
+    QString program_;
+    QString ini_;
+    bool useCapsh_ = false;
+};
+
+TEST_F(EndToEnd, AutoCloseSetsServerTimePlusCorrectionDateFirstAndEndsTwoSecondsLater) {
+    LoopbackDaytimeServer daytime;
+    daytime.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2030, 6, 15, 10, 20, 30)));
+    const QByteArray ini = "[INTERNET]\nTIME=127.0.0.1\nSERVLIEBIAO=http://127.0.0.1:" +
+                           QByteArray::number(net::testing::ClosedLoopbackPort()) + "/list\nXIUZHENXIAOSHI=8\n";
+    WriteIni(ini);
+
+    const RunResult run = Run({DUNMORA_FAKE_CLOCK, DUNMORA_DAYTIME_REDIRECT}, daytime.Port());
+    ASSERT_TRUE(run.finished) << run.errors.constData();
+    EXPECT_EQ(run.exitCode, 0) << run.errors.constData();
+    EXPECT_EQ(daytime.Connections(), 2);
+
+    const auto calls = ClockCalls();
+    ASSERT_EQ(calls.size(), 2u) << run.errors.constData();
+    const qint64 target = QDateTime(QDate(2030, 6, 15), QTime(18, 20, 30), Qt::UTC).toSecsSinceEpoch();
+    EXPECT_EQ(calls[0][0] / 86400, target / 86400); // the date step: the day, today's time of day
+    EXPECT_EQ(calls[1][0], target);                 // the time step completes it, to the second
+    EXPECT_EQ(calls[1][1], 0);
+    const qint64 afterSync = run.endMonotonicMs - calls[1][2];
+    EXPECT_GE(afterSync, 2000);
+    EXPECT_LT(afterSync, 4500);
+    EXPECT_EQ(ReadIni(), ini); // the first server worked: nothing written back
+}
+
+TEST_F(EndToEnd, WithoutTheRightToSetTheClockNothingIsWrittenAndTheProgramEnds) {
+    // The present UTC time with no correction, so even a clock that were set
+    // would not move. The kernel refuses anyway: the capability is dropped.
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    LoopbackDaytimeServer daytime;
+    daytime.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(
+        now.date().year(), now.date().month(), now.date().day(), now.time().hour(), now.time().minute(),
+        now.time().second())));
+    LoopbackHttpServer http;
+    http.Respond(HttpResponseBytes(200, "127.0.0.1"));
+    const QByteArray ini = "[INTERNET]\nTIME=127.0.0.1\nSERVLIEBIAO=" + QByteArray::fromStdString(http.Url()) +
+                           "\nXIUZHENXIAOSHI=0\n";
+    WriteIni(ini);
+
+    const RunResult run = Run({DUNMORA_DAYTIME_REDIRECT}, daytime.Port());
+    ASSERT_TRUE(run.finished) << run.errors.constData();
+    EXPECT_EQ(run.exitCode, 0) << run.errors.constData();
+    // Both the configured server and the list's entry answered twice and failed
+    // only at the clock, so the list was fetched and its entry not remembered.
+    EXPECT_EQ(daytime.Connections(), 4);
+    EXPECT_EQ(http.RequestLines().size(), 1);
+    EXPECT_EQ(ReadIni(), ini);
+    EXPECT_TRUE(ClockCalls().empty());
+}
+
+} // namespace
