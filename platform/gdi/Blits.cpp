@@ -14,12 +14,18 @@ namespace detail {
 
 namespace {
 
-// A signed extent as a start and a positive length; true when it was mirrored.
+// A signed extent as a start and a positive length, both clamped to the
+// coordinate range; true when it was mirrored.
 bool Normalise(int& origin, int& extent) {
-    if (extent >= 0) return false;
-    origin += extent;
-    extent = -extent;
-    return true;
+    std::int64_t start = origin, length = extent;
+    const bool mirrored = length < 0;
+    if (mirrored) {
+        start += length;
+        length = -length;
+    }
+    origin = ClampCoordinate(start);
+    extent = ClampCoordinate(length);
+    return mirrored;
 }
 
 // Source column or row for destination offset i: the centre of the
@@ -40,19 +46,20 @@ void ConvertSource(Pixel* values, int count, int sourceBpp, int destBpp, const S
     }
 }
 
-// SRCCOPY between 32-bit surfaces without scaling: straight row copies.
-void CopyRows32(Surface& dest, const std::vector<RECT>& visible, const Surface& source, int dx, int dy) {
-    for (const RECT& r : visible) {
-        int left = std::max(r.left, dx);
-        int right = std::min(r.right, source.width + dx);
-        int top = std::max(r.top, dy);
-        int bottom = std::min(r.bottom, source.height + dy);
-        if (left >= right || top >= bottom) continue;
-        const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(Pixel);
-        for (int y = top; y < bottom; ++y) {
-            std::memmove(reinterpret_cast<Pixel*>(dest.Row(y)) + left,
-                         reinterpret_cast<const Pixel*>(source.Row(y - dy)) + (left - dx), bytes);
-        }
+// SRCCOPY between 32-bit surfaces without scaling: straight row copies,
+// bottom to top when copying downwards within one surface.
+void CopyRows32(Surface& dest, const RECT& r, const Surface& source, int dx, int dy) {
+    const int left = std::max(r.left, dx);
+    const int right = std::min(r.right, source.width + dx);
+    const int top = std::max(r.top, dy);
+    const int bottom = std::min(r.bottom, source.height + dy);
+    if (left >= right || top >= bottom) return;
+    const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(Pixel);
+    const bool upwards = &dest == &source && dy > 0;
+    for (int i = 0; i < bottom - top; ++i) {
+        const int y = upwards ? bottom - 1 - i : top + i;
+        std::memmove(reinterpret_cast<Pixel*>(dest.Row(y)) + left,
+                     reinterpret_cast<const Pixel*>(source.Row(y - dy)) + (left - dx), bytes);
     }
 }
 
@@ -67,20 +74,16 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
     const bool mirrorY = Normalise(y, height) != Normalise(sy, sh);
     if (width == 0 || height == 0 || sw == 0 || sh == 0) return;
     if (RopUsesPattern(rop) && pattern.hollow) return;
-    const auto visible = VisibleRects(dest, RECT{x, y, x + width, y + height});
-    if (visible.empty()) return;
-
+    const RECT area{x, y, x + width, y + height};
     Surface& target = *dest.surface;
     const bool unscaled = width == sw && height == sh && !mirrorX && !mirrorY;
     if (unscaled && rop == RopIndex(SRCCOPY) && target.bitsPerPixel == 32 && sourceIn.bitsPerPixel == 32) {
-        // Row order matters only when copying within one surface downwards.
         if (&sourceIn == &target && y > sy) {
-            for (auto it = visible.rbegin(); it != visible.rend(); ++it) {
-                for (int row = it->bottom - 1; row >= it->top; --row)
-                    CopyRows32(target, {RECT{it->left, row, it->right, row + 1}}, sourceIn, x - sx, y - sy);
-            }
+            // Copying downwards within one surface: last band first.
+            const auto visible = VisibleRects(dest, area);
+            for (auto it = visible.rbegin(); it != visible.rend(); ++it) CopyRows32(target, *it, sourceIn, x - sx, y - sy);
         } else {
-            CopyRows32(target, visible, sourceIn, x - sx, y - sy);
+            ForEachVisibleRect(dest, area, [&](const RECT& r) { CopyRows32(target, r, sourceIn, x - sx, y - sy); });
         }
         return;
     }
@@ -96,13 +99,16 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
     const PixelFormat& destFormat = FormatOf(target);
     const RopSpanFunction span = RopSpanFor(rop);
 
-    std::vector<int> columns(static_cast<std::size_t>(width));
-    for (int i = 0; i < width; ++i) {
-        const int column = sx + MapIndex(i, width, sw, mirrorX);
-        columns[static_cast<std::size_t>(i)] = column >= 0 && column < source.width ? column : -1;
+    // Source columns for the destination columns that can be visible.
+    const int firstColumn = std::max(x, 0), endColumn = std::min(x + width, target.width);
+    if (firstColumn >= endColumn) return;
+    std::vector<int> columns(static_cast<std::size_t>(endColumn - firstColumn));
+    for (int col = firstColumn; col < endColumn; ++col) {
+        const int column = sx + MapIndex(col - x, width, sw, mirrorX);
+        columns[static_cast<std::size_t>(col - firstColumn)] = column >= 0 && column < source.width ? column : -1;
     }
     std::vector<Pixel> destRow, sourceRow, patternRow;
-    for (const RECT& r : visible) {
+    ForEachVisibleRect(dest, area, [&](const RECT& r) {
         const auto count = static_cast<std::size_t>(r.right - r.left);
         destRow.resize(count);
         sourceRow.resize(count);
@@ -112,14 +118,14 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
             if (sourceRowIndex < 0 || sourceRowIndex >= source.height) continue;
             int col = r.left;
             while (col < r.right) {
-                if (columns[static_cast<std::size_t>(col - x)] < 0) {
+                if (columns[static_cast<std::size_t>(col - firstColumn)] < 0) {
                     ++col;
                     continue;
                 }
                 const int start = col;
-                while (col < r.right && columns[static_cast<std::size_t>(col - x)] >= 0) ++col;
+                while (col < r.right && columns[static_cast<std::size_t>(col - firstColumn)] >= 0) ++col;
                 const int n = col - start;
-                const int* map = &columns[static_cast<std::size_t>(start - x)];
+                const int* map = &columns[static_cast<std::size_t>(start - firstColumn)];
                 if (unscaled) {
                     sourceFormat.read(source, map[0], sourceRowIndex, n, sourceRow.data());
                 } else {
@@ -136,7 +142,7 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
                 destFormat.write(target, start, row, n, destRow.data());
             }
         }
-    }
+    });
 }
 
 }  // namespace detail
@@ -162,8 +168,8 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int x
     DcObject* sourceDc = FindDc(source);
     if (!sourceDc || !sourceDc->surface) return FALSE;
     const BlitGeometry geometry{x, y, width, height, xSource, ySource, widthSource, heightSource};
-    SourceRop(*destDc, geometry, *sourceDc->surface, ConversionFor(*destDc, sourceDc->bkColor),
-              PatternOf(*destDc, destDc->brush), index);
+    const BrushPattern pattern = RopUsesPattern(index) ? PatternOf(*destDc, destDc->brush) : BrushPattern{};
+    SourceRop(*destDc, geometry, *sourceDc->surface, ConversionFor(*destDc, sourceDc->bkColor), pattern, index);
     return TRUE;
 }
 

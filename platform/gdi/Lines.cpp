@@ -18,7 +18,7 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
     if (!dc || !points || count < 2 || count > kMaxPolylinePoints) return FALSE;
     PenStroke pen(*dc);
     for (int i = 0; i + 1 < count; ++i) {
-        ForEachLinePixel(points[i], points[i + 1], [&](int x, int y) { pen.Plot(x, y); });
+        StrokeLine(pen, points[i], points[i + 1]);
     }
     return TRUE;
 }
@@ -35,7 +35,7 @@ BOOL LineTo(HDC hdc, int x, int y) {
     DcObject* dc = FindDc(hdc);
     if (!dc) return FALSE;
     PenStroke pen(*dc);
-    ForEachLinePixel(dc->position, POINT{x, y}, [&](int px, int py) { pen.Plot(px, py); });
+    StrokeLine(pen, dc->position, POINT{x, y});
     dc->position = POINT{x, y};
     return TRUE;
 }

@@ -3,6 +3,8 @@
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/internal/Raster.h"
 
+#include <algorithm>
+
 namespace gdi {
 
 using namespace detail;
@@ -36,7 +38,7 @@ int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     if (!dc || !rect) return 0;
     const BrushPattern pattern = PatternOf(*dc, brush);
     if (pattern.hollow && !FindBrush(brush)) return 0;
-    const RECT& r = *rect;
+    const RECT r = ClampRect(*rect);
     if (r.left >= r.right || r.top >= r.bottom) return 1;
     const BYTE copy = RopIndex(PATCOPY);
     PatternRop(*dc, RECT{r.left, r.top, r.right, r.top + 1}, pattern, copy);
@@ -58,18 +60,21 @@ BOOL InvertRect(HDC hdc, const RECT* rect) {
 BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
     DcObject* dc = FindDc(hdc);
     if (!dc || !rect) return FALSE;
-    const RECT& r = *rect;
+    const RECT r = ClampRect(*rect);
     if (r.left >= r.right || r.top >= r.bottom || !dc->surface) return TRUE;
     const PixelFormat& format = FormatOf(*dc->surface);
+    // Only the part of each edge on the surface is walked.
+    const int firstX = std::max(r.left, 0), endX = std::min(r.right, dc->surface->width);
+    const int firstY = std::max(r.top + 1, 0), endY = std::min(r.bottom - 1, dc->surface->height);
     auto invert = [&](int x, int y) {
         if (((x + y) & 1) == 0 && IsVisible(*dc, x, y))
             format.set(*dc->surface, x, y, ~format.get(*dc->surface, x, y) & format.mask);
     };
-    for (int x = r.left; x < r.right; ++x) {
+    for (int x = firstX; x < endX; ++x) {
         invert(x, r.top);
         if (r.bottom - 1 > r.top) invert(x, r.bottom - 1);
     }
-    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+    for (int y = firstY; y < endY; ++y) {
         invert(r.left, y);
         if (r.right - 1 > r.left) invert(r.right - 1, y);
     }

@@ -19,8 +19,15 @@ namespace {
 
 constexpr BYTE kPatCopy = RopIndex(PATCOPY);
 
-void Order(int& low, int& high) {
-    if (low > high) std::swap(low, high);
+// Orders the corners and pulls far-away coordinates in, so that edges can be
+// offset without overflow.
+void Normalise(int& left, int& top, int& right, int& bottom) {
+    left = ClampCoordinate(left);
+    top = ClampCoordinate(top);
+    right = ClampCoordinate(right);
+    bottom = ClampCoordinate(bottom);
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
 }
 
 // ---- Rectangles ------------------------------------------------------------
@@ -53,7 +60,7 @@ void SolidOutline(DcObject& dc, int left, int top, int right, int bottom, const 
 void StyledOutline(int left, int top, int right, int bottom, PenStroke& pen) {
     const POINT corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
     for (int i = 0; i < 4; ++i) {
-        ForEachLinePixel(corners[i], corners[i + 1], [&](int x, int y) { pen.Plot(x, y); });
+        StrokeLine(pen, corners[i], corners[i + 1]);
     }
     if (left == right - 1 && top == bottom - 1) pen.Plot(left, top);  // a one-pixel rectangle has no segments
 }
@@ -100,7 +107,11 @@ bool OnPenBand(const EllipseShape& e, int w, int x, int y) {
     return e.Grown(w - 1).Inside(x, y) && !e.Grown(-(w + 1)).Inside(x, y);
 }
 
-std::vector<POINT> OutlinePixels(const EllipseShape& e, int w, RECT bounds) {
+std::vector<POINT> OutlinePixels(const EllipseShape& e, int w, RECT bounds, const RECT& reach) {
+    bounds.left = std::max(bounds.left, reach.left);
+    bounds.top = std::max(bounds.top, reach.top);
+    bounds.right = std::min(bounds.right, reach.right);
+    bounds.bottom = std::min(bounds.bottom, reach.bottom);
     std::vector<POINT> pixels;
     for (int y = bounds.top; y < bounds.bottom; ++y) {
         for (int x = bounds.left; x < bounds.right; ++x) {
@@ -126,7 +137,7 @@ void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double st
     };
     std::vector<Placed> placed;
     const double sweep = whole ? 2 * std::numbers::pi : Normalised(end - start);
-    for (const POINT& p : OutlinePixels(e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w})) {
+    for (const POINT& p : OutlinePixels(e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, pen.Reach())) {
         const double offset = Normalised(e.AngleOfPixel(p.x, p.y) - start);
         if (whole || offset <= sweep) placed.push_back(Placed{offset, p});
     }
@@ -139,8 +150,7 @@ void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double st
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     DcObject* dc = FindDc(hdc);
     if (!dc) return FALSE;
-    Order(left, right);
-    Order(top, bottom);
+    Normalise(left, top, right, bottom);
     if (!dc->surface || left == right || top == bottom) return TRUE;
     PenStroke pen(*dc);
     const BrushPattern brush = PatternOf(*dc, dc->brush);
@@ -161,8 +171,7 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     DcObject* dc = FindDc(hdc);
     if (!dc) return FALSE;
-    Order(left, right);
-    Order(top, bottom);
+    Normalise(left, top, right, bottom);
     if (!dc->surface || left == right || top == bottom) return TRUE;
     PenStroke pen(*dc);
     if (pen.IsNull()) {
@@ -172,12 +181,15 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     const EllipseShape shape(left, top, right, bottom);
     const BrushPattern brush = PatternOf(*dc, dc->brush);
     if (!brush.hollow) {
-        for (int y = top; y < bottom; ++y) {
-            int x = left;
-            while (x < right) {
-                while (x < right && !shape.Inside(x, y)) ++x;
+        // Only rows and columns on the surface are visited, whatever the ellipse's size.
+        const int firstRow = std::max(top, 0), endRow = std::min(bottom, dc->surface->height);
+        const int firstColumn = std::max(left, 0), endColumn = std::min(right, dc->surface->width);
+        for (int y = firstRow; y < endRow; ++y) {
+            int x = firstColumn;
+            while (x < endColumn) {
+                while (x < endColumn && !shape.Inside(x, y)) ++x;
                 const int start = x;
-                while (x < right && shape.Inside(x, y)) ++x;
+                while (x < endColumn && shape.Inside(x, y)) ++x;
                 if (start < x) PatternRop(*dc, RECT{start, y, x, y + 1}, brush, kPatCopy);
             }
         }
@@ -189,8 +201,7 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
 BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
     DcObject* dc = FindDc(hdc);
     if (!dc) return FALSE;
-    Order(left, right);
-    Order(top, bottom);
+    Normalise(left, top, right, bottom);
     if (!dc->surface || left == right || top == bottom) return TRUE;
     PenStroke pen(*dc);
     if (pen.IsNull()) return TRUE;

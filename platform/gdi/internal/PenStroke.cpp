@@ -1,5 +1,8 @@
 #include "platform/gdi/internal/PenStroke.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace gdi::detail {
 
 namespace {
@@ -52,6 +55,67 @@ void PenStroke::Plot(int x, int y) {
         dashIndex_ = (dashIndex_ + 1) % dashCount_;
         dashLeft_ = dashes_[dashIndex_];
     }
+}
+
+void PenStroke::Skip(std::int64_t count) {
+    if (dashCount_ == 0 || count <= 0) return;
+    int cycle = 0;
+    for (int i = 0; i < dashCount_; ++i) cycle += dashes_[i];
+    for (std::int64_t left = count % cycle; left > 0; --left) {
+        if (--dashLeft_ == 0) {
+            dashIndex_ = (dashIndex_ + 1) % dashCount_;
+            dashLeft_ = dashes_[dashIndex_];
+        }
+    }
+}
+
+RECT PenStroke::Reach() const {
+    if (null_) return RECT{0, 0, 0, 0};
+    return RECT{-width_, -width_, dc_.surface->width + width_, dc_.surface->height + width_};
+}
+
+void StrokeLine(PenStroke& pen, POINT a, POINT b) {
+    if (pen.IsNull()) return;
+    const std::int64_t dx = std::int64_t{b.x} - a.x, dy = std::int64_t{b.y} - a.y;
+    const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    const bool xMajor = adx >= ady;
+    const std::int64_t steps = xMajor ? adx : ady, minorSteps = xMajor ? ady : adx;
+    if (steps == 0) return;
+    // The steps whose major coordinate lies within reach...
+    const RECT reach = pen.Reach();
+    const std::int64_t majorStart = xMajor ? a.x : a.y, majorSign = xMajor ? sx : sy;
+    const std::int64_t majorLow = xMajor ? reach.left : reach.top, majorHigh = xMajor ? reach.right : reach.bottom;
+    std::int64_t first = majorSign > 0 ? majorLow - majorStart : majorStart - majorHigh;
+    std::int64_t last = majorSign > 0 ? majorHigh - majorStart : majorStart - majorLow;
+    // ...and, conservatively, whose minor coordinate does too.
+    if (minorSteps > 0) {
+        const std::int64_t minorStart = xMajor ? a.y : a.x, minorSign = xMajor ? sy : sx;
+        const std::int64_t minorLow = xMajor ? reach.top : reach.left, minorHigh = xMajor ? reach.bottom : reach.right;
+        const std::int64_t nearest = (minorSign > 0 ? minorLow - minorStart : minorStart - minorHigh) - 1;
+        const std::int64_t farthest = (minorSign > 0 ? minorHigh - minorStart : minorStart - minorLow) + 1;
+        // In floating point (the products can exceed 64 bits), with a margin for rounding.
+        auto step = [&](std::int64_t minor) { return static_cast<double>(minor) * static_cast<double>(steps) / static_cast<double>(minorSteps); };
+        auto margin = [](double value) { return 2.0 + std::abs(value) * 1e-9; };
+        const double low = step(nearest), high = step(farthest);
+        if (low - margin(low) > static_cast<double>(first)) first = static_cast<std::int64_t>(low - margin(low));
+        if (high + margin(high) < static_cast<double>(last)) last = static_cast<std::int64_t>(high + margin(high));
+    }
+    first = std::max<std::int64_t>(first, 0);
+    last = std::min(last, steps - 1);
+    if (first > last) {
+        pen.Skip(steps);
+        return;
+    }
+    pen.Skip(first);
+    for (std::int64_t i = first; i <= last; ++i) {
+        const std::int64_t minor = (2 * i * minorSteps + steps - 1) / (2 * steps);
+        const std::int64_t major = i;
+        const std::int64_t x = a.x + sx * (xMajor ? major : minor);
+        const std::int64_t y = a.y + sy * (xMajor ? minor : major);
+        pen.Plot(static_cast<int>(x), static_cast<int>(y));
+    }
+    pen.Skip(steps - 1 - last);
 }
 
 void PenStroke::Stamp(int x, int y, Pixel value) {

@@ -18,6 +18,10 @@ public:
     // One pixel of the path: painted, skipped or painted in the background
     // colour, by the dash pattern; wide pens paint a square centred on it.
     void Plot(int x, int y);
+    // Advances the dash pattern over count pixels that are not drawn.
+    void Skip(std::int64_t count);
+    // Path pixels outside this box cannot paint anything.
+    RECT Reach() const;
 
 private:
     void Stamp(int x, int y, Pixel value);
@@ -33,23 +37,9 @@ private:
     int dashLeft_ = 0;
 };
 
-// The pixels of a line from a to b, without b (Bresenham, x- or y-major).
-template <typename Plot>
-void ForEachLinePixel(POINT a, POINT b, Plot&& plot) {
-    const std::int64_t dx = std::int64_t{b.x} - a.x, dy = std::int64_t{b.y} - a.y;
-    const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
-    const std::int64_t steps = adx > ady ? adx : ady;
-    // Minor coordinate rounded to nearest; exact halves stay at the earlier value.
-    for (std::int64_t i = 0; i < steps; ++i) {
-        if (adx >= ady) {
-            const std::int64_t minor = (2 * i * ady + adx - 1) / (2 * adx);
-            plot(static_cast<int>(a.x + sx * i), static_cast<int>(a.y + sy * minor));
-        } else {
-            const std::int64_t minor = (2 * i * adx + ady - 1) / (2 * ady);
-            plot(static_cast<int>(a.x + sx * minor), static_cast<int>(a.y + sy * i));
-        }
-    }
-}
+// Strokes the line from a to b without b (Bresenham, x- or y-major; exact
+// half steps stay on the earlier row or column). Pixels far outside the
+// surface are skipped without visiting them, keeping the dash phase.
+void StrokeLine(PenStroke& pen, POINT a, POINT b);
 
 }  // namespace gdi::detail

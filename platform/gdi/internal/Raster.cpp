@@ -74,22 +74,21 @@ BrushPattern PatternOf(const DcObject& dc, HBRUSH brush) {
 }
 
 void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop) {
-    if (RopUsesPattern(rop) && pattern.hollow) return;
+    if (!dc.surface || (RopUsesPattern(rop) && pattern.hollow)) return;
     Surface& surface = *dc.surface;
     const PixelFormat& format = FormatOf(surface);
-    const auto visible = VisibleRects(dc, rect);
     // Operations that only set a constant value are plain fills.
     const bool constant = !RopUsesDest(rop) && (!RopUsesPattern(rop) || pattern.IsSolid());
     if (constant) {
         const Pixel value = ApplyRop(rop, pattern.solid, 0, 0, format.mask);
-        for (const RECT& r : visible) {
+        ForEachVisibleRect(dc, rect, [&](const RECT& r) {
             for (int y = r.top; y < r.bottom; ++y) format.fill(surface, r.left, y, r.right - r.left, value);
-        }
+        });
         return;
     }
     const RopSpanFunction span = RopSpanFor(rop);
     std::vector<Pixel> dest, pat;
-    for (const RECT& r : visible) {
+    ForEachVisibleRect(dc, rect, [&](const RECT& r) {
         const int count = r.right - r.left;
         dest.resize(static_cast<std::size_t>(count));
         pat.resize(static_cast<std::size_t>(count));
@@ -99,7 +98,7 @@ void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop) 
             span(dest.data(), nullptr, pat.data(), count, format.mask);
             format.write(surface, r.left, y, count, dest.data());
         }
-    }
+    });
 }
 
 void PatternRopRegion(DcObject& dc, const Region& region, const BrushPattern& pattern, BYTE rop) {

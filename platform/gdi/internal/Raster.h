@@ -10,9 +10,36 @@
 
 namespace gdi::detail {
 
+// Coordinates far outside any surface are pulled in to this range, so that
+// extents can be added and negated without overflow.
+constexpr std::int64_t kCoordinateLimit = std::int64_t{1} << 29;
+inline int ClampCoordinate(std::int64_t value) {
+    return static_cast<int>(value < -kCoordinateLimit ? -kCoordinateLimit : value > kCoordinateLimit ? kCoordinateLimit : value);
+}
+
+inline RECT ClampRect(const RECT& r) {
+    return RECT{ClampCoordinate(r.left), ClampCoordinate(r.top), ClampCoordinate(r.right), ClampCoordinate(r.bottom)};
+}
+
 // The parts of rect inside the DC's surface and its clip region.
 std::vector<RECT> VisibleRects(const DcObject& dc, RECT rect);
 bool IsVisible(const DcObject& dc, int x, int y);
+
+// Calls visit(const RECT&) for each visible part of rect; without a clip
+// region this costs no allocation, which matters for small, frequent blits.
+template <typename Visit>
+void ForEachVisibleRect(const DcObject& dc, RECT rect, Visit&& visit) {
+    if (!dc.surface) return;
+    if (dc.clip) {
+        for (const RECT& part : VisibleRects(dc, rect)) visit(part);
+        return;
+    }
+    if (rect.left < 0) rect.left = 0;
+    if (rect.top < 0) rect.top = 0;
+    if (rect.right > dc.surface->width) rect.right = dc.surface->width;
+    if (rect.bottom > dc.surface->height) rect.bottom = dc.surface->height;
+    if (rect.left < rect.right && rect.top < rect.bottom) visit(static_cast<const RECT&>(rect));
+}
 
 // A brush as device values of the DC it paints on.
 struct BrushPattern {

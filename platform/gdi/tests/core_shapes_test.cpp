@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace gdi {
@@ -253,6 +254,37 @@ TEST(Lines, DottedPolylineContinuesThePatternAcrossSegments) {
                             "....#",
                             "....#"},
                            kLegend));
+}
+
+TEST(Lines, DashPhaseIsKeptWhereTheLineStartsOffTheSurface) {
+    Canvas canvas(10, 1, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_DOT, 1, kPen), CreateSolidBrush(kBrush));
+    SetBkMode(canvas.Dc(), TRANSPARENT);
+    MoveToEx(canvas.Dc(), -7, 0, nullptr);
+    LineTo(canvas.Dc(), 10, 0);
+    EXPECT_TRUE(MatchesArt(canvas.Dc(), {"##...###.."}, kLegend));
+}
+
+// Far-away or extreme coordinates must neither crash nor walk billions of pixels.
+TEST(Shapes, ExtremeCoordinatesFinishQuicklyAndPaintOnlyTheSurface) {
+    Canvas canvas(6, 4, kOdd);
+    Tools tools(canvas.Dc(), CreatePen(PS_DOT, 3, kPen), CreateSolidBrush(kBrush));
+    constexpr int kMin = INT32_MIN, kMax = INT32_MAX;
+    EXPECT_TRUE(Ellipse(canvas.Dc(), kMin, kMin, kMax, kMax));
+    EXPECT_TRUE(Arc(canvas.Dc(), kMin, kMin, kMax, kMax, 0, 0, 1, 1));
+    EXPECT_TRUE(Rectangle(canvas.Dc(), kMin, kMin, kMax, kMax));
+    MoveToEx(canvas.Dc(), kMin, kMin, nullptr);
+    EXPECT_TRUE(LineTo(canvas.Dc(), kMax, kMax));
+    const POINT path[] = {{kMax, kMin}, {kMin, kMax}, {kMax, kMax}};
+    EXPECT_TRUE(Polyline(canvas.Dc(), path, 3));
+    RECT huge{kMin, kMin, kMax, kMax};
+    EXPECT_TRUE(DrawFocusRect(canvas.Dc(), &huge));
+    EXPECT_EQ(FrameRect(canvas.Dc(), &huge, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))), 1);
+    EXPECT_TRUE(PatBlt(canvas.Dc(), kMin, kMin, kMin, kMin, DSTINVERT));
+    EXPECT_TRUE(PatBlt(canvas.Dc(), kMax, kMax, kMax, kMax, DSTINVERT));
+    EXPECT_TRUE(StretchBlt(canvas.Dc(), kMin, 0, kMax, kMax, canvas.Dc(), 0, 0, kMin, 1, SRCINVERT));
+    EXPECT_TRUE(BitBlt(canvas.Dc(), kMax, kMax, kMax, kMax, canvas.Dc(), kMin, kMin, SRCCOPY));
+    EXPECT_NE(GetPixel(canvas.Dc(), 0, 0), CLR_INVALID);
 }
 
 TEST(Lines, PolylineRejectsBadInput) {
