@@ -20,7 +20,7 @@ constexpr std::int16_t kCtrlMask = 2;
 constexpr std::int16_t kAltMask = 4;
 
 class ControlNotices {
-public:
+  public:
     virtual ~ControlNotices() = default;
 
     // Life and persistence.
@@ -58,4 +58,4 @@ public:
     virtual void OLEStartDrag(DataObject& /*data*/, std::int32_t& /*allowedEffects*/) {}
 };
 
-}  // namespace container
+} // namespace container

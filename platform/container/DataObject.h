@@ -9,18 +9,19 @@
 namespace container {
 
 class DataObject {
-public:
+  public:
     void SetData(std::int16_t format, std::string data) { formats_[format] = std::move(data); }
     std::optional<std::string> GetData(std::int16_t format) const {
         auto found = formats_.find(format);
-        if (found == formats_.end()) return std::nullopt;
+        if (found == formats_.end())
+            return std::nullopt;
         return found->second;
     }
     bool GetFormat(std::int16_t format) const { return formats_.count(format) != 0; }
     void Clear() { formats_.clear(); }
 
-private:
+  private:
     std::map<std::int16_t, std::string> formats_;
 };
 
-}  // namespace container
+} // namespace container

@@ -10,7 +10,7 @@
 namespace container {
 
 class Font {
-public:
+  public:
     static constexpr std::int16_t kNormalWeight = 400;
     static constexpr std::int16_t kBoldWeight = 700;
 
@@ -20,11 +20,11 @@ public:
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
 
-    double Size() const { return size_; }      // points
-    bool SetSize(double points);               // refuses sizes outside (0, 2160]
+    double Size() const { return size_; } // points
+    bool SetSize(double points);          // refuses sizes outside (0, 2160]
 
     std::int16_t Weight() const { return weight_; }
-    bool SetWeight(std::int16_t weight);       // refuses weights outside 0..1000
+    bool SetWeight(std::int16_t weight); // refuses weights outside 0..1000
 
     bool Bold() const { return weight_ >= 600; }
     void SetBold(bool bold) { weight_ = bold ? kBoldWeight : kNormalWeight; }
@@ -43,16 +43,16 @@ public:
 
     friend bool operator==(const Font&, const Font&) = default;
 
-private:
+  private:
     std::string name_ = "宋体";
     double size_ = 9.0;
     std::int16_t weight_ = kNormalWeight;
     bool italic_ = false;
     bool underline_ = false;
     bool strikethrough_ = false;
-    std::int16_t charset_ = 134;  // GB2312
+    std::int16_t charset_ = 134; // GB2312
 };
 
 using FontPtr = std::shared_ptr<Font>;
 
-}  // namespace container
+} // namespace container

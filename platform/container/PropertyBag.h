@@ -23,7 +23,7 @@
 namespace container {
 
 class PropertyBag {
-public:
+  public:
     // The stored value, or defaultValue when the key is absent.
     PropertyValue ReadProperty(std::string_view key, const PropertyValue& defaultValue = {}) const;
 
@@ -35,14 +35,14 @@ public:
     bool WriteProperty(std::string_view key, const PropertyValue& value);
 
     bool Contains(std::string_view key) const;
-    std::vector<std::string> Keys() const;  // in writing order, as spelled when written
+    std::vector<std::string> Keys() const; // in writing order, as spelled when written
     std::size_t Count() const { return entries_.size(); }
 
     std::string ToText() const;
     // nullopt for text that is not a bag; *error then names the line and the fault.
     static std::optional<PropertyBag> FromText(std::string_view text, std::string* error = nullptr);
 
-private:
+  private:
     struct Entry {
         std::string key;
         PropertyValue value;
@@ -53,4 +53,4 @@ private:
     std::vector<Entry> entries_;
 };
 
-}  // namespace container
+} // namespace container

@@ -27,9 +27,11 @@ std::optional<std::int64_t> AsNumber(const PropertyValue& value) {
                 std::int64_t number = 0;
                 const char* first = held.data();
                 const char* last = held.data() + held.size();
-                if (first != last && *first == '+') ++first;
+                if (first != last && *first == '+')
+                    ++first;
                 auto [end, error] = std::from_chars(first, last, number);
-                if (error != std::errc{} || end != last || first == last) return std::nullopt;
+                if (error != std::errc{} || end != last || first == last)
+                    return std::nullopt;
                 return number;
             } else {
                 return std::nullopt;
@@ -38,34 +40,44 @@ std::optional<std::int64_t> AsNumber(const PropertyValue& value) {
         value);
 }
 
-template <typename Target>
-std::optional<Target> Narrow(std::optional<std::int64_t> number) {
-    if (!number || *number < std::numeric_limits<Target>::min() || *number > std::numeric_limits<Target>::max()) {
+template <typename Target> std::optional<Target> Narrow(std::optional<std::int64_t> number) {
+    if (!number || *number < std::numeric_limits<Target>::min() ||
+        *number > std::numeric_limits<Target>::max()) {
         return std::nullopt;
     }
     return static_cast<Target>(*number);
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::string> ToString(const PropertyValue& value) {
-    if (const auto* text = std::get_if<std::string>(&value)) return *text;
-    if (const auto* flag = std::get_if<bool>(&value)) return std::string(*flag ? "True" : "False");
-    if (const auto number = AsNumber(value)) return std::to_string(*number);
+    if (const auto* text = std::get_if<std::string>(&value))
+        return *text;
+    if (const auto* flag = std::get_if<bool>(&value))
+        return std::string(*flag ? "True" : "False");
+    if (const auto number = AsNumber(value))
+        return std::to_string(*number);
     return std::nullopt;
 }
 
-std::optional<std::int16_t> ToInteger(const PropertyValue& value) { return Narrow<std::int16_t>(AsNumber(value)); }
+std::optional<std::int16_t> ToInteger(const PropertyValue& value) {
+    return Narrow<std::int16_t>(AsNumber(value));
+}
 
-std::optional<std::int32_t> ToLong(const PropertyValue& value) { return Narrow<std::int32_t>(AsNumber(value)); }
+std::optional<std::int32_t> ToLong(const PropertyValue& value) {
+    return Narrow<std::int32_t>(AsNumber(value));
+}
 
 std::optional<bool> ToBoolean(const PropertyValue& value) {
     if (const auto* text = std::get_if<std::string>(&value)) {
-        if (*text == "True") return true;
-        if (*text == "False") return false;
+        if (*text == "True")
+            return true;
+        if (*text == "False")
+            return false;
     }
     const auto number = AsNumber(value);
-    if (!number) return std::nullopt;
+    if (!number)
+        return std::nullopt;
     return *number != 0;
 }
 
@@ -80,39 +92,51 @@ std::optional<OleColor> ToOleColor(const PropertyValue& value) {
 }
 
 std::optional<picture::PicturePtr> ToPicture(const PropertyValue& value) {
-    if (std::holds_alternative<std::monostate>(value)) return picture::PicturePtr{};
-    if (const auto* held = std::get_if<picture::PicturePtr>(&value)) return *held;
+    if (std::holds_alternative<std::monostate>(value))
+        return picture::PicturePtr{};
+    if (const auto* held = std::get_if<picture::PicturePtr>(&value))
+        return *held;
     return std::nullopt;
 }
 
 std::optional<FontPtr> ToFont(const PropertyValue& value) {
-    if (std::holds_alternative<std::monostate>(value)) return FontPtr{};
-    if (const auto* held = std::get_if<FontPtr>(&value)) return *held;
+    if (std::holds_alternative<std::monostate>(value))
+        return FontPtr{};
+    if (const auto* held = std::get_if<FontPtr>(&value))
+        return *held;
     return std::nullopt;
 }
 
 bool ValuesEqual(const PropertyValue& a, const PropertyValue& b) {
     const bool aIsText = std::holds_alternative<std::string>(a);
     const bool bIsText = std::holds_alternative<std::string>(b);
-    if (aIsText && bIsText) return std::get<std::string>(a) == std::get<std::string>(b);
+    if (aIsText && bIsText)
+        return std::get<std::string>(a) == std::get<std::string>(b);
     // Empty equals the empty text, as it does in the form run-time.
-    if (aIsText) return std::holds_alternative<std::monostate>(b) && std::get<std::string>(a).empty();
-    if (bIsText) return ValuesEqual(b, a);
+    if (aIsText)
+        return std::holds_alternative<std::monostate>(b) && std::get<std::string>(a).empty();
+    if (bIsText)
+        return ValuesEqual(b, a);
 
     if (const auto* aFont = std::get_if<FontPtr>(&a)) {
         const auto* bFont = std::get_if<FontPtr>(&b);
-        if (bFont == nullptr) return !*aFont && std::holds_alternative<std::monostate>(b);
-        if (!*aFont || !*bFont) return !*aFont && !*bFont;
+        if (bFont == nullptr)
+            return !*aFont && std::holds_alternative<std::monostate>(b);
+        if (!*aFont || !*bFont)
+            return !*aFont && !*bFont;
         return **aFont == **bFont;
     }
-    if (std::holds_alternative<FontPtr>(b)) return ValuesEqual(b, a);
+    if (std::holds_alternative<FontPtr>(b))
+        return ValuesEqual(b, a);
 
     if (const auto* aPicture = std::get_if<picture::PicturePtr>(&a)) {
         const auto* bPicture = std::get_if<picture::PicturePtr>(&b);
-        if (bPicture == nullptr) return !*aPicture && std::holds_alternative<std::monostate>(b);
+        if (bPicture == nullptr)
+            return !*aPicture && std::holds_alternative<std::monostate>(b);
         return *aPicture == *bPicture;
     }
-    if (std::holds_alternative<picture::PicturePtr>(b)) return ValuesEqual(b, a);
+    if (std::holds_alternative<picture::PicturePtr>(b))
+        return ValuesEqual(b, a);
 
     // Numbers, Booleans, colours and Empty compare by value.
     const auto aNumber = AsNumber(a);
@@ -120,4 +144,4 @@ bool ValuesEqual(const PropertyValue& a, const PropertyValue& b) {
     return aNumber && bNumber && *aNumber == *bNumber;
 }
 
-}  // namespace container
+} // namespace container

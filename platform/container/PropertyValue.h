@@ -42,4 +42,4 @@ std::optional<FontPtr> ToFont(const PropertyValue& value);
 // every attribute.
 bool ValuesEqual(const PropertyValue& a, const PropertyValue& b);
 
-}  // namespace container
+} // namespace container

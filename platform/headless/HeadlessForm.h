@@ -17,7 +17,7 @@ namespace headless {
 class HeadlessSite;
 
 class HeadlessForm {
-public:
+  public:
     HeadlessForm(HeadlessWindowSystem& system, int x = 100, int y = 100, int width = 400, int height = 300);
     ~HeadlessForm();
     HeadlessForm(const HeadlessForm&) = delete;
@@ -27,9 +27,9 @@ public:
     user::HWND HWnd() const { return hwnd_; }
 
     container::OleColor BackColor() const { return backColor_; }
-    void SetBackColor(container::OleColor color);  // sends AmbientChanged("BackColor")
+    void SetBackColor(container::OleColor color); // sends AmbientChanged("BackColor")
     bool UserMode() const { return userMode_; }
-    void SetUserMode(bool userMode);               // sends AmbientChanged("UserMode")
+    void SetUserMode(bool userMode); // sends AmbientChanged("UserMode")
     container::FontPtr Font() const { return font_; }
     void SetFont(container::FontPtr font) { font_ = std::move(font); }
     bool IsMdiForm() const { return isMdiForm_; }
@@ -37,7 +37,7 @@ public:
     const std::string& Title() const { return title_; }
     void SetTitle(std::string title) { title_ = std::move(title); }
 
-private:
+  private:
     friend class HeadlessSite;
     void AddSite(HeadlessSite* site);
     void RemoveSite(HeadlessSite* site);
@@ -53,4 +53,4 @@ private:
     std::vector<HeadlessSite*> sites_;
 };
 
-}  // namespace headless
+} // namespace headless

@@ -8,10 +8,12 @@ HeadlessSite::HeadlessSite(HeadlessForm& form, std::string displayName, int x, i
     : form_(form), system_(form.System()), displayName_(std::move(displayName)) {
     hwnd_ = system_.CreateWindow(form.HWnd(), x, y, width, height);
     hdc_ = system_.GetDC(hwnd_);
-    if (form.Font()) font_ = form.Font()->Clone();
+    if (form.Font())
+        font_ = form.Font()->Clone();
     // The control learns of every size change of its window, whoever caused it.
     system_.SetSizeHandler(hwnd_, [this](user::HWND) {
-        if (control_ != nullptr) control_->Resize();
+        if (control_ != nullptr)
+            control_->Resize();
     });
     form_.AddSite(this);
 }
@@ -58,27 +60,34 @@ float HeadlessSite::ScaleX(float width, container::ScaleUnit from, container::Sc
     // The form measures in twips, so its container units are twips.
     auto twipsPer = [this](container::ScaleUnit unit) -> float {
         switch (unit) {
-            case container::ScaleUnit::Points: return 20.0f;
-            case container::ScaleUnit::Pixels: return static_cast<float>(system_.TwipsPerPixelX());
-            case container::ScaleUnit::Twips:
-            case container::ScaleUnit::ContainerSize: return 1.0f;
+        case container::ScaleUnit::Points:
+            return 20.0f;
+        case container::ScaleUnit::Pixels:
+            return static_cast<float>(system_.TwipsPerPixelX());
+        case container::ScaleUnit::Twips:
+        case container::ScaleUnit::ContainerSize:
+            return 1.0f;
         }
         return 1.0f;
     };
     return width * twipsPer(from) / twipsPer(to);
 }
 
-float HeadlessSite::Width() const { return ScaleWidth() * static_cast<float>(system_.TwipsPerPixelX()); }
+float HeadlessSite::Width() const {
+    return ScaleWidth() * static_cast<float>(system_.TwipsPerPixelX());
+}
 
 bool HeadlessSite::SetWidth(float width) {
     return Size(width, ScaleHeight() * static_cast<float>(system_.TwipsPerPixelY()));
 }
 
 bool HeadlessSite::Size(float width, float height) {
-    if (!(width >= 0.0f && height >= 0.0f)) return false;
+    if (!(width >= 0.0f && height >= 0.0f))
+        return false;
     const long pixelWidth = std::lround(width / static_cast<float>(system_.TwipsPerPixelX()));
     const long pixelHeight = std::lround(height / static_cast<float>(system_.TwipsPerPixelY()));
-    if (pixelWidth > 32767 || pixelHeight > 32767) return false;
+    if (pixelWidth > 32767 || pixelHeight > 32767)
+        return false;
     ResizeTo(static_cast<int>(pixelWidth), static_cast<int>(pixelHeight));
     return true;
 }
@@ -91,7 +100,8 @@ void HeadlessSite::Refresh() {
 // ---- Kept values ----
 
 bool HeadlessSite::SetFont(const container::FontPtr& font) {
-    if (!font) return false;
+    if (!font)
+        return false;
     font_ = font->Clone();
     return true;
 }
@@ -101,7 +111,8 @@ bool HeadlessSite::SetForeColor(container::OleColor color) {
     const auto bits = static_cast<std::uint32_t>(color);
     const bool isRgb = (bits & 0xFF000000u) == 0;
     const bool isSystemColor = (bits & 0xFFFFFF00u) == 0x80000000u;
-    if (!isRgb && !isSystemColor) return false;
+    if (!isRgb && !isSystemColor)
+        return false;
     foreColor_ = color;
     return true;
 }
@@ -112,13 +123,15 @@ bool HeadlessSite::SetEnabled(bool enabled) {
 }
 
 bool HeadlessSite::SetMousePointer(std::int16_t pointer) {
-    if (!((pointer >= 0 && pointer <= 15) || pointer == container::kMousePointerCustom)) return false;
+    if (!((pointer >= 0 && pointer <= 15) || pointer == container::kMousePointerCustom))
+        return false;
     mousePointer_ = pointer;
     return true;
 }
 
 bool HeadlessSite::SetMouseIcon(const picture::PicturePtr& icon) {
-    if (icon && icon->Type() != picture::PictureType::Icon) return false;
+    if (icon && icon->Type() != picture::PictureType::Icon)
+        return false;
     mouseIcon_ = icon;
     return true;
 }
@@ -140,36 +153,43 @@ void HeadlessSite::InformationMessage(std::string_view text) {
 // ---- Notices ----
 
 void HeadlessSite::InitProperties() {
-    if (control_ != nullptr) control_->InitProperties();
+    if (control_ != nullptr)
+        control_->InitProperties();
 }
 
 void HeadlessSite::ReadProperties(const container::PropertyBag& bag) {
-    if (control_ != nullptr) control_->ReadProperties(bag);
+    if (control_ != nullptr)
+        control_->ReadProperties(bag);
 }
 
 container::PropertyBag HeadlessSite::WriteProperties() {
     container::PropertyBag bag;
-    if (control_ != nullptr) control_->WriteProperties(bag);
+    if (control_ != nullptr)
+        control_->WriteProperties(bag);
     return bag;
 }
 
 void HeadlessSite::Show() {
-    if (control_ != nullptr) control_->Show();
+    if (control_ != nullptr)
+        control_->Show();
 }
 
 void HeadlessSite::Paint() {
     system_.ValidateWindow(hwnd_);
-    if (control_ != nullptr) control_->Paint();
+    if (control_ != nullptr)
+        control_->Paint();
 }
 
 void HeadlessSite::Terminate() {
     container::ControlNotices* control = control_;
-    control_ = nullptr;  // nothing reaches a control after its Terminate
-    if (control != nullptr) control->Terminate();
+    control_ = nullptr; // nothing reaches a control after its Terminate
+    if (control != nullptr)
+        control->Terminate();
 }
 
 void HeadlessSite::AmbientChanged(std::string_view name) {
-    if (control_ != nullptr) control_->AmbientChanged(name);
+    if (control_ != nullptr)
+        control_->AmbientChanged(name);
 }
 
 void HeadlessSite::MoveCursorTo(float x, float y) {
@@ -180,25 +200,30 @@ void HeadlessSite::MoveCursorTo(float x, float y) {
 
 void HeadlessSite::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     MoveCursorTo(x, y);
-    if (control_ != nullptr) control_->MouseDown(button, shift, x, y);
+    if (control_ != nullptr)
+        control_->MouseDown(button, shift, x, y);
 }
 
 void HeadlessSite::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     MoveCursorTo(x, y);
-    if (control_ != nullptr) control_->MouseUp(button, shift, x, y);
+    if (control_ != nullptr)
+        control_->MouseUp(button, shift, x, y);
 }
 
 void HeadlessSite::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     MoveCursorTo(x, y);
-    if (control_ != nullptr) control_->MouseMove(button, shift, x, y);
+    if (control_ != nullptr)
+        control_->MouseMove(button, shift, x, y);
 }
 
 void HeadlessSite::Click() {
-    if (control_ != nullptr) control_->Click();
+    if (control_ != nullptr)
+        control_->Click();
 }
 
 void HeadlessSite::DblClick() {
-    if (control_ != nullptr) control_->DblClick();
+    if (control_ != nullptr)
+        control_->DblClick();
 }
 
 void HeadlessSite::ClickAt(float x, float y) {
@@ -214,26 +239,31 @@ void HeadlessSite::DoubleClickAt(float x, float y) {
 }
 
 std::int16_t HeadlessSite::KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    if (control_ != nullptr) control_->KeyDown(keyCode, shift);
+    if (control_ != nullptr)
+        control_->KeyDown(keyCode, shift);
     return keyCode;
 }
 
 std::int16_t HeadlessSite::KeyUp(std::int16_t keyCode, std::int16_t shift) {
-    if (control_ != nullptr) control_->KeyUp(keyCode, shift);
+    if (control_ != nullptr)
+        control_->KeyUp(keyCode, shift);
     return keyCode;
 }
 
 std::int16_t HeadlessSite::KeyPress(std::int16_t keyAscii) {
-    if (control_ != nullptr) control_->KeyPress(keyAscii);
+    if (control_ != nullptr)
+        control_->KeyPress(keyAscii);
     return keyAscii;
 }
 
 void HeadlessSite::AccessKeyPress(std::int16_t keyAscii) {
-    if (control_ != nullptr) control_->AccessKeyPress(keyAscii);
+    if (control_ != nullptr)
+        control_->AccessKeyPress(keyAscii);
 }
 
 void HeadlessSite::GotFocus() {
-    if (control_ != nullptr) control_->GotFocus();
+    if (control_ != nullptr)
+        control_->GotFocus();
 }
 
-}  // namespace headless
+} // namespace headless

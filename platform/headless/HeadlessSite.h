@@ -23,7 +23,7 @@ struct MessageBoxRecord {
 };
 
 class HeadlessSite final : public container::ControlSite {
-public:
+  public:
     // Creates the control's window at (x, y) of the form's client area, in pixels.
     HeadlessSite(HeadlessForm& form, std::string displayName, int x, int y, int width, int height);
     ~HeadlessSite() override;
@@ -37,7 +37,7 @@ public:
 
     // ---- Configurable ambient values ----
     void SetDisplayName(std::string name) { displayName_ = std::move(name); }
-    void SetDisplayAsDefault(bool isDefault);  // sends AmbientChanged("DisplayAsDefault")
+    void SetDisplayAsDefault(bool isDefault); // sends AmbientChanged("DisplayAsDefault")
 
     // ---- What the control did ----
     const std::vector<std::string>& PropertyChanges() const { return propertyChanges_; }
@@ -53,8 +53,8 @@ public:
     void ReadProperties(const container::PropertyBag& bag);
     container::PropertyBag WriteProperties();
     void Show();
-    void Paint();       // also validates the window
-    void Terminate();   // sends Terminate, then detaches
+    void Paint();     // also validates the window
+    void Terminate(); // sends Terminate, then detaches
     void AmbientChanged(std::string_view name);
     // Mouse notices at client pixel (x, y); the virtual cursor is moved there first.
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
@@ -108,7 +108,7 @@ public:
     bool ParentIsMdiForm() const override { return form_.IsMdiForm(); }
     void InformationMessage(std::string_view text) override;
 
-private:
+  private:
     void MoveCursorTo(float x, float y);
     user::POINT PositionInForm() const;
 
@@ -131,4 +131,4 @@ private:
     int refreshCount_ = 0;
 };
 
-}  // namespace headless
+} // namespace headless

@@ -10,10 +10,12 @@ namespace headless {
 
 user::UINT_PTR HeadlessWindowSystem::SetTimer(user::HWND hwnd, user::UINT_PTR idEvent, user::UINT elapse,
                                               user::TIMERPROC timerProc) {
-    if (hwnd != 0 && Find(hwnd) == nullptr) return 0;
+    if (hwnd != 0 && Find(hwnd) == nullptr)
+        return 0;
     // A thread timer (no window) keeps its identifier only when it names a
     // running thread timer; otherwise it gets a fresh one.
-    if (hwnd == 0 && !timers_.contains({0, idEvent})) idEvent = nextThreadTimerId_++;
+    if (hwnd == 0 && !timers_.contains({0, idEvent}))
+        idEvent = nextThreadTimerId_++;
 
     // A period below the minimum would let one AdvanceClock run forever.
     const user::UINT period = std::max(elapse, user::USER_TIMER_MINIMUM);
@@ -33,7 +35,8 @@ const HeadlessWindowSystem::TimerKey* HeadlessWindowSystem::NextDueTimer(std::ui
     const TimerKey* next = nullptr;
     const Timer* nextTimer = nullptr;
     for (const auto& [key, timer] : timers_) {
-        if (timer.due > until) continue;
+        if (timer.due > until)
+            continue;
         if (nextTimer == nullptr || timer.due < nextTimer->due ||
             (timer.due == nextTimer->due && timer.sequence < nextTimer->sequence)) {
             next = &key;
@@ -62,4 +65,4 @@ void HeadlessWindowSystem::AdvanceClock(user::DWORD milliseconds) {
     now_ = until;
 }
 
-}  // namespace headless
+} // namespace headless

@@ -10,12 +10,15 @@
 namespace headless {
 
 HeadlessWindowSystem::HeadlessWindowSystem(int screenWidth, int screenHeight, int twipsPerPixel)
-    : screenWidth_(screenWidth), screenHeight_(screenHeight), twipsPerPixel_(twipsPerPixel > 0 ? twipsPerPixel : 15) {}
+    : screenWidth_(screenWidth), screenHeight_(screenHeight),
+      twipsPerPixel_(twipsPerPixel > 0 ? twipsPerPixel : 15) {}
 
 HeadlessWindowSystem::~HeadlessWindowSystem() {
     // Windows hold drawing-layer objects (regions, surfaces, DCs): free them all.
-    while (!topLevel_.empty()) DestroyTree(topLevel_.back());
-    if (user::GetBackend() == this) user::SetBackend(nullptr);
+    while (!topLevel_.empty())
+        DestroyTree(topLevel_.back());
+    if (user::GetBackend() == this)
+        user::SetBackend(nullptr);
 }
 
 HeadlessWindowSystem::Window* HeadlessWindowSystem::Find(user::HWND hwnd) {
@@ -35,9 +38,10 @@ std::vector<user::HWND>& HeadlessWindowSystem::SiblingsOf(const Window& window) 
 // ---- Window tree ----
 
 user::HWND HeadlessWindowSystem::CreateWindow(user::HWND parent, int x, int y, int width, int height) {
-    if (parent != 0 && Find(parent) == nullptr) return 0;
+    if (parent != 0 && Find(parent) == nullptr)
+        return 0;
     auto window = std::make_unique<Window>();
-    window->handle = nextHandle_++;  // handles are never reused, so a stale handle stays invalid
+    window->handle = nextHandle_++; // handles are never reused, so a stale handle stays invalid
     window->parent = parent;
     window->x = x;
     window->y = y;
@@ -49,27 +53,32 @@ user::HWND HeadlessWindowSystem::CreateWindow(user::HWND parent, int x, int y, i
 }
 
 bool HeadlessWindowSystem::DestroyWindow(user::HWND hwnd) {
-    if (Find(hwnd) == nullptr) return false;
+    if (Find(hwnd) == nullptr)
+        return false;
     DestroyTree(hwnd);
     return true;
 }
 
 void HeadlessWindowSystem::DestroyTree(user::HWND hwnd) {
     Window* window = Find(hwnd);
-    while (!window->children.empty()) DestroyTree(window->children.back());
+    while (!window->children.empty())
+        DestroyTree(window->children.back());
 
     for (auto timer = timers_.begin(); timer != timers_.end();) {
         timer = timer->first.first == hwnd ? timers_.erase(timer) : std::next(timer);
     }
     std::erase_if(posted_, [hwnd](const PostedMessage& message) { return message.hwnd == hwnd; });
-    if (capture_ == hwnd) capture_ = 0;
+    if (capture_ == hwnd)
+        capture_ = 0;
 
-    if (window->region != 0) gdi::DeleteObject(window->region);
+    if (window->region != 0)
+        gdi::DeleteObject(window->region);
     if (window->dc != 0) {
         gdi::SelectObject(window->dc, window->dcOriginalBitmap);
         gdi::DeleteDC(window->dc);
     }
-    if (window->surface != 0) gdi::DeleteObject(window->surface);
+    if (window->surface != 0)
+        gdi::DeleteObject(window->surface);
 
     std::erase(SiblingsOf(*window), hwnd);
     windows_.erase(hwnd);
@@ -77,7 +86,8 @@ void HeadlessWindowSystem::DestroyTree(user::HWND hwnd) {
 
 bool HeadlessWindowSystem::ShowWindow(user::HWND hwnd, bool visible) {
     Window* window = Find(hwnd);
-    if (window == nullptr) return false;
+    if (window == nullptr)
+        return false;
     window->visible = visible;
     return true;
 }
@@ -89,7 +99,8 @@ bool HeadlessWindowSystem::IsWindowVisible(user::HWND hwnd) const {
 
 bool HeadlessWindowSystem::BringWindowToTop(user::HWND hwnd) {
     Window* window = Find(hwnd);
-    if (window == nullptr) return false;
+    if (window == nullptr)
+        return false;
     auto& siblings = SiblingsOf(*window);
     std::erase(siblings, hwnd);
     siblings.push_back(hwnd);
@@ -97,13 +108,15 @@ bool HeadlessWindowSystem::BringWindowToTop(user::HWND hwnd) {
 }
 
 std::vector<user::HWND> HeadlessWindowSystem::Children(user::HWND parent) const {
-    if (parent == 0) return topLevel_;
+    if (parent == 0)
+        return topLevel_;
     const Window* window = Find(parent);
     return window == nullptr ? std::vector<user::HWND>{} : window->children;
 }
 
 void HeadlessWindowSystem::SetSizeHandler(user::HWND hwnd, SizeHandler handler) {
-    if (Window* window = Find(hwnd)) window->onSize = std::move(handler);
+    if (Window* window = Find(hwnd))
+        window->onSize = std::move(handler);
 }
 
 bool HeadlessWindowSystem::IsInvalidated(user::HWND hwnd) const {
@@ -112,10 +125,13 @@ bool HeadlessWindowSystem::IsInvalidated(user::HWND hwnd) const {
 }
 
 void HeadlessWindowSystem::ValidateWindow(user::HWND hwnd) {
-    if (Window* window = Find(hwnd)) window->invalidated = false;
+    if (Window* window = Find(hwnd))
+        window->invalidated = false;
 }
 
-user::BOOL HeadlessWindowSystem::IsWindow(user::HWND hwnd) { return Find(hwnd) != nullptr; }
+user::BOOL HeadlessWindowSystem::IsWindow(user::HWND hwnd) {
+    return Find(hwnd) != nullptr;
+}
 
 user::HWND HeadlessWindowSystem::GetParent(user::HWND hwnd) {
     const Window* window = Find(hwnd);
@@ -135,7 +151,8 @@ user::POINT HeadlessWindowSystem::ClientOrigin(const Window& window) const {
 
 user::BOOL HeadlessWindowSystem::ScreenToClient(user::HWND hwnd, user::POINT* point) {
     const Window* window = Find(hwnd);
-    if (window == nullptr || point == nullptr) return 0;
+    if (window == nullptr || point == nullptr)
+        return 0;
     const user::POINT origin = ClientOrigin(*window);
     point->x -= origin.x;
     point->y -= origin.y;
@@ -144,7 +161,8 @@ user::BOOL HeadlessWindowSystem::ScreenToClient(user::HWND hwnd, user::POINT* po
 
 user::BOOL HeadlessWindowSystem::ClientToScreen(user::HWND hwnd, user::POINT* point) {
     const Window* window = Find(hwnd);
-    if (window == nullptr || point == nullptr) return 0;
+    if (window == nullptr || point == nullptr)
+        return 0;
     const user::POINT origin = ClientOrigin(*window);
     point->x += origin.x;
     point->y += origin.y;
@@ -153,7 +171,8 @@ user::BOOL HeadlessWindowSystem::ClientToScreen(user::HWND hwnd, user::POINT* po
 
 user::BOOL HeadlessWindowSystem::GetWindowRect(user::HWND hwnd, user::RECT* rect) {
     const Window* window = Find(hwnd);
-    if (window == nullptr || rect == nullptr) return 0;
+    if (window == nullptr || rect == nullptr)
+        return 0;
     const user::POINT origin = ClientOrigin(*window);
     *rect = {origin.x, origin.y, origin.x + window->width, origin.y + window->height};
     return 1;
@@ -161,7 +180,8 @@ user::BOOL HeadlessWindowSystem::GetWindowRect(user::HWND hwnd, user::RECT* rect
 
 user::BOOL HeadlessWindowSystem::GetClientRect(user::HWND hwnd, user::RECT* rect) {
     const Window* window = Find(hwnd);
-    if (window == nullptr || rect == nullptr) return 0;
+    if (window == nullptr || rect == nullptr)
+        return 0;
     *rect = {0, 0, window->width, window->height};
     return 1;
 }
@@ -169,35 +189,43 @@ user::BOOL HeadlessWindowSystem::GetClientRect(user::HWND hwnd, user::RECT* rect
 user::BOOL HeadlessWindowSystem::MoveWindow(user::HWND hwnd, int x, int y, int width, int height,
                                             user::BOOL repaint) {
     Window* window = Find(hwnd);
-    if (window == nullptr) return 0;
+    if (window == nullptr)
+        return 0;
     width = std::max(width, 0);
     height = std::max(height, 0);
     window->x = x;
     window->y = y;
-    if (repaint) window->invalidated = true;
-    if (width == window->width && height == window->height) return 1;
+    if (repaint)
+        window->invalidated = true;
+    if (width == window->width && height == window->height)
+        return 1;
 
     ResizeSurface(*window, width, height);
     // The handler may do anything, even destroy this window: call a copy.
     SizeHandler handler = window->onSize;
-    if (handler) handler(hwnd);
+    if (handler)
+        handler(hwnd);
     return 1;
 }
 
 int HeadlessWindowSystem::GetSystemMetrics(int index) {
-    if (index == user::SM_CXSCREEN) return screenWidth_;
-    if (index == user::SM_CYSCREEN) return screenHeight_;
+    if (index == user::SM_CXSCREEN)
+        return screenWidth_;
+    if (index == user::SM_CYSCREEN)
+        return screenHeight_;
     return 0;
 }
 
 // ---- Hit testing ----
 
 bool HeadlessWindowSystem::HitsWindow(const Window& window, user::POINT screenPoint) const {
-    if (!window.visible) return false;
+    if (!window.visible)
+        return false;
     const user::POINT origin = ClientOrigin(window);
     const int x = screenPoint.x - origin.x;
     const int y = screenPoint.y - origin.y;
-    if (x < 0 || y < 0 || x >= window.width || y >= window.height) return false;
+    if (x < 0 || y < 0 || x >= window.width || y >= window.height)
+        return false;
     return window.region == 0 || gdi::PtInRegion(window.region, x, y);
 }
 
@@ -206,35 +234,43 @@ user::HWND HeadlessWindowSystem::DeepestWindowAt(const std::vector<user::HWND>& 
     // Children lie inside their parent, so the search descends only into a window that was hit.
     for (auto hwnd = stack.rbegin(); hwnd != stack.rend(); ++hwnd) {
         const Window& window = *Find(*hwnd);
-        if (!HitsWindow(window, screenPoint)) continue;
+        if (!HitsWindow(window, screenPoint))
+            continue;
         const user::HWND child = DeepestWindowAt(window.children, screenPoint);
         return child != 0 ? child : window.handle;
     }
     return 0;
 }
 
-user::HWND HeadlessWindowSystem::WindowFromPoint(user::POINT point) { return DeepestWindowAt(topLevel_, point); }
+user::HWND HeadlessWindowSystem::WindowFromPoint(user::POINT point) {
+    return DeepestWindowAt(topLevel_, point);
+}
 
 gdi::COLORREF HeadlessWindowSystem::ScreenPixel(int x, int y) {
     const user::POINT point{x, y};
     Window* window = Find(WindowFromPoint(point));
-    if (window == nullptr) return kDesktopColor;
+    if (window == nullptr)
+        return kDesktopColor;
     const user::POINT origin = ClientOrigin(*window);
     return SurfacePixel(*window, x - origin.x, y - origin.y);
 }
 
 // ---- Cursor and capture ----
 
-void HeadlessWindowSystem::SetCursorPos(int x, int y) { cursor_ = {x, y}; }
+void HeadlessWindowSystem::SetCursorPos(int x, int y) {
+    cursor_ = {x, y};
+}
 
 user::BOOL HeadlessWindowSystem::GetCursorPos(user::POINT* point) {
-    if (point == nullptr) return 0;
+    if (point == nullptr)
+        return 0;
     *point = cursor_;
     return 1;
 }
 
 user::HWND HeadlessWindowSystem::SetCapture(user::HWND hwnd) {
-    if (hwnd != 0 && Find(hwnd) == nullptr) return 0;
+    if (hwnd != 0 && Find(hwnd) == nullptr)
+        return 0;
     const user::HWND previous = capture_;
     capture_ = hwnd;
     return previous;
@@ -245,29 +281,35 @@ user::BOOL HeadlessWindowSystem::ReleaseCapture() {
     return 1;
 }
 
-user::HWND HeadlessWindowSystem::GetCapture() { return capture_; }
+user::HWND HeadlessWindowSystem::GetCapture() {
+    return capture_;
+}
 
 // ---- Named properties ----
 
 user::BOOL HeadlessWindowSystem::SetPropA(user::HWND hwnd, const char* name, user::HANDLE data) {
     Window* window = Find(hwnd);
-    if (window == nullptr || name == nullptr) return 0;
+    if (window == nullptr || name == nullptr)
+        return 0;
     window->properties[name] = data;
     return 1;
 }
 
 user::HANDLE HeadlessWindowSystem::GetPropA(user::HWND hwnd, const char* name) {
     const Window* window = Find(hwnd);
-    if (window == nullptr || name == nullptr) return 0;
+    if (window == nullptr || name == nullptr)
+        return 0;
     auto found = window->properties.find(name);
     return found == window->properties.end() ? 0 : found->second;
 }
 
 user::HANDLE HeadlessWindowSystem::RemovePropA(user::HWND hwnd, const char* name) {
     Window* window = Find(hwnd);
-    if (window == nullptr || name == nullptr) return 0;
+    if (window == nullptr || name == nullptr)
+        return 0;
     auto found = window->properties.find(name);
-    if (found == window->properties.end()) return 0;
+    if (found == window->properties.end())
+        return 0;
     const user::HANDLE value = found->second;
     window->properties.erase(found);
     return value;
@@ -278,7 +320,8 @@ user::HANDLE HeadlessWindowSystem::RemovePropA(user::HWND hwnd, const char* name
 user::BOOL HeadlessWindowSystem::PostMessageA(user::HWND hwnd, user::UINT message, user::WPARAM wParam,
                                               user::LPARAM lParam) {
     // hwnd 0 posts to the thread's own queue, as on Windows.
-    if (hwnd != 0 && Find(hwnd) == nullptr) return 0;
+    if (hwnd != 0 && Find(hwnd) == nullptr)
+        return 0;
     posted_.push_back({hwnd, message, wParam, lParam});
     return 1;
 }
@@ -293,18 +336,23 @@ std::vector<PostedMessage> HeadlessWindowSystem::TakePostedMessages() {
 
 int HeadlessWindowSystem::SetWindowRgn(user::HWND hwnd, user::HRGN region, user::BOOL redraw) {
     Window* window = Find(hwnd);
-    if (window == nullptr) return 0;
-    if (region != 0 && gdi::GetObjectType(region) != gdi::OBJ_REGION) return 0;
-    if (window->region != 0 && window->region != region) gdi::DeleteObject(window->region);
+    if (window == nullptr)
+        return 0;
+    if (region != 0 && gdi::GetObjectType(region) != gdi::OBJ_REGION)
+        return 0;
+    if (window->region != 0 && window->region != region)
+        gdi::DeleteObject(window->region);
     window->region = region;
-    if (redraw) window->invalidated = true;
+    if (redraw)
+        window->invalidated = true;
     return 1;
 }
 
 int HeadlessWindowSystem::GetWindowRgn(user::HWND hwnd, user::HRGN region) {
     const Window* window = Find(hwnd);
-    if (window == nullptr || window->region == 0) return gdi::ERROR;
+    if (window == nullptr || window->region == 0)
+        return gdi::ERROR;
     return gdi::CombineRgn(region, window->region, 0, gdi::RGN_COPY);
 }
 
-}  // namespace headless
+} // namespace headless

@@ -28,12 +28,12 @@ struct PostedMessage {
 };
 
 class HeadlessWindowSystem final : public user::WindowBackend {
-public:
+  public:
     static constexpr gdi::COLORREF kNewSurfaceColor = gdi::RGB(255, 255, 255);
     static constexpr gdi::COLORREF kDesktopColor = gdi::RGB(0, 128, 128);
 
     explicit HeadlessWindowSystem(int screenWidth = 1280, int screenHeight = 1024, int twipsPerPixel = 15);
-    ~HeadlessWindowSystem() override;  // destroys every window; uninstalls itself if installed
+    ~HeadlessWindowSystem() override; // destroys every window; uninstalls itself if installed
     HeadlessWindowSystem(const HeadlessWindowSystem&) = delete;
     HeadlessWindowSystem& operator=(const HeadlessWindowSystem&) = delete;
 
@@ -41,11 +41,11 @@ public:
     // A visible window on top of its siblings; parent 0 makes a top-level
     // window placed in screen coordinates. Its surface starts white.
     user::HWND CreateWindow(user::HWND parent, int x, int y, int width, int height);
-    bool DestroyWindow(user::HWND hwnd);  // with its children, timers, properties, region and DC
+    bool DestroyWindow(user::HWND hwnd); // with its children, timers, properties, region and DC
     bool ShowWindow(user::HWND hwnd, bool visible);
     bool IsWindowVisible(user::HWND hwnd) const;
-    bool BringWindowToTop(user::HWND hwnd);       // above its siblings
-    std::vector<user::HWND> Children(user::HWND parent) const;  // bottom to top; parent 0: top-level windows
+    bool BringWindowToTop(user::HWND hwnd);                    // above its siblings
+    std::vector<user::HWND> Children(user::HWND parent) const; // bottom to top; parent 0: top-level windows
 
     // Called after a window's size changed (by MoveWindow), so that a
     // container can send its control the Resize notice.
@@ -58,7 +58,7 @@ public:
     void ValidateWindow(user::HWND hwnd);
 
     // ---- Virtual cursor ----
-    void SetCursorPos(int x, int y);  // screen coordinates
+    void SetCursorPos(int x, int y); // screen coordinates
 
     // ---- Virtual clock and timers ----
     user::DWORD TickCount() const { return static_cast<user::DWORD>(now_); }
@@ -97,7 +97,8 @@ public:
     user::BOOL SetPropA(user::HWND hwnd, const char* name, user::HANDLE data) override;
     user::HANDLE GetPropA(user::HWND hwnd, const char* name) override;
     user::HANDLE RemovePropA(user::HWND hwnd, const char* name) override;
-    user::BOOL PostMessageA(user::HWND hwnd, user::UINT message, user::WPARAM wParam, user::LPARAM lParam) override;
+    user::BOOL PostMessageA(user::HWND hwnd, user::UINT message, user::WPARAM wParam,
+                            user::LPARAM lParam) override;
     int SetWindowRgn(user::HWND hwnd, user::HRGN region, user::BOOL redraw) override;
     int GetWindowRgn(user::HWND hwnd, user::HRGN region) override;
     user::HDC GetDC(user::HWND hwnd) override;
@@ -106,20 +107,20 @@ public:
     int TwipsPerPixelX() override { return twipsPerPixel_; }
     int TwipsPerPixelY() override { return twipsPerPixel_; }
 
-private:
+  private:
     struct Window;
     struct Timer {
         user::UINT period = 0;
         std::uint64_t due = 0;
         user::TIMERPROC proc = nullptr;
-        std::uint64_t sequence = 0;  // orders timers that fall due together
+        std::uint64_t sequence = 0; // orders timers that fall due together
     };
     using TimerKey = std::pair<user::HWND, user::UINT_PTR>;
 
     Window* Find(user::HWND hwnd);
     const Window* Find(user::HWND hwnd) const;
     std::vector<user::HWND>& SiblingsOf(const Window& window);
-    user::POINT ClientOrigin(const Window& window) const;  // screen position of the client origin
+    user::POINT ClientOrigin(const Window& window) const; // screen position of the client origin
     bool HitsWindow(const Window& window, user::POINT screenPoint) const;
     user::HWND DeepestWindowAt(const std::vector<user::HWND>& stack, user::POINT screenPoint) const;
     void ResizeSurface(Window& window, int width, int height);
@@ -132,14 +133,14 @@ private:
     int twipsPerPixel_;
     user::HWND nextHandle_ = 0x1000;
     std::map<user::HWND, std::unique_ptr<Window>> windows_;
-    std::vector<user::HWND> topLevel_;  // bottom to top
+    std::vector<user::HWND> topLevel_; // bottom to top
     user::HWND capture_ = 0;
     user::POINT cursor_{0, 0};
-    std::uint64_t now_ = 0;  // ms; 64 bits so that due times never wrap
+    std::uint64_t now_ = 0; // ms; 64 bits so that due times never wrap
     std::uint64_t nextTimerSequence_ = 0;
     std::map<TimerKey, Timer> timers_;
     user::UINT_PTR nextThreadTimerId_ = 0x7000;
     std::deque<PostedMessage> posted_;
 };
 
-}  // namespace headless
+} // namespace headless

@@ -22,8 +22,8 @@ using DWORD = std::uint32_t;
 using UINT_PTR = std::uintptr_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
-using HANDLE = std::intptr_t;  // value of a named window property; 0 = absent
-using HWND = std::uint32_t;    // 0 = none
+using HANDLE = std::intptr_t; // value of a named window property; 0 = absent
+using HWND = std::uint32_t;   // 0 = none
 using HDC = gdi::HDC;
 using HRGN = gdi::HRGN;
 using POINT = gdi::POINT;
@@ -53,22 +53,22 @@ constexpr UINT USER_TIMER_MINIMUM = 10;
 // The services a window system provides. The free functions below forward
 // to the installed back end; a back end implements exactly these.
 class WindowBackend {
-public:
+  public:
     virtual ~WindowBackend() = default;
 
     virtual BOOL IsWindow(HWND hwnd) = 0;
     virtual HWND GetParent(HWND hwnd) = 0;
 
-    virtual HWND SetCapture(HWND hwnd) = 0;  // returns the previous capture window
+    virtual HWND SetCapture(HWND hwnd) = 0; // returns the previous capture window
     virtual BOOL ReleaseCapture() = 0;
     virtual HWND GetCapture() = 0;
-    virtual BOOL GetCursorPos(POINT* point) = 0;  // screen coordinates
+    virtual BOOL GetCursorPos(POINT* point) = 0; // screen coordinates
     virtual HWND WindowFromPoint(POINT point) = 0;
 
     virtual BOOL ScreenToClient(HWND hwnd, POINT* point) = 0;
     virtual BOOL ClientToScreen(HWND hwnd, POINT* point) = 0;
-    virtual BOOL GetWindowRect(HWND hwnd, RECT* rect) = 0;  // screen coordinates
-    virtual BOOL GetClientRect(HWND hwnd, RECT* rect) = 0;  // (0, 0, width, height)
+    virtual BOOL GetWindowRect(HWND hwnd, RECT* rect) = 0; // screen coordinates
+    virtual BOOL GetClientRect(HWND hwnd, RECT* rect) = 0; // (0, 0, width, height)
     virtual BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) = 0;
 
     virtual UINT_PTR SetTimer(HWND hwnd, UINT_PTR idEvent, UINT elapse, TIMERPROC timerProc) = 0;
@@ -98,13 +98,13 @@ WindowBackend* GetBackend();
 
 // Installs a back end for the lifetime of a scope and restores the previous one.
 class ScopedBackend {
-public:
+  public:
     explicit ScopedBackend(WindowBackend* backend) : previous_(SetBackend(backend)) {}
     ~ScopedBackend() { SetBackend(previous_); }
     ScopedBackend(const ScopedBackend&) = delete;
     ScopedBackend& operator=(const ScopedBackend&) = delete;
 
-private:
+  private:
     WindowBackend* previous_;
 };
 
@@ -115,7 +115,7 @@ HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
 BOOL GetCursorPos(POINT* point);
-HWND WindowFromPoint(POINT point);  // honours window regions, visibility and stacking
+HWND WindowFromPoint(POINT point); // honours window regions, visibility and stacking
 
 BOOL ScreenToClient(HWND hwnd, POINT* point);
 BOOL ClientToScreen(HWND hwnd, POINT* point);
@@ -148,8 +148,8 @@ int GetWindowRgn(HWND hwnd, HRGN region);
 HDC GetDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC hdc);
 
-int GetSystemMetrics(int index);  // SM_CXSCREEN, SM_CYSCREEN
+int GetSystemMetrics(int index); // SM_CXSCREEN, SM_CYSCREEN
 int TwipsPerPixelX();
 int TwipsPerPixelY();
 
-}  // namespace user
+} // namespace user

@@ -13,4 +13,4 @@ std::string EncodeBase64(const std::vector<std::uint8_t>& bytes);
 // nullopt for text that is not canonical padded base64.
 std::optional<std::vector<std::uint8_t>> DecodeBase64(std::string_view text);
 
-}  // namespace container::detail
+} // namespace container::detail

@@ -25,7 +25,7 @@ TEST(Font, BoldAndWeightStayConsistent) {
     EXPECT_FALSE(font.Bold());
     ASSERT_TRUE(font.SetWeight(900));
     EXPECT_TRUE(font.Bold());
-    font.SetBold(true);  // already bold: the weight becomes the bold weight
+    font.SetBold(true); // already bold: the weight becomes the bold weight
     EXPECT_EQ(font.Weight(), 700);
 }
 
@@ -54,4 +54,4 @@ TEST(Font, CloneIsIndependentAndEqual) {
     EXPECT_NE(*copy, font);
 }
 
-}  // namespace
+} // namespace

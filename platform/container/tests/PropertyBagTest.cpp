@@ -36,14 +36,14 @@ TEST(PropertyBag, ValuesEqualToTheirDefaultAreLeftOut) {
     PropertyBag bag;
     bag.WriteProperty("Caption", std::string(), std::string());
     bag.WriteProperty("CapAlign", std::int32_t{2}, std::int32_t{2});
-    bag.WriteProperty("ImgSize", std::int16_t{16}, std::int32_t{16});  // widths differ, value is the same
+    bag.WriteProperty("ImgSize", std::int16_t{16}, std::int32_t{16}); // widths differ, value is the same
     bag.WriteProperty("Focus", true, true);
     bag.WriteProperty("cGradient", Color{kButtonFace}, static_cast<std::int32_t>(kButtonFace));
     bag.WriteProperty("Image", picture::PicturePtr{}, PropertyValue{});
     EXPECT_EQ(bag.Count(), 0u);
 
     bag.WriteProperty("CapAlign", std::int32_t{0}, std::int32_t{2});
-    bag.WriteProperty("Mode", std::int32_t{0});  // no default: always stored
+    bag.WriteProperty("Mode", std::int32_t{0}); // no default: always stored
     bag.WriteProperty("Font", std::make_shared<Font>(), PropertyValue{});
     EXPECT_EQ(bag.Keys(), (std::vector<std::string>{"CapAlign", "Mode", "Font"}));
     // A left-aligned caption reads back as 0; a centred one, left out, reads back as 2.
@@ -78,4 +78,4 @@ TEST(PropertyBag, AWrittenFontIsASnapshot) {
     EXPECT_FALSE((*stored)->Bold());
 }
 
-}  // namespace
+} // namespace

@@ -11,7 +11,8 @@ namespace {
 using namespace container;
 
 void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
 // A 2 x 2 24-bit BMP file: red, green / blue, white.
@@ -20,12 +21,14 @@ std::vector<std::uint8_t> TinyBmp() {
     PutLittleEndian(file, 54 + 16, 4);
     PutLittleEndian(file, 0, 4);
     PutLittleEndian(file, 54, 4);
-    for (std::uint32_t field : {40u, 2u, 2u}) PutLittleEndian(file, field, 4);
+    for (std::uint32_t field : {40u, 2u, 2u})
+        PutLittleEndian(file, field, 4);
     PutLittleEndian(file, 1, 2);
     PutLittleEndian(file, 24, 2);
-    for (std::uint32_t field : {0u, 16u, 2835u, 2835u, 0u, 0u}) PutLittleEndian(file, field, 4);
-    const std::uint8_t rows[] = {0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0,  // bottom row: blue, white
-                                 0, 0, 0xFF, 0, 0xFF, 0, 0, 0};       // top row: red, green
+    for (std::uint32_t field : {0u, 16u, 2835u, 2835u, 0u, 0u})
+        PutLittleEndian(file, field, 4);
+    const std::uint8_t rows[] = {0xFF, 0, 0,    0xFF, 0xFF, 0xFF, 0, 0,  // bottom row: blue, white
+                                 0,    0, 0xFF, 0,    0xFF, 0,    0, 0}; // top row: red, green
     file.insert(file.end(), std::begin(rows), std::end(rows));
     return file;
 }
@@ -50,16 +53,15 @@ TEST(PropertyBagText, ReadableShape) {
     bag.WriteProperty("Font", font);
     bag.WriteProperty("mIcon", picture::PicturePtr{});
     bag.WriteProperty("Tag", PropertyValue{});
-    EXPECT_EQ(bag.ToText(),
-              "Caption = \"同步\\r\\n\\\"now\\\"\"\n"
-              "CapAlign = 0&\n"
-              "ImgSize = 48%\n"
-              "Focus = False\n"
-              "cBack = &H8000000F\n"
-              "cFore = &H000000FF\n"
-              "Font = Font(\"宋体\", 10.5, 700, False, False, False, 134)\n"
-              "mIcon = Picture()\n"
-              "Tag = Empty\n");
+    EXPECT_EQ(bag.ToText(), "Caption = \"同步\\r\\n\\\"now\\\"\"\n"
+                            "CapAlign = 0&\n"
+                            "ImgSize = 48%\n"
+                            "Focus = False\n"
+                            "cBack = &H8000000F\n"
+                            "cFore = &H000000FF\n"
+                            "Font = Font(\"宋体\", 10.5, 700, False, False, False, 134)\n"
+                            "mIcon = Picture()\n"
+                            "Tag = Empty\n");
 }
 
 TEST(PropertyBagText, EveryTypeRoundTripsExactly) {
@@ -94,7 +96,7 @@ TEST(PropertyBagText, EveryTypeRoundTripsExactly) {
     for (const std::string& key : bag.Keys()) {
         const PropertyValue original = bag.ReadProperty(key);
         const PropertyValue copy = read.ReadProperty(key);
-        EXPECT_EQ(original.index(), copy.index()) << key;  // same type, not just an equal value
+        EXPECT_EQ(original.index(), copy.index()) << key; // same type, not just an equal value
         EXPECT_TRUE(ValuesEqual(original, copy)) << key;
     }
     EXPECT_EQ(ToString(read.ReadProperty("Caption")), awkward);
@@ -106,7 +108,7 @@ TEST(PropertyBagText, PicturesTravelAsTheirFileBytes) {
     ASSERT_NE(original, nullptr);
     PropertyBag bag;
     bag.WriteProperty("Image", original);
-    EXPECT_NE(bag.ToText().find("Image = Picture(\"Qk"), std::string::npos);  // "BM" in base64
+    EXPECT_NE(bag.ToText().find("Image = Picture(\"Qk"), std::string::npos); // "BM" in base64
 
     const PropertyBag read = ReadBack(bag);
     const auto copy = ToPicture(read.ReadProperty("Image"));
@@ -119,7 +121,8 @@ TEST(PropertyBagText, PicturesTravelAsTheirFileBytes) {
 }
 
 TEST(PropertyBagText, ToleratesBlankLinesCommentsCrLfAndSpacing) {
-    const auto bag = PropertyBag::FromText("' saved by DunmoraDesk\r\n\r\n  CapAlign=0&  \r\ncBHover   =   &HFF\n");
+    const auto bag =
+        PropertyBag::FromText("' saved by DunmoraDesk\r\n\r\n  CapAlign=0&  \r\ncBHover   =   &HFF\n");
     ASSERT_TRUE(bag.has_value());
     EXPECT_EQ(ToLong(bag->ReadProperty("capalign", std::int32_t{2})), 0);
     EXPECT_EQ(ToOleColor(bag->ReadProperty("cBhover")), 0xFF);
@@ -134,16 +137,16 @@ TEST(PropertyBagText, AKeyGivenTwiceKeepsItsLastValue) {
 
 TEST(PropertyBagText, RefusesTextThatIsNotABag) {
     const char* broken[] = {
-        "Caption \"x\"",                  // no '='
+        "Caption \"x\"", // no '='
         "Caption = \"unterminated",
         "Caption = \"bad \\q escape\"",
         "Caption = \"bad \\x4 escape\"",
-        "CapAlign = 2",                   // a number must say Integer or Long
-        "ImgSize = 40000%",               // too big for an Integer
-        "CapAlign = 3000000000&",         // too big for a Long
+        "CapAlign = 2",           // a number must say Integer or Long
+        "ImgSize = 40000%",       // too big for an Integer
+        "CapAlign = 3000000000&", // too big for a Long
         "Focus = Maybe",
         "cBack = &H1FFFFFFFF",
-        "Image = Picture(\"Qk0=\")",      // decodes, but is no picture
+        "Image = Picture(\"Qk0=\")", // decodes, but is no picture
         "Image = Picture(\"not base64\")",
         "Font = Font(\"宋体\", 0, 400, False, False, False, 134)",
         "Font = Font(\"宋体\", 9, 400, False, False)",
@@ -158,4 +161,4 @@ TEST(PropertyBagText, RefusesTextThatIsNotABag) {
     }
 }
 
-}  // namespace
+} // namespace

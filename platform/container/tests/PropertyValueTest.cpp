@@ -14,7 +14,7 @@ TEST(PropertyValueConversion, NumbersConvertWhenTheyFit) {
     EXPECT_EQ(ToInteger(std::int32_t{-32769}), std::nullopt);
     EXPECT_EQ(ToLong(std::int16_t{-5}), -5);
     EXPECT_EQ(ToLong(Color{0x00FF00}), 0x00FF00);
-    EXPECT_EQ(ToLong(PropertyValue{}), 0);  // Empty reads as zero
+    EXPECT_EQ(ToLong(PropertyValue{}), 0); // Empty reads as zero
 }
 
 TEST(PropertyValueConversion, BooleansAreMinusOneAndZero) {
@@ -43,7 +43,7 @@ TEST(PropertyValueConversion, ColoursKeepTheirBitPattern) {
     const auto systemButtonFace = static_cast<OleColor>(0x8000000F);
     EXPECT_EQ(ToOleColor(Color{systemButtonFace}), systemButtonFace);
     EXPECT_EQ(ToOleColor(std::int32_t{systemButtonFace}), systemButtonFace);
-    EXPECT_EQ(ToOleColor(std::string("2147483663")), systemButtonFace);  // 0x8000000F written unsigned
+    EXPECT_EQ(ToOleColor(std::string("2147483663")), systemButtonFace); // 0x8000000F written unsigned
     EXPECT_EQ(ToOleColor(std::string("4294967296")), std::nullopt);
 }
 
@@ -62,7 +62,7 @@ TEST(PropertyValueEquality, NumbersCompareByValueWhateverTheirType) {
     EXPECT_TRUE(ValuesEqual(Color{static_cast<OleColor>(0x8000000F)}, static_cast<std::int32_t>(0x8000000F)));
     EXPECT_TRUE(ValuesEqual(PropertyValue{}, std::int32_t{0}));
     EXPECT_FALSE(ValuesEqual(std::int32_t{2}, std::int32_t{0}));
-    EXPECT_FALSE(ValuesEqual(std::int32_t{2}, std::string("2")));  // text never equals a number
+    EXPECT_FALSE(ValuesEqual(std::int32_t{2}, std::string("2"))); // text never equals a number
 }
 
 TEST(PropertyValueEquality, TextAndObjects) {
@@ -74,11 +74,11 @@ TEST(PropertyValueEquality, TextAndObjects) {
 
     auto a = std::make_shared<Font>("宋体", 9);
     auto b = std::make_shared<Font>("宋体", 9);
-    EXPECT_TRUE(ValuesEqual(a, b));  // fonts by attributes, not identity
+    EXPECT_TRUE(ValuesEqual(a, b)); // fonts by attributes, not identity
     b->SetBold(true);
-    EXPECT_FALSE(ValuesEqual(a, b));  // a bold font is not "the same name"
+    EXPECT_FALSE(ValuesEqual(a, b)); // a bold font is not "the same name"
     EXPECT_FALSE(ValuesEqual(a, PropertyValue{}));
     EXPECT_FALSE(ValuesEqual(a, FontPtr{}));
 }
 
-}  // namespace
+} // namespace

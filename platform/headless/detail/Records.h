@@ -13,20 +13,22 @@ namespace headless {
 
 // Window property names compare without regard to case, like the atoms they are on Windows.
 struct CaseInsensitiveLess {
-    bool operator()(const std::string& a, const std::string& b) const { return strcasecmp(a.c_str(), b.c_str()) < 0; }
+    bool operator()(const std::string& a, const std::string& b) const {
+        return strcasecmp(a.c_str(), b.c_str()) < 0;
+    }
 };
 
 struct HeadlessWindowSystem::Window {
     user::HWND handle = 0;
     user::HWND parent = 0;
-    int x = 0;  // in the parent's client coordinates (screen for top-level windows)
+    int x = 0; // in the parent's client coordinates (screen for top-level windows)
     int y = 0;
     int width = 0;
     int height = 0;
     bool visible = true;
     bool invalidated = true;
-    std::vector<user::HWND> children;  // bottom to top
-    gdi::HRGN region = 0;              // owned; window coordinates
+    std::vector<user::HWND> children; // bottom to top
+    gdi::HRGN region = 0;             // owned; window coordinates
     std::map<std::string, user::HANDLE, CaseInsensitiveLess> properties;
     SizeHandler onSize;
 
@@ -38,5 +40,4 @@ struct HeadlessWindowSystem::Window {
     int dcHolders = 0;
 };
 
-
-}  // namespace headless
+} // namespace headless

@@ -19,7 +19,7 @@ using headless::HeadlessWindowSystem;
 
 // A control that writes down every notice it gets.
 class RecordingControl : public container::ControlNotices {
-public:
+  public:
     std::vector<std::string> log;
     std::function<void(std::string_view)> onAmbientChanged;
 
@@ -36,7 +36,8 @@ public:
     void Terminate() override { log.push_back("Terminate"); }
     void AmbientChanged(std::string_view name) override {
         log.push_back("AmbientChanged " + std::string(name));
-        if (onAmbientChanged) onAmbientChanged(name);
+        if (onAmbientChanged)
+            onAmbientChanged(name);
     }
     void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override {
         log.push_back("MouseDown " + Arguments(button, shift, x, y));
@@ -50,7 +51,8 @@ public:
     }
     void KeyDown(std::int16_t& keyCode, std::int16_t) override {
         log.push_back("KeyDown " + std::to_string(keyCode));
-        if (keyCode >= 37 && keyCode <= 40) keyCode = 0;  // arrows are the container's
+        if (keyCode >= 37 && keyCode <= 40)
+            keyCode = 0; // arrows are the container's
     }
     void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override {
         log.push_back("MouseUp " + Arguments(button, shift, x, y));
@@ -60,10 +62,10 @@ public:
 
     user::HWND underCursor = 0;
 
-private:
+  private:
     static std::string Arguments(std::int16_t button, std::int16_t shift, float x, float y) {
-        return std::to_string(button) + " " + std::to_string(shift) + " " + std::to_string(static_cast<int>(x)) + " " +
-               std::to_string(static_cast<int>(y));
+        return std::to_string(button) + " " + std::to_string(shift) + " " +
+               std::to_string(static_cast<int>(x)) + " " + std::to_string(static_cast<int>(y));
     }
 };
 
@@ -81,7 +83,7 @@ picture::PicturePtr MakePicture(picture::PictureType type) {
 }
 
 class Site : public ::testing::Test {
-protected:
+  protected:
     HeadlessWindowSystem system;
     user::ScopedBackend install{&system};
     HeadlessForm form{system, 100, 50, 400, 300};
@@ -126,8 +128,9 @@ TEST_F(Site, AmbientValuesAreConfigurableAndChangesAreAnnounced) {
     EXPECT_EQ(site.ParentBackColor(), 0x00C0FFEE);
     EXPECT_TRUE(site.AmbientDisplayAsDefault());
     EXPECT_FALSE(site.AmbientUserMode());
-    EXPECT_EQ(control.log, (std::vector<std::string>{"AmbientChanged BackColor", "AmbientChanged DisplayAsDefault",
-                                                     "AmbientChanged UserMode"}));
+    EXPECT_EQ(control.log,
+              (std::vector<std::string>{"AmbientChanged BackColor", "AmbientChanged DisplayAsDefault",
+                                        "AmbientChanged UserMode"}));
 }
 
 TEST_F(Site, AFormAnnouncesItsBackColorToEveryControlOnIt) {
@@ -195,7 +198,7 @@ TEST_F(Site, KeptValuesRefuseWhatTheContainerCannotHold) {
 
 TEST_F(Site, TheKeptFontIsTheSitesOwnCopy) {
     form.Font()->SetName("SimSun");
-    EXPECT_EQ(site.Font()->Name(), "宋体");  // taken from the form when the site was made
+    EXPECT_EQ(site.Font()->Name(), "宋体"); // taken from the form when the site was made
 
     auto given = std::make_shared<container::Font>("宋体", 12);
     ASSERT_TRUE(site.SetFont(given));
@@ -218,25 +221,26 @@ TEST_F(Site, SizeAndWidthAreInTwipsAndResizeTheControl) {
     EXPECT_FLOAT_EQ(site.ScaleHeight(), 23.0f);
     ASSERT_TRUE(site.Size(48 * 15, 48 * 15));
     EXPECT_FLOAT_EQ(site.ScaleHeight(), 48.0f);
-    ASSERT_TRUE(site.Size(48 * 15, 48 * 15));  // same size: no Resize
+    ASSERT_TRUE(site.Size(48 * 15, 48 * 15)); // same size: no Resize
     EXPECT_FALSE(site.Size(-15, 15));
     EXPECT_EQ(control.log, (std::vector<std::string>{"Resize", "Resize"}));
 
     user::RECT rect{};
     user::GetWindowRect(site.HWnd(), &rect);
-    EXPECT_EQ(rect.left, 110);  // resizing keeps the position
+    EXPECT_EQ(rect.left, 110); // resizing keeps the position
     EXPECT_EQ(rect.top, 70);
 }
 
 TEST_F(Site, ScaleXConvertsBetweenUnits) {
-    EXPECT_FLOAT_EQ(site.ScaleX(40, container::ScaleUnit::Pixels, container::ScaleUnit::ContainerSize), 600.0f);
+    EXPECT_FLOAT_EQ(site.ScaleX(40, container::ScaleUnit::Pixels, container::ScaleUnit::ContainerSize),
+                    600.0f);
     EXPECT_FLOAT_EQ(site.ScaleX(600, container::ScaleUnit::Twips, container::ScaleUnit::Pixels), 40.0f);
     EXPECT_FLOAT_EQ(site.ScaleX(9, container::ScaleUnit::Points, container::ScaleUnit::Twips), 180.0f);
 }
 
 TEST_F(Site, AnyResizeOfTheWindowReachesTheControl) {
     user::MoveWindow(site.HWnd(), 10, 20, 60, 23, 1);
-    user::MoveWindow(site.HWnd(), 11, 21, 60, 23, 1);  // a move alone is no resize
+    user::MoveWindow(site.HWnd(), 11, 21, 60, 23, 1); // a move alone is no resize
     site.ResizeTo(60, 30);
     EXPECT_EQ(control.log, (std::vector<std::string>{"Resize", "Resize"}));
 }
@@ -251,14 +255,14 @@ TEST_F(Site, MouseNoticesMoveTheVirtualCursorOntoTheControl) {
     EXPECT_EQ(control.underCursor, site.HWnd());
     EXPECT_EQ(control.log, (std::vector<std::string>{"MouseMove 0 0 5 6", "MouseDown 1 2 5 6"}));
 
-    site.MouseMove(1, 0, 200, 6);  // dragged off the button, onto the form
+    site.MouseMove(1, 0, 200, 6); // dragged off the button, onto the form
     EXPECT_EQ(control.underCursor, form.HWnd());
 }
 
 TEST_F(Site, ClicksArriveInTheContainersOrder) {
     site.DoubleClickAt(3, 4);
-    EXPECT_EQ(control.log, (std::vector<std::string>{"MouseDown 1 0 3 4", "MouseUp 1 0 3 4", "Click", "DblClick",
-                                                     "MouseUp 1 0 3 4"}));
+    EXPECT_EQ(control.log, (std::vector<std::string>{"MouseDown 1 0 3 4", "MouseUp 1 0 3 4", "Click",
+                                                     "DblClick", "MouseUp 1 0 3 4"}));
 }
 
 TEST_F(Site, KeyNoticesHandBackTheKeyCodeAsTheControlLeftIt) {
@@ -311,4 +315,4 @@ TEST(SiteLifetime, ASiteReleasesItsWindowAndDc) {
     EXPECT_EQ(gdi::GetGuiResources(gdi::GetCurrentProcess(), gdi::GR_GDIOBJECTS), before);
 }
 
-}  // namespace
+} // namespace

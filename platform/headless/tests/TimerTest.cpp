@@ -44,7 +44,7 @@ void StartAnotherTimer(user::HWND hwnd, user::UINT message, user::UINT_PTR id, u
 }
 
 class Timers : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ticks.clear();
         running = &system;
@@ -63,8 +63,8 @@ TEST_F(Timers, FireInOrderOfDueTimeThenOfSetting) {
     ASSERT_NE(user::SetTimer(first, 3, 70, RecordTick), 0u);
     system.AdvanceClock(150);
     const std::vector<Tick> expected{
-        {first, 1, 30},   {second, 2, 50}, {first, 1, 60},   {first, 3, 70},  {first, 1, 90},
-        {second, 2, 100}, {first, 1, 120}, {first, 3, 140},  {second, 2, 150}, {first, 1, 150},
+        {first, 1, 30},   {second, 2, 50}, {first, 1, 60},  {first, 3, 70},   {first, 1, 90},
+        {second, 2, 100}, {first, 1, 120}, {first, 3, 140}, {second, 2, 150}, {first, 1, 150},
     };
     EXPECT_EQ(ticks, expected);
     EXPECT_EQ(system.TickCount(), 150u);
@@ -151,9 +151,9 @@ TEST_F(Timers, ThreadTimersGetFreshIdentifiers) {
     ASSERT_NE(a, 0u);
     ASSERT_NE(b, 0u);
     EXPECT_NE(a, b);
-    EXPECT_EQ(user::SetTimer(0, a, 40, RecordTick), a);  // naming a running one replaces it
+    EXPECT_EQ(user::SetTimer(0, a, 40, RecordTick), a); // naming a running one replaces it
     system.AdvanceClock(40);
     EXPECT_EQ(ticks, (std::vector<Tick>{{0, b, 30}, {0, a, 40}}));
 }
 
-}  // namespace
+} // namespace

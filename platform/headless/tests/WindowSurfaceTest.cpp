@@ -21,7 +21,7 @@ void Fill(gdi::HDC dc, int left, int top, int right, int bottom, gdi::COLORREF c
 }
 
 class WindowSurface : public ::testing::Test {
-protected:
+  protected:
     HeadlessWindowSystem system;
     user::ScopedBackend install{&system};
     user::HWND form = system.CreateWindow(0, 0, 0, 100, 60);
@@ -31,11 +31,11 @@ protected:
 TEST_F(WindowSurface, DrawingThroughTheWindowDcIsReadBack) {
     const gdi::HDC dc = user::GetDC(button);
     ASSERT_NE(dc, 0u);
-    EXPECT_EQ(gdi::GetPixel(dc, 0, 0), kWhite);  // a new surface is white
+    EXPECT_EQ(gdi::GetPixel(dc, 0, 0), kWhite); // a new surface is white
     Fill(dc, 0, 0, 5, 5, kRed);
     EXPECT_EQ(gdi::GetPixel(dc, 4, 4), kRed);
     EXPECT_EQ(gdi::GetPixel(dc, 5, 5), kWhite);
-    EXPECT_EQ(gdi::GetPixel(dc, 20, 0), gdi::CLR_INVALID);  // outside the window
+    EXPECT_EQ(gdi::GetPixel(dc, 20, 0), gdi::CLR_INVALID); // outside the window
     EXPECT_EQ(user::ReleaseDC(button, dc), 1);
 
     // The picture stays with the window after the DC is gone.
@@ -47,15 +47,15 @@ TEST_F(WindowSurface, DrawingThroughTheWindowDcIsReadBack) {
 TEST_F(WindowSurface, HoldersShareOneDcUntilTheLastRelease) {
     const gdi::DWORD before = gdi::GetGuiResources(gdi::GetCurrentProcess(), gdi::GR_GDIOBJECTS);
     const gdi::HDC held = user::GetDC(button);   // a site keeps this for the control's life
-    const gdi::HDC reader = user::GetDC(button);  // a test reads through another
+    const gdi::HDC reader = user::GetDC(button); // a test reads through another
     EXPECT_EQ(held, reader);
     Fill(held, 0, 0, 1, 1, kBlue);
     EXPECT_EQ(gdi::GetPixel(reader, 0, 0), kBlue);
     EXPECT_EQ(user::ReleaseDC(button, reader), 1);
-    EXPECT_EQ(gdi::GetPixel(held, 0, 0), kBlue);  // still usable
+    EXPECT_EQ(gdi::GetPixel(held, 0, 0), kBlue); // still usable
     EXPECT_EQ(user::ReleaseDC(button, held), 1);
-    EXPECT_EQ(user::ReleaseDC(button, held), 0);  // one release too many
-    EXPECT_EQ(user::ReleaseDC(form, held), 0);    // a DC of another window
+    EXPECT_EQ(user::ReleaseDC(button, held), 0); // one release too many
+    EXPECT_EQ(user::ReleaseDC(form, held), 0);   // a DC of another window
     EXPECT_EQ(gdi::GetGuiResources(gdi::GetCurrentProcess(), gdi::GR_GDIOBJECTS), before);
 }
 
@@ -85,7 +85,7 @@ TEST_F(WindowSurface, ResizingWithoutAHolderKeepsTheOverlapToo) {
 TEST_F(WindowSurface, AnEmptyWindowStillHandsOutADc) {
     const gdi::HDC dc = user::GetDC(button);
     ASSERT_TRUE(user::MoveWindow(button, 10, 10, 0, 0, 1));
-    Fill(dc, 0, 0, 5, 5, kRed);  // draws nowhere, harms nothing
+    Fill(dc, 0, 0, 5, 5, kRed); // draws nowhere, harms nothing
     ASSERT_TRUE(user::MoveWindow(button, 10, 10, 4, 4, 1));
     EXPECT_EQ(gdi::GetPixel(dc, 3, 3), kWhite);
     user::ReleaseDC(button, dc);
@@ -108,4 +108,4 @@ TEST_F(WindowSurface, ScreenShowsTheTopWindowThroughRegions) {
     EXPECT_EQ(system.ScreenPixel(25, 15), kRed);
 }
 
-}  // namespace
+} // namespace

@@ -10,10 +10,12 @@ namespace {
 
 using headless::HeadlessWindowSystem;
 
-gdi::DWORD LiveGdiObjects() { return gdi::GetGuiResources(gdi::GetCurrentProcess(), gdi::GR_GDIOBJECTS); }
+gdi::DWORD LiveGdiObjects() {
+    return gdi::GetGuiResources(gdi::GetCurrentProcess(), gdi::GR_GDIOBJECTS);
+}
 
 class WindowTree : public ::testing::Test {
-protected:
+  protected:
     HeadlessWindowSystem system;
     user::ScopedBackend install{&system};
     // A form at (100, 50) of 300 x 200 with a button at (10, 20) of 80 x 30 on it.
@@ -59,7 +61,8 @@ TEST_F(WindowTree, MoveWindowTakesParentClientCoordinatesAndKeepsSize) {
     user::GetWindowRect(button, &rect);
     user::POINT topLeft{rect.left, rect.top};
     user::ScreenToClient(form, &topLeft);
-    ASSERT_TRUE(user::MoveWindow(button, topLeft.x + 1, topLeft.y + 1, rect.right - rect.left, rect.bottom - rect.top, 1));
+    ASSERT_TRUE(user::MoveWindow(button, topLeft.x + 1, topLeft.y + 1, rect.right - rect.left,
+                                 rect.bottom - rect.top, 1));
     user::RECT moved{};
     user::GetWindowRect(button, &moved);
     EXPECT_EQ(moved.left, 111);
@@ -70,16 +73,16 @@ TEST_F(WindowTree, MoveWindowTakesParentClientCoordinatesAndKeepsSize) {
 }
 
 TEST_F(WindowTree, WindowFromPointFindsTheDeepestWindow) {
-    EXPECT_EQ(At(110, 70), button);     // top-left pixel of the button
-    EXPECT_EQ(At(189, 99), button);     // bottom-right pixel
-    EXPECT_EQ(At(190, 99), form);       // right edge excluded
+    EXPECT_EQ(At(110, 70), button); // top-left pixel of the button
+    EXPECT_EQ(At(189, 99), button); // bottom-right pixel
+    EXPECT_EQ(At(190, 99), form);   // right edge excluded
     EXPECT_EQ(At(109, 70), form);
     EXPECT_EQ(At(399, 249), form);
-    EXPECT_EQ(At(400, 250), 0u);        // the desktop
+    EXPECT_EQ(At(400, 250), 0u); // the desktop
 }
 
 TEST_F(WindowTree, WindowFromPointHonoursStacking) {
-    const user::HWND cover = system.CreateWindow(form, 50, 20, 80, 30);  // newest is on top
+    const user::HWND cover = system.CreateWindow(form, 50, 20, 80, 30); // newest is on top
     EXPECT_EQ(At(160, 80), cover);
     EXPECT_EQ(At(120, 80), button);
     ASSERT_TRUE(system.BringWindowToTop(button));
@@ -94,14 +97,14 @@ TEST_F(WindowTree, WindowFromPointHonoursStacking) {
 TEST_F(WindowTree, ChildrenAreClippedToTheirParent) {
     const user::HWND overhanging = system.CreateWindow(form, 280, 180, 50, 50);
     EXPECT_EQ(At(385, 235), overhanging);
-    EXPECT_EQ(At(405, 255), 0u);  // outside the form: the child is not there
+    EXPECT_EQ(At(405, 255), 0u); // outside the form: the child is not there
 }
 
 TEST_F(WindowTree, WindowFromPointHonoursWindowRegions) {
     // An ellipse button: the corners belong to the form behind it.
     ASSERT_TRUE(user::SetWindowRgn(button, gdi::CreateEllipticRgn(0, 0, 80, 30), 1));
-    EXPECT_EQ(At(150, 85), button);  // centre
-    EXPECT_EQ(At(110, 70), form);    // corner outside the ellipse
+    EXPECT_EQ(At(150, 85), button); // centre
+    EXPECT_EQ(At(110, 70), form);   // corner outside the ellipse
     EXPECT_EQ(At(189, 99), form);
 
     // A region with a hole lets the point through to what lies below.
@@ -121,8 +124,8 @@ TEST_F(WindowTree, WindowFromPointHonoursWindowRegions) {
 
 TEST_F(WindowTree, ARegionOfTheParentHidesItsChildren) {
     user::SetWindowRgn(form, gdi::CreateRectRgn(0, 0, 40, 200), 1);
-    EXPECT_EQ(At(112, 72), button);  // inside the form's region
-    EXPECT_EQ(At(150, 80), 0u);      // the button is there, but its parent is cut away
+    EXPECT_EQ(At(112, 72), button); // inside the form's region
+    EXPECT_EQ(At(150, 80), 0u);     // the button is there, but its parent is cut away
 }
 
 TEST_F(WindowTree, WindowRegionIsOwnedAndCopiedOut) {
@@ -147,7 +150,7 @@ TEST_F(WindowTree, WindowRegionIsOwnedAndCopiedOut) {
 
     // Destroying the window deletes its region.
     system.DestroyWindow(button);
-    EXPECT_EQ(LiveGdiObjects(), before - 1);  // its region and its surface are gone
+    EXPECT_EQ(LiveGdiObjects(), before - 1); // its region and its surface are gone
 }
 
 TEST_F(WindowTree, GetWindowRgnWithoutARegionIsAnError) {
@@ -160,7 +163,7 @@ TEST_F(WindowTree, GetWindowRgnWithoutARegionIsAnError) {
 TEST_F(WindowTree, SetWindowRgnRefusesWhatIsNotARegion) {
     const gdi::HBRUSH brush = gdi::CreateSolidBrush(gdi::RGB(1, 2, 3));
     EXPECT_EQ(user::SetWindowRgn(button, brush, 1), 0);
-    EXPECT_NE(gdi::GetObjectType(brush), 0u);  // the caller still owns it
+    EXPECT_NE(gdi::GetObjectType(brush), 0u); // the caller still owns it
     gdi::DeleteObject(brush);
     EXPECT_EQ(user::SetWindowRgn(0xDEAD, 0, 1), 0);
 }
@@ -169,7 +172,7 @@ TEST_F(WindowTree, CaptureFollowsSetAndReleaseAndEndsWithTheWindow) {
     EXPECT_EQ(user::GetCapture(), 0u);
     EXPECT_EQ(user::SetCapture(button), 0u);
     EXPECT_EQ(user::GetCapture(), button);
-    EXPECT_EQ(user::SetCapture(form), button);  // returns the previous holder
+    EXPECT_EQ(user::SetCapture(form), button); // returns the previous holder
     EXPECT_TRUE(user::ReleaseCapture());
     EXPECT_EQ(user::GetCapture(), 0u);
     EXPECT_EQ(user::SetCapture(0xDEAD), 0u);
@@ -200,11 +203,11 @@ TEST_F(WindowTree, NamedPropertiesArePerWindowAndAbsentReadsZero) {
     ASSERT_TRUE(user::SetPropA(button, "zt_ClassID", address));
     ASSERT_TRUE(user::SetPropA(button, "zt_TimerID", 237));
     EXPECT_EQ(user::GetPropA(button, "zt_ClassID"), address);
-    EXPECT_EQ(user::GetPropA(button, "ZT_TIMERID"), 237);  // names are atoms: case does not matter
-    EXPECT_EQ(user::GetPropA(form, "zt_TimerID"), 0);      // another window
+    EXPECT_EQ(user::GetPropA(button, "ZT_TIMERID"), 237); // names are atoms: case does not matter
+    EXPECT_EQ(user::GetPropA(form, "zt_TimerID"), 0);     // another window
     EXPECT_EQ(user::GetPropA(button, "zt_Obj1"), 0);
 
-    ASSERT_TRUE(user::SetPropA(button, "zt_TimerID", 238));  // overwriting
+    ASSERT_TRUE(user::SetPropA(button, "zt_TimerID", 238)); // overwriting
     EXPECT_EQ(user::GetPropA(button, "zt_TimerID"), 238);
     EXPECT_EQ(user::RemovePropA(button, "zt_TimerID"), 238);
     EXPECT_EQ(user::GetPropA(button, "zt_TimerID"), 0);
@@ -261,7 +264,9 @@ TEST_F(WindowTree, DestroyingAParentDestroysItsChildren) {
     EXPECT_NE(fresh, grandchild);
 }
 
-TEST_F(WindowTree, CreatingUnderAMissingParentFails) { EXPECT_EQ(system.CreateWindow(0xDEAD, 0, 0, 5, 5), 0u); }
+TEST_F(WindowTree, CreatingUnderAMissingParentFails) {
+    EXPECT_EQ(system.CreateWindow(0xDEAD, 0, 0, 5, 5), 0u);
+}
 
 TEST(WindowSystemLifetime, TearingDownReleasesEveryDrawingObject) {
     const gdi::DWORD before = LiveGdiObjects();
@@ -270,11 +275,11 @@ TEST(WindowSystemLifetime, TearingDownReleasesEveryDrawingObject) {
         const user::HWND form = system.CreateWindow(0, 0, 0, 100, 100);
         const user::HWND child = system.CreateWindow(form, 0, 0, 10, 10);
         system.SetWindowRgn(child, gdi::CreateEllipticRgn(0, 0, 10, 10), 0);
-        system.GetDC(child);  // never released by its taker
+        system.GetDC(child); // never released by its taker
         system.MoveWindow(child, 0, 0, 20, 20, 1);
         EXPECT_GT(LiveGdiObjects(), before);
     }
     EXPECT_EQ(LiveGdiObjects(), before);
 }
 
-}  // namespace
+} // namespace

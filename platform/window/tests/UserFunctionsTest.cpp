@@ -77,4 +77,4 @@ TEST(UserFunctions, ScreenDeviceContextComesFromTheDrawingLayer) {
     EXPECT_NE(user::ReleaseDC(0, screen), 0);
 }
 
-}  // namespace
+} // namespace
