@@ -4,6 +4,7 @@
 #include "platform/gdi/internal/Raster.h"
 
 #include <cstring>
+#include <utility>
 
 namespace gdi {
 
@@ -24,8 +25,14 @@ HRGN CreateRectRgnIndirect(const RECT* rect) {
     return rect ? CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom) : 0;
 }
 
+// Windows makes elliptic regions one pixel smaller at the right and bottom
+// than the rectangle passed: the region of (0, 0, W, H) covers the pixels that
+// Ellipse(0, 0, W - 1, H - 1) fills, and an Arc over (0, 0, W - 1, H - 1)
+// outlines it.
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
-    return AddRegion(Region::FromEllipse(left, top, right, bottom));
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    return AddRegion(Region::FromEllipse(left, top, right - 1, bottom - 1));
 }
 
 HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {

@@ -22,7 +22,7 @@ class Region {
     Region() = default;
 
     static Region FromRect(int left, int top, int right, int bottom);        // normalises swapped edges
-    static Region FromEllipse(int left, int top, int right, int bottom);     // CreateEllipticRgn pixels
+    static Region FromEllipse(int left, int top, int right, int bottom);     // inscribed in [left,right)x[top,bottom)
     static Region FromPolygon(const POINT* points, int count, int fillMode); // ALTERNATE / WINDING
     // RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF; RGN_COPY returns a. Any other mode
     // gives an empty region; the caller reports such a mode as ERROR.
