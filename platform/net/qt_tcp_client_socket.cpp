@@ -15,10 +15,14 @@ public:
                 events_.dataArrival(static_cast<std::size_t>(socket_.bytesAvailable()));
         });
         QObject::connect(&socket_, &QTcpSocket::errorOccurred, &socket_, [this](QAbstractSocket::SocketError e) {
-            // The peer closing is the close event, not an error.
-            if (e != QAbstractSocket::RemoteHostClosedError)
+            // The peer closing is the close event, not an error; a time-out can only
+            // come from the zero-wait look for data below and means "nothing yet".
+            if (e != QAbstractSocket::RemoteHostClosedError && e != QAbstractSocket::SocketTimeoutError)
                 RaiseError();
         });
+        // Data a fast server sent with its accept is delivered in the same round
+        // of event processing as the connection, not one round later.
+        QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] { socket_.waitForReadyRead(0); });
         QObject::connect(&socket_, &QTcpSocket::disconnected, &socket_, [this] {
             if (events_.close)
                 events_.close();
