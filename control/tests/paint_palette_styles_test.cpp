@@ -134,7 +134,7 @@ TEST_F(Style2Ellipse, DefaultLookFramesTheFaceRegionInBlueWithoutEdgeLines) {
     SetDefaultLook(fixture.Button(), true);
     RedrawButton(fixture.Button());
     EXPECT_GT(Count(0xEF826B), 40);
-    EXPECT_EQ(CountPixels(fixture.Button().HDC(), {6, 5, 34, 15}, 0xEF826B), 0) << "a frame, not a fill";
+    EXPECT_EQ(CountPixels(fixture.Button().HDC(), {8, 6, 32, 14}, 0xEF826B), 0) << "a frame, not a fill";
     EXPECT_EQ(Count(kDarkBlueFrame), 0);
     EXPECT_EQ(Count(0xF0D1B5), 0) << "no inner lines";
 }
