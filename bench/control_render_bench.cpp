@@ -1,0 +1,162 @@
+// Figures for the rendering core at the main window's button sizes:
+// picture preparation, shape regions per shape, and caption layout.
+#include "control/model/ztButtons_H.h"
+#include "control/render/ButtonImage.h"
+#include "control/render/ButtonRegion.h"
+#include "control/render/DrawingState.h"
+#include "control/render/Layout.h"
+#include "platform/headless/HeadlessForm.h"
+#include "platform/headless/HeadlessSite.h"
+#include "platform/headless/HeadlessWindowSystem.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// One button on a headless form, sized and with its surface built.
+class BenchButton {
+public:
+    BenchButton(int width, int height)
+        : backend_(&system_), form_(system_, 0, 0, 400, 300), site_(form_, "cmdBench", 10, 10, width, height),
+          button_(&site_) {
+        site_.Attach(&button_);
+        button_.BackColor = static_cast<OleColor>(0xDDC07A);
+        button_.CaptionAlign = CaptionAlignValue::Center;
+        button_.PictureSizePx = 16;
+        UpdateDrawingState(button_, "BackColor");
+        button_.DrawingDelayed = True;  // surface only; the figures time the procedures themselves
+        button_.Resize();
+        button_.DrawingDelayed = False;
+    }
+    ~BenchButton() { site_.Terminate(); }
+
+    ztButtons_H& Button() { return button_; }
+
+private:
+    headless::HeadlessWindowSystem system_;
+    user::ScopedBackend backend_;
+    headless::HeadlessForm form_;
+    headless::HeadlessSite site_;
+    ztButtons_H button_;
+};
+
+// A picture with a magenta background and a disc of two colours on it, so
+// that every row has runs of key pixels to cut.
+picture::PicturePtr MakeKeyedPicture(int width, int height) {
+    gdi::BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(gdi::BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* memory = nullptr;
+    const gdi::HBITMAP bitmap = gdi::CreateDIBSection(0, &info, gdi::DIB_RGB_COLORS, &memory, 0, 0);
+    auto* pixels = static_cast<std::uint32_t*>(memory);
+    if (pixels == nullptr) return nullptr;
+    const double cx = width / 2.0;
+    const double cy = height / 2.0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const double dx = (x + 0.5 - cx) / cx;
+            const double dy = (y + 0.5 - cy) / cy;
+            const bool inside = dx * dx + dy * dy < 0.9;
+            pixels[y * width + x] = inside ? ((x + y) % 2 ? 0x00C02020u : 0x0020A0F0u) : 0x00FF00FFu;
+        }
+    }
+    return std::make_shared<picture::Picture>(bitmap, picture::PictureType::Bitmap, width, height,
+                                              std::vector<std::uint8_t>{});
+}
+
+void GivePicture(ztButtons_H& button, picture::PicturePtr picture) {
+    button.Picture = std::move(picture);
+    UpdateDrawingState(button, "Picture");
+}
+
+void BM_PrepareButtonImage(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    BenchButton bench(width, height);
+    ztButtons_H& button = bench.Button();
+    GivePicture(button, MakeKeyedPicture(width, height));
+    for (auto _ : state) {
+        PrepareButtonImage(button, width, height, 0);
+        benchmark::DoNotOptimize(button.ImageHandle);
+    }
+    state.SetItemsProcessed(state.iterations() * (width + 1) * (height + 1));
+}
+BENCHMARK(BM_PrepareButtonImage)->Args({48, 48})->Args({139, 23})->Unit(benchmark::kMicrosecond);
+
+// The custom-shape path: the same pass also cuts the window, face and inner regions.
+void BM_PrepareButtonImageWithRegion(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    BenchButton bench(width, height);
+    ztButtons_H& button = bench.Button();
+    GivePicture(button, MakeKeyedPicture(width, height));
+    for (auto _ : state) {
+        const gdi::HRGN region = gdi::CreateRectRgn(0, 0, width, height);
+        PrepareButtonImage(button, width, height, region);
+        gdi::DeleteObject(region);
+        gdi::DeleteObject(button.FaceRegion);
+        gdi::DeleteObject(button.InnerRegion);
+        button.FaceRegion = 0;
+        button.InnerRegion = 0;
+    }
+}
+BENCHMARK(BM_PrepareButtonImageWithRegion)->Args({48, 48})->Args({139, 23})->Unit(benchmark::kMicrosecond);
+
+// Shapes 0 to 8 at the sizes of cmdDateTime (105 x 21), cmdHomePage (139 x 23)
+// and cmdCeShi (181 x 21), in the style each button uses (2, 6, 0).
+void BM_CreateButtonRegion(benchmark::State& state) {
+    const Long shape = static_cast<Long>(state.range(0));
+    const int width = static_cast<int>(state.range(1));
+    const int height = static_cast<int>(state.range(2));
+    BenchButton bench(width, height);
+    ztButtons_H& button = bench.Button();
+    button.ButtonStyle = width == 105 ? 2 : width == 139 ? 6 : 0;
+    button.ButtonShape = shape;
+    if (shape >= ButtonShapeValue::Custom) {
+        GivePicture(button, MakeKeyedPicture(width, height));
+        button.PictureSizePx = 48;
+    }
+    CreateButtonRegion(button);  // settles any widening or resizing first
+    for (auto _ : state) CreateButtonRegion(button);
+    state.SetLabel(std::to_string(width) + "x" + std::to_string(height) + " shape " + std::to_string(shape));
+}
+void RegionArguments(benchmark::internal::Benchmark* benchmark) {
+    const int sizes[3][2] = {{105, 21}, {139, 23}, {181, 21}};
+    for (const auto& size : sizes) {
+        for (int shape = 0; shape <= 8; ++shape) benchmark->Args({shape, size[0], size[1]});
+    }
+}
+BENCHMARK(BM_CreateButtonRegion)->Apply(RegionArguments)->Unit(benchmark::kMicrosecond);
+
+// The three captions of the main window on their buttons.
+void BM_LayoutCaptionAndImage(benchmark::State& state) {
+    struct Case {
+        const char* caption;
+        int width;
+        int height;
+        Long shape;
+    };
+    static const Case cases[3] = {{"获取标准时间", 105, 21, ButtonShapeValue::Rectangle},
+                                  {"www.dunmora-desk.example", 139, 23, ButtonShapeValue::Ellipse},
+                                  {"测试上面的地址，有效的放下面", 181, 21, ButtonShapeValue::Rectangle}};
+    const Case& c = cases[state.range(0)];
+    BenchButton bench(c.width, c.height);
+    ztButtons_H& button = bench.Button();
+    button.CaptionText = c.caption;
+    button.ButtonShape = c.shape;
+    CreateButtonRegion(button);
+    for (auto _ : state) {
+        LayoutCaptionAndImage(button, false);
+        benchmark::DoNotOptimize(button.CaptionRect);
+    }
+    state.SetLabel(c.caption);
+}
+BENCHMARK(BM_LayoutCaptionAndImage)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
