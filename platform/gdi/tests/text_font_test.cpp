@@ -58,6 +58,18 @@ TEST(TextFontFiles, LatinFamiliesAndTheirBoldFiles) {
     EXPECT_EQ(FontFace::Create(MakeLogfont("DejaVu Sans", -12, FW_BOLD))->FontFile(), kDejaVuSansBoldFile);
 }
 
+TEST(TextFontFiles, FacesWithoutIdeographsBorrowThemFromTheSongFace) {
+    const auto latin = FontFace::Create(MakeLogfont("DejaVu Sans", -12));
+    ASSERT_EQ(latin->FontFile(), kDejaVuSansFile);
+    EXPECT_EQ(latin->Advance("中"), 12);
+    const InkRecorder borrowed = Draw(*latin, "中");
+    const InkRecorder song = Draw(*FontFace::Create(SongFont()), "中");
+    // Same glyph, on the Latin face's baseline (ascent 11 in both faces).
+    EXPECT_EQ(latin->Metrics().tmAscent, 11);
+    EXPECT_EQ(borrowed.ink, song.ink);
+    EXPECT_EQ(latin->Advance("A"), 8);  // its own Latin glyphs stay
+}
+
 TEST(TextFontMetrics, SongAtTwelvePixelsHasAThirteenPixelCell) {
     const TEXTMETRICA m = FontFace::Create(SongFont(-12))->Metrics();
     EXPECT_EQ(m.tmHeight, 13);

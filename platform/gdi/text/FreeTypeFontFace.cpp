@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 namespace gdi::detail {
@@ -103,7 +104,8 @@ GlyphBitmap ToGlyphBitmap(const FT_GlyphSlot slot) {
 
 }  // namespace
 
-std::shared_ptr<FreeTypeFontFace> FreeTypeFontFace::Open(const LOGFONTA& logfont, const ResolvedFont& file) {
+std::shared_ptr<FreeTypeFontFace> FreeTypeFontFace::Open(const LOGFONTA& logfont, const ResolvedFont& file,
+                                                          bool allowFallback) {
     if (file.path.empty()) {
         return nullptr;
     }
@@ -116,13 +118,14 @@ std::shared_ptr<FreeTypeFontFace> FreeTypeFontFace::Open(const LOGFONTA& logfont
             return nullptr;
         }
     }
-    std::shared_ptr<FreeTypeFontFace> font(new FreeTypeFontFace(logfont, file, face));
+    std::shared_ptr<FreeTypeFontFace> font(new FreeTypeFontFace(logfont, file, face, allowFallback));
     font->ComputeMetrics();
     return font;
 }
 
-FreeTypeFontFace::FreeTypeFontFace(const LOGFONTA& logfont, const ResolvedFont& file, FT_FaceRec_* face)
-    : logfont_(logfont), file_(file), face_(face) {
+FreeTypeFontFace::FreeTypeFontFace(const LOGFONTA& logfont, const ResolvedFont& file, FT_FaceRec_* face,
+                                   bool allowFallback)
+    : logfont_(logfont), file_(file), face_(face), allowFallback_(allowFallback) {
     pixelsPerEm_ = PixelsPerEmFor(logfont, face_);
     // Simulate what the chosen file does not have itself (a family without a
     // bold or italic file, such as the Song face).
@@ -162,7 +165,7 @@ void FreeTypeFontFace::ComputeMetrics() {
         const int xWidth = GlyphLocked(U'x').advance;
         m.tmAveCharWidth = xWidth > 0 ? xWidth : std::max(1, pixelsPerEm_ / 2);
         int widest = RoundToInt(face_->max_advance_width * scale);
-        widest = std::max({widest, GlyphLocked(U'W').advance, GlyphLocked(U'中').advance});
+        widest = std::max(widest, GlyphLocked(U'W').advance);
         m.tmMaxCharWidth = widest;
     }
     m.tmWeight = logfont_.lfWeight > 0 ? logfont_.lfWeight : FW_NORMAL;
@@ -214,6 +217,11 @@ GlyphImage FreeTypeFontFace::Render(char32_t codePoint) const {
         return glyph;  // control characters take no room and leave no ink
     }
     const FT_UInt index = FT_Get_Char_Index(face_, codePoint);
+    if (index == 0) {
+        if (const FreeTypeFontFace* fallback = FallbackLocked()) {
+            return fallback->GlyphCopy(codePoint);
+        }
+    }
     if (FT_Load_Glyph(face_, index, FT_LOAD_TARGET_MONO | FT_LOAD_RENDER | FT_LOAD_COLOR) != 0) {
         return glyph;
     }
@@ -240,6 +248,34 @@ const GlyphImage& FreeTypeFontFace::GlyphLocked(char32_t codePoint) const {
         found = glyphs_.emplace(codePoint, Render(codePoint)).first;
     }
     return found->second;
+}
+
+GlyphImage FreeTypeFontFace::GlyphCopy(char32_t codePoint) const {
+    std::lock_guard lock(mutex_);
+    return GlyphLocked(codePoint);
+}
+
+const FreeTypeFontFace* FreeTypeFontFace::FallbackLocked() const {
+    if (!allowFallback_) {
+        return nullptr;
+    }
+    if (!fallbackOpened_) {
+        fallbackOpened_ = true;
+        // Opened directly, not through the face cache: this may run while the
+        // cache is busy creating this very face.
+        LOGFONTA song = logfont_;
+        song.lfHeight = -pixelsPerEm_;
+        song.lfUnderline = 0;  // lines are drawn once, by this face
+        song.lfStrikeOut = 0;
+        std::fill(std::begin(song.lfFaceName), std::end(song.lfFaceName), '\0');
+        const char songName[] = "宋体";
+        std::copy(std::begin(songName), std::end(songName), song.lfFaceName);
+        const ResolvedFont songFile = ResolveFont(song);
+        if (songFile.path != file_.path || songFile.faceIndex != file_.faceIndex) {
+            fallback_ = Open(song, songFile, false);
+        }
+    }
+    return fallback_.get();
 }
 
 int FreeTypeFontFace::Advance(std::string_view utf8) const {

@@ -17,8 +17,11 @@ namespace gdi::detail {
 
 class FreeTypeFontFace final : public FontFace {
 public:
-    // Null when the file cannot be opened as a font.
-    static std::shared_ptr<FreeTypeFontFace> Open(const LOGFONTA& logfont, const ResolvedFont& file);
+    // Null when the file cannot be opened as a font. Characters the face
+    // lacks come from the Song face of the same size (as Windows links fonts),
+    // unless allowFallback is false.
+    static std::shared_ptr<FreeTypeFontFace> Open(const LOGFONTA& logfont, const ResolvedFont& file,
+                                                  bool allowFallback = true);
     ~FreeTypeFontFace() override;
     FreeTypeFontFace(const FreeTypeFontFace&) = delete;
     FreeTypeFontFace& operator=(const FreeTypeFontFace&) = delete;
@@ -31,11 +34,15 @@ public:
     std::string FontFile() const override { return file_.path; }
 
 private:
-    FreeTypeFontFace(const LOGFONTA& logfont, const ResolvedFont& file, FT_FaceRec_* face);
+    FreeTypeFontFace(const LOGFONTA& logfont, const ResolvedFont& file, FT_FaceRec_* face, bool allowFallback);
     void ComputeMetrics();
     // Call with mutex_ held; the reference stays valid (glyphs are never evicted).
     const GlyphImage& GlyphLocked(char32_t codePoint) const;
     GlyphImage Render(char32_t codePoint) const;
+    // A copy of this face's glyph, for a face that falls back on this one.
+    GlyphImage GlyphCopy(char32_t codePoint) const;
+    // Call with mutex_ held; opened on first need, null when there is none.
+    const FreeTypeFontFace* FallbackLocked() const;
     void DrawLine(LineRows rows, int x, int width, int yTop, const TextSink& sink) const;
 
     LOGFONTA logfont_;
@@ -44,6 +51,9 @@ private:
     int pixelsPerEm_ = 0;
     bool syntheticBold_ = false;
     bool syntheticItalic_ = false;
+    bool allowFallback_ = true;
+    mutable bool fallbackOpened_ = false;
+    mutable std::shared_ptr<FreeTypeFontFace> fallback_;
     TEXTMETRICA metrics_{};
     LineRows underline_{};
     LineRows strikeOut_{};
