@@ -19,9 +19,12 @@ std::shared_ptr<Surface> ScreenSurface() {
 }
 
 void Select(HANDLE& slot, HANDLE handle) {
-    if (Object* old = FindObject(slot)) --old->selections;
+    const HANDLE previous = slot;
     if (Object* now = FindObject(handle)) ++now->selections;
     slot = handle;
+    if (Object* old = FindObject(previous)) {
+        if (--old->selections == 0 && old->deletePending) RemoveObject(previous);
+    }
 }
 
 HDC NewDc(bool isMemory) {
@@ -85,7 +88,7 @@ int ReleaseDC(HWND hwnd, HDC hdc) {
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ handle) {
     DcObject* dc = FindDc(hdc);
     Object* object = FindObject(handle);
-    if (!dc || !object) return 0;
+    if (!dc || !object || object->deletePending) return 0;
     HANDLE previous = 0;
     switch (object->kind) {
         case ObjectKind::Pen: previous = dc->pen; Select(dc->pen, handle); return previous;

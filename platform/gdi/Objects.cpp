@@ -13,9 +13,13 @@ using namespace detail;
 BOOL DeleteObject(HGDIOBJ handle) {
     Object* object = FindObject(handle);
     if (!object || object->kind == ObjectKind::Dc || object->kind == ObjectKind::Icon) return FALSE;
+    if (object->deletePending) return FALSE;  // already deleted, only still held by a DC
     if (object->stock) return TRUE;  // stock objects outlive everyone; deleting one is harmless
-    // A DC never points at freed memory: objects still selected are refused.
-    if (object->selections > 0) return FALSE;
+    // A DC never points at freed memory: objects still selected go when deselected.
+    if (object->selections > 0) {
+        object->deletePending = true;
+        return TRUE;
+    }
     RemoveObject(handle);
     return TRUE;
 }

@@ -3,9 +3,11 @@
 // while the process runs, so a stale handle is simply unknown. Stock objects
 // sit in the same table but are not counted and cannot be deleted.
 //
-// Deleting an object that is still selected into a device context is refused
-// (DeleteObject returns FALSE and the object stays valid), so no DC ever
-// points at freed memory; deselect it first, or delete the DC, then delete it.
+// Deleting an object that is still selected into a device context is
+// deferred: DeleteObject succeeds, the object stays valid for the DCs that
+// hold it, and it is freed (and stops counting) when the last of them lets it
+// go, by selecting another object or by DeleteDC. So no DC ever points at
+// freed memory, and code that deletes a bitmap before its memory DC leaks nothing.
 //
 // The drawing layer is used from the user-interface thread only.
 #pragma once
@@ -28,7 +30,8 @@ struct Object {
     virtual ~Object() = default;
     ObjectKind kind;
     bool stock = false;
-    int selections = 0;  // number of DCs this object is selected into
+    int selections = 0;          // number of DCs this object is selected into
+    bool deletePending = false;  // deleted while selected: freed when the last DC lets go
 };
 
 struct PenObject : Object {

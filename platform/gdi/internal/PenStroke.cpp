@@ -7,6 +7,9 @@ namespace gdi::detail {
 
 namespace {
 
+// Lines between far-apart 32-bit points need products beyond 64 bits.
+__extension__ typedef __int128 Wide;
+
 // The cosmetic dash patterns of Windows, in pixels: on, off, on, off...
 constexpr int kDash[] = {18, 6};
 constexpr int kDot[] = {3, 3};
@@ -89,7 +92,11 @@ void StrokeLine(PenStroke& pen, POINT a, POINT b) {
     std::int64_t first = majorSign > 0 ? majorLow - majorStart : majorStart - majorHigh;
     std::int64_t last = majorSign > 0 ? majorHigh - majorStart : majorStart - majorLow;
     // ...and, conservatively, whose minor coordinate does too.
-    if (minorSteps > 0) {
+    if (minorSteps == 0) {
+        const std::int64_t minorAt = xMajor ? a.y : a.x;
+        const std::int64_t minorLow = xMajor ? reach.top : reach.left, minorHigh = xMajor ? reach.bottom : reach.right;
+        if (minorAt < minorLow || minorAt >= minorHigh) first = last + 1;
+    } else {
         const std::int64_t minorStart = xMajor ? a.y : a.x, minorSign = xMajor ? sy : sx;
         const std::int64_t minorLow = xMajor ? reach.top : reach.left, minorHigh = xMajor ? reach.bottom : reach.right;
         const std::int64_t nearest = (minorSign > 0 ? minorLow - minorStart : minorStart - minorHigh) - 1;
@@ -109,7 +116,7 @@ void StrokeLine(PenStroke& pen, POINT a, POINT b) {
     }
     pen.Skip(first);
     for (std::int64_t i = first; i <= last; ++i) {
-        const std::int64_t minor = (2 * i * minorSteps + steps - 1) / (2 * steps);
+        const auto minor = static_cast<std::int64_t>((2 * Wide{i} * minorSteps + steps - 1) / (2 * Wide{steps}));
         const std::int64_t major = i;
         const std::int64_t x = a.x + sx * (xMajor ? major : minor);
         const std::int64_t y = a.y + sy * (xMajor ? minor : major);
@@ -123,6 +130,8 @@ void PenStroke::Stamp(int x, int y, Pixel value) {
         PutPixel(dc_, x, y, value);
         return;
     }
+    const RECT reach = Reach();
+    if (x < reach.left || x >= reach.right || y < reach.top || y >= reach.bottom) return;
     const int first = width_ / 2;
     for (int dy = 0; dy < width_; ++dy) {
         for (int dx = 0; dx < width_; ++dx) PutPixel(dc_, x - first + dx, y - first + dy, value);

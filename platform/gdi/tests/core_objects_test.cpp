@@ -85,9 +85,9 @@ TEST(Objects, SelectObjectReturnsWhatItReplacesAndNewDcsHoldTheDefaults) {
     DeleteDC(dc);
 }
 
-// Deleting a selected object is refused: the DC keeps a valid object and
-// the caller can delete it once it is deselected.
-TEST(Objects, SelectedObjectsAreNotFreedUnderTheDc) {
+// Deleting a selected object is deferred: the DC keeps drawing with it and
+// it is freed when the DC lets it go.
+TEST(Objects, SelectedObjectsAreFreedOnlyWhenTheDcLetsGo) {
     const DWORD start = LiveObjects();
     HDC dc = CreateCompatibleDC(0);
     HBRUSH brush = CreateSolidBrush(RGB(0, 255, 0));
@@ -96,24 +96,23 @@ TEST(Objects, SelectedObjectsAreNotFreedUnderTheDc) {
     ReleaseDC(0, screen);
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    EXPECT_FALSE(DeleteObject(brush));
-    EXPECT_FALSE(DeleteObject(bitmap));
-    RECT all{0, 0, 3, 3};
-    EXPECT_EQ(PatBlt(dc, 0, 0, 3, 3, PATCOPY), TRUE);  // still drawable
-    EXPECT_EQ(GetPixel(dc, 2, 2), RGB(0, 255, 0));
-    EXPECT_EQ(FillRect(dc, &all, brush), 1);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldBitmap);
     EXPECT_TRUE(DeleteObject(brush));
     EXPECT_TRUE(DeleteObject(bitmap));
+    EXPECT_FALSE(DeleteObject(brush));  // the handle is deleted, only still held
+    EXPECT_EQ(LiveObjects(), start + 3);
+    EXPECT_EQ(PatBlt(dc, 0, 0, 3, 3, PATCOPY), TRUE);  // the DC still draws with both
+    EXPECT_EQ(GetPixel(dc, 2, 2), RGB(0, 255, 0));
+    HDC other = CreateCompatibleDC(0);
+    EXPECT_EQ(SelectObject(other, brush), 0u);  // a deleted object cannot be selected again
+    DeleteDC(other);
+    EXPECT_EQ(SelectObject(dc, oldBrush), brush);
+    EXPECT_EQ(LiveObjects(), start + 2);  // the brush is gone now
+    EXPECT_EQ(GetObjectType(brush), 0u);
+    // Deleting the DC frees the bitmap that was deleted while selected in it.
     DeleteDC(dc);
-    // Objects selected into a DC that is deleted become deletable with it.
-    dc = CreateCompatibleDC(0);
-    HPEN pen = CreatePen(PS_SOLID, 2, 0);
-    SelectObject(dc, pen);
-    DeleteDC(dc);
-    EXPECT_TRUE(DeleteObject(pen));
     EXPECT_EQ(LiveObjects(), start);
+    EXPECT_EQ(GetObjectType(bitmap), 0u);
+    (void)oldBitmap;
 }
 
 TEST(Objects, ABitmapGoesIntoOneDcAtATime) {
