@@ -28,9 +28,5 @@ TEST(CivilArithmetic, HoursCrossDaysMonthsAndYearsWithinTheDateRange) {
     EXPECT_EQ(FromSerialSeconds(SerialSeconds({1970, 1, 1, 0, 0, 1})), (DateTime{1970, 1, 1, 0, 0, 1}));
 }
 
-TEST(CivilArithmetic, FormatsWithFourDigitYearAndTwoDigitFields) {
-    EXPECT_EQ(FormatDateTime({2025, 1, 2, 3, 4, 5}), "2025-01-02 03:04:05");
-}
-
 } // namespace
 } // namespace app

@@ -62,12 +62,6 @@ TEST(IniValues, LongValuesReadBackCutTo1999Bytes) {
     EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), QString(1999, 'b'));
 }
 
-TEST(IniValues, SignedCorrectionsWestOfGreenwich) {
-    testing::PrivateIniFile file;
-    file.Write("[internet]\nxiuzhenxiaoshi = -5\n");
-    EXPECT_EQ(ReadIniInt("INTERNET", "XIUZHENXIAOSHI", 8), -5);
-}
-
 TEST(IniValues, LineBreaksAndNulAreRefusedAndLoseNothing) {
     testing::PrivateIniFile file;
     file.Write("[INTERNET]\nTIME=keep\nXIUZHENXIAOSHI=8\n");

@@ -84,13 +84,5 @@ TEST(HttpGet, RefusedConnectionsAndOtherSchemesGiveNothing) {
     EXPECT_FALSE(HttpGet("").completed);
 }
 
-TEST(HttpGet, DefaultTimeOutsAreTheClassicOnes) {
-    HttpTimeouts defaults;
-    EXPECT_EQ(defaults.resolveMs, 3000);
-    EXPECT_EQ(defaults.connectMs, 3000);
-    EXPECT_EQ(defaults.sendMs, 3000);
-    EXPECT_EQ(defaults.receiveMs, 60000);
-}
-
 } // namespace
 } // namespace net
