@@ -3,6 +3,7 @@
 // DT_WORDBREAK) on every layout, drawing (DT_WORDBREAK | DT_CENTER) on every
 // redraw. The drawing sink writes into a 32-bit pixel buffer of the
 // button's size, so the figures include the per-pixel plotting cost.
+#include "platform/gdi/gdi.h"
 #include "platform/gdi/text/TextEngine.h"
 
 #include <benchmark/benchmark.h>
@@ -74,6 +75,36 @@ void DrawCaption(benchmark::State& state) {
     state.SetLabel(caption.text);
 }
 
+// The same through the drawing layer: DrawTextA on a memory DC holding a
+// 32-bit bitmap of the button's size, with the font selected.
+void DrawCaptionOnDc(benchmark::State& state) {
+    const Caption& caption = kCaptions[state.range(0)];
+    const gdi::HDC screen = gdi::GetDC(0);
+    const gdi::HDC dc = gdi::CreateCompatibleDC(screen);
+    const gdi::HBITMAP bitmap = gdi::CreateCompatibleBitmap(screen, caption.width, caption.height);
+    gdi::ReleaseDC(0, screen);
+    const gdi::HGDIOBJ previousBitmap = gdi::SelectObject(dc, bitmap);
+    gdi::LOGFONTA logfont = SongFont()->Logfont();
+    const gdi::HFONT font = gdi::CreateFontIndirectA(&logfont);
+    const gdi::HGDIOBJ previousFont = gdi::SelectObject(dc, font);
+    gdi::SetBkMode(dc, gdi::TRANSPARENT);
+    gdi::SetTextColor(dc, gdi::RGB(0, 0, 192));
+    RECT measured{0, 0, caption.width - 8, caption.height - 8};
+    gdi::DrawTextA(dc, caption.text, -1, &measured, gdi::DT_CALCRECT | gdi::DT_WORDBREAK);
+    const int left = (caption.width - measured.right) / 2;
+    const int top = (caption.height - measured.bottom) / 2;
+    for (auto _ : state) {
+        RECT rect{left, top, left + measured.right, top + measured.bottom};
+        benchmark::DoNotOptimize(gdi::DrawTextA(dc, caption.text, -1, &rect, gdi::DT_WORDBREAK | gdi::DT_CENTER));
+    }
+    gdi::SelectObject(dc, previousFont);
+    gdi::SelectObject(dc, previousBitmap);
+    gdi::DeleteObject(font);
+    gdi::DeleteObject(bitmap);
+    gdi::DeleteDC(dc);
+    state.SetLabel(caption.text);
+}
+
 // A font lookup as the control makes on every Font change: served from the
 // face cache after the first.
 void CreateCachedFont(benchmark::State& state) {
@@ -85,6 +116,7 @@ void CreateCachedFont(benchmark::State& state) {
 
 BENCHMARK(MeasureCaption)->DenseRange(0, 2);
 BENCHMARK(DrawCaption)->DenseRange(0, 2);
+BENCHMARK(DrawCaptionOnDc)->DenseRange(0, 2);
 BENCHMARK(CreateCachedFont);
 
 }  // namespace
