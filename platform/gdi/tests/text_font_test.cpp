@@ -30,6 +30,8 @@ TEST(TextFontFiles, WindowsSongNamesResolveToTheSongFace) {
         const auto font = FontFace::Create(MakeLogfont(name, -12));
         EXPECT_EQ(font->FontFile(), kSongFontFile) << name;
     }
+    // 宋体 in GBK, as a form saved on Chinese Windows holds it.
+    EXPECT_EQ(FontFace::Create(MakeLogfont("\xCB\xCE\xCC\xE5", -12))->FontFile(), kSongFontFile);
     EXPECT_EQ(detail::SubstituteFamily("宋体"), "AR PL UMing CN");
     EXPECT_EQ(detail::SubstituteFamily("Tahoma"), "Tahoma");
 }
@@ -46,7 +48,7 @@ TEST(TextFontFiles, FaceNameEndsAtItsNulAndIgnoresBlankPadding) {
 }
 
 TEST(TextFontFiles, UnknownOrEmptyFaceFallsBackToAFaceWithIdeographs) {
-    for (const char* name : {"No Such Face 42", ""}) {
+    for (const char* name : {"No Such Face 42", "", "\xFF\xFE bad bytes"}) {
         const auto font = FontFace::Create(MakeLogfont(name, -12));
         EXPECT_EQ(font->FontFile(), kSongFontFile) << '"' << name << '"';
         EXPECT_EQ(font->Advance("中"), 12);

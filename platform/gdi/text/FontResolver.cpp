@@ -1,5 +1,7 @@
 #include "platform/gdi/text/FontResolver.h"
 
+#include "platform/gdi/text/Utf8.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
@@ -17,14 +19,25 @@ constexpr std::string_view kSongFamily = "AR PL UMing CN";
 constexpr std::string_view kLastResortFamily = "DejaVu Sans";
 constexpr FcChar32 kProbeIdeograph = 0x4E2D;  // 中
 
-// Windows Song/Ming names, compared without regard to ASCII case.
-constexpr std::array<std::string_view, 6> kSongAliases = {"宋体", "SimSun", "新宋体", "NSimSun", "宋体-18030",
-                                                          "MS Song"};
+// Windows Song/Ming names, compared without regard to ASCII case. Forms
+// saved on Chinese Windows spell the name in GBK, so those bytes count too.
+constexpr std::array<std::string_view, 8> kSongAliases = {
+    "宋体", "SimSun", "新宋体", "NSimSun", "宋体-18030", "MS Song", "\xCB\xCE\xCC\xE5", "\xD0\xC2\xCB\xCE\xCC\xE5"};
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
+}
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        if (NextCodePoint(text, pos) == kReplacementCharacter && text.substr(start, pos - start) != "\xEF\xBF\xBD") {
+            return false;
+        }
+    }
+    return true;
 }
 
 // fontconfig's default configuration is shared process-wide; one lock keeps
@@ -72,6 +85,9 @@ ResolvedFont Describe(FcPattern* match) {
 // really is the named family (fontconfig always answers something) or, for a
 // CJK request, when it has the ideographs.
 std::optional<ResolvedFont> Match(const Request& request) {
+    if (!IsValidUtf8(request.family)) {
+        return std::nullopt;  // fontconfig names are UTF-8; other bytes name no installed face
+    }
     FcPattern* pattern = FcPatternCreate();
     if (pattern == nullptr) {
         return std::nullopt;
