@@ -47,7 +47,8 @@ void MeasureCaption(benchmark::State& state) {
     const auto font = SongFont();
     for (auto _ : state) {
         RECT rect{0, 0, caption.width - 8, caption.height - 8};
-        benchmark::DoNotOptimize(DrawTextLayout(*font, caption.text, &rect, gdi::DT_CALCRECT | gdi::DT_WORDBREAK, {}));
+        benchmark::DoNotOptimize(
+            DrawTextLayout(*font, caption.text, &rect, gdi::DT_CALCRECT | gdi::DT_WORDBREAK, {}));
         benchmark::DoNotOptimize(rect);
     }
     state.SetLabel(caption.text);
@@ -69,7 +70,8 @@ void DrawCaption(benchmark::State& state) {
     const int top = (caption.height - measured.bottom) / 2;
     for (auto _ : state) {
         RECT rect{left, top, left + measured.right, top + measured.bottom};
-        benchmark::DoNotOptimize(DrawTextLayout(*font, caption.text, &rect, gdi::DT_WORDBREAK | gdi::DT_CENTER, sink));
+        benchmark::DoNotOptimize(
+            DrawTextLayout(*font, caption.text, &rect, gdi::DT_WORDBREAK | gdi::DT_CENTER, sink));
         benchmark::ClobberMemory();
     }
     state.SetLabel(caption.text);
@@ -95,7 +97,8 @@ void DrawCaptionOnDc(benchmark::State& state) {
     const int top = (caption.height - measured.bottom) / 2;
     for (auto _ : state) {
         RECT rect{left, top, left + measured.right, top + measured.bottom};
-        benchmark::DoNotOptimize(gdi::DrawTextA(dc, caption.text, -1, &rect, gdi::DT_WORDBREAK | gdi::DT_CENTER));
+        benchmark::DoNotOptimize(
+            gdi::DrawTextA(dc, caption.text, -1, &rect, gdi::DT_WORDBREAK | gdi::DT_CENTER));
     }
     gdi::SelectObject(dc, previousFont);
     gdi::SelectObject(dc, previousBitmap);
@@ -119,4 +122,4 @@ BENCHMARK(DrawCaption)->DenseRange(0, 2);
 BENCHMARK(DrawCaptionOnDc)->DenseRange(0, 2);
 BENCHMARK(CreateCachedFont);
 
-}  // namespace
+} // namespace

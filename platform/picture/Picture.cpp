@@ -18,4 +18,4 @@ Picture::~Picture() {
     }
 }
 
-}  // namespace picture
+} // namespace picture

@@ -14,24 +14,24 @@ constexpr qint64 kMaxPixels = qint64{64} * 1024 * 1024;
 
 const char* QtFormatName(PictureFormat format) {
     switch (format) {
-        case PictureFormat::Bmp:
-            return "bmp";
-        case PictureFormat::Jpeg:
-            return "jpeg";
-        case PictureFormat::Png:
-            return "png";
-        case PictureFormat::Gif:
-            return "gif";
-        case PictureFormat::Icon:
-        case PictureFormat::Cursor:
-            return "ico";
-        case PictureFormat::Unknown:
-            break;
+    case PictureFormat::Bmp:
+        return "bmp";
+    case PictureFormat::Jpeg:
+        return "jpeg";
+    case PictureFormat::Png:
+        return "png";
+    case PictureFormat::Gif:
+        return "gif";
+    case PictureFormat::Icon:
+    case PictureFormat::Cursor:
+        return "ico";
+    case PictureFormat::Unknown:
+        break;
     }
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 QImage DecodeImage(std::span<const std::uint8_t> bytes, PictureFormat format, int imageIndex) {
     const char* formatName = QtFormatName(format);
@@ -52,8 +52,8 @@ QImage DecodeImage(std::span<const std::uint8_t> bytes, PictureFormat format, in
         return {};
     }
     const QSize size = reader.size();
-    if (size.isValid() &&
-        (size.width() > kMaxSide || size.height() > kMaxSide || qint64{size.width()} * size.height() > kMaxPixels)) {
+    if (size.isValid() && (size.width() > kMaxSide || size.height() > kMaxSide ||
+                           qint64{size.width()} * size.height() > kMaxPixels)) {
         return {};
     }
     QImage image = reader.read();
@@ -63,4 +63,4 @@ QImage DecodeImage(std::span<const std::uint8_t> bytes, PictureFormat format, in
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-}  // namespace picture
+} // namespace picture

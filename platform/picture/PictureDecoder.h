@@ -14,4 +14,4 @@ namespace picture {
 // (not premultiplied). A null image when the bytes do not decode.
 QImage DecodeImage(std::span<const std::uint8_t> bytes, PictureFormat format, int imageIndex);
 
-}  // namespace picture
+} // namespace picture

@@ -14,11 +14,14 @@ bool StartsWith(std::span<const std::uint8_t> bytes, std::initializer_list<std::
     return bytes.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), bytes.begin());
 }
 
-int ReadWord(std::span<const std::uint8_t> bytes, std::size_t at) { return bytes[at] | (bytes[at + 1] << 8); }
+int ReadWord(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return bytes[at] | (bytes[at + 1] << 8);
+}
 
 std::uint32_t ReadDword(std::span<const std::uint8_t> bytes, std::size_t at) {
     return static_cast<std::uint32_t>(bytes[at]) | (static_cast<std::uint32_t>(bytes[at + 1]) << 8) |
-           (static_cast<std::uint32_t>(bytes[at + 2]) << 16) | (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
+           (static_cast<std::uint32_t>(bytes[at + 2]) << 16) |
+           (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
 }
 
 // Icon and cursor files start with a reserved 0, the type (1 icon, 2 cursor)
@@ -42,7 +45,7 @@ bool IsIconDirectory(std::span<const std::uint8_t> bytes, int type) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 PictureFormat DetectFormat(std::span<const std::uint8_t> bytes) {
     if (StartsWith(bytes, {'B', 'M'}) && bytes.size() >= 26) {
@@ -54,7 +57,8 @@ PictureFormat DetectFormat(std::span<const std::uint8_t> bytes) {
     if (StartsWith(bytes, {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A})) {
         return PictureFormat::Png;
     }
-    if (StartsWith(bytes, {'G', 'I', 'F', '8', '7', 'a'}) || StartsWith(bytes, {'G', 'I', 'F', '8', '9', 'a'})) {
+    if (StartsWith(bytes, {'G', 'I', 'F', '8', '7', 'a'}) ||
+        StartsWith(bytes, {'G', 'I', 'F', '8', '9', 'a'})) {
         return PictureFormat::Gif;
     }
     if (IsIconDirectory(bytes, 1)) {
@@ -77,7 +81,7 @@ std::optional<IconEntry> ChooseIconEntry(std::span<const std::uint8_t> bytes) {
         const std::size_t at = kIconHeaderSize + kIconEntrySize * static_cast<std::size_t>(i);
         IconEntry entry;
         entry.index = i;
-        entry.width = bytes[at] == 0 ? 256 : bytes[at];  // 0 stands for 256
+        entry.width = bytes[at] == 0 ? 256 : bytes[at]; // 0 stands for 256
         entry.height = bytes[at + 1] == 0 ? 256 : bytes[at + 1];
         if (cursor) {
             entry.xHotspot = ReadWord(bytes, at + 4);
@@ -110,14 +114,15 @@ std::optional<IconMask> ReadIconMask(std::span<const std::uint8_t> bytes, int en
     constexpr std::size_t kInfoHeaderSize = 40;
     if (DetectFormat(image) == PictureFormat::Png || image.size() < kInfoHeaderSize ||
         ReadDword(image, 0) < kInfoHeaderSize) {
-        return std::nullopt;  // a PNG image, or no BITMAPINFOHEADER
+        return std::nullopt; // a PNG image, or no BITMAPINFOHEADER
     }
     const std::uint64_t headerSize = ReadDword(image, 0);
     const auto width = static_cast<std::int32_t>(ReadDword(image, 4));
     const auto doubledHeight = static_cast<std::int32_t>(ReadDword(image, 8));
     const int bitCount = ReadWord(image, 14);
     const std::uint32_t colorsUsed = ReadDword(image, 32);
-    if (width <= 0 || width > 1024 || doubledHeight <= 0 || doubledHeight > 2048 || bitCount == 0 || bitCount > 32) {
+    if (width <= 0 || width > 1024 || doubledHeight <= 0 || doubledHeight > 2048 || bitCount == 0 ||
+        bitCount > 32) {
         return std::nullopt;
     }
     const int height = doubledHeight / 2;
@@ -145,4 +150,4 @@ std::optional<IconMask> ReadIconMask(std::span<const std::uint8_t> bytes, int en
     return mask;
 }
 
-}  // namespace picture
+} // namespace picture

@@ -14,10 +14,10 @@ enum class PictureFormat { Unknown, Bmp, Jpeg, Png, Gif, Icon, Cursor };
 PictureFormat DetectFormat(std::span<const std::uint8_t> bytes);
 
 struct IconEntry {
-    int index = 0;  // position in the file's directory
+    int index = 0; // position in the file's directory
     int width = 0;
     int height = 0;
-    int xHotspot = 0;  // cursors only
+    int xHotspot = 0; // cursors only
     int yHotspot = 0;
 };
 
@@ -30,10 +30,10 @@ std::optional<IconEntry> ChooseIconEntry(std::span<const std::uint8_t> bytes);
 struct IconMask {
     int width = 0;
     int height = 0;
-    int bitCount = 0;  // of the colour image
+    int bitCount = 0; // of the colour image
     std::vector<std::uint8_t> transparent;
 };
 
 std::optional<IconMask> ReadIconMask(std::span<const std::uint8_t> bytes, int entryIndex);
 
-}  // namespace picture
+} // namespace picture

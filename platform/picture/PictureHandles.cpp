@@ -20,7 +20,7 @@ struct BitmapGuard {
     }
 };
 
-}  // namespace
+} // namespace
 
 gdi::HBITMAP CreateDibFromImage(const QImage& image) {
     if (image.isNull() || image.format() != QImage::Format_ARGB32) {
@@ -31,7 +31,7 @@ gdi::HBITMAP CreateDibFromImage(const QImage& image) {
     gdi::BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(gdi::BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;  // positive: bottom-up rows
+    info.bmiHeader.biHeight = height; // positive: bottom-up rows
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = gdi::BI_RGB;
@@ -72,7 +72,8 @@ gdi::HICON CreateIconFromImage(const QImage& image, Hotspot hotspot) {
         for (int x = 0; x < width; ++x) {
             const std::uint32_t pixel = in[x];
             if ((pixel >> 24) < kOpaqueAlpha) {
-                mask[static_cast<std::size_t>(y) * maskStride + x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
+                mask[static_cast<std::size_t>(y) * maskStride + x / 8] |=
+                    static_cast<std::uint8_t>(0x80u >> (x % 8));
             } else {
                 color[static_cast<std::size_t>(y) * width + x] = pixel & 0x00FFFFFFu;
             }
@@ -92,4 +93,4 @@ gdi::HICON CreateIconFromImage(const QImage& image, Hotspot hotspot) {
     return gdi::CreateIconIndirect(&info);
 }
 
-}  // namespace picture
+} // namespace picture

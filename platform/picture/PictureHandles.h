@@ -13,7 +13,7 @@ namespace picture {
 gdi::HBITMAP CreateDibFromImage(const QImage& image);
 
 struct Hotspot {
-    bool isIcon = true;  // false for a cursor
+    bool isIcon = true; // false for a cursor
     int x = 0;
     int y = 0;
 };
@@ -23,4 +23,4 @@ struct Hotspot {
 // background. 0 on failure.
 gdi::HICON CreateIconFromImage(const QImage& image, Hotspot hotspot);
 
-}  // namespace picture
+} // namespace picture

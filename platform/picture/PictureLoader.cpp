@@ -77,19 +77,19 @@ PicturePtr LoadBitmap(const std::vector<std::uint8_t>& bytes, PictureFormat form
     return std::make_shared<const Picture>(bitmap, PictureType::Bitmap, image.width(), image.height(), bytes);
 }
 
-}  // namespace
+} // namespace
 
 PicturePtr LoadPictureBytes(const std::vector<std::uint8_t>& bytes) {
     try {
         const PictureFormat format = DetectFormat(bytes);
         switch (format) {
-            case PictureFormat::Unknown:
-                return nullptr;
-            case PictureFormat::Icon:
-            case PictureFormat::Cursor:
-                return LoadIcon(bytes, format);
-            default:
-                return LoadBitmap(bytes, format);
+        case PictureFormat::Unknown:
+            return nullptr;
+        case PictureFormat::Icon:
+        case PictureFormat::Cursor:
+            return LoadIcon(bytes, format);
+        default:
+            return LoadBitmap(bytes, format);
         }
     } catch (...) {
         // Out of memory while copying or decoding: no picture.
@@ -118,4 +118,4 @@ PicturePtr LoadPictureFile(const std::string& path) {
     }
 }
 
-}  // namespace picture
+} // namespace picture

@@ -12,7 +12,7 @@ using detail::FontFace;
 
 struct ButtonCaption {
     const char* caption;
-    int width;  // client size of the button, pixels
+    int width; // client size of the button, pixels
     int height;
     int expectedTextWidth;
 };
@@ -64,20 +64,19 @@ TEST(MainWindowCaptionText, SynchroniseCaptionPixels) {
     RECT rect{0, 0, 24, 13};
     InkRecorder ink;
     DrawTextLayout(*font, "获取", &rect, DT_LEFT, ink.Sink());
-    const std::string expected =
-        "...#...#....#######.....\n"
-        "###########..#..#.......\n"
-        "...#...#.....#..#.#####.\n"
-        ".#.#...##....####.#...#.\n"
-        "..#....#.#...#..#.#...#.\n"
-        ".#.#.######..####..#.#..\n"
-        "#..#...#.....#..#..#.#..\n"
-        "..##...#.....#..#...#...\n"
-        ".#.#..#.#....#.###..#...\n"
-        "...#.#...#..###.#..#.#..\n"
-        ".##.#.....#.....#.#...#.\n";
+    const std::string expected = "...#...#....#######.....\n"
+                                 "###########..#..#.......\n"
+                                 "...#...#.....#..#.#####.\n"
+                                 ".#.#...##....####.#...#.\n"
+                                 "..#....#.#...#..#.#...#.\n"
+                                 ".#.#.######..####..#.#..\n"
+                                 "#..#...#.....#..#..#.#..\n"
+                                 "..##...#.....#..#...#...\n"
+                                 ".#.#..#.#....#.###..#...\n"
+                                 "...#.#...#..###.#..#.#..\n"
+                                 ".##.#.....#.....#.#...#.\n";
     EXPECT_EQ(ink.Art({0, 1, 24, 12}), expected);
 }
 
-}  // namespace
-}  // namespace gdi::testing
+} // namespace
+} // namespace gdi::testing

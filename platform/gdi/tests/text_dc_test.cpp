@@ -14,7 +14,7 @@ constexpr COLORREF kInk = RGB(0, 0, 192);
 
 // Selects a font into a DC for the scope and deletes it afterwards.
 class SelectedFont {
-public:
+  public:
     SelectedFont(HDC dc, const LOGFONTA& logfont) : dc_(dc), font_(CreateFontIndirectA(&logfont)) {
         previous_ = SelectObject(dc_, font_);
     }
@@ -25,7 +25,7 @@ public:
     SelectedFont(const SelectedFont&) = delete;
     SelectedFont& operator=(const SelectedFont&) = delete;
 
-private:
+  private:
     HDC dc_;
     HFONT font_;
     HGDIOBJ previous_;
@@ -72,11 +72,11 @@ TEST(TextOnDc, OpaqueModeFillsEachLineWithTheBackgroundColour) {
     SetTextColor(canvas.Dc(), kInk);
     RECT rect{0, 0, 60, 40};
     DrawTextA(canvas.Dc(), "ab\r\nabcd", -1, &rect, DT_LEFT);
-    EXPECT_EQ(GetPixel(canvas.Dc(), 0, 0), RGB(255, 255, 255));    // first line, 12 wide
-    EXPECT_EQ(GetPixel(canvas.Dc(), 12, 0), kFill);                // past it
-    EXPECT_EQ(GetPixel(canvas.Dc(), 23, 13), RGB(255, 255, 255));  // second line, 24 wide
+    EXPECT_EQ(GetPixel(canvas.Dc(), 0, 0), RGB(255, 255, 255));   // first line, 12 wide
+    EXPECT_EQ(GetPixel(canvas.Dc(), 12, 0), kFill);               // past it
+    EXPECT_EQ(GetPixel(canvas.Dc(), 23, 13), RGB(255, 255, 255)); // second line, 24 wide
     EXPECT_EQ(GetPixel(canvas.Dc(), 24, 13), kFill);
-    EXPECT_EQ(GetPixel(canvas.Dc(), 0, 26), kFill);                // below the two cells
+    EXPECT_EQ(GetPixel(canvas.Dc(), 0, 26), kFill); // below the two cells
 }
 
 TEST(TextOnDc, ByteLengthLimitsTheTextAndMinusOneMeansUpToTheNul) {
@@ -86,12 +86,12 @@ TEST(TextOnDc, ByteLengthLimitsTheTextAndMinusOneMeansUpToTheNul) {
     DrawTextA(canvas.Dc(), "获取标准时间", -1, &whole, DT_CALCRECT);
     EXPECT_EQ(whole.right, 72);
     RECT prefix{0, 0, 200, 0};
-    DrawTextA(canvas.Dc(), "获取标准时间", 9, &prefix, DT_CALCRECT);  // three ideographs of three bytes
+    DrawTextA(canvas.Dc(), "获取标准时间", 9, &prefix, DT_CALCRECT); // three ideographs of three bytes
     EXPECT_EQ(prefix.right, 36);
     TEXTMETRICA metrics{};
     ASSERT_TRUE(GetTextMetricsA(canvas.Dc(), &metrics));
     EXPECT_EQ(metrics.tmHeight, 13);
 }
 
-}  // namespace
-}  // namespace gdi::testing
+} // namespace
+} // namespace gdi::testing

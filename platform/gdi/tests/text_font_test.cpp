@@ -41,7 +41,7 @@ TEST(TextFontFiles, FaceNameEndsAtItsNulAndIgnoresBlankPadding) {
     LOGFONTA logfont = SongFont();
     std::memset(logfont.lfFaceName, ' ', LF_FACESIZE);
     std::memcpy(logfont.lfFaceName, "SimSun", 6);
-    EXPECT_EQ(detail::RequestedFaceName(logfont), "SimSun");  // no NUL at all: blanks trimmed
+    EXPECT_EQ(detail::RequestedFaceName(logfont), "SimSun"); // no NUL at all: blanks trimmed
     logfont.lfFaceName[6] = '\0';
     EXPECT_EQ(detail::RequestedFaceName(logfont), "SimSun");
     EXPECT_EQ(FontFace::Create(logfont)->FontFile(), kSongFontFile);
@@ -69,7 +69,7 @@ TEST(TextFontFiles, FacesWithoutIdeographsBorrowThemFromTheSongFace) {
     // Same glyph, on the Latin face's baseline (ascent 11 in both faces).
     EXPECT_EQ(latin->Metrics().tmAscent, 11);
     EXPECT_EQ(borrowed.ink, song.ink);
-    EXPECT_EQ(latin->Advance("A"), 8);  // its own Latin glyphs stay
+    EXPECT_EQ(latin->Advance("A"), 8); // its own Latin glyphs stay
 }
 
 TEST(TextFontMetrics, SongAtTwelvePixelsHasAThirteenPixelCell) {
@@ -77,17 +77,17 @@ TEST(TextFontMetrics, SongAtTwelvePixelsHasAThirteenPixelCell) {
     EXPECT_EQ(m.tmHeight, 13);
     EXPECT_EQ(m.tmAscent, 11);
     EXPECT_EQ(m.tmDescent, 2);
-    EXPECT_EQ(m.tmInternalLeading, 1);  // cell 13 minus the 12-pixel em
+    EXPECT_EQ(m.tmInternalLeading, 1); // cell 13 minus the 12-pixel em
     EXPECT_EQ(m.tmExternalLeading, 0);
     EXPECT_EQ(m.tmAveCharWidth, 6);
     EXPECT_EQ(m.tmMaxCharWidth, 12);
     EXPECT_EQ(m.tmWeight, FW_NORMAL);
-    EXPECT_EQ(m.tmCharSet, GB2312_CHARSET);  // DEFAULT_CHARSET on a face with ideographs
+    EXPECT_EQ(m.tmCharSet, GB2312_CHARSET); // DEFAULT_CHARSET on a face with ideographs
 }
 
 TEST(TextFontMetrics, PositiveHeightIsTheCellHeight) {
     EXPECT_EQ(FontFace::Create(SongFont(13))->Metrics().tmHeight, 13);
-    EXPECT_EQ(FontFace::Create(SongFont(13))->Advance("中"), 12);  // the same 12-pixel em
+    EXPECT_EQ(FontFace::Create(SongFont(13))->Advance("中"), 12); // the same 12-pixel em
     EXPECT_EQ(FontFace::Create(SongFont(26))->Metrics().tmHeight, 26);
     // 16-pixel em: ascent 917/1024 and descent 155/1024 of it, each rounded.
     EXPECT_EQ(FontFace::Create(SongFont(-16))->Metrics().tmAscent, 14);
@@ -102,7 +102,7 @@ TEST(TextFontMetrics, AbsurdHeightsAreClampedNotRefused) {
         EXPECT_GE(m.tmHeight, 1) << height;
         EXPECT_LE(m.tmHeight, 500) << height;
     }
-    EXPECT_EQ(FontFace::Create(SongFont(0))->Metrics().tmHeight, 13);  // 0: the 12-pixel default
+    EXPECT_EQ(FontFace::Create(SongFont(0))->Metrics().tmHeight, 13); // 0: the 12-pixel default
 }
 
 TEST(TextFontMetrics, AdvancesAreWholeCellsForIdeographsAndHalfCellsForLatin) {
@@ -112,31 +112,30 @@ TEST(TextFontMetrics, AdvancesAreWholeCellsForIdeographsAndHalfCellsForLatin) {
     EXPECT_EQ(font->Advance("获取标准时间"), 72);
     EXPECT_EQ(font->Advance("，"), 12);
     EXPECT_EQ(font->Advance(""), 0);
-    EXPECT_EQ(font->Advance("\r\n"), 0);  // control characters take no room
+    EXPECT_EQ(font->Advance("\r\n"), 0); // control characters take no room
 }
 
 TEST(TextFontGlyphs, TwelvePixelSongUsesTheEmbeddedBitmap) {
     // The face's hand-drawn 12-pixel strike; the scaled outline would look
     // different (its horizontal bars do not reach the left column).
     const InkRecorder ink = Draw(*FontFace::Create(SongFont()), "中");
-    const std::string expected =
-        ".....#......\n"
-        ".#...#...#..\n"
-        ".##########.\n"
-        ".#...#...#..\n"
-        ".#...#...#..\n"
-        ".#...#...#..\n"
-        ".#########..\n"
-        ".#...#...#..\n"
-        ".....#......\n"
-        ".....#......\n"
-        ".....#......\n";
+    const std::string expected = ".....#......\n"
+                                 ".#...#...#..\n"
+                                 ".##########.\n"
+                                 ".#...#...#..\n"
+                                 ".#...#...#..\n"
+                                 ".#...#...#..\n"
+                                 ".#########..\n"
+                                 ".#...#...#..\n"
+                                 ".....#......\n"
+                                 ".....#......\n"
+                                 ".....#......\n";
     EXPECT_EQ(ink.Art({0, 1, 12, 12}), expected);
     EXPECT_RECT((RECT{1, 1, 11, 12}), ink.Bounds());
 }
 
 TEST(TextFontGlyphs, OutlineSizesRenderTooAndStayInsideTheCell) {
-    const auto font = FontFace::Create(SongFont(-20));  // no strike at 20 pixels
+    const auto font = FontFace::Create(SongFont(-20)); // no strike at 20 pixels
     const TEXTMETRICA m = font->Metrics();
     const InkRecorder ink = Draw(*font, "中");
     ASSERT_FALSE(ink.ink.empty());
@@ -145,7 +144,7 @@ TEST(TextFontGlyphs, OutlineSizesRenderTooAndStayInsideTheCell) {
     EXPECT_LE(bounds.right, font->Advance("中"));
     EXPECT_GE(bounds.top, 0);
     EXPECT_LE(bounds.bottom, m.tmHeight);
-    EXPECT_GE(bounds.bottom - bounds.top, 16);  // an ideograph fills most of its 20-pixel em
+    EXPECT_GE(bounds.bottom - bounds.top, 16); // an ideograph fills most of its 20-pixel em
 }
 
 TEST(TextFontGlyphs, SimulatedBoldPrintsTheGlyphAgainOnePixelRight) {
@@ -183,7 +182,7 @@ TEST(TextFontGlyphs, UnderlineAndStrikeOutRunTheWholeAdvance) {
     logfont.lfUnderline = 1;
     const InkRecorder underlined = Draw(*FontFace::Create(logfont), "A 中");
     for (int x = 0; x < 24; ++x) {
-        EXPECT_TRUE(underlined.Has(x, 12)) << x;  // the row below the baseline row
+        EXPECT_TRUE(underlined.Has(x, 12)) << x; // the row below the baseline row
     }
     EXPECT_EQ(underlined.InkInRow(12), 24);
 
@@ -192,7 +191,7 @@ TEST(TextFontGlyphs, UnderlineAndStrikeOutRunTheWholeAdvance) {
     const InkRecorder plain = Draw(*FontFace::Create(SongFont()), "A 中");
     const InkRecorder struck = Draw(*FontFace::Create(logfont), "A 中");
     for (int x = 0; x < 24; ++x) {
-        EXPECT_TRUE(struck.Has(x, 8)) << x;  // three rows above the baseline
+        EXPECT_TRUE(struck.Has(x, 8)) << x; // three rows above the baseline
     }
     std::set<std::pair<int, int>> outsideStrike;
     for (const auto& pixel : struck.ink) {
@@ -224,5 +223,5 @@ TEST(TextFontCache, LogfontIsGivenBackAsRequested) {
     EXPECT_EQ(std::memcmp(&back, &logfont, sizeof logfont), 0);
 }
 
-}  // namespace
-}  // namespace gdi::testing
+} // namespace
+} // namespace gdi::testing

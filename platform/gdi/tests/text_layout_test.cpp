@@ -13,10 +13,11 @@ using detail::FontFace;
 constexpr int kCell = 13;
 
 class TextLayout : public ::testing::Test {
-protected:
+  protected:
     std::shared_ptr<FontFace> font_ = FontFace::Create(SongFont());
 
-    RECT Measure(std::string_view text, int width, UINT format = DT_CALCRECT | DT_WORDBREAK, int* height = nullptr) {
+    RECT Measure(std::string_view text, int width, UINT format = DT_CALCRECT | DT_WORDBREAK,
+                 int* height = nullptr) {
         RECT rect{0, 0, width, 0};
         const int result = DrawTextLayout(*font_, text, &rect, format | DT_CALCRECT, {});
         if (height != nullptr) {
@@ -47,7 +48,7 @@ TEST_F(TextLayout, MeasuresOneLine) {
 
 TEST_F(TextLayout, LengthIsInBytesSoAPrefixOfTheTextIsMeasured) {
     const std::string_view caption = "获取标准时间";
-    EXPECT_EQ(Measure(caption.substr(0, 6), 200).right, 24);  // two ideographs of three bytes
+    EXPECT_EQ(Measure(caption.substr(0, 6), 200).right, 24); // two ideographs of three bytes
     // Cutting through a character leaves replacement glyphs, not a crash.
     EXPECT_GT(Measure(caption.substr(0, 4), 200).right, 12);
 }
@@ -57,9 +58,9 @@ TEST_F(TextLayout, EveryLineBreakFormStartsANewLine) {
         EXPECT_RECT((RECT{0, 0, 24, 2 * kCell}), Measure(text, 200, 0)) << text;
         EXPECT_RECT((RECT{0, 0, 24, 2 * kCell}), Measure(text, 200, DT_WORDBREAK)) << text;
     }
-    EXPECT_EQ(Measure("ab\r\n", 200).bottom, kCell);            // a final break adds no line
-    EXPECT_EQ(Measure("ab\r\n\r\ncd", 200).bottom, 3 * kCell);  // an empty line in between counts
-    EXPECT_EQ(Measure("\n\r", 200).bottom, 2 * kCell);          // LF then a lone CR
+    EXPECT_EQ(Measure("ab\r\n", 200).bottom, kCell);           // a final break adds no line
+    EXPECT_EQ(Measure("ab\r\n\r\ncd", 200).bottom, 3 * kCell); // an empty line in between counts
+    EXPECT_EQ(Measure("\n\r", 200).bottom, 2 * kCell);         // LF then a lone CR
 }
 
 TEST_F(TextLayout, LinesAreDrawnOneCellApart) {
@@ -87,7 +88,7 @@ TEST_F(TextLayout, WordBreakWrapsAtBlanksAndDropsThemAtTheBreak) {
     EXPECT_RECT((RECT{0, 0, 18, 3 * kCell}), Measure("aaa bbb ccc", 40));
     const InkRecorder ink = Draw("aaa   bbb", {0, 0, 30, 100}, DT_WORDBREAK | DT_NOCLIP);
     ASSERT_EQ(ink.lines.size(), 2u);
-    EXPECT_EQ(ink.lines[1].left, 0);  // the blanks went with the break
+    EXPECT_EQ(ink.lines[1].left, 0); // the blanks went with the break
     EXPECT_EQ(ink.lines[1].right, 18);
     // Without DT_WORDBREAK nothing wraps.
     EXPECT_RECT((RECT{0, 0, 66, kCell}), Measure("aaa bbb ccc", 40, 0));
@@ -96,7 +97,7 @@ TEST_F(TextLayout, WordBreakWrapsAtBlanksAndDropsThemAtTheBreak) {
 TEST_F(TextLayout, ALatinWordWiderThanTheLineIsNotBroken) {
     EXPECT_RECT((RECT{0, 0, 60, kCell}), Measure("abcdefghij", 30));
     EXPECT_RECT((RECT{0, 0, 60, 2 * kCell}), Measure("ab abcdefghij", 30));
-    EXPECT_RECT((RECT{0, 0, 18, 3 * kCell}), Measure("abc def ghi", 0));  // zero width: one word per line
+    EXPECT_RECT((RECT{0, 0, 18, 3 * kCell}), Measure("abc def ghi", 0)); // zero width: one word per line
 }
 
 TEST_F(TextLayout, ChineseBreaksBetweenAnyTwoIdeographs) {
@@ -109,15 +110,15 @@ TEST_F(TextLayout, ChineseBreaksBetweenAnyTwoIdeographs) {
 TEST_F(TextLayout, ClosingPunctuationNeverStartsALine) {
     const InkRecorder ink = Draw("地址，有效", {0, 0, 24, 100}, DT_WORDBREAK | DT_NOCLIP);
     ASSERT_EQ(ink.lines.size(), 3u);
-    EXPECT_EQ(ink.lines[0].right - ink.lines[0].left, 12);  // "地": "址，" must stay together
-    EXPECT_EQ(ink.lines[1].right - ink.lines[1].left, 24);  // "址，"
-    EXPECT_EQ(ink.lines[2].right - ink.lines[2].left, 24);  // "有效"
+    EXPECT_EQ(ink.lines[0].right - ink.lines[0].left, 12); // "地": "址，" must stay together
+    EXPECT_EQ(ink.lines[1].right - ink.lines[1].left, 24); // "址，"
+    EXPECT_EQ(ink.lines[2].right - ink.lines[2].left, 24); // "有效"
     // An opening bracket stays with what follows.
     const InkRecorder bracket = Draw("时间《标准》", {0, 0, 36, 100}, DT_WORDBREAK | DT_NOCLIP);
     ASSERT_EQ(bracket.lines.size(), 3u);
-    EXPECT_EQ(bracket.lines[0].right, 24);  // "时间", not "时间《"
-    EXPECT_EQ(bracket.lines[1].right, 24);  // "《标"
-    EXPECT_EQ(bracket.lines[2].right, 24);  // "准》": the closing bracket pulls 准 along
+    EXPECT_EQ(bracket.lines[0].right, 24); // "时间", not "时间《"
+    EXPECT_EQ(bracket.lines[1].right, 24); // "《标"
+    EXPECT_EQ(bracket.lines[2].right, 24); // "准》": the closing bracket pulls 准 along
 }
 
 TEST_F(TextLayout, AlignmentPlacesEachLineInTheRectangle) {
@@ -136,7 +137,7 @@ TEST_F(TextLayout, AlignmentPlacesEachLineInTheRectangle) {
 TEST_F(TextLayout, AmpersandUnderlinesTheNextCharacterOnTheUnderlineRow) {
     // The 12-pixel glyphs never ink row 12, so everything there is underline.
     const InkRecorder ink = Draw("F&ile", {0, 0, 100, 20}, DT_LEFT);
-    EXPECT_EQ(ink.lines[0].right, 24);  // "File": the prefix takes no room
+    EXPECT_EQ(ink.lines[0].right, 24); // "File": the prefix takes no room
     EXPECT_EQ(ink.InkInRow(12), 6);
     for (int x = 6; x < 12; ++x) {
         EXPECT_TRUE(ink.Has(x, 12)) << x;
@@ -149,7 +150,7 @@ TEST_F(TextLayout, AmpersandUnderlinesTheNextCharacterOnTheUnderlineRow) {
 
 TEST_F(TextLayout, DoubleAmpersandIsALiteralAmpersand) {
     const InkRecorder ink = Draw("a&&b", {0, 0, 100, 20}, DT_LEFT);
-    EXPECT_EQ(ink.lines[0].right, 18);  // "a&b"
+    EXPECT_EQ(ink.lines[0].right, 18); // "a&b"
     EXPECT_EQ(ink.InkInRow(12), 0);
     const InkRecorder drawnAmpersand = Draw("&", {0, 0, 100, 20}, DT_NOPREFIX);
     for (const auto& [x, y] : drawnAmpersand.ink) {
@@ -163,10 +164,10 @@ TEST_F(TextLayout, DoubleAmpersandIsALiteralAmpersand) {
 }
 
 TEST_F(TextLayout, PrefixRulesAtTheEdges) {
-    EXPECT_EQ(Measure("ab&", 100, 0).right, 12);              // a final "&" marks nothing
-    EXPECT_EQ(Measure("&ab", 100, DT_NOPREFIX).right, 18);    // DT_NOPREFIX shows it
+    EXPECT_EQ(Measure("ab&", 100, 0).right, 12);           // a final "&" marks nothing
+    EXPECT_EQ(Measure("&ab", 100, DT_NOPREFIX).right, 18); // DT_NOPREFIX shows it
     EXPECT_EQ(Draw("&ab", {0, 0, 100, 20}, DT_NOPREFIX).InkInRow(12), 0);
-    const InkRecorder twoMarks = Draw("&a&b", {0, 0, 100, 20}, DT_LEFT);  // the last mark wins
+    const InkRecorder twoMarks = Draw("&a&b", {0, 0, 100, 20}, DT_LEFT); // the last mark wins
     EXPECT_EQ(twoMarks.InkInRow(12), 6);
     EXPECT_TRUE(twoMarks.Has(6, 12));
 }
@@ -193,7 +194,7 @@ TEST_F(TextLayout, ReturnsTheTextHeight) {
     Draw("a\r\nb\r\nc", {0, 0, 100, 100}, DT_LEFT, &height);
     EXPECT_EQ(height, 3 * kCell);
     Draw("ab", {0, 0, 50, 33}, DT_SINGLELINE | DT_VCENTER, &height);
-    EXPECT_EQ(height, 10 + kCell);  // counted from the rectangle's top, as DrawText does
+    EXPECT_EQ(height, 10 + kCell); // counted from the rectangle's top, as DrawText does
     EXPECT_EQ(DrawTextLayout(*font_, "ab", nullptr, DT_LEFT, {}), 0);
 }
 
@@ -213,8 +214,8 @@ TEST_F(TextLayout, MalformedUtf8MeasuresAndDrawsWithoutCrashing) {
     RECT box{0, 0, 30, 100};
     InkRecorder ink;
     EXPECT_GT(DrawTextLayout(*font_, garbage, &box, DT_WORDBREAK | DT_CENTER, ink.Sink()), 0);
-    EXPECT_EQ(Measure("\xFF", 100).right, font_->Advance("\xEF\xBF\xBD"));  // one U+FFFD per bad byte
+    EXPECT_EQ(Measure("\xFF", 100).right, font_->Advance("\xEF\xBF\xBD")); // one U+FFFD per bad byte
 }
 
-}  // namespace
-}  // namespace gdi::testing
+} // namespace
+} // namespace gdi::testing

@@ -8,9 +8,9 @@
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
-#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,7 +33,9 @@ inline LOGFONTA MakeLogfont(const char* faceName, LONG height, LONG weight = FW_
 }
 
 // 宋体 9 pt on a 96-dpi screen: the font of every button of the main window.
-inline LOGFONTA SongFont(LONG height = -12) { return MakeLogfont("宋体", height); }
+inline LOGFONTA SongFont(LONG height = -12) {
+    return MakeLogfont("宋体", height);
+}
 
 // The file fontconfig itself picks for a family, to show the tests rely on
 // the installed file and not on a guess.
@@ -56,7 +58,7 @@ inline std::string FontconfigFileFor(const char* family) {
 }
 
 class InkRecorder {
-public:
+  public:
     detail::TextSink Sink() {
         detail::TextSink sink;
         sink.plot = [this](int x, int y) { ink.insert({x, y}); };
@@ -98,7 +100,7 @@ public:
     }
 
     std::set<std::pair<int, int>> ink;
-    std::vector<RECT> lines;  // one extent per drawn line, in drawing order
+    std::vector<RECT> lines; // one extent per drawn line, in drawing order
 };
 
 inline bool SameRect(const RECT& a, const RECT& b) {
@@ -106,12 +108,12 @@ inline bool SameRect(const RECT& a, const RECT& b) {
 }
 
 inline std::string Describe(const RECT& r) {
-    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
-           std::to_string(r.bottom) + ")";
+    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) +
+           ", " + std::to_string(r.bottom) + ")";
 }
 
-#define EXPECT_RECT(expected, actual) \
-    EXPECT_TRUE(::gdi::testing::SameRect(expected, actual)) << "expected " << ::gdi::testing::Describe(expected) \
-                                                              << " got " << ::gdi::testing::Describe(actual)
+#define EXPECT_RECT(expected, actual)                                                                        \
+    EXPECT_TRUE(::gdi::testing::SameRect(expected, actual))                                                  \
+        << "expected " << ::gdi::testing::Describe(expected) << " got " << ::gdi::testing::Describe(actual)
 
-}  // namespace gdi::testing
+} // namespace gdi::testing

@@ -31,13 +31,14 @@ TEST(TextUtf8, DecodesOneToFourByteSequences) {
 
 TEST(TextUtf8, MalformedBytesBecomeOneReplacementEach) {
     EXPECT_EQ(DecodeAll("\xFF\xFE"), (std::vector<char32_t>{kBad, kBad}));
-    EXPECT_EQ(DecodeAll("\x80x"), (std::vector<char32_t>{kBad, U'x'}));                  // stray continuation
-    EXPECT_EQ(DecodeAll("\xC0\x80"), (std::vector<char32_t>{kBad, kBad}));               // overlong NUL
-    EXPECT_EQ(DecodeAll("\xED\xA0\x80"), (std::vector<char32_t>{kBad, kBad, kBad}));     // surrogate
-    EXPECT_EQ(DecodeAll("\xF4\x90\x80\x80"), (std::vector<char32_t>{kBad, kBad, kBad, kBad}));  // past U+10FFFF
-    EXPECT_EQ(DecodeAll("\xE4\xB8"), (std::vector<char32_t>{kBad, kBad}));               // truncated at the end
-    EXPECT_EQ(DecodeAll("\xE4x\xAD"), (std::vector<char32_t>{kBad, U'x', kBad}));        // broken in the middle
+    EXPECT_EQ(DecodeAll("\x80x"), (std::vector<char32_t>{kBad, U'x'}));              // stray continuation
+    EXPECT_EQ(DecodeAll("\xC0\x80"), (std::vector<char32_t>{kBad, kBad}));           // overlong NUL
+    EXPECT_EQ(DecodeAll("\xED\xA0\x80"), (std::vector<char32_t>{kBad, kBad, kBad})); // surrogate
+    EXPECT_EQ(DecodeAll("\xF4\x90\x80\x80"),
+              (std::vector<char32_t>{kBad, kBad, kBad, kBad}));                   // past U+10FFFF
+    EXPECT_EQ(DecodeAll("\xE4\xB8"), (std::vector<char32_t>{kBad, kBad}));        // truncated at the end
+    EXPECT_EQ(DecodeAll("\xE4x\xAD"), (std::vector<char32_t>{kBad, U'x', kBad})); // broken in the middle
 }
 
-}  // namespace
-}  // namespace gdi::testing
+} // namespace
+} // namespace gdi::testing

@@ -20,22 +20,29 @@ namespace {
 constexpr std::size_t kMaxCachedFaces = 64;
 
 // Every field counts, so that Logfont() gives back exactly what was asked.
-using FaceKey = std::tuple<LONG, LONG, LONG, LONG, LONG, BYTE, BYTE, BYTE, BYTE, BYTE, BYTE, BYTE, BYTE, std::string>;
+using FaceKey =
+    std::tuple<LONG, LONG, LONG, LONG, LONG, BYTE, BYTE, BYTE, BYTE, BYTE, BYTE, BYTE, BYTE, std::string>;
 
 FaceKey KeyOf(const LOGFONTA& f) {
-    return {f.lfHeight,        f.lfWidth,        f.lfEscapement,    f.lfOrientation, f.lfWeight,
-            f.lfItalic,        f.lfUnderline,    f.lfStrikeOut,     f.lfCharSet,     f.lfOutPrecision,
-            f.lfClipPrecision, f.lfQuality,      f.lfPitchAndFamily, std::string(f.lfFaceName, LF_FACESIZE)};
+    return {f.lfHeight,         f.lfWidth,
+            f.lfEscapement,     f.lfOrientation,
+            f.lfWeight,         f.lfItalic,
+            f.lfUnderline,      f.lfStrikeOut,
+            f.lfCharSet,        f.lfOutPrecision,
+            f.lfClipPrecision,  f.lfQuality,
+            f.lfPitchAndFamily, std::string(f.lfFaceName, LF_FACESIZE)};
 }
 
 // Used only when no font file at all can be opened: text still measures
 // (half an em per character) but leaves no ink.
 class BlankFontFace final : public FontFace {
-public:
+  public:
     explicit BlankFontFace(const LOGFONTA& logfont) : logfont_(logfont) {
         const std::int64_t requested = logfont.lfHeight;
         const LONG height =
-            requested == 0 ? 12 : static_cast<LONG>(std::clamp<std::int64_t>(requested < 0 ? -requested : requested, 1, 400));
+            requested == 0
+                ? 12
+                : static_cast<LONG>(std::clamp<std::int64_t>(requested < 0 ? -requested : requested, 1, 400));
         metrics_.tmHeight = height;
         metrics_.tmAscent = height - height / 5;
         metrics_.tmDescent = height / 5;
@@ -55,7 +62,7 @@ public:
     }
     void DrawRun(std::string_view, int, int, const TextSink&) const override {}
 
-private:
+  private:
     LOGFONTA logfont_;
     TEXTMETRICA metrics_{};
 };
@@ -88,7 +95,7 @@ std::shared_ptr<FontFace> OpenFace(const LOGFONTA& logfont) {
     return std::make_shared<BlankFontFace>(logfont);
 }
 
-}  // namespace
+} // namespace
 
 FontFace::LineRows FontFace::UnderlineRows() const {
     const TEXTMETRICA metrics = Metrics();
@@ -119,4 +126,4 @@ std::shared_ptr<FontFace> FontFace::Default() {
     return Create(logfont);
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -17,23 +17,26 @@ namespace {
 
 constexpr std::string_view kSongFamily = "AR PL UMing CN";
 constexpr std::string_view kLastResortFamily = "DejaVu Sans";
-constexpr FcChar32 kProbeIdeograph = 0x4E2D;  // 中
+constexpr FcChar32 kProbeIdeograph = 0x4E2D; // 中
 
 // Windows Song/Ming names, compared without regard to ASCII case. Forms
 // saved on Chinese Windows spell the name in GBK, so those bytes count too.
 constexpr std::array<std::string_view, 8> kSongAliases = {
-    "宋体", "SimSun", "新宋体", "NSimSun", "宋体-18030", "MS Song", "\xCB\xCE\xCC\xE5", "\xD0\xC2\xCB\xCE\xCC\xE5"};
+    "宋体",       "SimSun",  "新宋体",           "NSimSun",
+    "宋体-18030", "MS Song", "\xCB\xCE\xCC\xE5", "\xD0\xC2\xCB\xCE\xCC\xE5"};
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
 bool IsValidUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t start = pos;
-        if (NextCodePoint(text, pos) == kReplacementCharacter && text.substr(start, pos - start) != "\xEF\xBF\xBD") {
+        if (NextCodePoint(text, pos) == kReplacementCharacter &&
+            text.substr(start, pos - start) != "\xEF\xBF\xBD") {
             return false;
         }
     }
@@ -86,7 +89,7 @@ ResolvedFont Describe(FcPattern* match) {
 // CJK request, when it has the ideographs.
 std::optional<ResolvedFont> Match(const Request& request) {
     if (!IsValidUtf8(request.family)) {
-        return std::nullopt;  // fontconfig names are UTF-8; other bytes name no installed face
+        return std::nullopt; // fontconfig names are UTF-8; other bytes name no installed face
     }
     FcPattern* pattern = FcPatternCreate();
     if (pattern == nullptr) {
@@ -130,7 +133,7 @@ std::optional<ResolvedFont> Match(const Request& request) {
     return font;
 }
 
-}  // namespace
+} // namespace
 
 std::string RequestedFaceName(const LOGFONTA& logfont) {
     const char* begin = logfont.lfFaceName;
@@ -159,7 +162,7 @@ ResolvedFont ResolveFont(const LOGFONTA& logfont) {
     const bool italic = logfont.lfItalic != 0;
     std::string family = SubstituteFamily(RequestedFaceName(logfont));
     if (family.empty()) {
-        family = kSongFamily;  // no name: the face Chinese Windows gives its dialogs
+        family = kSongFamily; // no name: the face Chinese Windows gives its dialogs
     }
 
     std::lock_guard lock(FontconfigMutex());
@@ -180,4 +183,4 @@ ResolvedFont ResolveFont(const LOGFONTA& logfont) {
     return {};
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -11,9 +11,9 @@
 namespace gdi::detail {
 
 struct ResolvedFont {
-    std::string path;          // empty when not even a fallback face exists
-    int faceIndex = 0;         // face inside a collection (.ttc)
-    std::string family;        // the family that fontconfig chose
+    std::string path;   // empty when not even a fallback face exists
+    int faceIndex = 0;  // face inside a collection (.ttc)
+    std::string family; // the family that fontconfig chose
 };
 
 // The requested face name: lfFaceName up to its NUL (at most LF_FACESIZE
@@ -26,4 +26,4 @@ std::string SubstituteFamily(const std::string& requestedName);
 
 ResolvedFont ResolveFont(const LOGFONTA& logfont);
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

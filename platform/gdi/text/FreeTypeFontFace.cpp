@@ -16,8 +16,8 @@ namespace gdi::detail {
 
 namespace {
 
-constexpr int kDefaultPixelsPerEm = 12;  // lfHeight 0: the size of a 9-point dialog font
-constexpr int kMaxPixelsPerEm = 400;     // larger requests are clamped, never refused
+constexpr int kDefaultPixelsPerEm = 12; // lfHeight 0: the size of a 9-point dialog font
+constexpr int kMaxPixelsPerEm = 400;    // larger requests are clamped, never refused
 constexpr int kTabSpaces = 1;
 
 // One FreeType library for the process. Opening and closing faces touches
@@ -38,11 +38,13 @@ FreeTypeLibrary& Library() {
     return *instance;
 }
 
-int RoundToInt(double value) { return static_cast<int>(std::floor(value + 0.5)); }
+int RoundToInt(double value) {
+    return static_cast<int>(std::floor(value + 0.5));
+}
 
 struct VerticalExtent {
-    int ascent;   // font units
-    int descent;  // font units, positive below the baseline
+    int ascent;  // font units
+    int descent; // font units, positive below the baseline
 };
 
 // Windows measures cells by the OS/2 table's win metrics; faces without one
@@ -83,18 +85,18 @@ GlyphBitmap ToGlyphBitmap(const FT_GlyphSlot slot) {
         for (int x = 0; x < bitmap.width; ++x) {
             bool inked = false;
             switch (source.pixel_mode) {
-                case FT_PIXEL_MODE_MONO:
-                    inked = (row[x >> 3] & (0x80 >> (x & 7))) != 0;
-                    break;
-                case FT_PIXEL_MODE_GRAY:
-                    // A grey embedded strike: no anti-aliasing, so threshold.
-                    inked = row[x] >= 128;
-                    break;
-                case FT_PIXEL_MODE_BGRA:
-                    inked = row[x * 4 + 3] >= 128;
-                    break;
-                default:
-                    inked = false;
+            case FT_PIXEL_MODE_MONO:
+                inked = (row[x >> 3] & (0x80 >> (x & 7))) != 0;
+                break;
+            case FT_PIXEL_MODE_GRAY:
+                // A grey embedded strike: no anti-aliasing, so threshold.
+                inked = row[x] >= 128;
+                break;
+            case FT_PIXEL_MODE_BGRA:
+                inked = row[x * 4 + 3] >= 128;
+                break;
+            default:
+                inked = false;
             }
             bitmap.pixels[static_cast<std::size_t>(y * bitmap.width + x)] = inked ? 1 : 0;
         }
@@ -102,10 +104,10 @@ GlyphBitmap ToGlyphBitmap(const FT_GlyphSlot slot) {
     return bitmap;
 }
 
-}  // namespace
+} // namespace
 
 std::shared_ptr<FreeTypeFontFace> FreeTypeFontFace::Open(const LOGFONTA& logfont, const ResolvedFont& file,
-                                                          bool allowFallback) {
+                                                         bool allowFallback) {
     if (file.path.empty()) {
         return nullptr;
     }
@@ -181,8 +183,8 @@ void FreeTypeFontFace::ComputeMetrics() {
     m.tmStruckOut = logfont_.lfStrikeOut != 0 ? 1 : 0;
     // Low bit set means variable pitch (the Windows naming is inverted);
     // 0x02 vector, 0x04 TrueType.
-    m.tmPitchAndFamily = static_cast<BYTE>((FT_IS_FIXED_WIDTH(face_) ? 0 : 0x01) | 0x02 |
-                                           (FT_IS_SFNT(face_) ? 0x04 : 0));
+    m.tmPitchAndFamily =
+        static_cast<BYTE>((FT_IS_FIXED_WIDTH(face_) ? 0 : 0x01) | 0x02 | (FT_IS_SFNT(face_) ? 0x04 : 0));
     const bool hasIdeographs = FT_Get_Char_Index(face_, 0x4E2D) != 0;
     m.tmCharSet = logfont_.lfCharSet == DEFAULT_CHARSET ? (hasIdeographs ? GB2312_CHARSET : ANSI_CHARSET)
                                                         : logfont_.lfCharSet;
@@ -214,7 +216,7 @@ GlyphImage FreeTypeFontFace::Render(char32_t codePoint) const {
         return glyph;
     }
     if (codePoint < 0x20 || codePoint == 0x7F) {
-        return glyph;  // control characters take no room and leave no ink
+        return glyph; // control characters take no room and leave no ink
     }
     const FT_UInt index = FT_Get_Char_Index(face_, codePoint);
     if (index == 0) {
@@ -265,7 +267,7 @@ const FreeTypeFontFace* FreeTypeFontFace::FallbackLocked() const {
         // cache is busy creating this very face.
         LOGFONTA song = logfont_;
         song.lfHeight = -pixelsPerEm_;
-        song.lfUnderline = 0;  // lines are drawn once, by this face
+        song.lfUnderline = 0; // lines are drawn once, by this face
         song.lfStrikeOut = 0;
         std::fill(std::begin(song.lfFaceName), std::end(song.lfFaceName), '\0');
         const char songName[] = "宋体";
@@ -326,4 +328,4 @@ void FreeTypeFontFace::DrawLine(LineRows rows, int x, int width, int yTop, const
     }
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

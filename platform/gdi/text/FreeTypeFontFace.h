@@ -16,7 +16,7 @@ struct FT_FaceRec_;
 namespace gdi::detail {
 
 class FreeTypeFontFace final : public FontFace {
-public:
+  public:
     // Null when the file cannot be opened as a font. Characters the face
     // lacks come from the Song face of the same size (as Windows links fonts),
     // unless allowFallback is false.
@@ -33,8 +33,9 @@ public:
     LineRows UnderlineRows() const override { return underline_; }
     std::string FontFile() const override { return file_.path; }
 
-private:
-    FreeTypeFontFace(const LOGFONTA& logfont, const ResolvedFont& file, FT_FaceRec_* face, bool allowFallback);
+  private:
+    FreeTypeFontFace(const LOGFONTA& logfont, const ResolvedFont& file, FT_FaceRec_* face,
+                     bool allowFallback);
     void ComputeMetrics();
     // Call with mutex_ held; the reference stays valid (glyphs are never evicted).
     const GlyphImage& GlyphLocked(char32_t codePoint) const;
@@ -61,4 +62,4 @@ private:
     mutable std::unordered_map<char32_t, GlyphImage> glyphs_;
 };
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -15,7 +15,7 @@ int FloorDivide(int value, int divisor) {
     return (value % divisor != 0 && value < 0) ? quotient - 1 : quotient;
 }
 
-}  // namespace
+} // namespace
 
 GlyphBitmap Embolden(const GlyphBitmap& bitmap) {
     if (bitmap.width == 0 || bitmap.height == 0) {
@@ -64,11 +64,12 @@ std::vector<InkPixel> InkOf(const GlyphBitmap& bitmap) {
     for (int y = 0; y < bitmap.height; ++y) {
         for (int x = 0; x < bitmap.width; ++x) {
             if (bitmap.At(x, y)) {
-                ink.push_back({static_cast<std::int16_t>(bitmap.left + x), static_cast<std::int16_t>(y - bitmap.top)});
+                ink.push_back(
+                    {static_cast<std::int16_t>(bitmap.left + x), static_cast<std::int16_t>(y - bitmap.top)});
             }
         }
     }
     return ink;
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -10,7 +10,7 @@ namespace gdi::detail {
 
 struct InkPixel {
     std::int16_t dx;
-    std::int16_t dy;  // negative above the baseline
+    std::int16_t dy; // negative above the baseline
 };
 
 struct GlyphImage {
@@ -25,7 +25,7 @@ struct GlyphBitmap {
     int top = 0;
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> pixels;  // width * height, 0 or 1
+    std::vector<std::uint8_t> pixels; // width * height, 0 or 1
 
     bool At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)] != 0; }
 };
@@ -37,4 +37,4 @@ GlyphBitmap Embolden(const GlyphBitmap& bitmap);
 GlyphBitmap Slant(const GlyphBitmap& bitmap);
 std::vector<InkPixel> InkOf(const GlyphBitmap& bitmap);
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -11,4 +11,4 @@ bool IsCjk(char32_t codePoint);
 // Both characters are non-blank neighbours, before first after.
 bool CanBreakBetween(char32_t before, char32_t after);
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -17,7 +17,7 @@ namespace {
 
 // One character of a line as displayed (prefixes already resolved).
 struct Item {
-    std::size_t offset;  // into the display text
+    std::size_t offset; // into the display text
     std::size_t length;
     char32_t codePoint;
     int width;
@@ -26,13 +26,13 @@ struct Item {
 struct ParsedLine {
     std::string text;
     std::vector<Item> items;
-    std::size_t accessKey = std::string::npos;  // index into items
+    std::size_t accessKey = std::string::npos; // index into items
 };
 
 struct Line {
     std::string_view text;
     int width = 0;
-    int accessKeyX = -1;  // relative to the line start; -1 when none
+    int accessKeyX = -1; // relative to the line start; -1 when none
     int accessKeyWidth = 0;
 };
 
@@ -113,8 +113,8 @@ void WrapLine(const ParsedLine& parsed, int limit, std::vector<Line>& out) {
     std::size_t lineStart = 0;
     do {
         int width = 0;
-        std::size_t breakEnd = 0;   // the line's content ends here when broken at the last opportunity
-        std::size_t breakNext = 0;  // and the next line starts here
+        std::size_t breakEnd = 0;  // the line's content ends here when broken at the last opportunity
+        std::size_t breakNext = 0; // and the next line starts here
         bool haveBreak = false;
         bool broke = false;
         std::size_t i = lineStart;
@@ -202,9 +202,10 @@ void DrawAccessKey(const FontFace& font, const Line& line, int x, int y, const T
     }
 }
 
-}  // namespace
+} // namespace
 
-int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT format, const TextSink& sink) {
+int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT format,
+                   const TextSink& sink) {
     if (rect == nullptr) {
         return 0;
     }
@@ -272,4 +273,4 @@ int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT
     return singleLine ? (firstLineTop - rect->top) + textHeight : textHeight;
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

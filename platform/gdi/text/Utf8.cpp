@@ -4,9 +4,11 @@ namespace gdi::detail {
 
 namespace {
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
-}  // namespace
+} // namespace
 
 char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
@@ -54,4 +56,4 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
     return value;
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

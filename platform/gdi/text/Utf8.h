@@ -14,4 +14,4 @@ constexpr char32_t kReplacementCharacter = 0xFFFD;
 // decoding always makes progress. pos must be < text.size().
 char32_t NextCodePoint(std::string_view text, std::size_t& pos);
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

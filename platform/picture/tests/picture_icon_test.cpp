@@ -59,7 +59,7 @@ IconParts PartsOf(const Picture& picture) {
     if (gdi::GetIconInfo(picture.Handle(), &parts.info)) {
         gdi::GetObjectA(parts.info.hbmColor, sizeof parts.color, &parts.color);
         gdi::GetObjectA(parts.info.hbmMask, sizeof parts.mask, &parts.mask);
-        gdi::DeleteObject(parts.info.hbmColor);  // GetIconInfo hands out copies
+        gdi::DeleteObject(parts.info.hbmColor); // GetIconInfo hands out copies
         gdi::DeleteObject(parts.info.hbmMask);
     }
     return parts;
@@ -124,10 +124,10 @@ TEST(PictureIcons, TheStandardSizeIsChosenFromSeveralImages) {
 
 TEST(PictureIcons, CursorsKeepTheirHotSpot) {
     Bytes cursor = Encode(HalfTransparent(32, qRgb(0, 0, 0)), "ico");
-    cursor[2] = 2;   // type: cursor
-    cursor[10] = 6;  // hot spot x where an icon keeps its planes
+    cursor[2] = 2;  // type: cursor
+    cursor[10] = 6; // hot spot x where an icon keeps its planes
     cursor[11] = 0;
-    cursor[12] = 9;  // hot spot y where an icon keeps its bit count
+    cursor[12] = 9; // hot spot y where an icon keeps its bit count
     cursor[13] = 0;
     const PicturePtr picture = LoadPictureBytes(cursor);
     ASSERT_NE(picture, nullptr);
@@ -140,5 +140,5 @@ TEST(PictureIcons, CursorsKeepTheirHotSpot) {
     EXPECT_EQ(DrawnIcon(*picture)[0], std::string(16, 'x') + std::string(16, 'o'));
 }
 
-}  // namespace
-}  // namespace picture::testing
+} // namespace
+} // namespace picture::testing

@@ -16,8 +16,12 @@ namespace {
 
 using gdi::RGB;
 
-gdi::DWORD LiveGdiObjects() { return gdi::GetGuiResources(gdi::GetCurrentProcess(), gdi::GR_GDIOBJECTS); }
-gdi::DWORD LiveUserObjects() { return gdi::GetGuiResources(gdi::GetCurrentProcess(), gdi::GR_USEROBJECTS); }
+gdi::DWORD LiveGdiObjects() {
+    return gdi::GetGuiResources(gdi::GetCurrentProcess(), gdi::GR_GDIOBJECTS);
+}
+gdi::DWORD LiveUserObjects() {
+    return gdi::GetGuiResources(gdi::GetCurrentProcess(), gdi::GR_USEROBJECTS);
+}
 
 bool Near(gdi::COLORREF actual, gdi::COLORREF expected, int tolerance) {
     return std::abs(gdi::GetRValue(actual) - gdi::GetRValue(expected)) <= tolerance &&
@@ -34,17 +38,21 @@ void ExpectQuadrants(const Picture& picture, int tolerance) {
     EXPECT_EQ(info.bmWidth, 32);
     EXPECT_EQ(info.bmHeight, 32);
     EXPECT_EQ(info.bmBitsPixel, 32);
-    EXPECT_NE(info.bmBits, nullptr);  // a DIB section: the control tells bitmaps from icons by this
+    EXPECT_NE(info.bmBits, nullptr); // a DIB section: the control tells bitmaps from icons by this
 
     BitmapReader pixels(picture.Handle());
     const struct {
         int x, y;
         gdi::COLORREF color;
-    } probes[] = {{4, 4, RGB(255, 0, 0)}, {27, 4, RGB(0, 255, 0)}, {4, 27, RGB(0, 0, 255)}, {27, 27, RGB(255, 255, 255)}};
+    } probes[] = {{4, 4, RGB(255, 0, 0)},
+                  {27, 4, RGB(0, 255, 0)},
+                  {4, 27, RGB(0, 0, 255)},
+                  {27, 27, RGB(255, 255, 255)}};
     for (const auto& probe : probes) {
         const gdi::COLORREF actual = pixels.At(probe.x, probe.y);
         EXPECT_TRUE(Near(actual, probe.color, tolerance))
-            << "at " << probe.x << "," << probe.y << ": 0x" << std::hex << actual << " expected 0x" << probe.color;
+            << "at " << probe.x << "," << probe.y << ": 0x" << std::hex << actual << " expected 0x"
+            << probe.color;
     }
 }
 
@@ -61,7 +69,7 @@ TEST(PictureBitmaps, BmpPngAndJpegDecodeToDibSections) {
         const PicturePtr picture = LoadPictureBytes(bytes);
         ASSERT_NE(picture, nullptr);
         ExpectQuadrants(*picture, tolerance);
-        EXPECT_EQ(picture->Bytes(), bytes);  // kept for saving with the form
+        EXPECT_EQ(picture->Bytes(), bytes); // kept for saving with the form
     }
 }
 
@@ -85,8 +93,8 @@ TEST(PictureBitmaps, GifDecodesThroughItsPalette) {
 TEST(PictureBitmaps, RowsAreStoredBottomUpAsBgraWords) {
     QImage image(2, 3, QImage::Format_RGB32);
     image.fill(qRgb(1, 2, 3));
-    image.setPixel(0, 2, qRgb(0xAA, 0xBB, 0xCC));  // bottom left
-    image.setPixel(1, 0, qRgb(0x11, 0x22, 0x33));  // top right
+    image.setPixel(0, 2, qRgb(0xAA, 0xBB, 0xCC)); // bottom left
+    image.setPixel(1, 0, qRgb(0x11, 0x22, 0x33)); // top right
     const PicturePtr picture = LoadPictureBytes(Encode(image, "png"));
     ASSERT_NE(picture, nullptr);
     gdi::BITMAP info{};
@@ -99,7 +107,7 @@ TEST(PictureBitmaps, RowsAreStoredBottomUpAsBgraWords) {
     EXPECT_EQ(bytes[2], 0xAA);
     EXPECT_EQ(bytes[3], 0x00);
     const auto* words = static_cast<const std::uint32_t*>(info.bmBits);
-    EXPECT_EQ(words[2 * 2 + 1], 0x00112233u);  // top row, last in memory
+    EXPECT_EQ(words[2 * 2 + 1], 0x00112233u); // top row, last in memory
 }
 
 TEST(PictureBitmaps, AlphaIsDroppedAndTheColourKept) {
@@ -131,7 +139,7 @@ TEST(PictureRejects, BytesThatAreNoPictureGiveNullAndNoHandle) {
     Bytes brokenBmp(bmp.begin(), bmp.begin() + 30);
     Bytes icon = Encode(HalfTransparent(16, qRgb(1, 2, 3)), "ico");
     Bytes iconPointingOutside = icon;
-    iconPointingOutside[18] = 0xFF;  // image offset far past the end
+    iconPointingOutside[18] = 0xFF; // image offset far past the end
     iconPointingOutside[19] = 0xFF;
     Bytes garbage;
     std::srand(7);
@@ -160,7 +168,7 @@ TEST(PictureFiles, LoadsAFileAndRefusesAMissingOne) {
     ExpectQuadrants(*picture, 0);
     EXPECT_EQ(picture->Bytes(), png);
     EXPECT_EQ(LoadPictureFile(path.string()), nullptr);
-    EXPECT_EQ(LoadPictureFile(std::filesystem::temp_directory_path().string()), nullptr);  // a folder
+    EXPECT_EQ(LoadPictureFile(std::filesystem::temp_directory_path().string()), nullptr); // a folder
 }
 
 TEST(PictureHandles, EachPictureHoldsOneHandleAndReleasesIt) {
@@ -180,5 +188,5 @@ TEST(PictureHandles, EachPictureHoldsOneHandleAndReleasesIt) {
     EXPECT_EQ(LiveUserObjects(), userBefore);
 }
 
-}  // namespace
-}  // namespace picture::testing
+} // namespace
+} // namespace picture::testing

@@ -51,14 +51,16 @@ inline void PutDword(Bytes& out, std::uint32_t value) {
 
 // A GIF with a four-colour palette. Every pixel code follows a clear code,
 // so the LZW table never grows and codes stay 3 bits wide.
-inline Bytes MakeGif(int width, int height, const std::array<QRgb, 4>& palette, const std::vector<int>& indices) {
+inline Bytes MakeGif(int width, int height, const std::array<QRgb, 4>& palette,
+                     const std::vector<int>& indices) {
     Bytes out = {'G', 'I', 'F', '8', '9', 'a'};
     PutWord(out, width);
     PutWord(out, height);
-    out.insert(out.end(), {0x81, 0x00, 0x00});  // global table of 2^(1+1) colours
+    out.insert(out.end(), {0x81, 0x00, 0x00}); // global table of 2^(1+1) colours
     for (QRgb color : palette) {
-        out.insert(out.end(), {static_cast<std::uint8_t>(qRed(color)), static_cast<std::uint8_t>(qGreen(color)),
-                               static_cast<std::uint8_t>(qBlue(color))});
+        out.insert(out.end(),
+                   {static_cast<std::uint8_t>(qRed(color)), static_cast<std::uint8_t>(qGreen(color)),
+                    static_cast<std::uint8_t>(qBlue(color))});
     }
     out.push_back(0x2C);
     PutWord(out, 0);
@@ -66,7 +68,7 @@ inline Bytes MakeGif(int width, int height, const std::array<QRgb, 4>& palette, 
     PutWord(out, width);
     PutWord(out, height);
     out.push_back(0x00);
-    out.push_back(0x02);  // minimum code size: clear = 4, end = 5
+    out.push_back(0x02); // minimum code size: clear = 4, end = 5
 
     Bytes packed;
     std::uint32_t accumulator = 0;
@@ -104,8 +106,8 @@ inline Bytes MakeGif(int width, int height, const std::array<QRgb, 4>& palette, 
 // editors store it).
 inline Bytes MakeMaskedIcon(QRgb color) {
     const int size = 4;
-    const std::uint32_t xorBytes = size * 12;  // 12-byte rows (already 4-aligned)
-    const std::uint32_t andBytes = size * 4;   // 1-bit rows padded to 4 bytes
+    const std::uint32_t xorBytes = size * 12; // 12-byte rows (already 4-aligned)
+    const std::uint32_t andBytes = size * 4;  // 1-bit rows padded to 4 bytes
     Bytes out;
     PutWord(out, 0);
     PutWord(out, 1);
@@ -117,7 +119,7 @@ inline Bytes MakeMaskedIcon(QRgb color) {
     PutDword(out, 6 + 16);
     PutDword(out, 40);
     PutDword(out, size);
-    PutDword(out, size * 2);  // colour image and mask, one above the other
+    PutDword(out, size * 2); // colour image and mask, one above the other
     PutWord(out, 1);
     PutWord(out, 24);
     for (int i = 0; i < 6; ++i) {
@@ -132,7 +134,7 @@ inline Bytes MakeMaskedIcon(QRgb color) {
         }
     }
     for (int y = 0; y < size; ++y) {
-        out.insert(out.end(), {0x10, 0x00, 0x00, 0x00});  // bit of x = 3
+        out.insert(out.end(), {0x10, 0x00, 0x00, 0x00}); // bit of x = 3
     }
     return out;
 }
@@ -171,7 +173,7 @@ inline Bytes JoinIcons(const std::vector<Bytes>& singles) {
 
 // A memory DC holding a bitmap; reads pixels the way the control does.
 class BitmapReader {
-public:
+  public:
     explicit BitmapReader(gdi::HBITMAP bitmap) : dc_(gdi::CreateCompatibleDC(0)) {
         previous_ = gdi::SelectObject(dc_, bitmap);
     }
@@ -183,9 +185,9 @@ public:
     BitmapReader& operator=(const BitmapReader&) = delete;
     gdi::COLORREF At(int x, int y) const { return gdi::GetPixel(dc_, x, y); }
 
-private:
+  private:
     gdi::HDC dc_;
     gdi::HGDIOBJ previous_ = 0;
 };
 
-}  // namespace picture::testing
+} // namespace picture::testing
