@@ -46,6 +46,21 @@ void ConvertSource(Pixel* values, int count, int sourceBpp, int destBpp, const S
     }
 }
 
+// Source pixels of one row at the given columns (for scaled or mirrored blits).
+void GatherColumns(const Surface& source, const PixelFormat& format, int row, const int* columns, int count, Pixel* out) {
+    if (source.bitsPerPixel == 32) {
+        const auto* pixels = reinterpret_cast<const Pixel*>(source.Row(row));
+        for (int i = 0; i < count; ++i) out[i] = pixels[columns[i]] & 0xFFFFFF;
+        return;
+    }
+    for (int i = 0; i < count; ++i) out[i] = format.get(source, columns[i], row);
+}
+
+// True when [left, right) is every pixel of each row and rows follow each other without padding.
+bool IsWholeRows(const Surface& surface, int left, int right) {
+    return left == 0 && right == surface.width && surface.stride == surface.width * static_cast<int>(sizeof(Pixel));
+}
+
 // SRCCOPY between 32-bit surfaces without scaling: straight row copies,
 // bottom to top when copying downwards within one surface.
 void CopyRows32(Surface& dest, const RECT& r, const Surface& source, int dx, int dy) {
@@ -56,6 +71,15 @@ void CopyRows32(Surface& dest, const RECT& r, const Surface& source, int dx, int
     if (left >= right || top >= bottom) return;
     const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(Pixel);
     const bool upwards = &dest == &source && dy > 0;
+    if (&dest != &source && IsWholeRows(dest, left, right) && IsWholeRows(source, left - dx, right - dx) &&
+        dest.bottomUp == source.bottomUp) {
+        // Whole rows of two equally laid out surfaces: one block.
+        const int rows = bottom - top;
+        const std::uint8_t* from = source.bottomUp ? source.Row(bottom - 1 - dy) : source.Row(top - dy);
+        std::uint8_t* to = dest.bottomUp ? dest.Row(bottom - 1) : dest.Row(top);
+        std::memcpy(to, from, bytes * static_cast<std::size_t>(rows));
+        return;
+    }
     for (int i = 0; i < bottom - top; ++i) {
         const int y = upwards ? bottom - 1 - i : top + i;
         std::memmove(reinterpret_cast<Pixel*>(dest.Row(y)) + left,
@@ -113,6 +137,8 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
         destRow.resize(count);
         sourceRow.resize(count);
         patternRow.resize(count);
+        // A solid brush gives the same pattern row everywhere.
+        if (RopUsesPattern(rop) && pattern.IsSolid()) pattern.Row(0, 0, static_cast<int>(count), patternRow.data());
         for (int row = r.top; row < r.bottom; ++row) {
             const int sourceRowIndex = sy + MapIndex(row - y, height, sh, mirrorY);
             if (sourceRowIndex < 0 || sourceRowIndex >= source.height) continue;
@@ -129,7 +155,7 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
                 if (unscaled) {
                     sourceFormat.read(source, map[0], sourceRowIndex, n, sourceRow.data());
                 } else {
-                    for (int i = 0; i < n; ++i) sourceRow[static_cast<std::size_t>(i)] = sourceFormat.get(source, map[i], sourceRowIndex);
+                    GatherColumns(source, sourceFormat, sourceRowIndex, map, n, sourceRow.data());
                 }
                 ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
                 if (rop == RopIndex(SRCCOPY)) {
@@ -137,7 +163,7 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
                     continue;
                 }
                 if (RopUsesDest(rop)) destFormat.read(target, start, row, n, destRow.data());
-                if (RopUsesPattern(rop)) pattern.Row(start, row, n, patternRow.data());
+                if (RopUsesPattern(rop) && !pattern.IsSolid()) pattern.Row(start, row, n, patternRow.data());
                 span(destRow.data(), sourceRow.data(), patternRow.data(), n, destFormat.mask);
                 destFormat.write(target, start, row, n, destRow.data());
             }

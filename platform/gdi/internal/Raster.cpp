@@ -82,6 +82,15 @@ void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop) 
     if (constant) {
         const Pixel value = ApplyRop(rop, pattern.solid, 0, 0, format.mask);
         ForEachVisibleRect(dc, rect, [&](const RECT& r) {
+            const bool wholeRows = r.left == 0 && r.right == surface.width && surface.bitsPerPixel == 32 &&
+                                   surface.stride == surface.width * static_cast<int>(sizeof(Pixel));
+            if (wholeRows) {
+                // Rows without padding form one block (the lowest row in memory first).
+                const int firstInMemory = surface.bottomUp ? r.bottom - 1 : r.top;
+                const int columns = surface.width * (r.bottom - r.top);
+                format.fill(surface, 0, firstInMemory, columns, value);
+                return;
+            }
             for (int y = r.top; y < r.bottom; ++y) format.fill(surface, r.left, y, r.right - r.left, value);
         });
         return;

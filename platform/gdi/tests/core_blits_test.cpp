@@ -245,6 +245,57 @@ TEST(BitBlt, PixelsWithoutSourceStayUntouched) {
     EXPECT_TRUE(MatchesArt(dest.Dc(), {".ab.", ".cd.", "...."}, kLetters));
 }
 
+// A DC holding a 32-bit DIB section, bottom-up or top-down.
+class DibCanvas {
+public:
+    DibCanvas(int width, int height, bool bottomUp) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = bottomUp ? height : -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
+        dc_ = CreateCompatibleDC(0);
+        old_ = SelectObject(dc_, bitmap_);
+    }
+    ~DibCanvas() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    HDC Dc() const { return dc_; }
+
+private:
+    HBITMAP bitmap_;
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// Whole-surface fills and copies take block paths; every layout pairing must
+// still put each row where it belongs.
+TEST(BitBlt, WholeSurfaceCopiesKeepRowOrderInEveryLayout) {
+    const std::vector<std::string> picture{"abc", "bcd", "cda", "dab"};
+    for (bool sourceBottomUp : {false, true}) {
+        for (bool destBottomUp : {false, true}) {
+            DibCanvas source(3, 4, sourceBottomUp), dest(3, 4, destBottomUp);
+            testing::PaintArt(source.Dc(), picture, kLetters);
+            ASSERT_TRUE(BitBlt(dest.Dc(), 0, 0, 3, 4, source.Dc(), 0, 0, SRCCOPY));
+            EXPECT_TRUE(MatchesArt(dest.Dc(), picture, kLetters)) << sourceBottomUp << destBottomUp;
+            ASSERT_TRUE(BitBlt(dest.Dc(), 0, 1, 3, 3, source.Dc(), 0, 0, SRCCOPY));
+            EXPECT_TRUE(MatchesArt(dest.Dc(), {"abc", "abc", "bcd", "cda"}, kLetters)) << sourceBottomUp << destBottomUp;
+        }
+        DibCanvas canvas(3, 4, sourceBottomUp);
+        testing::PaintArt(canvas.Dc(), picture, kLetters);
+        HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
+        RECT middle{0, 1, 3, 3};
+        FillRect(canvas.Dc(), &middle, brush);
+        DeleteObject(brush);
+        EXPECT_TRUE(MatchesArt(canvas.Dc(), {"abc", "aaa", "aaa", "dab"}, kLetters)) << sourceBottomUp;
+    }
+}
+
 TEST(BitBlt, BadHandlesFail) {
     Canvas dest(2, 2, kOdd);
     EXPECT_FALSE(BitBlt(dest.Dc(), 0, 0, 2, 2, 0, 0, 0, SRCCOPY));
