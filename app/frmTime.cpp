@@ -34,6 +34,7 @@ QPlainTextEdit* CreateTextBox(QWidget* parent, const char* name, const QRect& ge
     box->setGeometry(geometry);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true); // Tab moves on to the next control, as in any form
     return box;
 }
 

@@ -7,8 +7,14 @@
 # Reports only; never fails on a figure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
-"$root/scripts/build" "$build" >/dev/null
+# With a build folder given, its binaries are used as they are; otherwise the
+# project is built in build/ first.
+if [ $# -ge 1 ]; then
+    build=$1
+else
+    build=$root/build
+    "$root/scripts/build" "$build" >/dev/null
+fi
 
 echo "== bench_app"
 "$build/app/bench_app" --benchmark_counters_tabular=true

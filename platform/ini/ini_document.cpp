@@ -33,7 +33,8 @@ struct Line {
 
 std::vector<Line> SplitLines(std::string_view text) {
     std::vector<Line> lines;
-    std::size_t pos = 0;
+    // Editors that save UTF-8 with a byte-order mark would otherwise hide the first section.
+    std::size_t pos = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     while (pos < text.size()) {
         std::size_t newline = text.find('\n', pos);
         std::size_t end = newline == std::string_view::npos ? text.size() : newline + 1;

@@ -71,6 +71,8 @@ private:
         if (url_.hasQuery())
             path += "?" + url_.query(QUrl::FullyEncoded).toLatin1();
         QByteArray hostHeader = url_.host(QUrl::FullyEncoded).toLatin1();
+        if (hostHeader.contains(':')) // an IPv6 address
+            hostHeader = "[" + hostHeader + "]";
         if (url_.port() != -1)
             hostHeader += ":" + QByteArray::number(url_.port());
         const QByteArray request = "GET " + path + " HTTP/1.1\r\nHost: " + hostHeader +

@@ -20,6 +20,12 @@ TEST(IniDocumentLookUp, MissingSectionOrKeyIsNothingButEmptyValueIsEmpty) {
     EXPECT_FALSE(FindValue("[A]\nK=1\n[B]\n", "B", "K"));
 }
 
+TEST(IniDocumentLookUp, ByteOrderMarkDoesNotHideTheFirstSection) {
+    const std::string text = "\xEF\xBB\xBF[INTERNET]\r\nTIME=a\r\n";
+    EXPECT_EQ(FindValue(text, "INTERNET", "TIME"), "a");
+    EXPECT_EQ(StoreValue(text, "INTERNET", "TIME", "b"), "\xEF\xBB\xBF[INTERNET]\r\nTIME=b\r\n");
+}
+
 TEST(IniDocumentLookUp, FirstSectionAndFirstKeyWin) {
     EXPECT_EQ(FindValue("[S]\nK=1\nK=2\n[S]\nK=3\n", "S", "K"), "1");
 }
