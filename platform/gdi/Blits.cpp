@@ -46,6 +46,71 @@ void ConvertSource(Pixel* values, int count, int sourceBpp, int destBpp, const S
     }
 }
 
+// How pixels that a shrinking blit drops are merged into the ones it keeps.
+enum class Shrink { Nearest, And, Or, Average };
+
+Shrink ShrinkFor(int stretchMode) {
+    switch (stretchMode) {
+        case BLACKONWHITE: return Shrink::And;  // the Windows default: black survives
+        case WHITEONBLACK: return Shrink::Or;
+        case HALFTONE: return Shrink::Average;
+        default: return Shrink::Nearest;
+    }
+}
+
+// The source indexes [first, end) behind destination index i of one axis;
+// a single (nearest) index unless the axis shrinks and pixels are merged.
+struct SourceRange {
+    int first, end;
+};
+SourceRange RangeFor(int i, int destExtent, int sourceExtent, bool mirror, bool merge) {
+    if (!merge || sourceExtent <= destExtent) {
+        const int j = MapIndex(i, destExtent, sourceExtent, mirror);
+        return {j, j + 1};
+    }
+    const auto a = static_cast<int>(std::int64_t{i} * sourceExtent / destExtent);
+    const auto b = std::max(a + 1, static_cast<int>((std::int64_t{i} + 1) * sourceExtent / destExtent));
+    return mirror ? SourceRange{sourceExtent - b, sourceExtent - a} : SourceRange{a, b};
+}
+
+// Offsets a range by the source origin and clips it to the surface; first is -1 when nothing is left.
+SourceRange Placed(SourceRange range, int origin, int limit) {
+    range.first = std::max(range.first + origin, 0);
+    range.end = std::min(range.end + origin, limit);
+    if (range.first >= range.end) range.first = -1;
+    return range;
+}
+
+// Merges the source blocks rows [rowFirst, rowEnd) x columns [first[i], end[i]).
+void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange rows, const int* first, const int* end,
+                 int count, Shrink mode, Pixel* out) {
+    for (int i = 0; i < count; ++i) {
+        Pixel all = format.mask, any = 0;
+        std::uint64_t red = 0, green = 0, blue = 0, samples = 0;
+        for (int row = rows.first; row < rows.end; ++row) {
+            for (int col = first[i]; col < end[i]; ++col) {
+                const Pixel value = format.get(source, col, row);
+                all &= value;
+                any |= value;
+                red += (value >> 16) & 0xFF;
+                green += (value >> 8) & 0xFF;
+                blue += value & 0xFF;
+                ++samples;
+            }
+        }
+        switch (mode) {
+            case Shrink::And: out[i] = all; break;
+            case Shrink::Or: out[i] = any; break;
+            default:
+                if (source.bitsPerPixel == 1) {
+                    out[i] = blue * 2 >= samples ? 1u : 0u;  // the majority of the bits
+                } else {
+                    out[i] = static_cast<Pixel>((red / samples) << 16 | (green / samples) << 8 | (blue / samples));
+                }
+        }
+    }
+}
+
 // Source pixels of one row at the given columns (for scaled or mirrored blits).
 void GatherColumns(const Surface& source, const PixelFormat& format, int row, const int* columns, int count, Pixel* out) {
     if (source.bitsPerPixel == 32) {
@@ -90,7 +155,7 @@ void CopyRows32(Surface& dest, const RECT& r, const Surface& source, int dx, int
 }  // namespace
 
 void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, const SourceConversion& conversion,
-               const BrushPattern& pattern, BYTE rop) {
+               const BrushPattern& pattern, BYTE rop, int stretchMode) {
     if (!dest.surface) return;
     int x = g.x, y = g.y, width = g.width, height = g.height;
     int sx = g.sourceX, sy = g.sourceY, sw = g.sourceWidth, sh = g.sourceHeight;
@@ -124,12 +189,17 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
     const RopSpanFunction span = RopSpanFor(rop);
 
     // Source columns for the destination columns that can be visible.
+    const Shrink shrink = unscaled ? Shrink::Nearest : ShrinkFor(stretchMode);
+    const bool mergeColumns = shrink != Shrink::Nearest && sw > width;
+    const bool mergeRows = shrink != Shrink::Nearest && sh > height;
     const int firstColumn = std::max(x, 0), endColumn = std::min(x + width, target.width);
     if (firstColumn >= endColumn) return;
     std::vector<int> columns(static_cast<std::size_t>(endColumn - firstColumn));
+    std::vector<int> columnEnds(columns.size());
     for (int col = firstColumn; col < endColumn; ++col) {
-        const int column = sx + MapIndex(col - x, width, sw, mirrorX);
-        columns[static_cast<std::size_t>(col - firstColumn)] = column >= 0 && column < source.width ? column : -1;
+        const SourceRange range = Placed(RangeFor(col - x, width, sw, mirrorX, mergeColumns), sx, source.width);
+        columns[static_cast<std::size_t>(col - firstColumn)] = range.first;
+        columnEnds[static_cast<std::size_t>(col - firstColumn)] = range.end;
     }
     std::vector<Pixel> destRow, sourceRow, patternRow;
     ForEachVisibleRect(dest, area, [&](const RECT& r) {
@@ -140,8 +210,9 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
         // A solid brush gives the same pattern row everywhere.
         if (RopUsesPattern(rop) && pattern.IsSolid()) pattern.Row(0, 0, static_cast<int>(count), patternRow.data());
         for (int row = r.top; row < r.bottom; ++row) {
-            const int sourceRowIndex = sy + MapIndex(row - y, height, sh, mirrorY);
-            if (sourceRowIndex < 0 || sourceRowIndex >= source.height) continue;
+            const SourceRange rows = Placed(RangeFor(row - y, height, sh, mirrorY, mergeRows), sy, source.height);
+            if (rows.first < 0) continue;
+            const int sourceRowIndex = rows.first;
             int col = r.left;
             while (col < r.right) {
                 if (columns[static_cast<std::size_t>(col - firstColumn)] < 0) {
@@ -154,6 +225,9 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
                 const int* map = &columns[static_cast<std::size_t>(start - firstColumn)];
                 if (unscaled) {
                     sourceFormat.read(source, map[0], sourceRowIndex, n, sourceRow.data());
+                } else if (mergeColumns || mergeRows) {
+                    MergeBlocks(source, sourceFormat, rows, map, &columnEnds[static_cast<std::size_t>(start - firstColumn)], n,
+                                shrink, sourceRow.data());
                 } else {
                     GatherColumns(source, sourceFormat, sourceRowIndex, map, n, sourceRow.data());
                 }
@@ -195,7 +269,8 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int x
     if (!sourceDc || !sourceDc->surface) return FALSE;
     const BlitGeometry geometry{x, y, width, height, xSource, ySource, widthSource, heightSource};
     const BrushPattern pattern = RopUsesPattern(index) ? PatternOf(*destDc, destDc->brush) : BrushPattern{};
-    SourceRop(*destDc, geometry, *sourceDc->surface, ConversionFor(*destDc, sourceDc->bkColor), pattern, index);
+    SourceRop(*destDc, geometry, *sourceDc->surface, ConversionFor(*destDc, sourceDc->bkColor), pattern, index,
+              destDc->stretchMode);
     return TRUE;
 }
 

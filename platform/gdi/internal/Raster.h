@@ -76,9 +76,12 @@ struct BlitGeometry {
 };
 // The one blit routine: copies (and stretches) from source through the ROP
 // with the DC's brush. Pixels whose source lies outside the source surface
-// are left alone.
+// are left alone. When shrinking, stretchMode decides how dropped pixels
+// count: BLACKONWHITE ANDs them in, WHITEONBLACK ORs them in, HALFTONE
+// averages, COLORONCOLOR drops them (nearest pixel).
 void SourceRop(DcObject& dest, const BlitGeometry& geometry, const Surface& source,
-               const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop);
+               const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop,
+               int stretchMode = COLORONCOLOR);
 
 // A pixel in the DC's format, if visible.
 void PutPixel(DcObject& dc, int x, int y, Pixel value);

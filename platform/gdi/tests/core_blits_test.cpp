@@ -228,6 +228,33 @@ TEST(StretchBlt, DoublesHalvesAndMirrors) {
     EXPECT_TRUE(MatchesArt(mirrored.Dc(), {"ba", "dc"}, kLetters));
 }
 
+// Shrinking drops pixels; the DC's stretch mode says how they still count.
+TEST(StretchBlt, ShrinkingFollowsTheStretchMode) {
+    const Legend grey{{'k', RGB(0, 0, 0)}, {'w', RGB(255, 255, 255)}, {'g', RGB(127, 127, 127)}, {'.', kOdd}};
+    Canvas source(4, 2, kOdd);
+    testing::PaintArt(source.Dc(), {"kwww", "wwwk"}, grey);
+    const struct {
+        int mode;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {BLACKONWHITE, {"kk"}},   // the default: black pixels survive (AND)
+        {WHITEONBLACK, {"ww"}},   // white survives (OR)
+        {COLORONCOLOR, {"wk"}},   // the pixel nearest each block's centre: (1,1) and (3,1)
+        {HALFTONE, {}},           // the average of each 2 x 2 block: one black, three whites
+    };
+    for (const auto& c : cases) {
+        Canvas dest(2, 1, kOdd);
+        if (c.mode != BLACKONWHITE) SetStretchBltMode(dest.Dc(), c.mode);
+        ASSERT_TRUE(StretchBlt(dest.Dc(), 0, 0, 2, 1, source.Dc(), 0, 0, 4, 2, SRCCOPY));
+        if (c.mode == HALFTONE) {
+            EXPECT_EQ(GetPixel(dest.Dc(), 0, 0), RGB(191, 191, 191));
+            EXPECT_EQ(GetPixel(dest.Dc(), 1, 0), RGB(191, 191, 191));
+        } else {
+            EXPECT_TRUE(MatchesArt(dest.Dc(), c.expected, grey)) << "stretch mode " << c.mode;
+        }
+    }
+}
+
 TEST(BitBlt, OverlappingCopyWithinOneSurface) {
     Canvas canvas(4, 3, kOdd);
     testing::PaintArt(canvas.Dc(), {"abcd", "bcda", "cdab"}, kLetters);
