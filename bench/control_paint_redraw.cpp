@@ -35,17 +35,18 @@ enum class PaintState { Normal = 0, Hover = 1, Pushed = 2 };
 // A button on its own headless window system, form and site.
 class BenchButton {
 public:
-    BenchButton(const MainWindowButton& spec, Long style)
+    BenchButton(const MainWindowButton& mainButton, Long style)
         : system_(std::make_unique<headless::HeadlessWindowSystem>()),
           backend_(std::make_unique<user::ScopedBackend>(system_.get())),
           form_(std::make_unique<headless::HeadlessForm>(*system_, 0, 0, 400, 300)),
-          site_(std::make_unique<headless::HeadlessSite>(*form_, "ztButtons_H1", 10, 10, spec.width, spec.height)),
+          site_(std::make_unique<headless::HeadlessSite>(*form_, "ztButtons_H1", 10, 10, mainButton.width,
+                                                        mainButton.height)),
           button_(std::make_unique<ztButtons_H>(site_.get())) {
         site_->Attach(button_.get());
         ztButtons_H& button = *button_;
-        button.CaptionText = spec.caption;
+        button.CaptionText = mainButton.caption;
         button.CaptionAlign = CaptionAlignValue::Center;
-        button.BackColor = spec.backColor;
+        button.BackColor = mainButton.backColor;
         button.HoverBackColor = 0xC0FFC0;
         button.HoverForeColor = SystemColorValue::ButtonText;
         button.GradientColor = 0;
@@ -99,16 +100,16 @@ const char* StateName(PaintState state) {
 // Args: style 0-7, main-window button 0-2, state 0 normal / 1 hover / 2 pushed.
 void BM_RedrawButton(benchmark::State& state) {
     const auto style = static_cast<Long>(state.range(0));
-    const MainWindowButton& spec = kButtons[static_cast<std::size_t>(state.range(1))];
+    const MainWindowButton& mainButton = kButtons[static_cast<std::size_t>(state.range(1))];
     const auto paintState = static_cast<PaintState>(state.range(2));
-    BenchButton bench(spec, style);
+    BenchButton bench(mainButton, style);
     bench.SetState(paintState);
     for (auto _ : state) {
         RedrawButton(bench.Button());
         benchmark::ClobberMemory();
     }
-    state.SetLabel("style " + std::to_string(style) + " " + std::to_string(spec.width) + "x" +
-                   std::to_string(spec.height) + " " + StateName(paintState));
+    state.SetLabel("style " + std::to_string(style) + " " + std::to_string(mainButton.width) + "x" +
+                   std::to_string(mainButton.height) + " " + StateName(paintState));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_RedrawButton)->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7}, {0, 1, 2}, {0, 1, 2}})->Unit(benchmark::kMicrosecond);
