@@ -167,6 +167,21 @@ TEST(MonoColour, ColourSourceGivesOneWhereItEqualsTheSourceBackground) {
     EXPECT_EQ(mono.Rows(4, 2), (std::vector<std::string>{"1001", "0010"}));
 }
 
+// A monochrome pattern brush paints its 0 bits in the text colour and its 1 bits in the background colour.
+TEST(MonoColour, MonochromePatternBrushTakesTheDcsColours) {
+    MonoCanvas tile({"01", "10"});
+    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(tile.Dc(), OBJ_BITMAP));
+    HBRUSH brush = CreatePatternBrush(bitmap);
+    ASSERT_NE(brush, 0u);
+    Canvas canvas(3, 2, kOdd);
+    SetTextColor(canvas.Dc(), RGB(255, 0, 0));
+    SetBkColor(canvas.Dc(), RGB(0, 0, 255));
+    RECT all{0, 0, 3, 2};
+    FillRect(canvas.Dc(), &all, brush);
+    EXPECT_TRUE(MatchesArt(canvas.Dc(), {"tbt", "btb"}, Legend{{'t', RGB(255, 0, 0)}, {'b', RGB(0, 0, 255)}}));
+    DeleteObject(brush);
+}
+
 // The colour-key sequence the button uses for transparent pictures: a mask
 // from the key colour, the key blackened in the picture (0x220326), the
 // background cleared under the picture (SRCAND) and the picture ORed in.

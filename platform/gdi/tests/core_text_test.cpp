@@ -95,6 +95,17 @@ TEST_F(TextCanvas, TextOutHonoursTheClipRegion) {
     EXPECT_EQ(Count(kInk, RECT{8, 0, 60, 30}), 0);
 }
 
+TEST(StockFonts, DefaultAndGuiFontsHaveMetrics) {
+    testing::Canvas canvas(4, 4, kOdd);
+    TEXTMETRICA metrics{};
+    ASSERT_TRUE(GetTextMetricsA(canvas.Dc(), &metrics));  // the DC's own default font
+    EXPECT_GT(metrics.tmHeight, 0);
+    HGDIOBJ old = SelectObject(canvas.Dc(), GetStockObject(DEFAULT_GUI_FONT));
+    ASSERT_TRUE(GetTextMetricsA(canvas.Dc(), &metrics));
+    EXPECT_GT(metrics.tmHeight, 0);
+    EXPECT_EQ(SelectObject(canvas.Dc(), old), GetStockObject(DEFAULT_GUI_FONT));
+}
+
 TEST_F(TextCanvas, BadArgumentsFail) {
     RECT box{0, 0, 10, 10};
     SIZE size{};
