@@ -166,14 +166,11 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
     const RECT area{x, y, x + width, y + height};
     Surface& target = *dest.surface;
     const bool unscaled = width == sw && height == sh && !mirrorX && !mirrorY;
-    if (unscaled && rop == RopIndex(SRCCOPY) && target.bitsPerPixel == 32 && sourceIn.bitsPerPixel == 32) {
-        if (&sourceIn == &target && y > sy) {
-            // Copying downwards within one surface: last band first.
-            const auto visible = VisibleRects(dest, area);
-            for (auto it = visible.rbegin(); it != visible.rend(); ++it) CopyRows32(target, *it, sourceIn, x - sx, y - sy);
-        } else {
-            ForEachVisibleRect(dest, area, [&](const RECT& r) { CopyRows32(target, r, sourceIn, x - sx, y - sy); });
-        }
+    // Within one clipped surface the pieces could overwrite each other's
+    // source, so that case goes through the snapshot below.
+    const bool selfClipped = &sourceIn == &target && dest.clip;
+    if (unscaled && rop == RopIndex(SRCCOPY) && target.bitsPerPixel == 32 && sourceIn.bitsPerPixel == 32 && !selfClipped) {
+        ForEachVisibleRect(dest, area, [&](const RECT& r) { CopyRows32(target, r, sourceIn, x - sx, y - sy); });
         return;
     }
 

@@ -89,6 +89,33 @@ TEST(Clipping, ByRectangleEqualsByEqualRegionAndMatchesUnclippedDrawingInside) {
     }
 }
 
+// A clipped copy within one surface must read the picture as it was before
+// the copy, exactly like a copy from a separate snapshot.
+TEST(Clipping, OverlappingSelfCopyThroughAComplexClip) {
+    std::mt19937 random(7);
+    for (const POINT shift : {POINT{-3, 2}, POINT{3, 2}, POINT{-2, -3}, POINT{2, -1}}) {
+        Canvas self(16, 12, kOdd), reference(16, 12, kOdd), snapshot(16, 12, kOdd);
+        for (int y = 0; y < 12; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                const COLORREF color = random() & 0xFFFFFF;
+                SetPixel(self.Dc(), x, y, color);
+                SetPixel(reference.Dc(), x, y, color);
+                SetPixel(snapshot.Dc(), x, y, color);
+            }
+        }
+        HRGN left = CreateRectRgn(0, 0, 6, 12), right = CreateRectRgn(8, 2, 16, 10), clip = CreateRectRgn(0, 0, 0, 0);
+        CombineRgn(clip, left, right, RGN_OR);
+        SelectClipRgn(self.Dc(), clip);
+        SelectClipRgn(reference.Dc(), clip);
+        BitBlt(self.Dc(), shift.x, shift.y, 16, 12, self.Dc(), 0, 0, SRCCOPY);
+        BitBlt(reference.Dc(), shift.x, shift.y, 16, 12, snapshot.Dc(), 0, 0, SRCCOPY);
+        SelectClipRgn(self.Dc(), 0);
+        SelectClipRgn(reference.Dc(), 0);
+        EXPECT_EQ(Pixels(self.Dc()), Pixels(reference.Dc())) << shift.x << "," << shift.y;
+        for (HGDIOBJ object : {left, right, clip}) DeleteObject(object);
+    }
+}
+
 TEST(Clipping, GetClipRgnCopiesAndTextHonoursTheClip) {
     Canvas canvas(4, 4, kOdd);
     HRGN region = CreateRectRgn(0, 0, 0, 0);
