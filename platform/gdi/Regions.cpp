@@ -140,28 +140,39 @@ BOOL PaintRgn(HDC hdc, HRGN region) {
     return dc ? FillRgn(hdc, region, dc->brush) : FALSE;
 }
 
+namespace {
+
+Region Shifted(Region region, int steps, bool horizontal) {
+    region.Offset(horizontal ? steps : 0, horizontal ? 0 : steps);
+    return region;
+}
+
+// The pixels whose shifts by 0..steps along one axis all lie in the region,
+// in O(log steps) combinations: the range of shifts is halved each time.
+Region SweptIntersection(const Region& region, int steps, bool horizontal) {
+    if (steps == 0) return region;
+    if (steps % 2 == 1) {
+        const int half = steps / 2;
+        const Region lower = SweptIntersection(region, half, horizontal);
+        return Region::Combine(lower, Shifted(lower, half + 1, horizontal), RGN_AND);
+    }
+    return Region::Combine(SweptIntersection(region, steps - 1, horizontal), Shifted(region, steps, horizontal), RGN_AND);
+}
+
+}  // namespace
+
 // The frame is the region minus the region eroded by width horizontally and
-// height vertically: every pixel of the region within that distance of its outside.
+// height vertically: every pixel of the region within that distance of its
+// outside, straight left, right, up or down.
 BOOL FrameRgn(HDC hdc, HRGN region, HBRUSH brush, int width, int height) {
     DcObject* dc = FindDc(hdc);
     const RegionObject* object = FindRegion(region);
     if (!dc || !object || !FindBrush(brush)) return FALSE;
     if (width < 1 || height < 1 || width > kMaxFrameWidth || height > kMaxFrameWidth) return FALSE;
     const Region& shape = object->region;
-    Region eroded = shape;
-    auto keepShifted = [&](int dx, int dy) {
-        Region shifted = shape;
-        shifted.Offset(dx, dy);
-        eroded = Region::Combine(eroded, shifted, RGN_AND);
-    };
-    for (int k = 1; k <= width; ++k) {
-        keepShifted(k, 0);
-        keepShifted(-k, 0);
-    }
-    for (int k = 1; k <= height; ++k) {
-        keepShifted(0, k);
-        keepShifted(0, -k);
-    }
+    const Region across = Shifted(SweptIntersection(shape, 2 * width, true), -width, true);
+    const Region down = Shifted(SweptIntersection(shape, 2 * height, false), -height, false);
+    const Region eroded = Region::Combine(across, down, RGN_AND);
     PatternRopRegion(*dc, Region::Combine(shape, eroded, RGN_DIFF), PatternOf(*dc, brush), RopIndex(PATCOPY));
     return TRUE;
 }

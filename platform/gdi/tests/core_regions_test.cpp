@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <random>
+#include <utility>
 
 namespace gdi {
 namespace {
@@ -186,6 +187,34 @@ TEST(PaintRegions, FrameRgnOneByOnePaintsTheInnerBoundary) {
     }
     DeleteObject(ellipse);
     DeleteObject(red);
+    DeleteObject(black);
+}
+
+// Against the plain definition: framed exactly when some pixel within width
+// to the left or right, or within height above or below, is outside.
+TEST(PaintRegions, FrameRgnMatchesThePerPixelDefinitionForWiderFrames) {
+    const POINT star[] = {{10, 0}, {13, 8}, {21, 8}, {15, 13}, {17, 21}, {10, 16}, {3, 21}, {5, 13}, {0, 8}, {7, 8}};
+    HRGN shape = CreatePolygonRgn(star, 10, WINDING);
+    HRGN hole = CreateEllipticRgn(8, 8, 13, 14);
+    CombineRgn(shape, shape, hole, RGN_DIFF);
+    HBRUSH black = CreateSolidBrush(RGB(0, 0, 0));
+    for (const auto& [width, height] : {std::pair{1, 1}, std::pair{2, 1}, std::pair{1, 3}, std::pair{3, 2}}) {
+        Canvas canvas(24, 24, kOdd);
+        ASSERT_TRUE(FrameRgn(canvas.Dc(), shape, black, width, height));
+        for (int y = 0; y < 24; ++y) {
+            for (int x = 0; x < 24; ++x) {
+                bool framed = false;
+                if (PtInRegion(shape, x, y)) {
+                    for (int k = 1; k <= width; ++k) framed |= !PtInRegion(shape, x - k, y) || !PtInRegion(shape, x + k, y);
+                    for (int k = 1; k <= height; ++k) framed |= !PtInRegion(shape, x, y - k) || !PtInRegion(shape, x, y + k);
+                }
+                ASSERT_EQ(GetPixel(canvas.Dc(), x, y), framed ? RGB(0, 0, 0) : kOdd)
+                    << x << "," << y << " frame " << width << "x" << height;
+            }
+        }
+    }
+    DeleteObject(shape);
+    DeleteObject(hole);
     DeleteObject(black);
 }
 
