@@ -14,8 +14,8 @@
 namespace app {
 
 struct WaitTiming {
-    int maxSteps = 101;     // steps of one daytime query's wait
-    int stepMs = 55;        // sleep of each step, before events are processed
+    int maxSteps = 101;      // steps of one daytime query's wait
+    int stepMs = 55;         // sleep of each step, before events are processed
     int closeDelayMs = 2000; // pause before "close" ends the program
 };
 
@@ -31,7 +31,7 @@ struct AppEnvironment {
     std::uint16_t daytimePort = 13;
     net::HttpTimeouts httpTimeouts;
     WaitTiming timing;
-    std::function<void(int milliseconds)> sleep; // empty: the thread sleeps
+    std::function<void(int milliseconds)> sleep;     // empty: the thread sleeps
     std::function<void(const QString& url)> openUrl; // empty: the desktop's URL opener
     QString commandLine;                             // the arguments, without the program
     QString programName;                             // file name without extension

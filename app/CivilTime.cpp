@@ -7,7 +7,9 @@ namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -67,8 +69,8 @@ std::optional<DateTime> AddHours(const DateTime& value, std::int64_t hours) {
 }
 
 std::optional<DateTime> ParseDaytimeDateTime(const QString& text, int centuryStart) {
-    static const QRegularExpression form(
-        QStringLiteral("^([0-9]{2}|[0-9]{4})-([0-9]{1,2})-([0-9]{1,2}) ([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}))?$"));
+    static const QRegularExpression form(QStringLiteral(
+        "^([0-9]{2}|[0-9]{4})-([0-9]{1,2})-([0-9]{1,2}) ([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}))?$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -87,7 +89,8 @@ std::optional<DateTime> ParseDaytimeDateTime(const QString& text, int centurySta
 }
 
 QString FormatDateTime(const DateTime& v) {
-    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", v.year, v.month, v.day, v.hour, v.minute, v.second);
+    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", v.year, v.month, v.day, v.hour, v.minute,
+                             v.second);
 }
 
 } // namespace app

@@ -14,7 +14,7 @@ class QWidget;
 namespace app {
 
 class CommandButton {
-public:
+  public:
     virtual ~CommandButton() = default;
     virtual void OnClick(std::function<void()> handler) = 0;
     virtual QString Caption() const = 0;
@@ -25,8 +25,8 @@ public:
 
 // How a button of the main window looks when it is created.
 struct CommandButtonLook {
-    QString name;    // object name, e.g. "cmdDateTime"
-    QRect geometry;  // pixels in the window's client area
+    QString name;   // object name, e.g. "cmdDateTime"
+    QRect geometry; // pixels in the window's client area
     QString caption;
     QColor foreColor; // invalid: the default
     QColor backColor; // invalid: the default

@@ -5,7 +5,9 @@
 
 namespace app {
 
-IndicatorShape::IndicatorShape(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+IndicatorShape::IndicatorShape(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
 void IndicatorShape::SetFillColor(const QColor& color) {
     fill_ = color;
@@ -19,7 +21,8 @@ void IndicatorShape::paintEvent(QPaintEvent*) {
     painter.setBrush(fill_);
     // A circle as large as the narrower side allows, centred in the shape's box.
     const int diameter = std::min(width(), height()) - 1;
-    painter.drawEllipse(QRectF((width() - 1 - diameter) / 2.0, (height() - 1 - diameter) / 2.0, diameter, diameter));
+    painter.drawEllipse(
+        QRectF((width() - 1 - diameter) / 2.0, (height() - 1 - diameter) / 2.0, diameter, diameter));
 }
 
 QColor RandomIndicatorColor() {

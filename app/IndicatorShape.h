@@ -7,15 +7,15 @@
 namespace app {
 
 class IndicatorShape final : public QWidget {
-public:
+  public:
     explicit IndicatorShape(QWidget* parent);
     void SetFillColor(const QColor& color);
     QColor FillColor() const { return fill_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QColor fill_{192, 0, 0};
 };
 

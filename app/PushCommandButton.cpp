@@ -9,7 +9,7 @@ namespace app {
 namespace {
 
 class PushCommandButton final : public CommandButton {
-public:
+  public:
     PushCommandButton(QWidget* parent, const CommandButtonLook& look) : button_(new QPushButton(parent)) {
         button_->setObjectName(look.name);
         button_->setGeometry(look.geometry);
@@ -34,7 +34,7 @@ public:
     bool Enabled() const override { return button_->isEnabled(); }
     void SetEnabled(bool enabled) override { button_->setEnabled(enabled); }
 
-private:
+  private:
     QPushButton* button_; // owned by the parent window
     std::function<void()> handler_;
 };

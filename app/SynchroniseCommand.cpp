@@ -26,7 +26,8 @@ void frmTime::cmdDateTime_Click() {
         ShowResult(QStringLiteral("没有得到标准日期和时间"));
         ShowResult(QStringLiteral("更新时间服务器地址"));
         const QString list = mdlFuncSub::FetchUrlText(
-            mdlIniFile::ReadIniString("INTERNET", "SERVLIEBIAO", env_.defaultServerListUrl), env_.httpTimeouts);
+            mdlIniFile::ReadIniString("INTERNET", "SERVLIEBIAO", env_.defaultServerListUrl),
+            env_.httpTimeouts);
         CrLfLines lines(list);
         const int count = lines.Count();
         for (int k = 0; k < count; ++k) {

@@ -16,7 +16,9 @@ QString CrLfLines::Next() {
     return line;
 }
 
-QString BoxText(const QPlainTextEdit& box) { return box.toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")); }
+QString BoxText(const QPlainTextEdit& box) {
+    return box.toPlainText().replace(QChar('\n'), QStringLiteral("\r\n"));
+}
 
 void SetBoxText(QPlainTextEdit& box, const QString& text) {
     box.setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

@@ -9,7 +9,7 @@ class QPlainTextEdit;
 namespace app {
 
 class CrLfLines {
-public:
+  public:
     // Empty text has no line; text without a pair is one line; a trailing pair
     // adds a last, empty line.
     explicit CrLfLines(QStringView text);
@@ -17,7 +17,7 @@ public:
     // The next line, as it stands.
     QString Next();
 
-private:
+  private:
     QStringView text_;
     qsizetype position_ = 0;
     int count_ = 0;

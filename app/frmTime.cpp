@@ -61,8 +61,9 @@ frmTime::~frmTime() = default;
 // Controls are created in tab order, so the synchronise button comes first and
 // has the focus when the window opens.
 void frmTime::CreateControls() {
-    cmdDateTime = CreateCommandButton(this, {"cmdDateTime", QRect(170, 112, 105, 21), QStringLiteral("获取标准时间"),
-                                             QColor(0, 0, 192), QColor(122, 192, 221)});
+    cmdDateTime =
+        CreateCommandButton(this, {"cmdDateTime", QRect(170, 112, 105, 21), QStringLiteral("获取标准时间"),
+                                   QColor(0, 0, 192), QColor(122, 192, 221)});
 
     lstResult = new QListWidget(this);
     lstResult->setObjectName("lstResult");
@@ -82,8 +83,8 @@ void frmTime::CreateControls() {
     chkCeshi->setObjectName("chkCeshi");
     chkCeshi->setGeometry(9, 295, 73, 19);
 
-    cmdHomePage = CreateCommandButton(this, {"cmdHomePage", QRect(2, 110, 139, 23), kPublisherHost, {},
-                                             QColor(122, 192, 221)});
+    cmdHomePage = CreateCommandButton(
+        this, {"cmdHomePage", QRect(2, 110, 139, 23), kPublisherHost, {}, QColor(122, 192, 221)});
 
     shpDateTime = new IndicatorShape(this);
     shpDateTime->setObjectName("shpDateTime");
@@ -155,7 +156,9 @@ void frmTime::wscDateTime_DataArrival(std::size_t bytesTotal) {
     ReplyText = QString::fromStdString(wscDateTime->GetData(bytesTotal));
 }
 
-void frmTime::wscDateTime_Error() { SocketFailed = true; }
+void frmTime::wscDateTime_Error() {
+    SocketFailed = true;
+}
 
 void frmTime::wscDateTime_Close() {
     if (wscDateTime->State() != net::sckClosed)
@@ -180,6 +183,8 @@ void frmTime::Sleep(int milliseconds) {
         std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-bool frmTime::CommandLineHolds(const QString& word) const { return env_.commandLine.toLower().contains(word); }
+bool frmTime::CommandLineHolds(const QString& word) const {
+    return env_.commandLine.toLower().contains(word);
+}
 
 } // namespace app

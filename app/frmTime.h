@@ -18,7 +18,7 @@ namespace app {
 class IndicatorShape;
 
 class frmTime final : public QWidget {
-public:
+  public:
     explicit frmTime(AppEnvironment environment);
     ~frmTime() override;
 
@@ -51,7 +51,7 @@ public:
     std::unique_ptr<CommandButton> cmdCeShi;
     std::unique_ptr<net::TcpClientSocket> wscDateTime;
 
-private:
+  private:
     void CreateControls();
     void wscDateTime_DataArrival(std::size_t bytesTotal);
     void wscDateTime_Error();

@@ -34,8 +34,8 @@ std::int32_t ApplyServerTime(const QString& reply, sysclock::SystemClock& clock)
     std::int64_t difference = 0;
     if (!failed)
         difference = std::llabs(app::SerialSeconds(*corrected) - app::SerialSeconds(localNow));
-    const auto result =
-        static_cast<std::int32_t>(std::min<std::int64_t>(difference, std::numeric_limits<std::int32_t>::max()));
+    const auto result = static_cast<std::int32_t>(
+        std::min<std::int64_t>(difference, std::numeric_limits<std::int32_t>::max()));
 
     // A refused date still lets the time of day be tried.
     if (!clock.SetLocalDate(corrected->year, corrected->month, corrected->day))

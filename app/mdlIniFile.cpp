@@ -31,10 +31,9 @@ void ResolveIniPath() {
 QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue) {
     ResolveIniPath();
     char buffer[kBufferSize];
-    const ini::DWORD count =
-        ini::GetPrivateProfileStringA(section.toUtf8().constData(), key.toUtf8().constData(),
-                                      defaultValue.toUtf8().constData(), buffer, kBufferSize,
-                                      QFile::encodeName(IniPath).constData());
+    const ini::DWORD count = ini::GetPrivateProfileStringA(
+        section.toUtf8().constData(), key.toUtf8().constData(), defaultValue.toUtf8().constData(), buffer,
+        kBufferSize, QFile::encodeName(IniPath).constData());
     return QString::fromUtf8(buffer, static_cast<qsizetype>(count)).remove(QChar('?'));
 }
 
@@ -54,7 +53,8 @@ std::int32_t WriteIniString(const QString& section, const QString& key, const QS
     if (stored.startsWith(' ') || stored.endsWith(' '))
         stored = "?" + stored + "?";
     return ini::WritePrivateProfileStringA(section.toUtf8().constData(), key.toUtf8().constData(),
-                                           stored.toUtf8().constData(), QFile::encodeName(IniPath).constData());
+                                           stored.toUtf8().constData(),
+                                           QFile::encodeName(IniPath).constData());
 }
 
 } // namespace mdlIniFile

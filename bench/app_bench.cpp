@@ -18,10 +18,10 @@ namespace {
 
 // Notes the first paint of a widget.
 class PaintWatcher final : public QObject {
-public:
+  public:
     bool painted = false;
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint)
             painted = true;
@@ -41,7 +41,8 @@ void BM_StartupToFirstPaint(benchmark::State& state) {
         window.Form_Load();
         while (!watcher.painted)
             QCoreApplication::processEvents();
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         window.close();
     }
 }
@@ -50,7 +51,7 @@ BENCHMARK(BM_StartupToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond
 // The daytime server runs on a thread of its own, as a remote server would:
 // its answer does not wait for the program's event processing.
 class DaytimeServerThread {
-public:
+  public:
     DaytimeServerThread() {
         thread_.start();
         context_.moveToThread(&thread_);
@@ -58,12 +59,14 @@ public:
             &context_,
             [this] {
                 server_ = std::make_unique<net::testing::LoopbackDaytimeServer>();
-                server_->AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
+                server_->AlwaysReply(
+                    QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
             },
             Qt::BlockingQueuedConnection);
     }
     ~DaytimeServerThread() {
-        QMetaObject::invokeMethod(&context_, [this] { server_.reset(); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            &context_, [this] { server_.reset(); }, Qt::BlockingQueuedConnection);
         thread_.quit();
         thread_.wait();
     }
@@ -71,11 +74,12 @@ public:
     int Connections() const {
         int count = 0;
         QMetaObject::invokeMethod(
-            const_cast<QObject*>(&context_), [&] { count = server_->Connections(); }, Qt::BlockingQueuedConnection);
+            const_cast<QObject*>(&context_), [&] { count = server_->Connections(); },
+            Qt::BlockingQueuedConnection);
         return count;
     }
 
-private:
+  private:
     QThread thread_;
     QObject context_;
     std::unique_ptr<net::testing::LoopbackDaytimeServer> server_;
@@ -94,7 +98,8 @@ void BM_SynchroniseAgainstLoopback(benchmark::State& state) {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         window.cmdDateTime_Click();
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     state.counters["connections"] = daytime.Connections();
 }
@@ -103,7 +108,8 @@ BENCHMARK(BM_SynchroniseAgainstLoopback)->UseManualTime()->Unit(benchmark::kMill
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -40,9 +40,13 @@ bool FakeWallClock::SetLocalTimeOfDay(int hour, int minute, int second) {
     return true;
 }
 
-PrivateIniFile::PrivateIniFile() : path_(folder_.filePath("DunmoraDesk.ini")) { mdlIniFile::IniPath = path_; }
+PrivateIniFile::PrivateIniFile() : path_(folder_.filePath("DunmoraDesk.ini")) {
+    mdlIniFile::IniPath = path_;
+}
 
-PrivateIniFile::~PrivateIniFile() { mdlIniFile::IniPath.clear(); }
+PrivateIniFile::~PrivateIniFile() {
+    mdlIniFile::IniPath.clear();
+}
 
 void PrivateIniFile::Write(const QByteArray& bytes) const {
     QFile file(path_);
@@ -55,7 +59,9 @@ QByteArray PrivateIniFile::Read() const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool PrivateIniFile::Exists() const { return QFile::exists(path_); }
+bool PrivateIniFile::Exists() const {
+    return QFile::exists(path_);
+}
 
 AppEnvironment TestEnvironment(FakeWallClock& clock, std::uint16_t daytimePort) {
     AppEnvironment environment;

@@ -18,7 +18,7 @@ namespace app::testing {
 
 // A wall clock in memory that records the set calls in order.
 class FakeWallClock final : public sysclock::SystemClock {
-public:
+  public:
     bool ReadLocal(sysclock::LocalDateTime& now) override;
     bool SetLocalDate(int year, int month, int day) override;
     bool SetLocalTimeOfDay(int hour, int minute, int second) override;
@@ -31,7 +31,7 @@ public:
 
 // Points the configuration module at a file in a fresh temporary folder.
 class PrivateIniFile {
-public:
+  public:
     PrivateIniFile();
     ~PrivateIniFile();
     QString Path() const { return path_; }
@@ -39,7 +39,7 @@ public:
     QByteArray Read() const; // empty when the file does not exist
     bool Exists() const;
 
-private:
+  private:
     QTemporaryDir folder_;
     QString path_;
 };

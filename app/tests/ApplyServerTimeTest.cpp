@@ -110,7 +110,7 @@ TEST(ApplyServerTime, LongRepliesAreEvaluatedByTheirFirstFields) {
 // The same evaluation over the real local-clock conversion, in several zones,
 // on a raw clock held in memory.
 class MemoryRealtime final : public sysclock::RealtimeSource {
-public:
+  public:
     bool Get(sysclock::Instant& now) override {
         now = now_;
         return true;
@@ -141,7 +141,7 @@ struct ZoneCase {
 };
 
 class ApplyServerTimeInZone : public ::testing::TestWithParam<ZoneCase> {
-protected:
+  protected:
     void SetUp() override {
         if (const char* old = std::getenv("TZ"))
             saved_ = old;
@@ -169,23 +169,23 @@ TEST_P(ApplyServerTimeInZone, SetsTheCorrectedServerTimeAsLocalTime) {
     EXPECT_EQ(raw.now_.seconds, c.expectedUtc);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Zones, ApplyServerTimeInZone,
-    ::testing::Values(
-        // The correction matches the zone: the clock ends at the server's instant.
-        ZoneCase{"UTC", 0, 2024, 6, 15, 12, 0, Utc(2024, 6, 15, 12, 0, 0)},
-        ZoneCase{"Asia/Shanghai", 8, 2024, 6, 15, 12, 0, Utc(2024, 6, 15, 12, 0, 0)},
-        ZoneCase{"America/New_York", -5, 2024, 1, 15, 12, 0, Utc(2024, 1, 15, 12, 0, 0)},
-        // In summer New York is UTC-4, so a fixed -5 leaves the clock an hour behind.
-        ZoneCase{"America/New_York", -5, 2024, 7, 15, 12, 0, Utc(2024, 7, 15, 11, 0, 0)},
-        // A correction that does not match the zone shifts the clock by the mismatch.
-        ZoneCase{"UTC", 8, 2024, 6, 15, 12, 0, Utc(2024, 6, 15, 20, 0, 0)},
-        ZoneCase{"Asia/Shanghai", 0, 2024, 6, 15, 12, 0, Utc(2024, 6, 15, 4, 0, 0)},
-        // 07:30 UTC - 5 h = 02:30 on the night of the spring change: inside the
-        // gap, moved forward to 03:30 EDT.
-        ZoneCase{"America/New_York", -5, 2024, 3, 10, 7, 30, Utc(2024, 3, 10, 7, 30, 0)},
-        // 06:30 UTC - 5 h = 01:30 on the autumn night: the first 01:30 (EDT).
-        ZoneCase{"America/New_York", -5, 2024, 11, 3, 6, 30, Utc(2024, 11, 3, 5, 30, 0)}));
+INSTANTIATE_TEST_SUITE_P(Zones, ApplyServerTimeInZone,
+                         ::testing::Values(
+                             // The correction matches the zone: the clock ends at the server's instant.
+                             ZoneCase{"UTC", 0, 2024, 6, 15, 12, 0, Utc(2024, 6, 15, 12, 0, 0)},
+                             ZoneCase{"Asia/Shanghai", 8, 2024, 6, 15, 12, 0, Utc(2024, 6, 15, 12, 0, 0)},
+                             ZoneCase{"America/New_York", -5, 2024, 1, 15, 12, 0, Utc(2024, 1, 15, 12, 0, 0)},
+                             // In summer New York is UTC-4, so a fixed -5 leaves the clock an hour behind.
+                             ZoneCase{"America/New_York", -5, 2024, 7, 15, 12, 0, Utc(2024, 7, 15, 11, 0, 0)},
+                             // A correction that does not match the zone shifts the clock by the mismatch.
+                             ZoneCase{"UTC", 8, 2024, 6, 15, 12, 0, Utc(2024, 6, 15, 20, 0, 0)},
+                             ZoneCase{"Asia/Shanghai", 0, 2024, 6, 15, 12, 0, Utc(2024, 6, 15, 4, 0, 0)},
+                             // 07:30 UTC - 5 h = 02:30 on the night of the spring change: inside the
+                             // gap, moved forward to 03:30 EDT.
+                             ZoneCase{"America/New_York", -5, 2024, 3, 10, 7, 30, Utc(2024, 3, 10, 7, 30, 0)},
+                             // 06:30 UTC - 5 h = 01:30 on the autumn night: the first 01:30 (EDT).
+                             ZoneCase{"America/New_York", -5, 2024, 11, 3, 6, 30,
+                                      Utc(2024, 11, 3, 5, 30, 0)}));
 
 } // namespace
 } // namespace app

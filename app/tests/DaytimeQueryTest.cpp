@@ -98,8 +98,8 @@ TEST_F(DaytimeQuery, GarbageIsAReplyButNoDateAndTime) {
 }
 
 TEST_F(DaytimeQuery, HugeLineIsTakenWithoutGrowingBeyondWhatArrived) {
-    const QByteArray huge = QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)) +
-                            QByteArray(4 << 20, 'z');
+    const QByteArray huge =
+        QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)) + QByteArray(4 << 20, 'z');
     daytime_.AlwaysReply(huge);
     frmTime& window = Window();
     window.QueryDaytime("127.0.0.1");

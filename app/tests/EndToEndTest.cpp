@@ -13,8 +13,8 @@
 #include <QTimer>
 
 #include <array>
-#include <vector>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -36,7 +36,9 @@ quint64 EffectiveCapabilities() {
     return 0;
 }
 
-bool Has(quint64 capabilities, int bit) { return (capabilities >> bit) & 1U; }
+bool Has(quint64 capabilities, int bit) {
+    return (capabilities >> bit) & 1U;
+}
 
 struct RunResult {
     bool finished = false;
@@ -46,7 +48,7 @@ struct RunResult {
 };
 
 class EndToEnd : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const quint64 caps = EffectiveCapabilities();
         if (!Has(caps, kCapSetPcap) && Has(caps, kCapSysTime))
@@ -135,7 +137,8 @@ TEST_F(EndToEnd, AutoCloseSetsServerTimePlusCorrectionDateFirstAndEndsTwoSeconds
     LoopbackDaytimeServer daytime;
     daytime.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2030, 6, 15, 10, 20, 30)));
     const QByteArray ini = "[INTERNET]\nTIME=127.0.0.1\nSERVLIEBIAO=http://127.0.0.1:" +
-                           QByteArray::number(net::testing::ClosedLoopbackPort()) + "/list\nXIUZHENXIAOSHI=8\n";
+                           QByteArray::number(net::testing::ClosedLoopbackPort()) +
+                           "/list\nXIUZHENXIAOSHI=8\n";
     WriteIni(ini);
 
     const RunResult run = Run({DUNMORA_FAKE_CLOCK, DUNMORA_DAYTIME_REDIRECT}, daytime.Port());
@@ -160,13 +163,14 @@ TEST_F(EndToEnd, WithoutTheRightToSetTheClockNothingIsWrittenAndTheProgramEnds) 
     // would not move. The kernel refuses anyway: the capability is dropped.
     const QDateTime now = QDateTime::currentDateTimeUtc();
     LoopbackDaytimeServer daytime;
-    daytime.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(
-        now.date().year(), now.date().month(), now.date().day(), now.time().hour(), now.time().minute(),
-        now.time().second())));
+    daytime.AlwaysReply(QByteArray::fromStdString(
+        net::testing::NistReply(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+                                now.time().minute(), now.time().second())));
     LoopbackHttpServer http;
     http.Respond(HttpResponseBytes(200, "127.0.0.1"));
-    const QByteArray ini = "[INTERNET]\nTIME=127.0.0.1\nSERVLIEBIAO=" + QByteArray::fromStdString(http.Url()) +
-                           "\nXIUZHENXIAOSHI=0\n";
+    const QByteArray ini =
+        "[INTERNET]\nTIME=127.0.0.1\nSERVLIEBIAO=" + QByteArray::fromStdString(http.Url()) +
+        "\nXIUZHENXIAOSHI=0\n";
     WriteIni(ini);
 
     const RunResult run = Run({DUNMORA_DAYTIME_REDIRECT}, daytime.Port());

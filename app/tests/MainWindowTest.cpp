@@ -76,7 +76,8 @@ TEST_F(MainWindow, CloseWithoutAutoWaitsForTheFirstClick) {
 
 TEST_F(MainWindow, HomePageOpensHttpAndThePartAfterTheFirstColon) {
     std::vector<QString> opened;
-    frmTime& window = Window([&](AppEnvironment& e) { e.openUrl = [&](const QString& url) { opened.push_back(url); }; });
+    frmTime& window =
+        Window([&](AppEnvironment& e) { e.openUrl = [&](const QString& url) { opened.push_back(url); }; });
     window.findChild<QPushButton*>("cmdHomePage")->click();
     window.cmdHomePage->SetCaption(QStringLiteral("主页:time.example:8080/x"));
     window.cmdHomePage_Click();

@@ -11,7 +11,7 @@ using net::testing::DaytimeBehaviour;
 using net::testing::DaytimeStep;
 
 class ServerTest : public WindowFixture {
-protected:
+  protected:
     frmTime& WindowWithHosts(const QString& hosts) {
         frmTime& window = Window();
         SetBoxText(*window.txtCeShi, hosts);

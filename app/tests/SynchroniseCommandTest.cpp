@@ -12,10 +12,13 @@ using net::testing::DaytimeStep;
 using net::testing::HttpResponseBytes;
 
 class Synchronise : public WindowFixture {
-protected:
-    QByteArray Reply() const { return QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)); }
+  protected:
+    QByteArray Reply() const {
+        return QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1));
+    }
     QString ListUrl() const { return QString::fromStdString(http_.Url()); }
-    const QStringList failureStart{QStringLiteral(" 正在获取标准日期和时间"), QStringLiteral(" 没有得到标准日期和时间"),
+    const QStringList failureStart{QStringLiteral(" 正在获取标准日期和时间"),
+                                   QStringLiteral(" 没有得到标准日期和时间"),
                                    QStringLiteral(" 更新时间服务器地址")};
 };
 
@@ -58,9 +61,10 @@ TEST_F(Synchronise, FallbackListStopsAtTheFirstWorkingEntryAndRemembersIt) {
     clock_.now = {2024, 12, 8, 3, 58, 1};
     frmTime& window = Window();
     window.cmdDateTime_Click();
-    EXPECT_EQ(ResultLines(window), (failureStart + QStringList{" 1/3 no such host!", " 2/3 127.0.0.1",
-                                                              QStringLiteral(" 修正日期和时间成功，相差0秒"),
-                                                              QStringLiteral(" 现在时间 2024-12-08 03:58:01")}));
+    EXPECT_EQ(ResultLines(window),
+              (failureStart + QStringList{" 1/3 no such host!", " 2/3 127.0.0.1",
+                                          QStringLiteral(" 修正日期和时间成功，相差0秒"),
+                                          QStringLiteral(" 现在时间 2024-12-08 03:58:01")}));
     EXPECT_EQ(mdlIniFile::ReadIniString("INTERNET", "TIME", "x"), "127.0.0.1");
     EXPECT_EQ(mdlIniFile::ReadIniString("INTERNET", "SERVLIEBIAO", "x"), ListUrl());
 }
@@ -70,8 +74,9 @@ TEST_F(Synchronise, TrailingLineBreakAddsAnEmptyEntryThatIsTriedAndFails) {
     http_.Respond(HttpResponseBytes(200, "also bad\r\n"));
     frmTime& window = Window();
     window.cmdDateTime_Click();
-    EXPECT_EQ(ResultLines(window), (failureStart + QStringList{" 1/2 also bad", " 2/2 ",
-                                                              QStringLiteral(" 修正日期和时间失败，请重试！")}));
+    EXPECT_EQ(ResultLines(window),
+              (failureStart +
+               QStringList{" 1/2 also bad", " 2/2 ", QStringLiteral(" 修正日期和时间失败，请重试！")}));
     EXPECT_TRUE(clock_.calls.empty());
     EXPECT_EQ(mdlIniFile::ReadIniString("INTERNET", "TIME", "x"), "bad host");
 }
@@ -81,8 +86,9 @@ TEST_F(Synchronise, ErrorPageLinesAreTriedAsHostNames) {
     http_.Respond(HttpResponseBytes(404, "<html>\r\n<h1>Not Found</h1>\r\n</html>"));
     frmTime& window = Window();
     window.cmdDateTime_Click();
-    EXPECT_EQ(ResultLines(window), (failureStart + QStringList{" 1/3 <html>", " 2/3 <h1>Not Found</h1>", " 3/3 </html>",
-                                         QStringLiteral(" 修正日期和时间失败，请重试！")}));
+    EXPECT_EQ(ResultLines(window),
+              (failureStart + QStringList{" 1/3 <html>", " 2/3 <h1>Not Found</h1>", " 3/3 </html>",
+                                          QStringLiteral(" 修正日期和时间失败，请重试！")}));
 }
 
 TEST_F(Synchronise, EmptyOrMissingListMeansNoEntryIsTried) {
@@ -106,8 +112,9 @@ TEST_F(Synchronise, RefusedClockEndsWithTheFailureLineAndWritesNothing) {
     clock_.refuseDate = clock_.refuseTime = true;
     frmTime& window = Window();
     window.cmdDateTime_Click();
-    EXPECT_EQ(ResultLines(window), (failureStart + QStringList{" 1/1 127.0.0.1",
-                                                              QStringLiteral(" 修正日期和时间失败，请重试！")}));
+    EXPECT_EQ(
+        ResultLines(window),
+        (failureStart + QStringList{" 1/1 127.0.0.1", QStringLiteral(" 修正日期和时间失败，请重试！")}));
     EXPECT_EQ(ini_.Read(), iniBefore);
 }
 
@@ -116,7 +123,9 @@ TEST_F(Synchronise, ButtonIsDisabledAndIndicatorShownOnlyWhileRunning) {
     WriteIni("127.0.0.1", "");
     frmTime& window = Window();
     int busySteps = 0;
-    onSleep_ = [&] { busySteps += !window.cmdDateTime->Enabled() && window.shpDateTime->isVisibleTo(&window); };
+    onSleep_ = [&] {
+        busySteps += !window.cmdDateTime->Enabled() && window.shpDateTime->isVisibleTo(&window);
+    };
     window.cmdDateTime_Click();
     EXPECT_GT(busySteps, 0);
     EXPECT_EQ(busySteps, static_cast<int>(sleeps_.size()));

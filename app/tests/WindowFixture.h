@@ -8,7 +8,7 @@
 namespace app::testing {
 
 class WindowFixture : public ::testing::Test {
-protected:
+  protected:
     // Builds the window; the hook may adjust the environment first.
     frmTime& Window(const std::function<void(AppEnvironment&)>& adjust = {});
     // "[INTERNET]" with TIME, SERVLIEBIAO and XIUZHENXIAOSHI as given (empty: left out).
@@ -18,7 +18,7 @@ protected:
     FakeWallClock clock_;
     net::testing::LoopbackDaytimeServer daytime_;
     net::testing::LoopbackHttpServer http_;
-    std::vector<int> sleeps_; // every sleep the window asked for, in ms
+    std::vector<int> sleeps_;       // every sleep the window asked for, in ms
     std::function<void()> onSleep_; // runs inside each sleep (the command is mid-way)
     std::unique_ptr<frmTime> window_;
 };

@@ -54,7 +54,8 @@ TEST(IniValues, EmptyValueReadsBackEmptyNotTheDefault) {
 
 TEST(IniValues, LongValuesReadBackCutTo1999Bytes) {
     testing::PrivateIniFile file;
-    file.Write("[INTERNET]\nTIME=" + QByteArray(1998, 'a') + "\xe6\x97\xb6" + "\n"); // a 3-byte character at 1999
+    file.Write("[INTERNET]\nTIME=" + QByteArray(1998, 'a') + "\xe6\x97\xb6" +
+               "\n"); // a 3-byte character at 1999
     const QString value = ReadIniString("INTERNET", "TIME", "x");
     EXPECT_EQ(value.toUtf8().left(1998), QByteArray(1998, 'a'));
     EXPECT_LE(value.size(), 1999);

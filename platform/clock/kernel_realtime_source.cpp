@@ -9,7 +9,7 @@ namespace {
 // The kernel's CLOCK_REALTIME through libc, so that a preloaded library can
 // stand in for clock_settime when the program is tried out.
 class KernelRealtimeSource final : public RealtimeSource {
-public:
+  public:
     bool Get(Instant& now) override {
         timespec value{};
         if (clock_gettime(CLOCK_REALTIME, &value) != 0)
@@ -27,7 +27,7 @@ public:
 
 // The system clock owns its raw source.
 class OwningLocalClock final : public SystemClock {
-public:
+  public:
     OwningLocalClock() : source_(CreateKernelRealtimeSource()), clock_(*source_) {}
     bool ReadLocal(LocalDateTime& now) override { return clock_.ReadLocal(now); }
     bool SetLocalDate(int year, int month, int day) override { return clock_.SetLocalDate(year, month, day); }
@@ -35,15 +35,19 @@ public:
         return clock_.SetLocalTimeOfDay(hour, minute, second);
     }
 
-private:
+  private:
     std::unique_ptr<RealtimeSource> source_;
     LocalClock clock_;
 };
 
 } // namespace
 
-std::unique_ptr<RealtimeSource> CreateKernelRealtimeSource() { return std::make_unique<KernelRealtimeSource>(); }
+std::unique_ptr<RealtimeSource> CreateKernelRealtimeSource() {
+    return std::make_unique<KernelRealtimeSource>();
+}
 
-std::unique_ptr<SystemClock> CreateSystemClock() { return std::make_unique<OwningLocalClock>(); }
+std::unique_ptr<SystemClock> CreateSystemClock() {
+    return std::make_unique<OwningLocalClock>();
+}
 
 } // namespace sysclock

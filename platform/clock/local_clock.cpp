@@ -7,7 +7,9 @@
 namespace sysclock {
 namespace {
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -15,7 +17,8 @@ int DaysInMonth(int year, int month) {
 }
 
 bool IsValidDate(int year, int month, int day) {
-    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
+           day <= DaysInMonth(year, month);
 }
 
 bool IsValidTimeOfDay(int hour, int minute, int second) {

@@ -14,13 +14,13 @@
 namespace sysclock {
 
 class LocalClock final : public SystemClock {
-public:
+  public:
     explicit LocalClock(RealtimeSource& source) : source_(source) {}
     bool ReadLocal(LocalDateTime& now) override;
     bool SetLocalDate(int year, int month, int day) override;
     bool SetLocalTimeOfDay(int hour, int minute, int second) override;
 
-private:
+  private:
     bool SetWall(const LocalDateTime& wall, long nanoseconds);
     RealtimeSource& source_;
 };

@@ -13,7 +13,7 @@ struct Instant {
 };
 
 class RealtimeSource {
-public:
+  public:
     virtual ~RealtimeSource() = default;
     virtual bool Get(Instant& now) = 0;
     virtual bool Set(const Instant& instant) = 0;

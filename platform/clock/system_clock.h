@@ -16,7 +16,7 @@ struct LocalDateTime {
 };
 
 class SystemClock {
-public:
+  public:
     virtual ~SystemClock() = default;
     // The present local date and time, to the whole second.
     virtual bool ReadLocal(LocalDateTime& now) = 0;

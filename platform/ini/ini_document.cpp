@@ -7,7 +7,9 @@
 namespace ini {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view s) {
     while (!s.empty() && IsBlank(s.front()))
@@ -19,16 +21,17 @@ std::string_view TrimBlanks(std::string_view s) {
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
 // One line of the file: its content without the line break, and where it sits.
 struct Line {
     std::string_view content;
-    std::size_t begin = 0;     // offset of the first byte of the line
+    std::size_t begin = 0;      // offset of the first byte of the line
     std::size_t contentEnd = 0; // offset just past the content (before "\r\n" or "\n")
-    std::size_t end = 0;       // offset just past the line break
+    std::size_t end = 0;        // offset just past the line break
 };
 
 std::vector<Line> SplitLines(std::string_view text) {
@@ -92,7 +95,8 @@ std::optional<SectionRange> FindSection(const std::vector<Line>& lines, std::str
     return std::nullopt;
 }
 
-std::optional<std::size_t> FindKey(const std::vector<Line>& lines, const SectionRange& range, std::string_view key) {
+std::optional<std::size_t> FindKey(const std::vector<Line>& lines, const SectionRange& range,
+                                   std::string_view key) {
     for (std::size_t i = range.first; i < range.last; ++i) {
         auto parsed = ParseKeyLine(lines[i].content);
         if (parsed && EqualsNoCase(parsed->key, key))
@@ -119,7 +123,9 @@ std::optional<std::string> FindValue(std::string_view text, std::string_view sec
 }
 
 bool CanStore(std::string_view section, std::string_view key, std::string_view value) {
-    auto hasBreak = [](std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos; };
+    auto hasBreak = [](std::string_view s) {
+        return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos;
+    };
     if (hasBreak(section) || hasBreak(key) || hasBreak(value))
         return false;
     if (TrimBlanks(section).empty() || section.find(']') != section.npos)
@@ -140,7 +146,8 @@ std::string StoreValue(std::string_view text, std::string_view section, std::str
         result = std::string(text);
         if (!result.empty() && result.back() != '\n')
             result += lineBreak;
-        result += "[" + std::string(section) + "]" + std::string(lineBreak) + newKeyLine + std::string(lineBreak);
+        result +=
+            "[" + std::string(section) + "]" + std::string(lineBreak) + newKeyLine + std::string(lineBreak);
         return result;
     }
 

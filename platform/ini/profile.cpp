@@ -34,8 +34,8 @@ INT ParseInteger(const std::string& text) {
     if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
         negative = text[pos++] == '-';
     long long value = 0;
-    const long long limit = negative ? -static_cast<long long>(std::numeric_limits<INT>::min())
-                                     : std::numeric_limits<INT>::max();
+    const long long limit =
+        negative ? -static_cast<long long>(std::numeric_limits<INT>::min()) : std::numeric_limits<INT>::max();
     for (; pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])); ++pos)
         value = std::min(limit, value * 10 + (text[pos] - '0'));
     return static_cast<INT>(negative ? -value : value);
@@ -54,7 +54,8 @@ DWORD GetPrivateProfileStringA(const char* lpAppName, const char* lpKeyName, con
     return static_cast<DWORD>(count);
 }
 
-INT GetPrivateProfileIntA(const char* lpAppName, const char* lpKeyName, INT nDefault, const char* lpFileName) {
+INT GetPrivateProfileIntA(const char* lpAppName, const char* lpKeyName, INT nDefault,
+                          const char* lpFileName) {
     auto value = LookUp(lpAppName, lpKeyName, lpFileName);
     return value ? ParseInteger(*value) : nDefault;
 }

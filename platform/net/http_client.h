@@ -7,9 +7,9 @@
 namespace net {
 
 struct HttpTimeouts {
-    int resolveMs = 3000; // name lookup
-    int connectMs = 3000; // TCP connection
-    int sendMs = 3000;    // sending the request
+    int resolveMs = 3000;  // name lookup
+    int connectMs = 3000;  // TCP connection
+    int sendMs = 3000;     // sending the request
     int receiveMs = 60000; // the whole response, from the end of the request on
 };
 

@@ -14,7 +14,7 @@ namespace {
 // One GET, run as a small state machine: resolve, connect, send, receive. Each
 // phase arms the phase timer with its own time-out; any failure ends the loop.
 class HttpGetOperation {
-public:
+  public:
     HttpGetOperation(const QUrl& url, const HttpTimeouts& timeouts) : url_(url), timeouts_(timeouts) {
         phaseTimer_.setSingleShot(true);
         QObject::connect(&phaseTimer_, &QTimer::timeout, &loop_, [this] { Finish(); });
@@ -22,12 +22,13 @@ public:
         QObject::connect(&socket_, &QTcpSocket::bytesWritten, &loop_, [this](qint64 n) { OnWritten(n); });
         QObject::connect(&socket_, &QTcpSocket::readyRead, &loop_, [this] { OnReadable(false); });
         QObject::connect(&socket_, &QTcpSocket::disconnected, &loop_, [this] { OnReadable(true); });
-        QObject::connect(&socket_, &QTcpSocket::errorOccurred, &loop_, [this](QAbstractSocket::SocketError e) {
-            if (e == QAbstractSocket::RemoteHostClosedError)
-                OnReadable(true);
-            else
-                Finish();
-        });
+        QObject::connect(&socket_, &QTcpSocket::errorOccurred, &loop_,
+                         [this](QAbstractSocket::SocketError e) {
+                             if (e == QAbstractSocket::RemoteHostClosedError)
+                                 OnReadable(true);
+                             else
+                                 Finish();
+                         });
     }
 
     ~HttpGetOperation() {
@@ -44,14 +45,15 @@ public:
             ConnectTo(literal);
         } else {
             phaseTimer_.start(timeouts_.resolveMs);
-            lookupId_ = QHostInfo::lookupHost(host, &loop_, [this](const QHostInfo& info) { OnResolved(info); });
+            lookupId_ =
+                QHostInfo::lookupHost(host, &loop_, [this](const QHostInfo& info) { OnResolved(info); });
         }
         if (!finished_)
             loop_.exec();
         return result_;
     }
 
-private:
+  private:
     void OnResolved(const QHostInfo& info) {
         lookupId_ = -1;
         if (info.error() != QHostInfo::NoError || info.addresses().isEmpty())

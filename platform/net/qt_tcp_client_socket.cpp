@@ -8,18 +8,19 @@ namespace net {
 namespace {
 
 class QtTcpClientSocket final : public TcpClientSocket {
-public:
+  public:
     QtTcpClientSocket() {
         QObject::connect(&socket_, &QTcpSocket::readyRead, &socket_, [this] {
             if (events_.dataArrival && socket_.bytesAvailable() > 0)
                 events_.dataArrival(static_cast<std::size_t>(socket_.bytesAvailable()));
         });
-        QObject::connect(&socket_, &QTcpSocket::errorOccurred, &socket_, [this](QAbstractSocket::SocketError e) {
-            // The peer closing is the close event, not an error; a time-out can only
-            // come from the zero-wait look for data below and means "nothing yet".
-            if (e != QAbstractSocket::RemoteHostClosedError && e != QAbstractSocket::SocketTimeoutError)
-                RaiseError();
-        });
+        QObject::connect(
+            &socket_, &QTcpSocket::errorOccurred, &socket_, [this](QAbstractSocket::SocketError e) {
+                // The peer closing is the close event, not an error; a time-out can only
+                // come from the zero-wait look for data below and means "nothing yet".
+                if (e != QAbstractSocket::RemoteHostClosedError && e != QAbstractSocket::SocketTimeoutError)
+                    RaiseError();
+            });
         // Data a fast server sent with its accept is delivered in the same round
         // of event processing as the connection, not one round later.
         QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] { socket_.waitForReadyRead(0); });
@@ -82,7 +83,7 @@ public:
         return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     }
 
-private:
+  private:
     void RaiseError() {
         if (events_.error)
             events_.error();
@@ -96,6 +97,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<TcpClientSocket> CreateTcpClientSocket() { return std::make_unique<QtTcpClientSocket>(); }
+std::unique_ptr<TcpClientSocket> CreateTcpClientSocket() {
+    return std::make_unique<QtTcpClientSocket>();
+}
 
 } // namespace net

@@ -28,7 +28,7 @@ struct SocketEvents {
 };
 
 class TcpClientSocket {
-public:
+  public:
     virtual ~TcpClientSocket() = default;
     virtual void SetEvents(SocketEvents events) = 0;
     virtual int State() const = 0;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,7 +13,7 @@ namespace {
 
 // Raw clock held in memory: tests set it and read what the local clock wrote.
 class FakeRealtime final : public RealtimeSource {
-public:
+  public:
     bool Get(Instant& now) override {
         now = now_;
         return true;
@@ -30,7 +30,7 @@ public:
     std::vector<Instant> sets;
     bool refuse = false;
 
-private:
+  private:
     Instant now_;
 };
 
@@ -47,7 +47,7 @@ std::int64_t Utc(int y, int mo, int d, int h, int mi, int s) {
 }
 
 class LocalClockInZone : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         if (saved_)
             setenv("TZ", saved_->c_str(), 1);
@@ -68,7 +68,7 @@ protected:
     FakeRealtime raw_;
     LocalClock clock_{raw_};
 
-private:
+  private:
     std::optional<std::string> saved_;
     bool savedOnce_ = false;
 };

@@ -6,7 +6,8 @@ namespace ini {
 namespace {
 
 TEST(IniDocumentLookUp, FindsValuesWithoutRegardToCaseAndStripsBlanks) {
-    const std::string text = "; comment\r\n[Other]\r\nTIME=wrong\r\n[internet]\r\n  time \t=  host.example \t\r\n";
+    const std::string text =
+        "; comment\r\n[Other]\r\nTIME=wrong\r\n[internet]\r\n  time \t=  host.example \t\r\n";
     EXPECT_EQ(FindValue(text, "INTERNET", "TIME"), "host.example");
     EXPECT_EQ(FindValue(text, "other", "time"), "wrong");
 }

@@ -15,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ProfileFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::random_device seed;
         folder_ = fs::temp_directory_path() / ("dunmora-ini-" + std::to_string(seed()));
@@ -72,7 +72,8 @@ TEST_F(ProfileFile, WriteCreatesFileAndKeepsEveryOtherByte) {
     ASSERT_NE(WritePrivateProfileStringA("INTERNET", "TIME", "one", path_.c_str()), 0);
     EXPECT_EQ(ReadFile(), "[INTERNET]\nTIME=one\n");
 
-    const std::string handWritten = "# mine\r\n[INTERNET]\r\nSERVLIEBIAO = http://x/ \r\ntime=old\r\n\r\n[Z]\r\nq=1";
+    const std::string handWritten =
+        "# mine\r\n[INTERNET]\r\nSERVLIEBIAO = http://x/ \r\ntime=old\r\n\r\n[Z]\r\nq=1";
     WriteFile(handWritten);
     ASSERT_NE(WritePrivateProfileStringA("INTERNET", "TIME", "new", path_.c_str()), 0);
     EXPECT_EQ(ReadFile(), "# mine\r\n[INTERNET]\r\nSERVLIEBIAO = http://x/ \r\ntime=new\r\n\r\n[Z]\r\nq=1");

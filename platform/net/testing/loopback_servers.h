@@ -30,7 +30,7 @@ struct DaytimeStep {
 };
 
 class LoopbackDaytimeServer {
-public:
+  public:
     LoopbackDaytimeServer();
     // Behaviour of the next connections, one step per connection in order; after
     // the script runs out, every connection gets the fallback.
@@ -41,7 +41,7 @@ public:
     std::uint16_t Port() const { return port_; }
     int Connections() const { return connections_; }
 
-private:
+  private:
     void Serve();
     QTcpServer server_;
     std::uint16_t port_ = 0;
@@ -57,17 +57,20 @@ std::uint16_t ClosedLoopbackPort();
 QByteArray HttpResponseBytes(int status, const QByteArray& body, bool chunked = false);
 
 class LoopbackHttpServer {
-public:
+  public:
     LoopbackHttpServer();
     // The response sent, followed by a close, once a request's headers are in.
-    void Respond(const QByteArray& responseBytes) { response_ = responseBytes; answer_ = true; }
+    void Respond(const QByteArray& responseBytes) {
+        response_ = responseBytes;
+        answer_ = true;
+    }
     // Requests are read but never answered.
     void NeverAnswer() { answer_ = false; }
     std::uint16_t Port() const { return port_; }
     std::string Url(const std::string& path = "/txttimeserv.htm") const;
     const QList<QByteArray>& RequestLines() const { return requestLines_; }
 
-private:
+  private:
     QTcpServer server_;
     std::uint16_t port_ = 0;
     QByteArray response_;

@@ -17,7 +17,8 @@ TEST(HttpResponseParsing, FramingByLengthChunksOrClose) {
     EXPECT_TRUE(whole.complete);
     EXPECT_EQ(whole.body, "abcde");
 
-    const std::string chunked = "HTTP/1.1 200 OK\r\ntransfer-encoding: Chunked\r\n\r\n3\r\nabc\r\n2\r\nde\r\n";
+    const std::string chunked =
+        "HTTP/1.1 200 OK\r\ntransfer-encoding: Chunked\r\n\r\n3\r\nabc\r\n2\r\nde\r\n";
     EXPECT_FALSE(ParseHttpResponse(chunked, false).complete);
     HttpResponse joined = ParseHttpResponse(chunked + "0\r\n\r\n", false);
     EXPECT_TRUE(joined.complete);
@@ -78,7 +79,8 @@ TEST(HttpGet, ServerThatNeverAnswersEndsAtTheReceiveTimeOut) {
 }
 
 TEST(HttpGet, RefusedConnectionsAndOtherSchemesGiveNothing) {
-    EXPECT_FALSE(HttpGet("http://127.0.0.1:" + std::to_string(testing::ClosedLoopbackPort()) + "/").completed);
+    EXPECT_FALSE(
+        HttpGet("http://127.0.0.1:" + std::to_string(testing::ClosedLoopbackPort()) + "/").completed);
     EXPECT_FALSE(HttpGet("ftp://127.0.0.1/list").completed);
     EXPECT_FALSE(HttpGet("not a url").completed);
     EXPECT_FALSE(HttpGet("").completed);

@@ -24,7 +24,9 @@ int RealClockGetTime(clockid_t clock, timespec* value) {
     return real ? real(clock, value) : -1;
 }
 
-long long ToNanoseconds(const timespec& value) { return value.tv_sec * 1000000000LL + value.tv_nsec; }
+long long ToNanoseconds(const timespec& value) {
+    return value.tv_sec * 1000000000LL + value.tv_nsec;
+}
 
 timespec FromNanoseconds(long long total) {
     timespec value{};
