@@ -14,7 +14,7 @@ using namespace gdi;
 
 // A memory DC with a 32-bit bitmap of the given size.
 class Surface {
-public:
+  public:
     Surface(int width, int height) {
         HDC screen = GetDC(0);
         dc_ = CreateCompatibleDC(screen);
@@ -29,7 +29,7 @@ public:
     }
     HDC Dc() const { return dc_; }
 
-private:
+  private:
     HDC dc_;
     HBITMAP bitmap_;
     HGDIOBJ old_;
@@ -134,4 +134,4 @@ BENCHMARK(BM_BitBltTernaryB8074A)->SURFACE_SIZES;
 BENCHMARK(BM_StretchBlt)->SURFACE_SIZES;
 BENCHMARK(BM_MonoMaskToColourSrcAnd)->SURFACE_SIZES;
 
-}  // namespace
+} // namespace

@@ -31,18 +31,21 @@ bool Normalise(int& origin, int& extent) {
 // Source column or row for destination offset i: the centre of the
 // destination pixel mapped into the source (nearest neighbour).
 int MapIndex(int i, int destExtent, int sourceExtent, bool mirror) {
-    int j = destExtent == sourceExtent
-                ? i
-                : static_cast<int>((static_cast<std::int64_t>(i) * 2 + 1) * sourceExtent / (2 * std::int64_t{destExtent}));
+    int j = destExtent == sourceExtent ? i
+                                       : static_cast<int>((static_cast<std::int64_t>(i) * 2 + 1) *
+                                                          sourceExtent / (2 * std::int64_t{destExtent}));
     return mirror ? sourceExtent - 1 - j : j;
 }
 
 void ConvertSource(Pixel* values, int count, int sourceBpp, int destBpp, const SourceConversion& conversion) {
-    if (sourceBpp == destBpp) return;
+    if (sourceBpp == destBpp)
+        return;
     if (sourceBpp == 1) {
-        for (int i = 0; i < count; ++i) values[i] = values[i] ? conversion.monoOne : conversion.monoZero;
+        for (int i = 0; i < count; ++i)
+            values[i] = values[i] ? conversion.monoOne : conversion.monoZero;
     } else {
-        for (int i = 0; i < count; ++i) values[i] = values[i] == conversion.sourceBackground ? 1u : 0u;
+        for (int i = 0; i < count; ++i)
+            values[i] = values[i] == conversion.sourceBackground ? 1u : 0u;
     }
 }
 
@@ -51,10 +54,14 @@ enum class Shrink { Nearest, And, Or, Average };
 
 Shrink ShrinkFor(int stretchMode) {
     switch (stretchMode) {
-        case BLACKONWHITE: return Shrink::And;  // the Windows default: black survives
-        case WHITEONBLACK: return Shrink::Or;
-        case HALFTONE: return Shrink::Average;
-        default: return Shrink::Nearest;
+    case BLACKONWHITE:
+        return Shrink::And; // the Windows default: black survives
+    case WHITEONBLACK:
+        return Shrink::Or;
+    case HALFTONE:
+        return Shrink::Average;
+    default:
+        return Shrink::Nearest;
     }
 }
 
@@ -77,13 +84,14 @@ SourceRange RangeFor(int i, int destExtent, int sourceExtent, bool mirror, bool 
 SourceRange Placed(SourceRange range, int origin, int limit) {
     range.first = std::max(range.first + origin, 0);
     range.end = std::min(range.end + origin, limit);
-    if (range.first >= range.end) range.first = -1;
+    if (range.first >= range.end)
+        range.first = -1;
     return range;
 }
 
 // Merges the source blocks rows [rowFirst, rowEnd) x columns [first[i], end[i]).
-void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange rows, const int* first, const int* end,
-                 int count, Shrink mode, Pixel* out) {
+void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange rows, const int* first,
+                 const int* end, int count, Shrink mode, Pixel* out) {
     for (int i = 0; i < count; ++i) {
         Pixel all = format.mask, any = 0;
         std::uint64_t red = 0, green = 0, blue = 0, samples = 0;
@@ -99,31 +107,40 @@ void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange r
             }
         }
         switch (mode) {
-            case Shrink::And: out[i] = all; break;
-            case Shrink::Or: out[i] = any; break;
-            default:
-                if (source.bitsPerPixel == 1) {
-                    out[i] = blue * 2 >= samples ? 1u : 0u;  // the majority of the bits
-                } else {
-                    out[i] = static_cast<Pixel>((red / samples) << 16 | (green / samples) << 8 | (blue / samples));
-                }
+        case Shrink::And:
+            out[i] = all;
+            break;
+        case Shrink::Or:
+            out[i] = any;
+            break;
+        default:
+            if (source.bitsPerPixel == 1) {
+                out[i] = blue * 2 >= samples ? 1u : 0u; // the majority of the bits
+            } else {
+                out[i] =
+                    static_cast<Pixel>((red / samples) << 16 | (green / samples) << 8 | (blue / samples));
+            }
         }
     }
 }
 
 // Source pixels of one row at the given columns (for scaled or mirrored blits).
-void GatherColumns(const Surface& source, const PixelFormat& format, int row, const int* columns, int count, Pixel* out) {
+void GatherColumns(const Surface& source, const PixelFormat& format, int row, const int* columns, int count,
+                   Pixel* out) {
     if (source.bitsPerPixel == 32) {
         const auto* pixels = reinterpret_cast<const Pixel*>(source.Row(row));
-        for (int i = 0; i < count; ++i) out[i] = pixels[columns[i]] & 0xFFFFFF;
+        for (int i = 0; i < count; ++i)
+            out[i] = pixels[columns[i]] & 0xFFFFFF;
         return;
     }
-    for (int i = 0; i < count; ++i) out[i] = format.get(source, columns[i], row);
+    for (int i = 0; i < count; ++i)
+        out[i] = format.get(source, columns[i], row);
 }
 
 // True when [left, right) is every pixel of each row and rows follow each other without padding.
 bool IsWholeRows(const Surface& surface, int left, int right) {
-    return left == 0 && right == surface.width && surface.stride == surface.width * static_cast<int>(sizeof(Pixel));
+    return left == 0 && right == surface.width &&
+           surface.stride == surface.width * static_cast<int>(sizeof(Pixel));
 }
 
 // SRCCOPY between 32-bit surfaces without scaling: straight row copies,
@@ -133,7 +150,8 @@ void CopyRows32(Surface& dest, const RECT& r, const Surface& source, int dx, int
     const int right = std::min(r.right, source.width + dx);
     const int top = std::max(r.top, dy);
     const int bottom = std::min(r.bottom, source.height + dy);
-    if (left >= right || top >= bottom) return;
+    if (left >= right || top >= bottom)
+        return;
     const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(Pixel);
     const bool upwards = &dest == &source && dy > 0;
     if (&dest != &source && IsWholeRows(dest, left, right) && IsWholeRows(source, left - dx, right - dx) &&
@@ -152,25 +170,30 @@ void CopyRows32(Surface& dest, const RECT& r, const Surface& source, int dx, int
     }
 }
 
-}  // namespace
+} // namespace
 
-void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, const SourceConversion& conversion,
-               const BrushPattern& pattern, BYTE rop, int stretchMode) {
-    if (!dest.surface) return;
+void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
+               const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop, int stretchMode) {
+    if (!dest.surface)
+        return;
     int x = g.x, y = g.y, width = g.width, height = g.height;
     int sx = g.sourceX, sy = g.sourceY, sw = g.sourceWidth, sh = g.sourceHeight;
     const bool mirrorX = Normalise(x, width) != Normalise(sx, sw);
     const bool mirrorY = Normalise(y, height) != Normalise(sy, sh);
-    if (width == 0 || height == 0 || sw == 0 || sh == 0) return;
-    if (RopUsesPattern(rop) && pattern.hollow) return;
+    if (width == 0 || height == 0 || sw == 0 || sh == 0)
+        return;
+    if (RopUsesPattern(rop) && pattern.hollow)
+        return;
     const RECT area{x, y, x + width, y + height};
     Surface& target = *dest.surface;
     const bool unscaled = width == sw && height == sh && !mirrorX && !mirrorY;
     // Within one clipped surface the pieces could overwrite each other's
     // source, so that case goes through the snapshot below.
     const bool selfClipped = &sourceIn == &target && dest.clip;
-    if (unscaled && rop == RopIndex(SRCCOPY) && target.bitsPerPixel == 32 && sourceIn.bitsPerPixel == 32 && !selfClipped) {
-        ForEachVisibleRect(dest, area, [&](const RECT& r) { CopyRows32(target, r, sourceIn, x - sx, y - sy); });
+    if (unscaled && rop == RopIndex(SRCCOPY) && target.bitsPerPixel == 32 && sourceIn.bitsPerPixel == 32 &&
+        !selfClipped) {
+        ForEachVisibleRect(dest, area,
+                           [&](const RECT& r) { CopyRows32(target, r, sourceIn, x - sx, y - sy); });
         return;
     }
 
@@ -178,7 +201,8 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
     std::shared_ptr<Surface> snapshot;
     if (&sourceIn == &target) {
         snapshot = CopySurface(sourceIn);
-        if (!snapshot) return;
+        if (!snapshot)
+            return;
     }
     const Surface& source = snapshot ? *snapshot : sourceIn;
     const PixelFormat& sourceFormat = FormatOf(source);
@@ -190,11 +214,13 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
     const bool mergeColumns = shrink != Shrink::Nearest && sw > width;
     const bool mergeRows = shrink != Shrink::Nearest && sh > height;
     const int firstColumn = std::max(x, 0), endColumn = std::min(x + width, target.width);
-    if (firstColumn >= endColumn) return;
+    if (firstColumn >= endColumn)
+        return;
     std::vector<int> columns(static_cast<std::size_t>(endColumn - firstColumn));
     std::vector<int> columnEnds(columns.size());
     for (int col = firstColumn; col < endColumn; ++col) {
-        const SourceRange range = Placed(RangeFor(col - x, width, sw, mirrorX, mergeColumns), sx, source.width);
+        const SourceRange range =
+            Placed(RangeFor(col - x, width, sw, mirrorX, mergeColumns), sx, source.width);
         columns[static_cast<std::size_t>(col - firstColumn)] = range.first;
         columnEnds[static_cast<std::size_t>(col - firstColumn)] = range.end;
     }
@@ -205,10 +231,13 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
         sourceRow.resize(count);
         patternRow.resize(count);
         // A solid brush gives the same pattern row everywhere.
-        if (RopUsesPattern(rop) && pattern.IsSolid()) pattern.Row(0, 0, static_cast<int>(count), patternRow.data());
+        if (RopUsesPattern(rop) && pattern.IsSolid())
+            pattern.Row(0, 0, static_cast<int>(count), patternRow.data());
         for (int row = r.top; row < r.bottom; ++row) {
-            const SourceRange rows = Placed(RangeFor(row - y, height, sh, mirrorY, mergeRows), sy, source.height);
-            if (rows.first < 0) continue;
+            const SourceRange rows =
+                Placed(RangeFor(row - y, height, sh, mirrorY, mergeRows), sy, source.height);
+            if (rows.first < 0)
+                continue;
             const int sourceRowIndex = rows.first;
             int col = r.left;
             while (col < r.right) {
@@ -217,14 +246,16 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
                     continue;
                 }
                 const int start = col;
-                while (col < r.right && columns[static_cast<std::size_t>(col - firstColumn)] >= 0) ++col;
+                while (col < r.right && columns[static_cast<std::size_t>(col - firstColumn)] >= 0)
+                    ++col;
                 const int n = col - start;
                 const int* map = &columns[static_cast<std::size_t>(start - firstColumn)];
                 if (unscaled) {
                     sourceFormat.read(source, map[0], sourceRowIndex, n, sourceRow.data());
                 } else if (mergeColumns || mergeRows) {
-                    MergeBlocks(source, sourceFormat, rows, map, &columnEnds[static_cast<std::size_t>(start - firstColumn)], n,
-                                shrink, sourceRow.data());
+                    MergeBlocks(source, sourceFormat, rows, map,
+                                &columnEnds[static_cast<std::size_t>(start - firstColumn)], n, shrink,
+                                sourceRow.data());
                 } else {
                     GatherColumns(source, sourceFormat, sourceRowIndex, map, n, sourceRow.data());
                 }
@@ -233,8 +264,10 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
                     destFormat.write(target, start, row, n, sourceRow.data());
                     continue;
                 }
-                if (RopUsesDest(rop)) destFormat.read(target, start, row, n, destRow.data());
-                if (RopUsesPattern(rop) && !pattern.IsSolid()) pattern.Row(start, row, n, patternRow.data());
+                if (RopUsesDest(rop))
+                    destFormat.read(target, start, row, n, destRow.data());
+                if (RopUsesPattern(rop) && !pattern.IsSolid())
+                    pattern.Row(start, row, n, patternRow.data());
                 span(destRow.data(), sourceRow.data(), patternRow.data(), n, destFormat.mask);
                 destFormat.write(target, start, row, n, destRow.data());
             }
@@ -242,32 +275,36 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn, c
     });
 }
 
-}  // namespace detail
+} // namespace detail
 
 using namespace detail;
 
 BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
     DcObject* dc = FindDc(hdc);
     const BYTE index = RopIndex(rop);
-    if (!dc || RopUsesSource(index)) return FALSE;
+    if (!dc || RopUsesSource(index))
+        return FALSE;
     Normalise(x, width);
     Normalise(y, height);
     PatternRop(*dc, RECT{x, y, x + width, y + height}, PatternOf(*dc, dc->brush), index);
     return TRUE;
 }
 
-BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource, int widthSource,
-                int heightSource, DWORD rop) {
+BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource,
+                int widthSource, int heightSource, DWORD rop) {
     DcObject* destDc = FindDc(dest);
-    if (!destDc) return FALSE;
+    if (!destDc)
+        return FALSE;
     const BYTE index = RopIndex(rop);
-    if (!RopUsesSource(index)) return PatBlt(dest, x, y, width, height, rop);
+    if (!RopUsesSource(index))
+        return PatBlt(dest, x, y, width, height, rop);
     DcObject* sourceDc = FindDc(source);
-    if (!sourceDc || !sourceDc->surface) return FALSE;
+    if (!sourceDc || !sourceDc->surface)
+        return FALSE;
     const BlitGeometry geometry{x, y, width, height, xSource, ySource, widthSource, heightSource};
     const BrushPattern pattern = RopUsesPattern(index) ? PatternOf(*destDc, destDc->brush) : BrushPattern{};
-    SourceRop(*destDc, geometry, *sourceDc->surface, ConversionFor(*destDc, sourceDc->bkColor), pattern, index,
-              destDc->stretchMode);
+    SourceRop(*destDc, geometry, *sourceDc->surface, ConversionFor(*destDc, sourceDc->bkColor), pattern,
+              index, destDc->stretchMode);
     return TRUE;
 }
 
@@ -275,4 +312,4 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSour
     return StretchBlt(dest, x, y, width, height, source, xSource, ySource, width, height, rop);
 }
 
-}  // namespace gdi
+} // namespace gdi

@@ -20,10 +20,12 @@ std::shared_ptr<Surface> ScreenSurface() {
 
 void Select(HANDLE& slot, HANDLE handle) {
     const HANDLE previous = slot;
-    if (Object* now = FindObject(handle)) ++now->selections;
+    if (Object* now = FindObject(handle))
+        ++now->selections;
     slot = handle;
     if (Object* old = FindObject(previous)) {
-        if (--old->selections == 0 && old->deletePending) RemoveObject(previous);
+        if (--old->selections == 0 && old->deletePending)
+            RemoveObject(previous);
     }
 }
 
@@ -32,7 +34,8 @@ HDC NewDc(bool isMemory) {
     dc->isMemory = isMemory;
     DcObject* raw = dc.get();
     const HDC handle = AddObject(std::move(dc));
-    if (!handle) return 0;
+    if (!handle)
+        return 0;
     Select(raw->pen, StockObject(BLACK_PEN));
     Select(raw->brush, StockObject(WHITE_BRUSH));
     Select(raw->font, StockObject(SYSTEM_FONT));
@@ -46,26 +49,31 @@ HDC NewDc(bool isMemory) {
 }
 
 HGDIOBJ SelectBitmap(DcObject& dc, HBITMAP handle, BitmapObject& bitmap) {
-    if (!dc.isMemory) return 0;
-    if (dc.bitmap == handle) return handle;
+    if (!dc.isMemory)
+        return 0;
+    if (dc.bitmap == handle)
+        return handle;
     // A bitmap can be selected into one memory DC at a time (stock ones excepted).
-    if (bitmap.selections > 0 && !bitmap.stock) return 0;
+    if (bitmap.selections > 0 && !bitmap.stock)
+        return 0;
     const HBITMAP previous = dc.bitmap;
     Select(dc.bitmap, handle);
     dc.surface = bitmap.surface;
     return previous;
 }
 
-}  // namespace
+} // namespace
 
 HDC CreateCompatibleDC(HDC hdc) {
-    if (hdc != 0 && !FindDc(hdc)) return 0;
+    if (hdc != 0 && !FindDc(hdc))
+        return 0;
     return NewDc(true);
 }
 
 BOOL DeleteDC(HDC hdc) {
     DcObject* dc = FindDc(hdc);
-    if (!dc) return FALSE;
+    if (!dc)
+        return FALSE;
     Select(dc->pen, 0);
     Select(dc->brush, 0);
     Select(dc->font, 0);
@@ -75,40 +83,61 @@ BOOL DeleteDC(HDC hdc) {
 }
 
 HDC GetDC(HWND hwnd) {
-    if (hwnd != 0 || !ScreenSurface()) return 0;
+    if (hwnd != 0 || !ScreenSurface())
+        return 0;
     return NewDc(false);
 }
 
 int ReleaseDC(HWND hwnd, HDC hdc) {
     DcObject* dc = FindDc(hdc);
-    if (hwnd != 0 || !dc || dc->isMemory) return 0;
+    if (hwnd != 0 || !dc || dc->isMemory)
+        return 0;
     return DeleteDC(hdc) ? 1 : 0;
 }
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ handle) {
     DcObject* dc = FindDc(hdc);
     Object* object = FindObject(handle);
-    if (!dc || !object || object->deletePending) return 0;
+    if (!dc || !object || object->deletePending)
+        return 0;
     HANDLE previous = 0;
     switch (object->kind) {
-        case ObjectKind::Pen: previous = dc->pen; Select(dc->pen, handle); return previous;
-        case ObjectKind::Brush: previous = dc->brush; Select(dc->brush, handle); return previous;
-        case ObjectKind::Font: previous = dc->font; Select(dc->font, handle); return previous;
-        case ObjectKind::Bitmap: return SelectBitmap(*dc, handle, *static_cast<BitmapObject*>(object));
-        case ObjectKind::Region: return static_cast<HGDIOBJ>(SelectClipRgn(hdc, handle));
-        default: return 0;
+    case ObjectKind::Pen:
+        previous = dc->pen;
+        Select(dc->pen, handle);
+        return previous;
+    case ObjectKind::Brush:
+        previous = dc->brush;
+        Select(dc->brush, handle);
+        return previous;
+    case ObjectKind::Font:
+        previous = dc->font;
+        Select(dc->font, handle);
+        return previous;
+    case ObjectKind::Bitmap:
+        return SelectBitmap(*dc, handle, *static_cast<BitmapObject*>(object));
+    case ObjectKind::Region:
+        return static_cast<HGDIOBJ>(SelectClipRgn(hdc, handle));
+    default:
+        return 0;
     }
 }
 
 HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
     const DcObject* dc = FindDc(hdc);
-    if (!dc) return 0;
+    if (!dc)
+        return 0;
     switch (type) {
-        case OBJ_PEN: return dc->pen;
-        case OBJ_BRUSH: return dc->brush;
-        case OBJ_FONT: return dc->font;
-        case OBJ_BITMAP: return dc->bitmap;
-        default: return 0;
+    case OBJ_PEN:
+        return dc->pen;
+    case OBJ_BRUSH:
+        return dc->brush;
+    case OBJ_FONT:
+        return dc->font;
+    case OBJ_BITMAP:
+        return dc->bitmap;
+    default:
+        return 0;
     }
 }
 
@@ -116,7 +145,8 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
 // then leave the background untouched, as with TRANSPARENT.
 int SetBkMode(HDC hdc, int mode) {
     DcObject* dc = FindDc(hdc);
-    if (!dc || mode < TRANSPARENT || mode > 3) return 0;
+    if (!dc || mode < TRANSPARENT || mode > 3)
+        return 0;
     const int previous = dc->bkMode;
     dc->bkMode = mode;
     return previous;
@@ -129,7 +159,8 @@ int GetBkMode(HDC hdc) {
 
 COLORREF SetBkColor(HDC hdc, COLORREF color) {
     DcObject* dc = FindDc(hdc);
-    if (!dc) return CLR_INVALID;
+    if (!dc)
+        return CLR_INVALID;
     const COLORREF previous = dc->bkColor;
     dc->bkColor = color;
     return previous;
@@ -142,7 +173,8 @@ COLORREF GetBkColor(HDC hdc) {
 
 COLORREF SetTextColor(HDC hdc, COLORREF color) {
     DcObject* dc = FindDc(hdc);
-    if (!dc) return CLR_INVALID;
+    if (!dc)
+        return CLR_INVALID;
     const COLORREF previous = dc->textColor;
     dc->textColor = color;
     return previous;
@@ -156,7 +188,8 @@ COLORREF GetTextColor(HDC hdc) {
 // Only MM_TEXT (one logical unit = one pixel) is drawn in; other modes are refused.
 int SetMapMode(HDC hdc, int mode) {
     DcObject* dc = FindDc(hdc);
-    if (!dc || mode != MM_TEXT) return 0;
+    if (!dc || mode != MM_TEXT)
+        return 0;
     const int previous = dc->mapMode;
     dc->mapMode = mode;
     return previous;
@@ -169,7 +202,8 @@ int GetMapMode(HDC hdc) {
 
 int SetStretchBltMode(HDC hdc, int mode) {
     DcObject* dc = FindDc(hdc);
-    if (!dc || mode < BLACKONWHITE || mode > HALFTONE) return 0;
+    if (!dc || mode < BLACKONWHITE || mode > HALFTONE)
+        return 0;
     const int previous = dc->stretchMode;
     dc->stretchMode = mode;
     return previous;
@@ -180,4 +214,4 @@ int GetStretchBltMode(HDC hdc) {
     return dc ? dc->stretchMode : 0;
 }
 
-}  // namespace gdi
+} // namespace gdi

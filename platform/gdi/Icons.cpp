@@ -9,10 +9,12 @@ namespace gdi {
 using namespace detail;
 
 HICON CreateIconIndirect(const ICONINFO* info) {
-    if (!info) return 0;
+    if (!info)
+        return 0;
     const BitmapObject* mask = FindBitmap(info->hbmMask);
     const BitmapObject* color = info->hbmColor ? FindBitmap(info->hbmColor) : nullptr;
-    if (!mask || (info->hbmColor && !color)) return 0;
+    if (!mask || (info->hbmColor && !color))
+        return 0;
     auto icon = std::make_unique<IconObject>();
     icon->isIcon = info->fIcon != FALSE;
     icon->xHotspot = info->xHotspot;
@@ -21,18 +23,22 @@ HICON CreateIconIndirect(const ICONINFO* info) {
     if (color) {
         icon->color = CopySurface(*color->surface);
         icon->mask = ScaleSurface(*mask->surface, color->surface->width, color->surface->height);
-        if (icon->mask && icon->mask->bitsPerPixel != 1) return 0;
+        if (icon->mask && icon->mask->bitsPerPixel != 1)
+            return 0;
     } else {
-        if (mask->surface->height < 2 || mask->surface->bitsPerPixel != 1) return 0;
+        if (mask->surface->height < 2 || mask->surface->bitsPerPixel != 1)
+            return 0;
         icon->mask = CopySurface(*mask->surface);
     }
-    if (!icon->mask || (color && !icon->color)) return 0;
+    if (!icon->mask || (color && !icon->color))
+        return 0;
     return AddObject(std::move(icon));
 }
 
 BOOL GetIconInfo(HICON handle, ICONINFO* info) {
     const IconObject* icon = FindIcon(handle);
-    if (!icon || !info) return FALSE;
+    if (!icon || !info)
+        return FALSE;
     const HBITMAP mask = AddBitmap(CopySurface(*icon->mask), false);
     const HBITMAP color = icon->color ? AddBitmap(CopySurface(*icon->color), false) : 0;
     if (!mask || (icon->color && !color)) {
@@ -48,12 +54,16 @@ BOOL GetIconInfo(HICON handle, ICONINFO* info) {
     return TRUE;
 }
 
-BOOL DrawIconEx(HDC hdc, int x, int y, HICON handle, int width, int height, UINT /*step*/, HBRUSH flicker, UINT flags) {
+BOOL DrawIconEx(HDC hdc, int x, int y, HICON handle, int width, int height, UINT /*step*/, HBRUSH flicker,
+                UINT flags) {
     DcObject* dc = FindDc(hdc);
     const IconObject* icon = FindIcon(handle);
-    if (!dc || !icon || (flags & DI_NORMAL) == 0 || width < 0 || height < 0) return FALSE;
-    if (width == 0) width = icon->Width();
-    if (height == 0) height = icon->Height();
+    if (!dc || !icon || (flags & DI_NORMAL) == 0 || width < 0 || height < 0)
+        return FALSE;
+    if (width == 0)
+        width = icon->Width();
+    if (height == 0)
+        height = icon->Height();
     if (flicker) {
         RECT area{x, y, x + width, y + height};
         FillRect(hdc, &area, flicker);
@@ -74,7 +84,8 @@ BOOL DrawIconEx(HDC hdc, int x, int y, HICON handle, int width, int height, UINT
     if (flags & DI_IMAGE) {
         const BYTE rop = RopIndex(both ? SRCINVERT : SRCCOPY);
         if (icon->color) {
-            SourceRop(*dc, BlitGeometry{x, y, width, height, 0, 0, w, h}, *icon->color, blackWhite, none, rop);
+            SourceRop(*dc, BlitGeometry{x, y, width, height, 0, 0, w, h}, *icon->color, blackWhite, none,
+                      rop);
         } else {
             // Monochrome icons keep the image in the lower half of the mask.
             SourceRop(*dc, BlitGeometry{x, y, width, height, 0, h, w, h}, *icon->mask, blackWhite, none, rop);
@@ -84,9 +95,10 @@ BOOL DrawIconEx(HDC hdc, int x, int y, HICON handle, int width, int height, UINT
 }
 
 BOOL DestroyIcon(HICON handle) {
-    if (!FindIcon(handle)) return FALSE;
+    if (!FindIcon(handle))
+        return FALSE;
     RemoveObject(handle);
     return TRUE;
 }
 
-}  // namespace gdi
+} // namespace gdi

@@ -11,11 +11,12 @@ namespace {
 
 constexpr int kMaxPolylinePoints = 1 << 20;
 
-}  // namespace
+} // namespace
 
 BOOL Polyline(HDC hdc, const POINT* points, int count) {
     DcObject* dc = FindDc(hdc);
-    if (!dc || !points || count < 2 || count > kMaxPolylinePoints) return FALSE;
+    if (!dc || !points || count < 2 || count > kMaxPolylinePoints)
+        return FALSE;
     PenStroke pen(*dc);
     for (int i = 0; i + 1 < count; ++i) {
         StrokeLine(pen, points[i], points[i + 1]);
@@ -25,19 +26,22 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
 
 BOOL MoveToEx(HDC hdc, int x, int y, POINT* previous) {
     DcObject* dc = FindDc(hdc);
-    if (!dc) return FALSE;
-    if (previous) *previous = dc->position;
+    if (!dc)
+        return FALSE;
+    if (previous)
+        *previous = dc->position;
     dc->position = POINT{x, y};
     return TRUE;
 }
 
 BOOL LineTo(HDC hdc, int x, int y) {
     DcObject* dc = FindDc(hdc);
-    if (!dc) return FALSE;
+    if (!dc)
+        return FALSE;
     PenStroke pen(*dc);
     StrokeLine(pen, dc->position, POINT{x, y});
     dc->position = POINT{x, y};
     return TRUE;
 }
 
-}  // namespace gdi
+} // namespace gdi

@@ -11,7 +11,8 @@ using namespace detail;
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
     DcObject* dc = FindDc(hdc);
-    if (!dc || !IsVisible(*dc, x, y)) return CLR_INVALID;
+    if (!dc || !IsVisible(*dc, x, y))
+        return CLR_INVALID;
     const int bpp = dc->surface->bitsPerPixel;
     const Pixel value = ColorToPixel(color, bpp);
     FormatOf(*dc->surface).set(*dc->surface, x, y, value);
@@ -20,26 +21,32 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
     const DcObject* dc = FindDc(hdc);
-    if (!dc || !IsVisible(*dc, x, y)) return CLR_INVALID;
+    if (!dc || !IsVisible(*dc, x, y))
+        return CLR_INVALID;
     return PixelToColor(FormatOf(*dc->surface).get(*dc->surface, x, y), dc->surface->bitsPerPixel);
 }
 
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     DcObject* dc = FindDc(hdc);
-    if (!dc || !rect) return 0;
+    if (!dc || !rect)
+        return 0;
     const BrushPattern pattern = PatternOf(*dc, brush);
-    if (pattern.hollow && !FindBrush(brush)) return 0;
+    if (pattern.hollow && !FindBrush(brush))
+        return 0;
     PatternRop(*dc, *rect, pattern, RopIndex(PATCOPY));
     return 1;
 }
 
 int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     DcObject* dc = FindDc(hdc);
-    if (!dc || !rect) return 0;
+    if (!dc || !rect)
+        return 0;
     const BrushPattern pattern = PatternOf(*dc, brush);
-    if (pattern.hollow && !FindBrush(brush)) return 0;
+    if (pattern.hollow && !FindBrush(brush))
+        return 0;
     const RECT r = ClampRect(*rect);
-    if (r.left >= r.right || r.top >= r.bottom) return 1;
+    if (r.left >= r.right || r.top >= r.bottom)
+        return 1;
     const BYTE copy = RopIndex(PATCOPY);
     PatternRop(*dc, RECT{r.left, r.top, r.right, r.top + 1}, pattern, copy);
     PatternRop(*dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, pattern, copy);
@@ -50,7 +57,8 @@ int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
 
 BOOL InvertRect(HDC hdc, const RECT* rect) {
     DcObject* dc = FindDc(hdc);
-    if (!dc || !rect) return FALSE;
+    if (!dc || !rect)
+        return FALSE;
     PatternRop(*dc, *rect, BrushPattern{}, RopIndex(DSTINVERT));
     return TRUE;
 }
@@ -59,9 +67,11 @@ BOOL InvertRect(HDC hdc, const RECT* rect) {
 // even), and no pixel is touched twice, so a second call restores the picture.
 BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
     DcObject* dc = FindDc(hdc);
-    if (!dc || !rect) return FALSE;
+    if (!dc || !rect)
+        return FALSE;
     const RECT r = ClampRect(*rect);
-    if (r.left >= r.right || r.top >= r.bottom || !dc->surface) return TRUE;
+    if (r.left >= r.right || r.top >= r.bottom || !dc->surface)
+        return TRUE;
     const PixelFormat& format = FormatOf(*dc->surface);
     // Only the part of each edge on the surface is walked.
     const int firstX = std::max(r.left, 0), endX = std::min(r.right, dc->surface->width);
@@ -72,13 +82,15 @@ BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
     };
     for (int x = firstX; x < endX; ++x) {
         invert(x, r.top);
-        if (r.bottom - 1 > r.top) invert(x, r.bottom - 1);
+        if (r.bottom - 1 > r.top)
+            invert(x, r.bottom - 1);
     }
     for (int y = firstY; y < endY; ++y) {
         invert(r.left, y);
-        if (r.right - 1 > r.left) invert(r.right - 1, y);
+        if (r.right - 1 > r.left)
+            invert(r.right - 1, y);
     }
     return TRUE;
 }
 
-}  // namespace gdi
+} // namespace gdi

@@ -7,21 +7,26 @@
 namespace gdi {
 
 BOOL SetRect(RECT* rect, int left, int top, int right, int bottom) {
-    if (!rect) return FALSE;
+    if (!rect)
+        return FALSE;
     *rect = RECT{left, top, right, bottom};
     return TRUE;
 }
 
-BOOL SetRectEmpty(RECT* rect) { return SetRect(rect, 0, 0, 0, 0); }
+BOOL SetRectEmpty(RECT* rect) {
+    return SetRect(rect, 0, 0, 0, 0);
+}
 
 BOOL CopyRect(RECT* dest, const RECT* source) {
-    if (!dest || !source) return FALSE;
+    if (!dest || !source)
+        return FALSE;
     *dest = *source;
     return TRUE;
 }
 
 BOOL OffsetRect(RECT* rect, int dx, int dy) {
-    if (!rect) return FALSE;
+    if (!rect)
+        return FALSE;
     rect->left += dx;
     rect->right += dx;
     rect->top += dy;
@@ -30,7 +35,8 @@ BOOL OffsetRect(RECT* rect, int dx, int dy) {
 }
 
 BOOL InflateRect(RECT* rect, int dx, int dy) {
-    if (!rect) return FALSE;
+    if (!rect)
+        return FALSE;
     rect->left -= dx;
     rect->right += dx;
     rect->top -= dy;
@@ -38,10 +44,13 @@ BOOL InflateRect(RECT* rect, int dx, int dy) {
     return TRUE;
 }
 
-BOOL IsRectEmpty(const RECT* rect) { return !rect || rect->right <= rect->left || rect->bottom <= rect->top; }
+BOOL IsRectEmpty(const RECT* rect) {
+    return !rect || rect->right <= rect->left || rect->bottom <= rect->top;
+}
 
 BOOL IntersectRect(RECT* dest, const RECT* a, const RECT* b) {
-    if (!dest || !a || !b) return FALSE;
+    if (!dest || !a || !b)
+        return FALSE;
     const RECT r{std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
                  std::min(a->bottom, b->bottom)};
     if (IsRectEmpty(&r)) {
@@ -53,7 +62,8 @@ BOOL IntersectRect(RECT* dest, const RECT* a, const RECT* b) {
 }
 
 BOOL UnionRect(RECT* dest, const RECT* a, const RECT* b) {
-    if (!dest || !a || !b) return FALSE;
+    if (!dest || !a || !b)
+        return FALSE;
     const bool emptyA = IsRectEmpty(a), emptyB = IsRectEmpty(b);
     if (emptyA && emptyB) {
         SetRectEmpty(dest);
@@ -75,7 +85,8 @@ BOOL EqualRect(const RECT* a, const RECT* b) {
 }
 
 BOOL PtInRect(const RECT* rect, POINT point) {
-    return rect && point.x >= rect->left && point.x < rect->right && point.y >= rect->top && point.y < rect->bottom;
+    return rect && point.x >= rect->left && point.x < rect->right && point.y >= rect->top &&
+           point.y < rect->bottom;
 }
 
-}  // namespace gdi
+} // namespace gdi

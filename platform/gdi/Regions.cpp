@@ -15,7 +15,7 @@ namespace {
 constexpr int kMaxPolygonPoints = 1 << 20;
 constexpr int kMaxFrameWidth = 4096;
 
-}  // namespace
+} // namespace
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {
     return AddRegion(Region::FromRect(left, top, right, bottom));
@@ -30,19 +30,23 @@ HRGN CreateRectRgnIndirect(const RECT* rect) {
 // Ellipse(0, 0, W - 1, H - 1) fills, and an Arc over (0, 0, W - 1, H - 1)
 // outlines it.
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
-    if (left > right) std::swap(left, right);
-    if (top > bottom) std::swap(top, bottom);
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
     return AddRegion(Region::FromEllipse(left, top, right - 1, bottom - 1));
 }
 
 HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
-    if (!points || count < 0 || count > kMaxPolygonPoints || (fillMode != ALTERNATE && fillMode != WINDING)) return 0;
+    if (!points || count < 0 || count > kMaxPolygonPoints || (fillMode != ALTERNATE && fillMode != WINDING))
+        return 0;
     return AddRegion(Region::FromPolygon(points, count, fillMode));
 }
 
 BOOL SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
     RegionObject* object = FindRegion(region);
-    if (!object) return FALSE;
+    if (!object)
+        return FALSE;
     object->region = Region::FromRect(left, top, right, bottom);
     return TRUE;
 }
@@ -50,13 +54,15 @@ BOOL SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
 int CombineRgn(HRGN dest, HRGN source1, HRGN source2, int mode) {
     RegionObject* target = FindRegion(dest);
     const RegionObject* a = FindRegion(source1);
-    if (!target || !a || mode < RGN_AND || mode > RGN_COPY) return ERROR;
+    if (!target || !a || mode < RGN_AND || mode > RGN_COPY)
+        return ERROR;
     if (mode == RGN_COPY) {
         target->region = a->region;
         return target->region.Kind();
     }
     const RegionObject* b = FindRegion(source2);
-    if (!b) return ERROR;
+    if (!b)
+        return ERROR;
     // Computed aside first: dest may be one of the sources.
     Region result = Region::Combine(a->region, b->region, mode);
     target->region = std::move(result);
@@ -65,14 +71,16 @@ int CombineRgn(HRGN dest, HRGN source1, HRGN source2, int mode) {
 
 int OffsetRgn(HRGN region, int x, int y) {
     RegionObject* object = FindRegion(region);
-    if (!object) return ERROR;
+    if (!object)
+        return ERROR;
     object->region.Offset(x, y);
     return object->region.Kind();
 }
 
 int GetRgnBox(HRGN region, RECT* rect) {
     const RegionObject* object = FindRegion(region);
-    if (!object || !rect) return ERROR;
+    if (!object || !rect)
+        return ERROR;
     *rect = object->region.Bounds();
     return object->region.Kind();
 }
@@ -90,39 +98,47 @@ BOOL EqualRgn(HRGN a, HRGN b) {
 
 DWORD GetRegionData(HRGN region, DWORD size, RGNDATA* data) {
     const RegionObject* object = FindRegion(region);
-    if (!object) return 0;
+    if (!object)
+        return 0;
     const auto& rects = object->region.Rects();
     const DWORD rectBytes = static_cast<DWORD>(rects.size() * sizeof(RECT));
     const DWORD needed = static_cast<DWORD>(sizeof(RGNDATAHEADER)) + rectBytes;
-    if (!data) return needed;
-    if (size < needed) return 0;
+    if (!data)
+        return needed;
+    if (size < needed)
+        return 0;
     data->rdh.dwSize = sizeof(RGNDATAHEADER);
     data->rdh.iType = RDH_RECTANGLES;
     data->rdh.nCount = static_cast<DWORD>(rects.size());
     data->rdh.nRgnSize = rectBytes;
     data->rdh.rcBound = object->region.Bounds();
-    if (!rects.empty()) std::memcpy(data->Buffer, rects.data(), rectBytes);
+    if (!rects.empty())
+        std::memcpy(data->Buffer, rects.data(), rectBytes);
     return needed;
 }
 
 int SelectClipRgn(HDC hdc, HRGN region) {
     DcObject* dc = FindDc(hdc);
-    if (!dc) return ERROR;
+    if (!dc)
+        return ERROR;
     if (region == 0) {
         dc->clip.reset();
         return SIMPLEREGION;
     }
     const RegionObject* object = FindRegion(region);
-    if (!object) return ERROR;
-    dc->clip = object->region;  // the DC keeps its own copy
+    if (!object)
+        return ERROR;
+    dc->clip = object->region; // the DC keeps its own copy
     return dc->clip->Kind();
 }
 
 int GetClipRgn(HDC hdc, HRGN region) {
     const DcObject* dc = FindDc(hdc);
     RegionObject* object = FindRegion(region);
-    if (!dc || !object) return -1;
-    if (!dc->clip) return 0;
+    if (!dc || !object)
+        return -1;
+    if (!dc->clip)
+        return 0;
     object->region = *dc->clip;
     return 1;
 }
@@ -130,7 +146,8 @@ int GetClipRgn(HDC hdc, HRGN region) {
 BOOL FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
     DcObject* dc = FindDc(hdc);
     const RegionObject* object = FindRegion(region);
-    if (!dc || !object || !FindBrush(brush)) return FALSE;
+    if (!dc || !object || !FindBrush(brush))
+        return FALSE;
     PatternRopRegion(*dc, object->region, PatternOf(*dc, brush), RopIndex(PATCOPY));
     return TRUE;
 }
@@ -150,16 +167,18 @@ Region Shifted(Region region, int steps, bool horizontal) {
 // The pixels whose shifts by 0..steps along one axis all lie in the region,
 // in O(log steps) combinations: the range of shifts is halved each time.
 Region SweptIntersection(const Region& region, int steps, bool horizontal) {
-    if (steps == 0) return region;
+    if (steps == 0)
+        return region;
     if (steps % 2 == 1) {
         const int half = steps / 2;
         const Region lower = SweptIntersection(region, half, horizontal);
         return Region::Combine(lower, Shifted(lower, half + 1, horizontal), RGN_AND);
     }
-    return Region::Combine(SweptIntersection(region, steps - 1, horizontal), Shifted(region, steps, horizontal), RGN_AND);
+    return Region::Combine(SweptIntersection(region, steps - 1, horizontal),
+                           Shifted(region, steps, horizontal), RGN_AND);
 }
 
-}  // namespace
+} // namespace
 
 // The frame is the region minus the region eroded by width horizontally and
 // height vertically: every pixel of the region within that distance of its
@@ -167,8 +186,10 @@ Region SweptIntersection(const Region& region, int steps, bool horizontal) {
 BOOL FrameRgn(HDC hdc, HRGN region, HBRUSH brush, int width, int height) {
     DcObject* dc = FindDc(hdc);
     const RegionObject* object = FindRegion(region);
-    if (!dc || !object || !FindBrush(brush)) return FALSE;
-    if (width < 1 || height < 1 || width > kMaxFrameWidth || height > kMaxFrameWidth) return FALSE;
+    if (!dc || !object || !FindBrush(brush))
+        return FALSE;
+    if (width < 1 || height < 1 || width > kMaxFrameWidth || height > kMaxFrameWidth)
+        return FALSE;
     const Region& shape = object->region;
     const Region across = Shifted(SweptIntersection(shape, 2 * width, true), -width, true);
     const Region down = Shifted(SweptIntersection(shape, 2 * height, false), -height, false);
@@ -177,4 +198,4 @@ BOOL FrameRgn(HDC hdc, HRGN region, HBRUSH brush, int width, int height) {
     return TRUE;
 }
 
-}  // namespace gdi
+} // namespace gdi

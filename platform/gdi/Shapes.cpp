@@ -26,8 +26,10 @@ void Normalise(int& left, int& top, int& right, int& bottom) {
     top = ClampCoordinate(top);
     right = ClampCoordinate(right);
     bottom = ClampCoordinate(bottom);
-    if (left > right) std::swap(left, right);
-    if (top > bottom) std::swap(top, bottom);
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
 }
 
 // ---- Rectangles ------------------------------------------------------------
@@ -36,11 +38,15 @@ void Normalise(int& left, int& top, int& right, int& bottom) {
 struct Band {
     int first, last;
 };
-Band CentredBand(int c, int w) { return {c - w / 2, c - w / 2 + w - 1}; }
+Band CentredBand(int c, int w) {
+    return {c - w / 2, c - w / 2 + w - 1};
+}
 
-void SolidOutline(DcObject& dc, int left, int top, int right, int bottom, const PenStroke& pen, bool insideFrame) {
+void SolidOutline(DcObject& dc, int left, int top, int right, int bottom, const PenStroke& pen,
+                  bool insideFrame) {
     const int w = pen.Width();
-    Band l = CentredBand(left, w), r = CentredBand(right - 1, w), t = CentredBand(top, w), b = CentredBand(bottom - 1, w);
+    Band l = CentredBand(left, w), r = CentredBand(right - 1, w), t = CentredBand(top, w),
+         b = CentredBand(bottom - 1, w);
     if (insideFrame) {
         // PS_INSIDEFRAME keeps the whole outline within the rectangle.
         l = {left, left + w - 1};
@@ -58,11 +64,13 @@ void SolidOutline(DcObject& dc, int left, int top, int right, int bottom, const 
 }
 
 void StyledOutline(int left, int top, int right, int bottom, PenStroke& pen) {
-    const POINT corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
+    const POINT corners[] = {
+        {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
     for (int i = 0; i < 4; ++i) {
         StrokeLine(pen, corners[i], corners[i + 1]);
     }
-    if (left == right - 1 && top == bottom - 1) pen.Plot(left, top);  // a one-pixel rectangle has no segments
+    if (left == right - 1 && top == bottom - 1)
+        pen.Plot(left, top); // a one-pixel rectangle has no segments
 }
 
 // ---- Ellipses --------------------------------------------------------------
@@ -72,7 +80,7 @@ void StyledOutline(int left, int top, int right, int bottom, PenStroke& pen) {
 // centre of pixel x is 2x + 1, the box's centre left + right, its diameters
 // the box's sides.
 struct EllipseShape {
-    std::int64_t cx2, cy2, a2, b2;  // doubled centre and doubled radii (the diameters)
+    std::int64_t cx2, cy2, a2, b2; // doubled centre and doubled radii (the diameters)
     EllipseShape(int left, int top, int right, int bottom)
         : cx2(std::int64_t{left} + right), cy2(std::int64_t{top} + bottom), a2(std::int64_t{right} - left),
           b2(std::int64_t{bottom} - top) {}
@@ -83,7 +91,8 @@ struct EllipseShape {
         return e;
     }
     bool Inside(int x, int y) const {
-        if (a2 <= 0 || b2 <= 0) return false;
+        if (a2 <= 0 || b2 <= 0)
+            return false;
         const double dx = static_cast<double>(2 * std::int64_t{x} + 1 - cx2);
         const double dy = static_cast<double>(2 * std::int64_t{y} + 1 - cy2);
         const double a = static_cast<double>(a2), b = static_cast<double>(b2);
@@ -98,12 +107,15 @@ struct EllipseShape {
     double Angle(std::int64_t x2, std::int64_t y2) const {
         return std::atan2(static_cast<double>(cy2 - y2), static_cast<double>(x2 - cx2));
     }
-    double AngleOfPixel(int x, int y) const { return Angle(2 * std::int64_t{x} + 1, 2 * std::int64_t{y} + 1); }
+    double AngleOfPixel(int x, int y) const {
+        return Angle(2 * std::int64_t{x} + 1, 2 * std::int64_t{y} + 1);
+    }
 };
 
 // The outline pixels of a pen of width w on the ellipse.
 bool OnPenBand(const EllipseShape& e, int w, int x, int y) {
-    if (w == 1) return e.OnOutline(x, y);
+    if (w == 1)
+        return e.OnOutline(x, y);
     return e.Grown(w - 1).Inside(x, y) && !e.Grown(-(w + 1)).Inside(x, y);
 }
 
@@ -115,7 +127,8 @@ std::vector<POINT> OutlinePixels(const EllipseShape& e, int w, RECT bounds, cons
     std::vector<POINT> pixels;
     for (int y = bounds.top; y < bounds.bottom; ++y) {
         for (int x = bounds.left; x < bounds.right; ++x) {
-            if (OnPenBand(e, w, x, y)) pixels.push_back(POINT{x, y});
+            if (OnPenBand(e, w, x, y))
+                pixels.push_back(POINT{x, y});
         }
     }
     return pixels;
@@ -137,21 +150,27 @@ void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double st
     };
     std::vector<Placed> placed;
     const double sweep = whole ? 2 * std::numbers::pi : Normalised(end - start);
-    for (const POINT& p : OutlinePixels(e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, pen.Reach())) {
+    for (const POINT& p : OutlinePixels(
+             e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, pen.Reach())) {
         const double offset = Normalised(e.AngleOfPixel(p.x, p.y) - start);
-        if (whole || offset <= sweep) placed.push_back(Placed{offset, p});
+        if (whole || offset <= sweep)
+            placed.push_back(Placed{offset, p});
     }
-    std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
-    for (const Placed& p : placed) pen.Plot(p.point.x, p.point.y);
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
+    for (const Placed& p : placed)
+        pen.Plot(p.point.x, p.point.y);
 }
 
-}  // namespace
+} // namespace
 
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     DcObject* dc = FindDc(hdc);
-    if (!dc) return FALSE;
+    if (!dc)
+        return FALSE;
     Normalise(left, top, right, bottom);
-    if (!dc->surface || left == right || top == bottom) return TRUE;
+    if (!dc->surface || left == right || top == bottom)
+        return TRUE;
     PenStroke pen(*dc);
     const BrushPattern brush = PatternOf(*dc, dc->brush);
     if (pen.IsNull()) {
@@ -170,9 +189,11 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
 
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     DcObject* dc = FindDc(hdc);
-    if (!dc) return FALSE;
+    if (!dc)
+        return FALSE;
     Normalise(left, top, right, bottom);
-    if (!dc->surface || left == right || top == bottom) return TRUE;
+    if (!dc->surface || left == right || top == bottom)
+        return TRUE;
     PenStroke pen(*dc);
     if (pen.IsNull()) {
         --right;
@@ -187,24 +208,31 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
         for (int y = firstRow; y < endRow; ++y) {
             int x = firstColumn;
             while (x < endColumn) {
-                while (x < endColumn && !shape.Inside(x, y)) ++x;
+                while (x < endColumn && !shape.Inside(x, y))
+                    ++x;
                 const int start = x;
-                while (x < endColumn && shape.Inside(x, y)) ++x;
-                if (start < x) PatternRop(*dc, RECT{start, y, x, y + 1}, brush, kPatCopy);
+                while (x < endColumn && shape.Inside(x, y))
+                    ++x;
+                if (start < x)
+                    PatternRop(*dc, RECT{start, y, x, y + 1}, brush, kPatCopy);
             }
         }
     }
-    if (!pen.IsNull()) DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, 0, 0, true);
+    if (!pen.IsNull())
+        DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, 0, 0, true);
     return TRUE;
 }
 
 BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) {
     DcObject* dc = FindDc(hdc);
-    if (!dc) return FALSE;
+    if (!dc)
+        return FALSE;
     Normalise(left, top, right, bottom);
-    if (!dc->surface || left == right || top == bottom) return TRUE;
+    if (!dc->surface || left == right || top == bottom)
+        return TRUE;
     PenStroke pen(*dc);
-    if (pen.IsNull()) return TRUE;
+    if (pen.IsNull())
+        return TRUE;
     const EllipseShape shape(left, top, right, bottom);
     const double start = shape.AngleOfPixel(xStart, yStart);
     const double end = shape.AngleOfPixel(xEnd, yEnd);
@@ -214,4 +242,4 @@ BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int ySta
     return TRUE;
 }
 
-}  // namespace gdi
+} // namespace gdi

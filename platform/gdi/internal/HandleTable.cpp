@@ -12,7 +12,7 @@ namespace {
 // created objects (and small values stay free for "system colour + 1" brushes).
 constexpr HANDLE kStockBase = 0x80000000u;
 constexpr int kStockCount = 20;
-constexpr int kDefaultBitmapIndex = 19;  // internal: DEFAULT_BITMAP has no public index
+constexpr int kDefaultBitmapIndex = 19; // internal: DEFAULT_BITMAP has no public index
 
 struct HandleTable {
     std::unordered_map<HANDLE, std::unique_ptr<Object>> objects;
@@ -27,13 +27,17 @@ HandleTable& Table() {
     return table;
 }
 
-bool IsUserObject(ObjectKind kind) { return kind == ObjectKind::Icon; }
+bool IsUserObject(ObjectKind kind) {
+    return kind == ObjectKind::Icon;
+}
 
 HANDLE NextHandle(HandleTable& table) {
     // Handles only grow; skipping the stock range keeps them apart.
     HANDLE handle = table.next++;
-    if (table.next >= kStockBase) table.next = 0x100;
-    while (table.objects.count(handle) != 0) handle = table.next++;
+    if (table.next >= kStockBase)
+        table.next = 0x100;
+    while (table.objects.count(handle) != 0)
+        handle = table.next++;
     return handle;
 }
 
@@ -86,19 +90,22 @@ void CreateStockObjects(HandleTable& table) {
 
 HandleTable& ReadyTable() {
     HandleTable& table = Table();
-    if (!table.stockReady) CreateStockObjects(table);
+    if (!table.stockReady)
+        CreateStockObjects(table);
     return table;
 }
 
-}  // namespace
+} // namespace
 
 const FontFace& FontObject::Face() const {
-    if (!face_) face_ = isDefault ? FontFace::Default() : FontFace::Create(logfont);
+    if (!face_)
+        face_ = isDefault ? FontFace::Default() : FontFace::Create(logfont);
     return *face_;
 }
 
 HANDLE AddObject(std::unique_ptr<Object> object) {
-    if (!object) return 0;
+    if (!object)
+        return 0;
     HandleTable& table = ReadyTable();
     const HANDLE handle = NextHandle(table);
     (IsUserObject(object->kind) ? table.userCount : table.gdiCount)++;
@@ -107,7 +114,8 @@ HANDLE AddObject(std::unique_ptr<Object> object) {
 }
 
 Object* FindObject(HANDLE handle) {
-    if (handle == 0) return nullptr;
+    if (handle == 0)
+        return nullptr;
     HandleTable& table = ReadyTable();
     auto it = table.objects.find(handle);
     return it == table.objects.end() ? nullptr : it->second.get();
@@ -116,13 +124,15 @@ Object* FindObject(HANDLE handle) {
 void RemoveObject(HANDLE handle) {
     HandleTable& table = ReadyTable();
     auto it = table.objects.find(handle);
-    if (it == table.objects.end() || it->second->stock) return;
+    if (it == table.objects.end() || it->second->stock)
+        return;
     (IsUserObject(it->second->kind) ? table.userCount : table.gdiCount)--;
     table.objects.erase(it);
 }
 
 HGDIOBJ StockObject(int index) {
-    if (index < 0 || index >= kStockCount || index == kDefaultBitmapIndex) return 0;
+    if (index < 0 || index >= kStockCount || index == kDefaultBitmapIndex)
+        return 0;
     HandleTable& table = ReadyTable();
     const HANDLE handle = kStockBase + static_cast<HANDLE>(index);
     return table.objects.count(handle) != 0 ? handle : 0;
@@ -139,7 +149,8 @@ DWORD LiveObjectCount(bool userObjects) {
 }
 
 HBITMAP AddBitmap(std::shared_ptr<Surface> surface, bool dibSection) {
-    if (!surface) return 0;
+    if (!surface)
+        return 0;
     auto bitmap = std::make_unique<BitmapObject>();
     bitmap->surface = std::move(surface);
     bitmap->dibSection = dibSection;
@@ -152,4 +163,4 @@ HRGN AddRegion(Region region) {
     return AddObject(std::move(object));
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -30,8 +30,8 @@ struct Object {
     virtual ~Object() = default;
     ObjectKind kind;
     bool stock = false;
-    int selections = 0;          // number of DCs this object is selected into
-    bool deletePending = false;  // deleted while selected: freed when the last DC lets go
+    int selections = 0;         // number of DCs this object is selected into
+    bool deletePending = false; // deleted while selected: freed when the last DC lets go
 };
 
 struct PenObject : Object {
@@ -45,17 +45,17 @@ struct BrushObject : Object {
     BrushObject() : Object(ObjectKind::Brush) {}
     bool hollow = false;
     COLORREF color = 0;
-    std::shared_ptr<const Surface> pattern;  // pattern brushes: a private copy of the bitmap
+    std::shared_ptr<const Surface> pattern; // pattern brushes: a private copy of the bitmap
 };
 
 struct FontObject : Object {
     FontObject() : Object(ObjectKind::Font) {}
     LOGFONTA logfont{};
-    bool isDefault = false;  // the font a DC starts with
+    bool isDefault = false; // the font a DC starts with
     // Faces are resolved on first use: stock fonts cost nothing until text is drawn.
     const FontFace& Face() const;
 
-private:
+  private:
     mutable std::shared_ptr<FontFace> face_;
 };
 
@@ -72,19 +72,19 @@ struct RegionObject : Object {
 
 struct DcObject : Object {
     DcObject() : Object(ObjectKind::Dc) {}
-    bool isMemory = true;  // false: a screen DC from GetDC(0)
-    HBITMAP bitmap = 0;    // memory DCs only
+    bool isMemory = true; // false: a screen DC from GetDC(0)
+    HBITMAP bitmap = 0;   // memory DCs only
     HPEN pen = 0;
     HBRUSH brush = 0;
     HFONT font = 0;
-    std::shared_ptr<Surface> surface;  // what the DC draws on
+    std::shared_ptr<Surface> surface; // what the DC draws on
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF bkColor = RGB(255, 255, 255);
     int bkMode = OPAQUE;
     int mapMode = MM_TEXT;
     int stretchMode = BLACKONWHITE;
     POINT position{0, 0};
-    std::optional<Region> clip;  // device coordinates; none: the whole surface
+    std::optional<Region> clip; // device coordinates; none: the whole surface
 };
 
 struct IconObject : Object {
@@ -92,8 +92,8 @@ struct IconObject : Object {
     bool isIcon = true;
     DWORD xHotspot = 0;
     DWORD yHotspot = 0;
-    std::shared_ptr<Surface> mask;   // 1 bpp; twice the height for monochrome icons
-    std::shared_ptr<Surface> color;  // null for monochrome icons
+    std::shared_ptr<Surface> mask;  // 1 bpp; twice the height for monochrome icons
+    std::shared_ptr<Surface> color; // null for monochrome icons
     int Width() const { return mask->width; }
     int Height() const { return color ? mask->height : mask->height / 2; }
 };
@@ -103,26 +103,39 @@ HANDLE AddObject(std::unique_ptr<Object> object);
 // The object behind a handle, or null for 0, unknown handles and stock-free lookups of a wrong kind.
 Object* FindObject(HANDLE handle);
 void RemoveObject(HANDLE handle);
-HGDIOBJ StockObject(int index);  // creates the stock table on first use
-HBITMAP DefaultBitmap();         // the 1x1 monochrome bitmap every memory DC starts with
+HGDIOBJ StockObject(int index); // creates the stock table on first use
+HBITMAP DefaultBitmap();        // the 1x1 monochrome bitmap every memory DC starts with
 DWORD LiveObjectCount(bool userObjects);
 
-template <typename T>
-T* Find(HANDLE handle, ObjectKind kind) {
+template <typename T> T* Find(HANDLE handle, ObjectKind kind) {
     Object* object = FindObject(handle);
     return object && object->kind == kind ? static_cast<T*>(object) : nullptr;
 }
-inline PenObject* FindPen(HANDLE h) { return Find<PenObject>(h, ObjectKind::Pen); }
-inline BrushObject* FindBrush(HANDLE h) { return Find<BrushObject>(h, ObjectKind::Brush); }
-inline FontObject* FindFont(HANDLE h) { return Find<FontObject>(h, ObjectKind::Font); }
-inline BitmapObject* FindBitmap(HANDLE h) { return Find<BitmapObject>(h, ObjectKind::Bitmap); }
-inline RegionObject* FindRegion(HANDLE h) { return Find<RegionObject>(h, ObjectKind::Region); }
-inline DcObject* FindDc(HANDLE h) { return Find<DcObject>(h, ObjectKind::Dc); }
-inline IconObject* FindIcon(HANDLE h) { return Find<IconObject>(h, ObjectKind::Icon); }
+inline PenObject* FindPen(HANDLE h) {
+    return Find<PenObject>(h, ObjectKind::Pen);
+}
+inline BrushObject* FindBrush(HANDLE h) {
+    return Find<BrushObject>(h, ObjectKind::Brush);
+}
+inline FontObject* FindFont(HANDLE h) {
+    return Find<FontObject>(h, ObjectKind::Font);
+}
+inline BitmapObject* FindBitmap(HANDLE h) {
+    return Find<BitmapObject>(h, ObjectKind::Bitmap);
+}
+inline RegionObject* FindRegion(HANDLE h) {
+    return Find<RegionObject>(h, ObjectKind::Region);
+}
+inline DcObject* FindDc(HANDLE h) {
+    return Find<DcObject>(h, ObjectKind::Dc);
+}
+inline IconObject* FindIcon(HANDLE h) {
+    return Find<IconObject>(h, ObjectKind::Icon);
+}
 
 // A new bitmap object around a surface; 0 if the surface is null.
 HBITMAP AddBitmap(std::shared_ptr<Surface> surface, bool dibSection);
 // A new region object; never fails short of memory.
 HRGN AddRegion(Region region);
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -16,7 +16,7 @@ constexpr int kDot[] = {3, 3};
 constexpr int kDashDot[] = {9, 6, 3, 6};
 constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
 
-}  // namespace
+} // namespace
 
 PenStroke::PenStroke(DcObject& dc) : dc_(dc) {
     const PenObject* pen = FindPen(dc.pen);
@@ -32,18 +32,33 @@ PenStroke::PenStroke(DcObject& dc) : dc_(dc) {
     // Styles apply to one-pixel pens only; wider pens draw solid.
     if (width_ == 1) {
         switch (pen->style) {
-            case PS_DASH: dashes_ = kDash; dashCount_ = 2; break;
-            case PS_DOT: dashes_ = kDot; dashCount_ = 2; break;
-            case PS_DASHDOT: dashes_ = kDashDot; dashCount_ = 4; break;
-            case PS_DASHDOTDOT: dashes_ = kDashDotDot; dashCount_ = 6; break;
-            default: break;
+        case PS_DASH:
+            dashes_ = kDash;
+            dashCount_ = 2;
+            break;
+        case PS_DOT:
+            dashes_ = kDot;
+            dashCount_ = 2;
+            break;
+        case PS_DASHDOT:
+            dashes_ = kDashDot;
+            dashCount_ = 4;
+            break;
+        case PS_DASHDOTDOT:
+            dashes_ = kDashDotDot;
+            dashCount_ = 6;
+            break;
+        default:
+            break;
         }
-        if (dashCount_ > 0) dashLeft_ = dashes_[0];
+        if (dashCount_ > 0)
+            dashLeft_ = dashes_[0];
     }
 }
 
 void PenStroke::Plot(int x, int y) {
-    if (null_) return;
+    if (null_)
+        return;
     if (dashCount_ == 0) {
         Stamp(x, y, color_);
         return;
@@ -61,9 +76,11 @@ void PenStroke::Plot(int x, int y) {
 }
 
 void PenStroke::Skip(std::int64_t count) {
-    if (dashCount_ == 0 || count <= 0) return;
+    if (dashCount_ == 0 || count <= 0)
+        return;
     int cycle = 0;
-    for (int i = 0; i < dashCount_; ++i) cycle += dashes_[i];
+    for (int i = 0; i < dashCount_; ++i)
+        cycle += dashes_[i];
     for (std::int64_t left = count % cycle; left > 0; --left) {
         if (--dashLeft_ == 0) {
             dashIndex_ = (dashIndex_ + 1) % dashCount_;
@@ -73,40 +90,51 @@ void PenStroke::Skip(std::int64_t count) {
 }
 
 RECT PenStroke::Reach() const {
-    if (null_) return RECT{0, 0, 0, 0};
+    if (null_)
+        return RECT{0, 0, 0, 0};
     return RECT{-width_, -width_, dc_.surface->width + width_, dc_.surface->height + width_};
 }
 
 void StrokeLine(PenStroke& pen, POINT a, POINT b) {
-    if (pen.IsNull()) return;
+    if (pen.IsNull())
+        return;
     const std::int64_t dx = std::int64_t{b.x} - a.x, dy = std::int64_t{b.y} - a.y;
     const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
     const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
     const bool xMajor = adx >= ady;
     const std::int64_t steps = xMajor ? adx : ady, minorSteps = xMajor ? ady : adx;
-    if (steps == 0) return;
+    if (steps == 0)
+        return;
     // The steps whose major coordinate lies within reach...
     const RECT reach = pen.Reach();
     const std::int64_t majorStart = xMajor ? a.x : a.y, majorSign = xMajor ? sx : sy;
-    const std::int64_t majorLow = xMajor ? reach.left : reach.top, majorHigh = xMajor ? reach.right : reach.bottom;
+    const std::int64_t majorLow = xMajor ? reach.left : reach.top,
+                       majorHigh = xMajor ? reach.right : reach.bottom;
     std::int64_t first = majorSign > 0 ? majorLow - majorStart : majorStart - majorHigh;
     std::int64_t last = majorSign > 0 ? majorHigh - majorStart : majorStart - majorLow;
     // ...and, conservatively, whose minor coordinate does too.
     if (minorSteps == 0) {
         const std::int64_t minorAt = xMajor ? a.y : a.x;
-        const std::int64_t minorLow = xMajor ? reach.top : reach.left, minorHigh = xMajor ? reach.bottom : reach.right;
-        if (minorAt < minorLow || minorAt >= minorHigh) first = last + 1;
+        const std::int64_t minorLow = xMajor ? reach.top : reach.left,
+                           minorHigh = xMajor ? reach.bottom : reach.right;
+        if (minorAt < minorLow || minorAt >= minorHigh)
+            first = last + 1;
     } else {
         const std::int64_t minorStart = xMajor ? a.y : a.x, minorSign = xMajor ? sy : sx;
-        const std::int64_t minorLow = xMajor ? reach.top : reach.left, minorHigh = xMajor ? reach.bottom : reach.right;
+        const std::int64_t minorLow = xMajor ? reach.top : reach.left,
+                           minorHigh = xMajor ? reach.bottom : reach.right;
         const std::int64_t nearest = (minorSign > 0 ? minorLow - minorStart : minorStart - minorHigh) - 1;
         const std::int64_t farthest = (minorSign > 0 ? minorHigh - minorStart : minorStart - minorLow) + 1;
         // In floating point (the products can exceed 64 bits), with a margin for rounding.
-        auto step = [&](std::int64_t minor) { return static_cast<double>(minor) * static_cast<double>(steps) / static_cast<double>(minorSteps); };
+        auto step = [&](std::int64_t minor) {
+            return static_cast<double>(minor) * static_cast<double>(steps) / static_cast<double>(minorSteps);
+        };
         auto margin = [](double value) { return 2.0 + std::abs(value) * 1e-9; };
         const double low = step(nearest), high = step(farthest);
-        if (low - margin(low) > static_cast<double>(first)) first = static_cast<std::int64_t>(low - margin(low));
-        if (high + margin(high) < static_cast<double>(last)) last = static_cast<std::int64_t>(high + margin(high));
+        if (low - margin(low) > static_cast<double>(first))
+            first = static_cast<std::int64_t>(low - margin(low));
+        if (high + margin(high) < static_cast<double>(last))
+            last = static_cast<std::int64_t>(high + margin(high));
     }
     first = std::max<std::int64_t>(first, 0);
     last = std::min(last, steps - 1);
@@ -116,7 +144,8 @@ void StrokeLine(PenStroke& pen, POINT a, POINT b) {
     }
     pen.Skip(first);
     for (std::int64_t i = first; i <= last; ++i) {
-        const auto minor = static_cast<std::int64_t>((2 * Wide{i} * minorSteps + steps - 1) / (2 * Wide{steps}));
+        const auto minor =
+            static_cast<std::int64_t>((2 * Wide{i} * minorSteps + steps - 1) / (2 * Wide{steps}));
         const std::int64_t major = i;
         const std::int64_t x = a.x + sx * (xMajor ? major : minor);
         const std::int64_t y = a.y + sy * (xMajor ? minor : major);
@@ -131,11 +160,13 @@ void PenStroke::Stamp(int x, int y, Pixel value) {
         return;
     }
     const RECT reach = Reach();
-    if (x < reach.left || x >= reach.right || y < reach.top || y >= reach.bottom) return;
+    if (x < reach.left || x >= reach.right || y < reach.top || y >= reach.bottom)
+        return;
     const int first = width_ / 2;
     for (int dy = 0; dy < width_; ++dy) {
-        for (int dx = 0; dx < width_; ++dx) PutPixel(dc_, x - first + dx, y - first + dy, value);
+        for (int dx = 0; dx < width_; ++dx)
+            PutPixel(dc_, x - first + dx, y - first + dy, value);
     }
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

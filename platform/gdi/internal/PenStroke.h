@@ -9,7 +9,7 @@
 namespace gdi::detail {
 
 class PenStroke {
-public:
+  public:
     explicit PenStroke(DcObject& dc);
     bool IsNull() const { return null_; }
     int Width() const { return width_; }
@@ -23,7 +23,7 @@ public:
     // Path pixels outside this box cannot paint anything.
     RECT Reach() const;
 
-private:
+  private:
     void Stamp(int x, int y, Pixel value);
     DcObject& dc_;
     bool null_ = false;
@@ -42,4 +42,4 @@ private:
 // surface are skipped without visiting them, keeping the dash phase.
 void StrokeLine(PenStroke& pen, POINT a, POINT b);
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

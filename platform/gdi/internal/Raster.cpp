@@ -11,15 +11,19 @@ RECT Intersect(const RECT& a, const RECT& b) {
                 std::min(a.bottom, b.bottom)};
 }
 
-bool IsEmpty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
+bool IsEmpty(const RECT& r) {
+    return r.left >= r.right || r.top >= r.bottom;
+}
 
-}  // namespace
+} // namespace
 
 std::vector<RECT> VisibleRects(const DcObject& dc, RECT rect) {
     std::vector<RECT> out;
-    if (!dc.surface) return out;
+    if (!dc.surface)
+        return out;
     const RECT bounded = Intersect(rect, RECT{0, 0, dc.surface->width, dc.surface->height});
-    if (IsEmpty(bounded)) return out;
+    if (IsEmpty(bounded))
+        return out;
     if (dc.clip) {
         dc.clip->ClipRect(bounded, out);
     } else {
@@ -43,7 +47,8 @@ void BrushPattern::Row(int x, int y, int count, Pixel* out) const {
     for (int i = 0; i < count; ++i) {
         const Pixel value = format.get(*tile, tx, ty);
         out[i] = tile->bitsPerPixel == 1 ? (value ? tileOne : tileZero) : value;
-        if (++tx == tile->width) tx = 0;
+        if (++tx == tile->width)
+            tx = 0;
     }
 }
 
@@ -55,10 +60,13 @@ BrushPattern SolidPattern(const DcObject& dc, COLORREF color) {
 }
 
 BrushPattern PatternOf(const DcObject& dc, HBRUSH brush) {
-    if (brush >= 1 && brush <= 31) return SolidPattern(dc, GetSysColor(static_cast<int>(brush) - 1));
+    if (brush >= 1 && brush <= 31)
+        return SolidPattern(dc, GetSysColor(static_cast<int>(brush) - 1));
     const BrushObject* object = FindBrush(brush);
-    if (!object || object->hollow) return BrushPattern{};
-    if (!object->pattern) return SolidPattern(dc, object->color);
+    if (!object || object->hollow)
+        return BrushPattern{};
+    if (!object->pattern)
+        return SolidPattern(dc, object->color);
     const int bpp = dc.surface ? dc.surface->bitsPerPixel : 32;
     BrushPattern pattern;
     pattern.hollow = false;
@@ -68,13 +76,15 @@ BrushPattern PatternOf(const DcObject& dc, HBRUSH brush) {
         pattern.tileOne = ColorToPixel(dc.bkColor, bpp);
     } else {
         // A colour pattern on a monochrome surface: use its first pixel.
-        pattern.solid = ColorToPixel(PixelToColor(FormatOf(*object->pattern).get(*object->pattern, 0, 0), 32), 1);
+        pattern.solid =
+            ColorToPixel(PixelToColor(FormatOf(*object->pattern).get(*object->pattern, 0, 0), 32), 1);
     }
     return pattern;
 }
 
 void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop) {
-    if (!dc.surface || (RopUsesPattern(rop) && pattern.hollow)) return;
+    if (!dc.surface || (RopUsesPattern(rop) && pattern.hollow))
+        return;
     Surface& surface = *dc.surface;
     const PixelFormat& format = FormatOf(surface);
     // Operations that only set a constant value are plain fills.
@@ -91,7 +101,8 @@ void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop) 
                 format.fill(surface, 0, firstInMemory, columns, value);
                 return;
             }
-            for (int y = r.top; y < r.bottom; ++y) format.fill(surface, r.left, y, r.right - r.left, value);
+            for (int y = r.top; y < r.bottom; ++y)
+                format.fill(surface, r.left, y, r.right - r.left, value);
         });
         return;
     }
@@ -111,7 +122,8 @@ void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop) 
 }
 
 void PatternRopRegion(DcObject& dc, const Region& region, const BrushPattern& pattern, BYTE rop) {
-    for (const RECT& r : region.Rects()) PatternRop(dc, r, pattern, rop);
+    for (const RECT& r : region.Rects())
+        PatternRop(dc, r, pattern, rop);
 }
 
 SourceConversion ConversionFor(const DcObject& dest, COLORREF sourceBackground) {
@@ -124,7 +136,8 @@ SourceConversion ConversionFor(const DcObject& dest, COLORREF sourceBackground) 
 }
 
 void PutPixel(DcObject& dc, int x, int y, Pixel value) {
-    if (IsVisible(dc, x, y)) FormatOf(*dc.surface).set(*dc.surface, x, y, value);
+    if (IsVisible(dc, x, y))
+        FormatOf(*dc.surface).set(*dc.surface, x, y, value);
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -14,11 +14,14 @@ namespace gdi::detail {
 // extents can be added and negated without overflow.
 constexpr std::int64_t kCoordinateLimit = std::int64_t{1} << 29;
 inline int ClampCoordinate(std::int64_t value) {
-    return static_cast<int>(value < -kCoordinateLimit ? -kCoordinateLimit : value > kCoordinateLimit ? kCoordinateLimit : value);
+    return static_cast<int>(value < -kCoordinateLimit  ? -kCoordinateLimit
+                            : value > kCoordinateLimit ? kCoordinateLimit
+                                                       : value);
 }
 
 inline RECT ClampRect(const RECT& r) {
-    return RECT{ClampCoordinate(r.left), ClampCoordinate(r.top), ClampCoordinate(r.right), ClampCoordinate(r.bottom)};
+    return RECT{ClampCoordinate(r.left), ClampCoordinate(r.top), ClampCoordinate(r.right),
+                ClampCoordinate(r.bottom)};
 }
 
 // The parts of rect inside the DC's surface and its clip region.
@@ -27,26 +30,32 @@ bool IsVisible(const DcObject& dc, int x, int y);
 
 // Calls visit(const RECT&) for each visible part of rect; without a clip
 // region this costs no allocation, which matters for small, frequent blits.
-template <typename Visit>
-void ForEachVisibleRect(const DcObject& dc, RECT rect, Visit&& visit) {
-    if (!dc.surface) return;
+template <typename Visit> void ForEachVisibleRect(const DcObject& dc, RECT rect, Visit&& visit) {
+    if (!dc.surface)
+        return;
     if (dc.clip) {
-        for (const RECT& part : VisibleRects(dc, rect)) visit(part);
+        for (const RECT& part : VisibleRects(dc, rect))
+            visit(part);
         return;
     }
-    if (rect.left < 0) rect.left = 0;
-    if (rect.top < 0) rect.top = 0;
-    if (rect.right > dc.surface->width) rect.right = dc.surface->width;
-    if (rect.bottom > dc.surface->height) rect.bottom = dc.surface->height;
-    if (rect.left < rect.right && rect.top < rect.bottom) visit(static_cast<const RECT&>(rect));
+    if (rect.left < 0)
+        rect.left = 0;
+    if (rect.top < 0)
+        rect.top = 0;
+    if (rect.right > dc.surface->width)
+        rect.right = dc.surface->width;
+    if (rect.bottom > dc.surface->height)
+        rect.bottom = dc.surface->height;
+    if (rect.left < rect.right && rect.top < rect.bottom)
+        visit(static_cast<const RECT&>(rect));
 }
 
 // A brush as device values of the DC it paints on.
 struct BrushPattern {
     bool hollow = true;
     Pixel solid = 0;
-    std::shared_ptr<const Surface> tile;  // pattern brushes
-    Pixel tileZero = 0;                   // monochrome tiles: what 0 and 1 become
+    std::shared_ptr<const Surface> tile; // pattern brushes
+    Pixel tileZero = 0;                  // monochrome tiles: what 0 and 1 become
     Pixel tileOne = 0;
     bool IsSolid() const { return !hollow && !tile; }
     void Row(int x, int y, int count, Pixel* out) const;
@@ -62,17 +71,17 @@ void PatternRopRegion(DcObject& dc, const Region& region, const BrushPattern& pa
 
 // How a source of another pixel format becomes the destination's format.
 struct SourceConversion {
-    Pixel sourceBackground = 0;  // colour -> mono: pixels equal to this become 1
-    Pixel monoZero = 0;          // mono -> colour: what 0 bits become
-    Pixel monoOne = 0;           // ... and what 1 bits become
+    Pixel sourceBackground = 0; // colour -> mono: pixels equal to this become 1
+    Pixel monoZero = 0;         // mono -> colour: what 0 bits become
+    Pixel monoOne = 0;          // ... and what 1 bits become
 };
 // The Windows rule: mono -> colour by the destination's text (0) and
 // background (1) colours; colour -> mono by the source's background colour.
 SourceConversion ConversionFor(const DcObject& dest, COLORREF sourceBackground);
 
 struct BlitGeometry {
-    int x, y, width, height;                          // destination, widths may be negative (mirror)
-    int sourceX, sourceY, sourceWidth, sourceHeight;  // source, likewise
+    int x, y, width, height;                         // destination, widths may be negative (mirror)
+    int sourceX, sourceY, sourceWidth, sourceHeight; // source, likewise
 };
 // The one blit routine: copies (and stretches) from source through the ROP
 // with the DC's brush. Pixels whose source lies outside the source surface
@@ -86,4 +95,4 @@ void SourceRop(DcObject& dest, const BlitGeometry& geometry, const Surface& sour
 // A pixel in the DC's format, if visible.
 void PutPixel(DcObject& dc, int x, int y, Pixel value);
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -17,14 +17,22 @@ void RopSpan(Pixel* dest, const Pixel* source, const Pixel* pattern, int count, 
         const Pixel s = RopUsesSource(index) ? source[i] : 0;
         const Pixel d = dest[i];
         Pixel r = 0;
-        if constexpr ((Index & 0x01) != 0) r |= ~p & ~s & ~d;
-        if constexpr ((Index & 0x02) != 0) r |= ~p & ~s & d;
-        if constexpr ((Index & 0x04) != 0) r |= ~p & s & ~d;
-        if constexpr ((Index & 0x08) != 0) r |= ~p & s & d;
-        if constexpr ((Index & 0x10) != 0) r |= p & ~s & ~d;
-        if constexpr ((Index & 0x20) != 0) r |= p & ~s & d;
-        if constexpr ((Index & 0x40) != 0) r |= p & s & ~d;
-        if constexpr ((Index & 0x80) != 0) r |= p & s & d;
+        if constexpr ((Index & 0x01) != 0)
+            r |= ~p & ~s & ~d;
+        if constexpr ((Index & 0x02) != 0)
+            r |= ~p & ~s & d;
+        if constexpr ((Index & 0x04) != 0)
+            r |= ~p & s & ~d;
+        if constexpr ((Index & 0x08) != 0)
+            r |= ~p & s & d;
+        if constexpr ((Index & 0x10) != 0)
+            r |= p & ~s & ~d;
+        if constexpr ((Index & 0x20) != 0)
+            r |= p & ~s & d;
+        if constexpr ((Index & 0x40) != 0)
+            r |= p & s & ~d;
+        if constexpr ((Index & 0x80) != 0)
+            r |= p & s & d;
         dest[i] = r & mask;
     }
 }
@@ -36,13 +44,15 @@ constexpr std::array<RopSpanFunction, 256> MakeTable(std::index_sequence<Indexes
 
 constexpr auto kRopTable = MakeTable(std::make_index_sequence<256>{});
 
-}  // namespace
+} // namespace
 
-RopSpanFunction RopSpanFor(BYTE index) { return kRopTable[index]; }
+RopSpanFunction RopSpanFor(BYTE index) {
+    return kRopTable[index];
+}
 
 Pixel ApplyRop(BYTE index, Pixel pattern, Pixel source, Pixel dest, Pixel mask) {
     kRopTable[index](&dest, &source, &pattern, 1, mask);
     return dest;
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -7,15 +7,20 @@
 
 namespace gdi::detail {
 
-std::shared_ptr<Surface> CreateSurface(int width, int height, int bitsPerPixel, int rowAlignment, bool bottomUp) {
-    if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide) return nullptr;
-    if (static_cast<std::int64_t>(width) * height > kMaxBitmapPixels) return nullptr;
-    if (bitsPerPixel != 32 && bitsPerPixel != 1) return nullptr;
+std::shared_ptr<Surface> CreateSurface(int width, int height, int bitsPerPixel, int rowAlignment,
+                                       bool bottomUp) {
+    if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide)
+        return nullptr;
+    if (static_cast<std::int64_t>(width) * height > kMaxBitmapPixels)
+        return nullptr;
+    if (bitsPerPixel != 32 && bitsPerPixel != 1)
+        return nullptr;
     const int rowBytes = bitsPerPixel == 32 ? width * 4 : (width + 7) / 8;
     const int stride = (rowBytes + rowAlignment - 1) / rowAlignment * rowAlignment;
     auto surface = std::make_shared<Surface>();
     surface->bits.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(stride) * height]());
-    if (!surface->bits) return nullptr;
+    if (!surface->bits)
+        return nullptr;
     surface->width = width;
     surface->height = height;
     surface->bitsPerPixel = bitsPerPixel;
@@ -28,7 +33,8 @@ std::shared_ptr<Surface> CopySurface(const Surface& source) {
     auto copy = std::make_shared<Surface>();
     const std::size_t bytes = static_cast<std::size_t>(source.stride) * source.height;
     copy->bits.reset(new (std::nothrow) std::uint8_t[bytes]);
-    if (!copy->bits) return nullptr;
+    if (!copy->bits)
+        return nullptr;
     std::memcpy(copy->bits.get(), source.bits.get(), bytes);
     copy->width = source.width;
     copy->height = source.height;
@@ -42,16 +48,19 @@ namespace {
 
 const PixelFormat& FormatFor(const Surface& surface);
 
-}  // namespace
+} // namespace
 
 std::shared_ptr<Surface> ScaleSurface(const Surface& source, int width, int height, int rowAlignment) {
     auto scaled = CreateSurface(width, height, source.bitsPerPixel, rowAlignment);
-    if (!scaled) return nullptr;
+    if (!scaled)
+        return nullptr;
     const PixelFormat& format = FormatFor(source);
     for (int y = 0; y < height; ++y) {
-        const int sy = static_cast<int>((std::int64_t{y} * 2 + 1) * source.height / (2 * std::int64_t{height}));
+        const int sy =
+            static_cast<int>((std::int64_t{y} * 2 + 1) * source.height / (2 * std::int64_t{height}));
         for (int x = 0; x < width; ++x) {
-            const int sx = static_cast<int>((std::int64_t{x} * 2 + 1) * source.width / (2 * std::int64_t{width}));
+            const int sx =
+                static_cast<int>((std::int64_t{x} * 2 + 1) * source.width / (2 * std::int64_t{width}));
             format.set(*scaled, x, y, format.get(source, sx, sy));
         }
     }
@@ -62,14 +71,23 @@ namespace {
 
 // ---- 32 bits per pixel -----------------------------------------------------
 
-Pixel* Row32(Surface& s, int y) { return reinterpret_cast<Pixel*>(s.Row(y)); }
-const Pixel* Row32(const Surface& s, int y) { return reinterpret_cast<const Pixel*>(s.Row(y)); }
+Pixel* Row32(Surface& s, int y) {
+    return reinterpret_cast<Pixel*>(s.Row(y));
+}
+const Pixel* Row32(const Surface& s, int y) {
+    return reinterpret_cast<const Pixel*>(s.Row(y));
+}
 
-Pixel Get32(const Surface& s, int x, int y) { return Row32(s, y)[x] & 0xFFFFFF; }
-void Set32(Surface& s, int x, int y, Pixel v) { Row32(s, y)[x] = v & 0xFFFFFF; }
+Pixel Get32(const Surface& s, int x, int y) {
+    return Row32(s, y)[x] & 0xFFFFFF;
+}
+void Set32(Surface& s, int x, int y, Pixel v) {
+    Row32(s, y)[x] = v & 0xFFFFFF;
+}
 void Read32(const Surface& s, int x, int y, int count, Pixel* out) {
     const Pixel* row = Row32(s, y) + x;
-    for (int i = 0; i < count; ++i) out[i] = row[i] & 0xFFFFFF;
+    for (int i = 0; i < count; ++i)
+        out[i] = row[i] & 0xFFFFFF;
 }
 void Write32(Surface& s, int x, int y, int count, const Pixel* in) {
     std::memcpy(Row32(s, y) + x, in, static_cast<std::size_t>(count) * sizeof(Pixel));
@@ -77,12 +95,15 @@ void Write32(Surface& s, int x, int y, int count, const Pixel* in) {
 // wmemset fills 32-bit units with the C library's tuned stores (wchar_t is 32 bits here).
 static_assert(sizeof(wchar_t) == sizeof(Pixel));
 void Fill32(Surface& s, int x, int y, int count, Pixel v) {
-    std::wmemset(reinterpret_cast<wchar_t*>(Row32(s, y) + x), static_cast<wchar_t>(v & 0xFFFFFF), static_cast<std::size_t>(count));
+    std::wmemset(reinterpret_cast<wchar_t*>(Row32(s, y) + x), static_cast<wchar_t>(v & 0xFFFFFF),
+                 static_cast<std::size_t>(count));
 }
 
 // ---- 1 bit per pixel, most significant bit leftmost --------------------------
 
-Pixel Get1(const Surface& s, int x, int y) { return (s.Row(y)[x >> 3] >> (7 - (x & 7))) & 1u; }
+Pixel Get1(const Surface& s, int x, int y) {
+    return (s.Row(y)[x >> 3] >> (7 - (x & 7))) & 1u;
+}
 void Set1(Surface& s, int x, int y, Pixel v) {
     std::uint8_t& byte = s.Row(y)[x >> 3];
     const auto bit = static_cast<std::uint8_t>(0x80u >> (x & 7));
@@ -90,42 +111,52 @@ void Set1(Surface& s, int x, int y, Pixel v) {
 }
 void Read1(const Surface& s, int x, int y, int count, Pixel* out) {
     const std::uint8_t* row = s.Row(y);
-    for (int i = 0; i < count; ++i, ++x) out[i] = (row[x >> 3] >> (7 - (x & 7))) & 1u;
+    for (int i = 0; i < count; ++i, ++x)
+        out[i] = (row[x >> 3] >> (7 - (x & 7))) & 1u;
 }
 void Write1(Surface& s, int x, int y, int count, const Pixel* in) {
-    for (int i = 0; i < count; ++i) Set1(s, x + i, y, in[i]);
+    for (int i = 0; i < count; ++i)
+        Set1(s, x + i, y, in[i]);
 }
 void Fill1(Surface& s, int x, int y, int count, Pixel v) {
     std::uint8_t* row = s.Row(y);
     const std::uint8_t full = (v & 1) ? 0xFF : 0x00;
     int end = x + count;
-    while (x < end && (x & 7) != 0) Set1(s, x++, y, v);
+    while (x < end && (x & 7) != 0)
+        Set1(s, x++, y, v);
     const int wholeEnd = end & ~7;
     if (x < wholeEnd) {
         std::memset(row + (x >> 3), full, static_cast<std::size_t>((wholeEnd - x) >> 3));
         x = wholeEnd;
     }
-    while (x < end) Set1(s, x++, y, v);
+    while (x < end)
+        Set1(s, x++, y, v);
 }
 
 constexpr PixelFormat kFormat32{0xFFFFFF, Get32, Set32, Read32, Write32, Fill32};
 constexpr PixelFormat kFormat1{0x1, Get1, Set1, Read1, Write1, Fill1};
 
-const PixelFormat& FormatFor(const Surface& surface) { return surface.bitsPerPixel == 1 ? kFormat1 : kFormat32; }
+const PixelFormat& FormatFor(const Surface& surface) {
+    return surface.bitsPerPixel == 1 ? kFormat1 : kFormat32;
+}
 
-}  // namespace
+} // namespace
 
-const PixelFormat& FormatOf(const Surface& surface) { return FormatFor(surface); }
+const PixelFormat& FormatOf(const Surface& surface) {
+    return FormatFor(surface);
+}
 
 Pixel ColorToPixel(COLORREF color, int bitsPerPixel) {
     const int r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
-    if (bitsPerPixel == 1) return (r + g + b) >= 3 * 128 ? 1u : 0u;
+    if (bitsPerPixel == 1)
+        return (r + g + b) >= 3 * 128 ? 1u : 0u;
     return static_cast<Pixel>((r << 16) | (g << 8) | b);
 }
 
 COLORREF PixelToColor(Pixel value, int bitsPerPixel) {
-    if (bitsPerPixel == 1) return (value & 1) ? RGB(255, 255, 255) : RGB(0, 0, 0);
+    if (bitsPerPixel == 1)
+        return (value & 1) ? RGB(255, 255, 255) : RGB(0, 0, 0);
     return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
 }
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -22,16 +22,16 @@ constexpr std::int64_t kMaxBitmapPixels = 64 * 1024 * 1024;
 struct Surface {
     int width = 0;
     int height = 0;
-    int bitsPerPixel = 32;  // 32 or 1
-    int stride = 0;         // bytes per row in memory
-    bool bottomUp = false;  // rows stored bottom row first (DIB with positive height)
+    int bitsPerPixel = 32; // 32 or 1
+    int stride = 0;        // bytes per row in memory
+    bool bottomUp = false; // rows stored bottom row first (DIB with positive height)
     std::unique_ptr<std::uint8_t[]> bits;
 
     std::uint8_t* Row(int y) { return bits.get() + RowOffset(y); }
     const std::uint8_t* Row(int y) const { return bits.get() + RowOffset(y); }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 
-private:
+  private:
     std::ptrdiff_t RowOffset(int y) const {
         return static_cast<std::ptrdiff_t>(bottomUp ? height - 1 - y : y) * stride;
     }
@@ -47,7 +47,7 @@ std::shared_ptr<Surface> ScaleSurface(const Surface& source, int width, int heig
 
 // One entry per pixel format; operations are written once over these.
 struct PixelFormat {
-    Pixel mask;  // the bits a device value may use
+    Pixel mask; // the bits a device value may use
     Pixel (*get)(const Surface& surface, int x, int y);
     void (*set)(Surface& surface, int x, int y, Pixel value);
     void (*read)(const Surface& surface, int x, int y, int count, Pixel* out);
@@ -62,4 +62,4 @@ const PixelFormat& FormatOf(const Surface& surface);
 Pixel ColorToPixel(COLORREF color, int bitsPerPixel);
 COLORREF PixelToColor(Pixel value, int bitsPerPixel);
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

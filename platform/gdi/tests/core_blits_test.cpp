@@ -33,7 +33,8 @@ TEST(RopTable, EveryOperationMatchesItsTruthTable) {
     for (int index = 0; index < 256; ++index) {
         for (int trial = 0; trial < 64; ++trial) {
             const COLORREF p = random() & 0xFFFFFF, s = random() & 0xFFFFFF, d = random() & 0xFFFFFF;
-            ASSERT_EQ(detail::ApplyRop(static_cast<BYTE>(index), p, s, d, 0xFFFFFF), ReferenceRop(static_cast<BYTE>(index), p, s, d))
+            ASSERT_EQ(detail::ApplyRop(static_cast<BYTE>(index), p, s, d, 0xFFFFFF),
+                      ReferenceRop(static_cast<BYTE>(index), p, s, d))
                 << "rop index " << index;
         }
     }
@@ -57,13 +58,15 @@ TEST(RopTable, NamedOperationsComputeTheirFormulas) {
 
 void FillRandom(HDC dc, int width, int height, std::mt19937& random) {
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) SetPixel(dc, x, y, random() & 0xFFFFFF);
+        for (int x = 0; x < width; ++x)
+            SetPixel(dc, x, y, random() & 0xFFFFFF);
 }
 
 std::vector<COLORREF> Pixels(HDC dc, int width, int height) {
     std::vector<COLORREF> pixels;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(dc, x, y));
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
     return pixels;
 }
 
@@ -105,7 +108,7 @@ TEST(PatBlt, NamedOperationsAndRefusalOfSourceOperations) {
     EXPECT_TRUE(PatBlt(canvas.Dc(), 0, 0, 1, 1, PATCOPY));
     EXPECT_TRUE(PatBlt(canvas.Dc(), 1, 0, 1, 1, PATINVERT));
     EXPECT_TRUE(PatBlt(canvas.Dc(), 2, 0, 1, 1, DSTINVERT));
-    EXPECT_TRUE(PatBlt(canvas.Dc(), 4, 0, -1, 1, WHITENESS));  // negative extents count leftwards
+    EXPECT_TRUE(PatBlt(canvas.Dc(), 4, 0, -1, 1, WHITENESS)); // negative extents count leftwards
     EXPECT_EQ(GetPixel(canvas.Dc(), 0, 0), RGB(0xF0, 0x0F, 0xFF));
     EXPECT_EQ(GetPixel(canvas.Dc(), 1, 0), RGB(0x12 ^ 0xF0, 0x34 ^ 0x0F, 0x56 ^ 0xFF));
     EXPECT_EQ(GetPixel(canvas.Dc(), 2, 0), RGB(0xED, 0xCB, 0xA9));
@@ -120,10 +123,11 @@ TEST(PatBlt, NamedOperationsAndRefusalOfSourceOperations) {
 
 // A monochrome DC with a bitmap of the given rows ('1' = white).
 class MonoCanvas {
-public:
+  public:
     explicit MonoCanvas(const std::vector<std::string>& rows) {
         dc_ = CreateCompatibleDC(0);
-        bitmap_ = CreateBitmap(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), 1, 1, nullptr);
+        bitmap_ =
+            CreateBitmap(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), 1, 1, nullptr);
         old_ = SelectObject(dc_, bitmap_);
         for (int y = 0; y < static_cast<int>(rows.size()); ++y)
             for (int x = 0; x < static_cast<int>(rows[0].size()); ++x)
@@ -136,10 +140,11 @@ public:
     }
     HDC Dc() const { return dc_; }
     std::vector<std::string> Rows(int width, int height) const {
-        return testing::CaptureArt(dc_, width, height, Legend{{'1', RGB(255, 255, 255)}, {'0', RGB(0, 0, 0)}});
+        return testing::CaptureArt(dc_, width, height,
+                                   Legend{{'1', RGB(255, 255, 255)}, {'0', RGB(0, 0, 0)}});
     }
 
-private:
+  private:
     HDC dc_;
     HBITMAP bitmap_;
     HGDIOBJ old_;
@@ -147,13 +152,14 @@ private:
 
 TEST(MonoColour, MonochromeSourceTakesTheDestinationsTextAndBackgroundColours) {
     MonoCanvas mono({"0101", "1100"});
-    SetTextColor(mono.Dc(), RGB(0, 255, 0));  // the source DC's colours play no part
+    SetTextColor(mono.Dc(), RGB(0, 255, 0)); // the source DC's colours play no part
     SetBkColor(mono.Dc(), RGB(0, 255, 0));
     Canvas colour(4, 2, kOdd);
     SetTextColor(colour.Dc(), RGB(255, 0, 0));
     SetBkColor(colour.Dc(), RGB(0, 0, 255));
     ASSERT_TRUE(BitBlt(colour.Dc(), 0, 0, 4, 2, mono.Dc(), 0, 0, SRCCOPY));
-    EXPECT_TRUE(MatchesArt(colour.Dc(), {"tbtb", "bbtt"}, Legend{{'t', RGB(255, 0, 0)}, {'b', RGB(0, 0, 255)}}));
+    EXPECT_TRUE(
+        MatchesArt(colour.Dc(), {"tbtb", "bbtt"}, Legend{{'t', RGB(255, 0, 0)}, {'b', RGB(0, 0, 255)}}));
 }
 
 TEST(MonoColour, ColourSourceGivesOneWhereItEqualsTheSourceBackground) {
@@ -162,7 +168,7 @@ TEST(MonoColour, ColourSourceGivesOneWhereItEqualsTheSourceBackground) {
     testing::PaintArt(colour.Dc(), {"kxwk", "xxkw"}, legend);
     SetBkColor(colour.Dc(), RGB(10, 20, 30));
     MonoCanvas mono({"0000", "0000"});
-    SetBkColor(mono.Dc(), RGB(200, 0, 0));  // the destination's colours play no part
+    SetBkColor(mono.Dc(), RGB(200, 0, 0)); // the destination's colours play no part
     ASSERT_TRUE(BitBlt(mono.Dc(), 0, 0, 4, 2, colour.Dc(), 0, 0, SRCCOPY));
     EXPECT_EQ(mono.Rows(4, 2), (std::vector<std::string>{"1001", "0010"}));
 }
@@ -178,7 +184,8 @@ TEST(MonoColour, MonochromePatternBrushTakesTheDcsColours) {
     SetBkColor(canvas.Dc(), RGB(0, 0, 255));
     RECT all{0, 0, 3, 2};
     FillRect(canvas.Dc(), &all, brush);
-    EXPECT_TRUE(MatchesArt(canvas.Dc(), {"tbt", "btb"}, Legend{{'t', RGB(255, 0, 0)}, {'b', RGB(0, 0, 255)}}));
+    EXPECT_TRUE(
+        MatchesArt(canvas.Dc(), {"tbt", "btb"}, Legend{{'t', RGB(255, 0, 0)}, {'b', RGB(0, 0, 255)}}));
     DeleteObject(brush);
 }
 
@@ -224,7 +231,10 @@ TEST(MonoColour, DisabledLookOperation) {
     DeleteObject(brush);
 }
 
-const Legend kLetters{{'.', kOdd}, {'a', RGB(255, 0, 0)}, {'b', RGB(0, 255, 0)}, {'c', RGB(0, 0, 255)},
+const Legend kLetters{{'.', kOdd},
+                      {'a', RGB(255, 0, 0)},
+                      {'b', RGB(0, 255, 0)},
+                      {'c', RGB(0, 0, 255)},
                       {'d', RGB(255, 255, 0)}};
 
 TEST(StretchBlt, DoublesHalvesAndMirrors) {
@@ -252,14 +262,15 @@ TEST(StretchBlt, ShrinkingFollowsTheStretchMode) {
         int mode;
         std::vector<std::string> expected;
     } cases[] = {
-        {BLACKONWHITE, {"kk"}},   // the default: black pixels survive (AND)
-        {WHITEONBLACK, {"ww"}},   // white survives (OR)
-        {COLORONCOLOR, {"wk"}},   // the pixel nearest each block's centre: (1,1) and (3,1)
-        {HALFTONE, {}},           // the average of each 2 x 2 block: one black, three whites
+        {BLACKONWHITE, {"kk"}}, // the default: black pixels survive (AND)
+        {WHITEONBLACK, {"ww"}}, // white survives (OR)
+        {COLORONCOLOR, {"wk"}}, // the pixel nearest each block's centre: (1,1) and (3,1)
+        {HALFTONE, {}},         // the average of each 2 x 2 block: one black, three whites
     };
     for (const auto& c : cases) {
         Canvas dest(2, 1, kOdd);
-        if (c.mode != BLACKONWHITE) SetStretchBltMode(dest.Dc(), c.mode);
+        if (c.mode != BLACKONWHITE)
+            SetStretchBltMode(dest.Dc(), c.mode);
         ASSERT_TRUE(StretchBlt(dest.Dc(), 0, 0, 2, 1, source.Dc(), 0, 0, 4, 2, SRCCOPY));
         if (c.mode == HALFTONE) {
             EXPECT_EQ(GetPixel(dest.Dc(), 0, 0), RGB(191, 191, 191));
@@ -289,7 +300,7 @@ TEST(BitBlt, PixelsWithoutSourceStayUntouched) {
 
 // A DC holding a 32-bit DIB section, bottom-up or top-down.
 class DibCanvas {
-public:
+  public:
     DibCanvas(int width, int height, bool bottomUp) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -309,7 +320,7 @@ public:
     }
     HDC Dc() const { return dc_; }
 
-private:
+  private:
     HBITMAP bitmap_;
     HDC dc_;
     HGDIOBJ old_;
@@ -326,7 +337,8 @@ TEST(BitBlt, WholeSurfaceCopiesKeepRowOrderInEveryLayout) {
             ASSERT_TRUE(BitBlt(dest.Dc(), 0, 0, 3, 4, source.Dc(), 0, 0, SRCCOPY));
             EXPECT_TRUE(MatchesArt(dest.Dc(), picture, kLetters)) << sourceBottomUp << destBottomUp;
             ASSERT_TRUE(BitBlt(dest.Dc(), 0, 1, 3, 3, source.Dc(), 0, 0, SRCCOPY));
-            EXPECT_TRUE(MatchesArt(dest.Dc(), {"abc", "abc", "bcd", "cda"}, kLetters)) << sourceBottomUp << destBottomUp;
+            EXPECT_TRUE(MatchesArt(dest.Dc(), {"abc", "abc", "bcd", "cda"}, kLetters))
+                << sourceBottomUp << destBottomUp;
         }
         DibCanvas canvas(3, 4, sourceBottomUp);
         testing::PaintArt(canvas.Dc(), picture, kLetters);
@@ -343,12 +355,12 @@ TEST(BitBlt, BadHandlesFail) {
     EXPECT_FALSE(BitBlt(dest.Dc(), 0, 0, 2, 2, 0, 0, 0, SRCCOPY));
     EXPECT_FALSE(BitBlt(0, 0, 0, 2, 2, dest.Dc(), 0, 0, SRCCOPY));
     HPEN pen = CreatePen(PS_SOLID, 1, 0);
-    EXPECT_FALSE(BitBlt(dest.Dc(), 0, 0, 2, 2, pen, 0, 0, SRCCOPY));  // a pen is no DC
+    EXPECT_FALSE(BitBlt(dest.Dc(), 0, 0, 2, 2, pen, 0, 0, SRCCOPY)); // a pen is no DC
     DeleteObject(pen);
     // An operation without source needs no source DC.
     EXPECT_TRUE(BitBlt(dest.Dc(), 0, 0, 2, 2, 0, 0, 0, WHITENESS));
     EXPECT_EQ(GetPixel(dest.Dc(), 1, 1), RGB(255, 255, 255));
 }
 
-}  // namespace
-}  // namespace gdi
+} // namespace
+} // namespace gdi

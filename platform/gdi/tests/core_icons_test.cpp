@@ -12,8 +12,12 @@ using testing::Legend;
 using testing::MatchesArt;
 
 constexpr COLORREF kBack = RGB(200, 200, 200), kRed = RGB(255, 0, 0);
-const Legend kLegend{{'.', kBack}, {'r', kRed}, {'k', RGB(0, 0, 0)}, {'w', RGB(255, 255, 255)},
-                     {'x', RGB(200 ^ 255, 200 ^ 0, 200 ^ 0)}, {'i', RGB(55, 55, 55)}};
+const Legend kLegend{{'.', kBack},
+                     {'r', kRed},
+                     {'k', RGB(0, 0, 0)},
+                     {'w', RGB(255, 255, 255)},
+                     {'x', RGB(200 ^ 255, 200 ^ 0, 200 ^ 0)},
+                     {'i', RGB(55, 55, 55)}};
 
 // mask: 1 = transparent; colour: what shows where the mask is 0 (and what is
 // XORed where it is 1, so a non-black pixel under mask 1 inverts the screen).
@@ -28,7 +32,7 @@ HICON MakeIcon(const std::vector<std::string>& mask, const std::vector<std::stri
     DeleteDC(dc);
     ICONINFO info{TRUE, 0, 0, maskBitmap, image.Bitmap()};
     HICON icon = CreateIconIndirect(&info);
-    DeleteObject(maskBitmap);  // the icon has its own copies
+    DeleteObject(maskBitmap); // the icon has its own copies
     return icon;
 }
 
@@ -36,14 +40,16 @@ TEST(Icons, DrawIconExNormalMasksThenInverts) {
     HICON icon = MakeIcon({"1001", "0000", "1111"}, {"krrk", "rrrr", "kkkw"});
     ASSERT_NE(icon, 0u);
     testing::Canvas canvas(6, 4, kBack);
-    SetTextColor(canvas.Dc(), RGB(0, 255, 0));  // the DC's colours do not tint the mask
+    SetTextColor(canvas.Dc(), RGB(0, 255, 0)); // the DC's colours do not tint the mask
     SetBkColor(canvas.Dc(), RGB(0, 0, 255));
     ASSERT_TRUE(DrawIconEx(canvas.Dc(), 1, 0, icon, 0, 0, 0, 0, DI_NORMAL));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"..rr..",
-                            ".rrrr.",
-                            "....i.",
-                            "......"},
+                           {
+                               "..rr..",
+                               ".rrrr.",
+                               "....i.",
+                               "......",
+                           },
                            kLegend));
     EXPECT_TRUE(DestroyIcon(icon));
     EXPECT_FALSE(DestroyIcon(icon));
@@ -56,12 +62,14 @@ TEST(Icons, DrawIconExStretchesAndFlickerBrushFillsFirst) {
     HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
     ASSERT_TRUE(DrawIconEx(canvas.Dc(), 0, 0, icon, 8, 6, 0, white, DI_NORMAL));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"wwrrrrww",
-                            "wwrrrrww",
-                            "rrrrrrrr",
-                            "rrrrrrrr",
-                            "wwwwwwww",
-                            "wwwwwwww"},
+                           {
+                               "wwrrrrww",
+                               "wwrrrrww",
+                               "rrrrrrrr",
+                               "rrrrrrrr",
+                               "wwwwwwww",
+                               "wwwwwwww",
+                           },
                            kLegend));
     DeleteObject(white);
     DestroyIcon(icon);
@@ -84,7 +92,8 @@ TEST(Icons, GetIconInfoReturnsFreshCopies) {
     EXPECT_EQ(colour.bmWidth, 4);
     EXPECT_EQ(colour.bmHeight, 3);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), start + 4);
-    for (HBITMAP bitmap : {first.hbmMask, first.hbmColor, second.hbmMask, second.hbmColor}) DeleteObject(bitmap);
+    for (HBITMAP bitmap : {first.hbmMask, first.hbmColor, second.hbmMask, second.hbmColor})
+        DeleteObject(bitmap);
     DestroyIcon(icon);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), start);
     EXPECT_FALSE(GetIconInfo(icon, &first));
@@ -113,5 +122,5 @@ TEST(Icons, MonochromeIconKeepsItsImageBelowTheMask) {
     DestroyIcon(icon);
 }
 
-}  // namespace
-}  // namespace gdi
+} // namespace
+} // namespace gdi

@@ -10,7 +10,9 @@
 namespace gdi {
 namespace {
 
-DWORD LiveObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+DWORD LiveObjects() {
+    return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+}
 
 TEST(Objects, CreatedObjectsCountUntilDeletedStockObjectsNever) {
     const DWORD start = LiveObjects();
@@ -21,7 +23,7 @@ TEST(Objects, CreatedObjectsCountUntilDeletedStockObjectsNever) {
     EXPECT_EQ(LiveObjects(), start + 4);
     EXPECT_NE(GetStockObject(WHITE_BRUSH), 0u);
     EXPECT_EQ(LiveObjects(), start + 4);
-    EXPECT_TRUE(DeleteObject(GetStockObject(BLACK_PEN)));  // harmless no-op
+    EXPECT_TRUE(DeleteObject(GetStockObject(BLACK_PEN))); // harmless no-op
     EXPECT_EQ(GetObjectType(GetStockObject(BLACK_PEN)), OBJ_PEN);
     EXPECT_TRUE(DeleteObject(pen));
     EXPECT_TRUE(DeleteObject(brush));
@@ -39,20 +41,20 @@ TEST(Objects, TypesAndBadHandles) {
     EXPECT_EQ(GetObjectType(screen), OBJ_DC);
     EXPECT_EQ(GetObjectType(0), 0u);
     EXPECT_EQ(GetObjectType(0x7FFFFFF0), 0u);
-    EXPECT_FALSE(DeleteObject(dc));          // DCs go through DeleteDC
-    EXPECT_FALSE(DeleteDC(pen));             // and pens are no DCs
-    EXPECT_EQ(SelectObject(dc, dc), 0u);     // a DC cannot be selected
+    EXPECT_FALSE(DeleteObject(dc));      // DCs go through DeleteDC
+    EXPECT_FALSE(DeleteDC(pen));         // and pens are no DCs
+    EXPECT_EQ(SelectObject(dc, dc), 0u); // a DC cannot be selected
     EXPECT_EQ(SelectObject(pen, pen), 0u);
     EXPECT_EQ(SelectObject(dc, 0x7FFFFFF0), 0u);
     EXPECT_EQ(SetBkColor(0x7FFFFFF0, 0), CLR_INVALID);
     EXPECT_EQ(SetBkMode(dc, 7), 0);
-    EXPECT_EQ(SetMapMode(dc, 2), 0);        // only MM_TEXT is drawn in
+    EXPECT_EQ(SetMapMode(dc, 2), 0); // only MM_TEXT is drawn in
     EXPECT_EQ(SetMapMode(dc, MM_TEXT), MM_TEXT);
-    EXPECT_EQ(ReleaseDC(0, dc), 0);          // memory DCs are deleted, not released
+    EXPECT_EQ(ReleaseDC(0, dc), 0); // memory DCs are deleted, not released
     EXPECT_EQ(ReleaseDC(0, screen), 1);
     EXPECT_EQ(GetObjectType(screen), 0u);
     EXPECT_TRUE(DeleteObject(pen));
-    EXPECT_FALSE(DeleteObject(pen));         // a deleted handle is unknown from then on
+    EXPECT_FALSE(DeleteObject(pen)); // a deleted handle is unknown from then on
     EXPECT_TRUE(DeleteDC(dc));
 }
 
@@ -62,7 +64,8 @@ TEST(Objects, SelectObjectReturnsWhatItReplacesAndNewDcsHoldTheDefaults) {
     EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
     EXPECT_NE(GetCurrentObject(dc, OBJ_FONT), 0u);
     BITMAP info{};
-    ASSERT_EQ(GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info), static_cast<int>(sizeof info));
+    ASSERT_EQ(GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info),
+              static_cast<int>(sizeof info));
     EXPECT_EQ(info.bmWidth, 1);
     EXPECT_EQ(info.bmHeight, 1);
     EXPECT_EQ(info.bmBitsPixel, 1);
@@ -98,15 +101,15 @@ TEST(Objects, SelectedObjectsAreFreedOnlyWhenTheDcLetsGo) {
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     EXPECT_TRUE(DeleteObject(brush));
     EXPECT_TRUE(DeleteObject(bitmap));
-    EXPECT_FALSE(DeleteObject(brush));  // the handle is deleted, only still held
+    EXPECT_FALSE(DeleteObject(brush)); // the handle is deleted, only still held
     EXPECT_EQ(LiveObjects(), start + 3);
-    EXPECT_EQ(PatBlt(dc, 0, 0, 3, 3, PATCOPY), TRUE);  // the DC still draws with both
+    EXPECT_EQ(PatBlt(dc, 0, 0, 3, 3, PATCOPY), TRUE); // the DC still draws with both
     EXPECT_EQ(GetPixel(dc, 2, 2), RGB(0, 255, 0));
     HDC other = CreateCompatibleDC(0);
-    EXPECT_EQ(SelectObject(other, brush), 0u);  // a deleted object cannot be selected again
+    EXPECT_EQ(SelectObject(other, brush), 0u); // a deleted object cannot be selected again
     DeleteDC(other);
     EXPECT_EQ(SelectObject(dc, oldBrush), brush);
-    EXPECT_EQ(LiveObjects(), start + 2);  // the brush is gone now
+    EXPECT_EQ(LiveObjects(), start + 2); // the brush is gone now
     EXPECT_EQ(GetObjectType(brush), 0u);
     // Deleting the DC frees the bitmap that was deleted while selected in it.
     DeleteDC(dc);
@@ -122,11 +125,11 @@ TEST(Objects, ABitmapGoesIntoOneDcAtATime) {
     HGDIOBJ old = SelectObject(first, bitmap);
     EXPECT_NE(old, 0u);
     EXPECT_EQ(SelectObject(second, bitmap), 0u);
-    EXPECT_EQ(SelectObject(first, bitmap), bitmap);  // reselecting into the same DC is fine
+    EXPECT_EQ(SelectObject(first, bitmap), bitmap); // reselecting into the same DC is fine
     SelectObject(first, old);
     EXPECT_NE(SelectObject(second, bitmap), 0u);
     HDC screen = GetDC(0);
-    EXPECT_EQ(SelectObject(screen, bitmap), 0u);  // the screen DC takes no bitmap
+    EXPECT_EQ(SelectObject(screen, bitmap), 0u); // the screen DC takes no bitmap
     ReleaseDC(0, screen);
     DeleteDC(second);
     DeleteDC(first);
@@ -136,7 +139,7 @@ TEST(Objects, ABitmapGoesIntoOneDcAtATime) {
 TEST(Bitmaps, CompatibleBitmapFollowsTheDcsFormat) {
     HDC screen = GetDC(0);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP mono = CreateCompatibleBitmap(memory, 5, 3);  // the DC holds its 1x1 monochrome bitmap
+    HBITMAP mono = CreateCompatibleBitmap(memory, 5, 3); // the DC holds its 1x1 monochrome bitmap
     HBITMAP colour = CreateCompatibleBitmap(screen, 5, 3);
     BITMAP info{};
     GetObjectA(mono, sizeof info, &info);
@@ -177,13 +180,13 @@ TEST(Bitmaps, AbsurdAndInvalidSizesFail) {
 }
 
 TEST(Bitmaps, MonochromeBitmapFromBitsReadsMostSignificantBitFirst) {
-    const BYTE rows[] = {0xA0, 0x00, 0x50, 0x00};  // WORD-aligned rows: 1010, 0101
+    const BYTE rows[] = {0xA0, 0x00, 0x50, 0x00}; // WORD-aligned rows: 1010, 0101
     HBITMAP bitmap = CreateBitmap(4, 2, 1, 1, rows);
     HDC dc = CreateCompatibleDC(0);
     HGDIOBJ old = SelectObject(dc, bitmap);
     const testing::Legend bw{{'1', RGB(255, 255, 255)}, {'0', RGB(0, 0, 0)}};
     EXPECT_TRUE(testing::MatchesArt(dc, {"1010", "0101"}, bw));
-    EXPECT_EQ(SetPixel(dc, 0, 0, RGB(30, 30, 30)), RGB(0, 0, 0));  // dark colours become black
+    EXPECT_EQ(SetPixel(dc, 0, 0, RGB(30, 30, 30)), RGB(0, 0, 0)); // dark colours become black
     EXPECT_EQ(SetPixel(dc, 1, 0, RGB(200, 220, 200)), RGB(255, 255, 255));
     SelectObject(dc, old);
     DeleteDC(dc);
@@ -205,7 +208,7 @@ TEST(Bitmaps, DibSectionsExposeTheirPixelsBottomUpForPositiveHeights) {
     GetObjectA(dib, sizeof object, &object);
     EXPECT_EQ(object.bmBits, bits);
     auto* pixels = static_cast<std::uint32_t*>(bits);
-    pixels[0] = 0x00FF0000;  // first in memory: the bottom-left pixel, stored blue-green-red
+    pixels[0] = 0x00FF0000; // first in memory: the bottom-left pixel, stored blue-green-red
     HDC dc = CreateCompatibleDC(0);
     HGDIOBJ old = SelectObject(dc, dib);
     EXPECT_EQ(GetPixel(dc, 0, 1), RGB(255, 0, 0));
@@ -215,7 +218,7 @@ TEST(Bitmaps, DibSectionsExposeTheirPixelsBottomUpForPositiveHeights) {
     DeleteDC(dc);
     DeleteObject(dib);
 
-    info.bmiHeader.biHeight = -2;  // top-down
+    info.bmiHeader.biHeight = -2; // top-down
     dib = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
     static_cast<std::uint32_t*>(bits)[0] = 0x0000FF00;
     dc = CreateCompatibleDC(0);
@@ -369,11 +372,11 @@ TEST(Rects, Arithmetic) {
     EXPECT_TRUE(UnionRect(&all, &r, &apart));
     EXPECT_EQ(all.right, 30);
     EXPECT_TRUE(PtInRect(&r, POINT{2, 2}));
-    EXPECT_FALSE(PtInRect(&r, POINT{8, 3}));  // right edge excluded
-    EXPECT_FALSE(PtInRect(&r, POINT{2, 4}));  // bottom edge excluded
+    EXPECT_FALSE(PtInRect(&r, POINT{8, 3})); // right edge excluded
+    EXPECT_FALSE(PtInRect(&r, POINT{2, 4})); // bottom edge excluded
     EXPECT_FALSE(SetRect(nullptr, 0, 0, 1, 1));
     EXPECT_FALSE(OffsetRect(nullptr, 1, 1));
 }
 
-}  // namespace
-}  // namespace gdi
+} // namespace
+} // namespace gdi

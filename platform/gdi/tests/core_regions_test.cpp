@@ -30,7 +30,8 @@ void DrawEverything(HDC dc, HDC source, unsigned seed) {
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     Rectangle(dc, coordinate(), coordinate(), coordinate(), coordinate());
     Ellipse(dc, coordinate(), coordinate(), coordinate(), coordinate());
-    const POINT path[] = {{coordinate(), coordinate()}, {coordinate(), coordinate()}, {coordinate(), coordinate()}};
+    const POINT path[] = {
+        {coordinate(), coordinate()}, {coordinate(), coordinate()}, {coordinate(), coordinate()}};
     Polyline(dc, path, 3);
     PatBlt(dc, coordinate(), coordinate(), 8, 5, PATINVERT);
     BitBlt(dc, coordinate(), coordinate(), 9, 7, source, 0, 0, SRCINVERT);
@@ -51,23 +52,26 @@ void DrawEverything(HDC dc, HDC source, unsigned seed) {
 std::vector<COLORREF> Pixels(HDC dc) {
     std::vector<COLORREF> pixels;
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) pixels.push_back(GetPixel(dc, x, y));
+        for (int x = 0; x < 20; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
     return pixels;
 }
 
 TEST(Clipping, ByRectangleEqualsByEqualRegionAndMatchesUnclippedDrawingInside) {
     Canvas source(9, 9, RGB(255, 255, 0));
-    for (int i = 0; i < 9; ++i) SetPixel(source.Dc(), i, i, RGB(100, 0, 100));
+    for (int i = 0; i < 9; ++i)
+        SetPixel(source.Dc(), i, i, RGB(100, 0, 100));
     for (unsigned seed = 1; seed <= 40; ++seed) {
         Canvas unclipped(20, 20, kOdd), byRect(20, 20, kOdd), byPieces(20, 20, kOdd);
         DrawEverything(unclipped.Dc(), source.Dc(), seed);
 
         HRGN rect = CreateRectRgn(3, 4, 15, 13);
         EXPECT_EQ(SelectClipRgn(byRect.Dc(), rect), SIMPLEREGION);
-        DeleteObject(rect);  // the DC keeps its own copy
+        DeleteObject(rect); // the DC keeps its own copy
         DrawEverything(byRect.Dc(), source.Dc(), seed);
 
-        HRGN left = CreateRectRgn(3, 4, 9, 13), right = CreateRectRgn(9, 4, 15, 13), pieces = CreateRectRgn(0, 0, 0, 0);
+        HRGN left = CreateRectRgn(3, 4, 9, 13), right = CreateRectRgn(9, 4, 15, 13),
+             pieces = CreateRectRgn(0, 0, 0, 0);
         CombineRgn(pieces, left, right, RGN_OR);
         EXPECT_EQ(SelectObject(byPieces.Dc(), pieces), static_cast<HGDIOBJ>(SIMPLEREGION));
         DrawEverything(byPieces.Dc(), source.Dc(), seed);
@@ -84,7 +88,8 @@ TEST(Clipping, ByRectangleEqualsByEqualRegionAndMatchesUnclippedDrawingInside) {
         for (int y = 0; y < 20; ++y) {
             for (int x = 0; x < 20; ++x) {
                 const bool inside = x >= 3 && x < 15 && y >= 4 && y < 13;
-                ASSERT_EQ(clipped[y * 20 + x], inside ? expected[y * 20 + x] : kOdd) << x << "," << y << " seed " << seed;
+                ASSERT_EQ(clipped[y * 20 + x], inside ? expected[y * 20 + x] : kOdd)
+                    << x << "," << y << " seed " << seed;
             }
         }
     }
@@ -104,7 +109,8 @@ TEST(Clipping, OverlappingSelfCopyThroughAComplexClip) {
                 SetPixel(snapshot.Dc(), x, y, color);
             }
         }
-        HRGN left = CreateRectRgn(0, 0, 6, 12), right = CreateRectRgn(8, 2, 16, 10), clip = CreateRectRgn(0, 0, 0, 0);
+        HRGN left = CreateRectRgn(0, 0, 6, 12), right = CreateRectRgn(8, 2, 16, 10),
+             clip = CreateRectRgn(0, 0, 0, 0);
         CombineRgn(clip, left, right, RGN_OR);
         SelectClipRgn(self.Dc(), clip);
         SelectClipRgn(reference.Dc(), clip);
@@ -113,7 +119,8 @@ TEST(Clipping, OverlappingSelfCopyThroughAComplexClip) {
         SelectClipRgn(self.Dc(), 0);
         SelectClipRgn(reference.Dc(), 0);
         EXPECT_EQ(Pixels(self.Dc()), Pixels(reference.Dc())) << shift.x << "," << shift.y;
-        for (HGDIOBJ object : {left, right, clip}) DeleteObject(object);
+        for (HGDIOBJ object : {left, right, clip})
+            DeleteObject(object);
     }
 }
 
@@ -125,7 +132,7 @@ TEST(Clipping, GetClipRgnCopiesAndTextHonoursTheClip) {
     RECT expectedBox{};
     GetRgnBox(clip, &expectedBox);
     SelectClipRgn(canvas.Dc(), clip);
-    OffsetRgn(clip, 10, 10);  // changing the caller's region leaves the DC's copy alone
+    OffsetRgn(clip, 10, 10); // changing the caller's region leaves the DC's copy alone
     EXPECT_EQ(GetClipRgn(canvas.Dc(), region), 1);
     RECT box{};
     EXPECT_NE(GetRgnBox(region, &box), ERROR);
@@ -146,7 +153,7 @@ TEST(Regions, CombineResultCodesAndBadHandles) {
     EXPECT_EQ(CombineRgn(dest, a, a, RGN_DIFF), NULLREGION);
     EXPECT_EQ(CombineRgn(dest, a, 0, RGN_COPY), SIMPLEREGION);
     EXPECT_TRUE(EqualRgn(dest, a));
-    EXPECT_EQ(CombineRgn(a, a, b, RGN_XOR), COMPLEXREGION);  // the destination may be a source
+    EXPECT_EQ(CombineRgn(a, a, b, RGN_XOR), COMPLEXREGION); // the destination may be a source
     EXPECT_FALSE(PtInRegion(a, 3, 3));
     EXPECT_TRUE(PtInRegion(a, 5, 5));
     EXPECT_EQ(CombineRgn(dest, a, 0xBAD, RGN_AND), ERROR);
@@ -165,7 +172,8 @@ TEST(Regions, CombineResultCodesAndBadHandles) {
     EXPECT_EQ(GetRegionData(a, size, data), size);
     EXPECT_EQ(data->rdh.nCount * sizeof(RECT) + sizeof(RGNDATAHEADER), size);
     EXPECT_EQ(GetRegionData(a, size - 1, data), 0u);
-    for (HGDIOBJ object : {a, b, dest, pen, polygon}) EXPECT_TRUE(DeleteObject(object));
+    for (HGDIOBJ object : {a, b, dest, pen, polygon})
+        EXPECT_TRUE(DeleteObject(object));
 }
 
 TEST(PaintRegions, FrameRgnOneByOnePaintsTheInnerBoundary) {
@@ -193,7 +201,8 @@ TEST(PaintRegions, FrameRgnOneByOnePaintsTheInnerBoundary) {
 // Against the plain definition: framed exactly when some pixel within width
 // to the left or right, or within height above or below, is outside.
 TEST(PaintRegions, FrameRgnMatchesThePerPixelDefinitionForWiderFrames) {
-    const POINT star[] = {{10, 0}, {13, 8}, {21, 8}, {15, 13}, {17, 21}, {10, 16}, {3, 21}, {5, 13}, {0, 8}, {7, 8}};
+    const POINT star[] = {{10, 0},  {13, 8}, {21, 8}, {15, 13}, {17, 21},
+                          {10, 16}, {3, 21}, {5, 13}, {0, 8},   {7, 8}};
     HRGN shape = CreatePolygonRgn(star, 10, WINDING);
     HRGN hole = CreateEllipticRgn(8, 8, 13, 14);
     CombineRgn(shape, shape, hole, RGN_DIFF);
@@ -205,8 +214,10 @@ TEST(PaintRegions, FrameRgnMatchesThePerPixelDefinitionForWiderFrames) {
             for (int x = 0; x < 24; ++x) {
                 bool framed = false;
                 if (PtInRegion(shape, x, y)) {
-                    for (int k = 1; k <= width; ++k) framed |= !PtInRegion(shape, x - k, y) || !PtInRegion(shape, x + k, y);
-                    for (int k = 1; k <= height; ++k) framed |= !PtInRegion(shape, x, y - k) || !PtInRegion(shape, x, y + k);
+                    for (int k = 1; k <= width; ++k)
+                        framed |= !PtInRegion(shape, x - k, y) || !PtInRegion(shape, x + k, y);
+                    for (int k = 1; k <= height; ++k)
+                        framed |= !PtInRegion(shape, x, y - k) || !PtInRegion(shape, x, y + k);
                 }
                 ASSERT_EQ(GetPixel(canvas.Dc(), x, y), framed ? RGB(0, 0, 0) : kOdd)
                     << x << "," << y << " frame " << width << "x" << height;
@@ -224,12 +235,14 @@ TEST(PaintRegions, FrameRgnWithWidthTwoOnARectangle) {
     HBRUSH black = CreateSolidBrush(RGB(0, 0, 0));
     ASSERT_TRUE(FrameRgn(canvas.Dc(), rect, black, 2, 1));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"........",
-                            ".######.",
-                            ".##..##.",
-                            ".##..##.",
-                            ".##..##.",
-                            ".######."},
+                           {
+                               "........",
+                               ".######.",
+                               ".##..##.",
+                               ".##..##.",
+                               ".##..##.",
+                               ".######.",
+                           },
                            kLegend));
     EXPECT_FALSE(FrameRgn(canvas.Dc(), rect, black, 0, 1));
     EXPECT_FALSE(FrameRgn(canvas.Dc(), rect, 0xBAD, 1, 1));
@@ -244,5 +257,5 @@ TEST(PaintRegions, FrameRgnWithWidthTwoOnARectangle) {
     DeleteObject(black);
 }
 
-}  // namespace
-}  // namespace gdi
+} // namespace
+} // namespace gdi

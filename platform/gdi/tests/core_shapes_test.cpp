@@ -14,7 +14,7 @@ using testing::Canvas;
 using testing::Legend;
 using testing::MatchesArt;
 
-constexpr COLORREF kOdd = RGB(1, 2, 3);  // pre-fill: stray writes show as '.'
+constexpr COLORREF kOdd = RGB(1, 2, 3); // pre-fill: stray writes show as '.'
 constexpr COLORREF kPen = RGB(0, 0, 0);
 constexpr COLORREF kBrush = RGB(255, 0, 0);
 constexpr COLORREF kBack = RGB(0, 0, 255);
@@ -22,7 +22,7 @@ const Legend kLegend{{'.', kOdd}, {'#', kPen}, {'o', kBrush}, {'b', kBack}};
 
 // Selects a pen and a brush for the scope of a test, then restores and deletes them.
 class Tools {
-public:
+  public:
     Tools(HDC dc, HPEN pen, HBRUSH brush) : dc_(dc), pen_(pen), brush_(brush) {
         oldPen_ = SelectObject(dc_, pen_);
         oldBrush_ = SelectObject(dc_, brush_);
@@ -34,7 +34,7 @@ public:
         DeleteObject(brush_);
     }
 
-private:
+  private:
     HDC dc_;
     HPEN pen_;
     HBRUSH brush_;
@@ -46,12 +46,14 @@ TEST(Rectangle, OnePixelPenOutlinesAndBrushFillsExcludingRightAndBottom) {
     Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
     ASSERT_TRUE(Rectangle(canvas.Dc(), 1, 1, 6, 5));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"........",
-                            ".#####..",
-                            ".#ooo#..",
-                            ".#ooo#..",
-                            ".#####..",
-                            "........"},
+                           {
+                               "........",
+                               ".#####..",
+                               ".#ooo#..",
+                               ".#ooo#..",
+                               ".#####..",
+                               "........",
+                           },
                            kLegend));
 }
 
@@ -60,12 +62,14 @@ TEST(Rectangle, SwappedCornersDrawTheSameRectangle) {
     Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
     ASSERT_TRUE(Rectangle(canvas.Dc(), 6, 5, 1, 1));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"........",
-                            ".#####..",
-                            ".#ooo#..",
-                            ".#ooo#..",
-                            ".#####..",
-                            "........"},
+                           {
+                               "........",
+                               ".#####..",
+                               ".#ooo#..",
+                               ".#ooo#..",
+                               ".#####..",
+                               "........",
+                           },
                            kLegend));
 }
 
@@ -74,13 +78,15 @@ TEST(Rectangle, TwoPixelPenIsCentredWithTheExtraPixelUpAndLeft) {
     Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 2, kPen), CreateSolidBrush(kBrush));
     ASSERT_TRUE(Rectangle(canvas.Dc(), 2, 2, 8, 6));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {".........",
-                            ".#######.",
-                            ".#######.",
-                            ".##ooo##.",
-                            ".#######.",
-                            ".#######.",
-                            "........."},
+                           {
+                               ".........",
+                               ".#######.",
+                               ".#######.",
+                               ".##ooo##.",
+                               ".#######.",
+                               ".#######.",
+                               ".........",
+                           },
                            kLegend));
 }
 
@@ -89,16 +95,18 @@ TEST(Rectangle, ThreePixelPenIsCentredOnTheOutline) {
     Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 3, kPen), CreateSolidBrush(kBrush));
     ASSERT_TRUE(Rectangle(canvas.Dc(), 2, 2, 9, 8));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"...........",
-                            ".#########.",
-                            ".#########.",
-                            ".#########.",
-                            ".###ooo###.",
-                            ".###ooo###.",
-                            ".#########.",
-                            ".#########.",
-                            ".#########.",
-                            "..........."},
+                           {
+                               "...........",
+                               ".#########.",
+                               ".#########.",
+                               ".#########.",
+                               ".###ooo###.",
+                               ".###ooo###.",
+                               ".#########.",
+                               ".#########.",
+                               ".#########.",
+                               "...........",
+                           },
                            kLegend));
 }
 
@@ -107,14 +115,16 @@ TEST(Rectangle, InsideFramePenStaysWithinTheRectangle) {
     Tools tools(canvas.Dc(), CreatePen(PS_INSIDEFRAME, 2, kPen), CreateSolidBrush(kBrush));
     ASSERT_TRUE(Rectangle(canvas.Dc(), 1, 1, 8, 7));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {".........",
-                            ".#######.",
-                            ".#######.",
-                            ".##ooo##.",
-                            ".##ooo##.",
-                            ".#######.",
-                            ".#######.",
-                            "........."},
+                           {
+                               ".........",
+                               ".#######.",
+                               ".#######.",
+                               ".##ooo##.",
+                               ".##ooo##.",
+                               ".#######.",
+                               ".#######.",
+                               ".........",
+                           },
                            kLegend));
 }
 
@@ -123,12 +133,14 @@ TEST(Rectangle, NullPenFillsOnePixelLessOnTheRightAndBottom) {
     Tools tools(canvas.Dc(), CreatePen(PS_NULL, 1, kPen), CreateSolidBrush(kBrush));
     ASSERT_TRUE(Rectangle(canvas.Dc(), 1, 1, 6, 5));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"........",
-                            ".oooo...",
-                            ".oooo...",
-                            ".oooo...",
-                            "........",
-                            "........"},
+                           {
+                               "........",
+                               ".oooo...",
+                               ".oooo...",
+                               ".oooo...",
+                               "........",
+                               "........",
+                           },
                            kLegend));
 }
 
@@ -140,11 +152,13 @@ TEST(Rectangle, DottedPenKeepsItsPatternAroundCornersTransparentGaps) {
     SetBkMode(canvas.Dc(), TRANSPARENT);
     ASSERT_TRUE(Rectangle(canvas.Dc(), 0, 0, 8, 5));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"###...##",
-                            ".......#",
-                            "#.......",
-                            "#.......",
-                            "#...###."},
+                           {
+                               "###...##",
+                               ".......#",
+                               "#.......",
+                               "#.......",
+                               "#...###.",
+                           },
                            kLegend));
 }
 
@@ -155,11 +169,13 @@ TEST(Rectangle, DottedPenFillsGapsWithBackgroundWhenOpaque) {
     SetBkColor(canvas.Dc(), kBack);
     ASSERT_TRUE(Rectangle(canvas.Dc(), 0, 0, 8, 5));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"###bbb##",
-                            "b......#",
-                            "#......b",
-                            "#......b",
-                            "#bbb###b"},
+                           {
+                               "###bbb##",
+                               "b......#",
+                               "#......b",
+                               "#......b",
+                               "#bbb###b",
+                           },
                            kLegend));
 }
 
@@ -184,19 +200,21 @@ TEST(Lines, AllEightOctantsLeaveOutTheEndPoint) {
         ASSERT_TRUE(LineTo(canvas.Dc(), end.x, end.y));
     }
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {".............",
-                            "....#...#....",
-                            "....#...#....",
-                            ".....#.#.....",
-                            ".##..#.#..##.",
-                            "...##.#.##...",
-                            ".....###.....",
-                            "...##.#.##...",
-                            ".##..#.#..##.",
-                            ".....#.#.....",
-                            "....#...#....",
-                            "....#...#....",
-                            "............."},
+                           {
+                               ".............",
+                               "....#...#....",
+                               "....#...#....",
+                               ".....#.#.....",
+                               ".##..#.#..##.",
+                               "...##.#.##...",
+                               ".....###.....",
+                               "...##.#.##...",
+                               ".##..#.#..##.",
+                               ".....#.#.....",
+                               "....#...#....",
+                               "....#...#....",
+                               ".............",
+                           },
                            kLegend));
 }
 
@@ -210,11 +228,13 @@ TEST(Lines, EveryLineIsConnectedAndHasOnePixelPerMajorStep) {
             int count = 0;
             for (int y = 0; y < 13; ++y) {
                 for (int x = 0; x < 13; ++x) {
-                    if (GetPixel(canvas.Dc(), x, y) != kPen) continue;
+                    if (GetPixel(canvas.Dc(), x, y) != kPen)
+                        continue;
                     ++count;
                     // Within half a pixel of the ideal line (measured across the major axis).
                     const int px = x - 6, py = y - 6;
-                    const double cross = std::abs(static_cast<double>(px) * dy - static_cast<double>(py) * dx);
+                    const double cross =
+                        std::abs(static_cast<double>(px) * dy - static_cast<double>(py) * dx);
                     EXPECT_LE(cross, 0.5 * std::max(std::abs(dx), std::abs(dy)) + 1e-9) << dx << "," << dy;
                 }
             }
@@ -248,11 +268,13 @@ TEST(Lines, DottedPolylineContinuesThePatternAcrossSegments) {
     ASSERT_TRUE(Polyline(canvas.Dc(), path, 4));
     // Twelve path pixels: on 0-2, off 3-5, on 6-8, off 9-11.
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"###..",
-                            ".....",
-                            "....#",
-                            "....#",
-                            "....#"},
+                           {
+                               "###..",
+                               ".....",
+                               "....#",
+                               "....#",
+                               "....#",
+                           },
                            kLegend));
 }
 
@@ -310,13 +332,15 @@ TEST(Ellipse, FiveByFiveWithPenAndBrush) {
     Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
     ASSERT_TRUE(Ellipse(canvas.Dc(), 1, 1, 6, 6));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {".......",
-                            "..###..",
-                            ".#ooo#.",
-                            ".#ooo#.",
-                            ".#ooo#.",
-                            "..###..",
-                            "......."},
+                           {
+                               ".......",
+                               "..###..",
+                               ".#ooo#.",
+                               ".#ooo#.",
+                               ".#ooo#.",
+                               "..###..",
+                               ".......",
+                           },
                            kLegend));
 }
 
@@ -325,12 +349,14 @@ TEST(Ellipse, EvenSizedEllipseIsSymmetric) {
     Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
     ASSERT_TRUE(Ellipse(canvas.Dc(), 0, 0, 8, 6));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"..####..",
-                            ".#oooo#.",
-                            "#oooooo#",
-                            "#oooooo#",
-                            ".#oooo#.",
-                            "..####.."},
+                           {
+                               "..####..",
+                               ".#oooo#.",
+                               "#oooooo#",
+                               "#oooooo#",
+                               ".#oooo#.",
+                               "..####..",
+                           },
                            kLegend));
 }
 
@@ -339,12 +365,14 @@ TEST(Ellipse, NullPenFillsOnePixelLess) {
     Tools tools(canvas.Dc(), CreatePen(PS_NULL, 1, kPen), CreateSolidBrush(kBrush));
     ASSERT_TRUE(Ellipse(canvas.Dc(), 0, 0, 6, 6));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {".ooo..",
-                            "ooooo.",
-                            "ooooo.",
-                            "ooooo.",
-                            ".ooo..",
-                            "......"},
+                           {
+                               ".ooo..",
+                               "ooooo.",
+                               "ooooo.",
+                               "ooooo.",
+                               ".ooo..",
+                               "......",
+                           },
                            kLegend));
 }
 
@@ -353,13 +381,15 @@ TEST(Arc, StartEqualToEndDrawsTheWholeEllipse) {
     Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
     ASSERT_TRUE(Arc(canvas.Dc(), 1, 1, 6, 6, 0, 0, 0, 0));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {".......",
-                            "..###..",
-                            ".#...#.",
-                            ".#...#.",
-                            ".#...#.",
-                            "..###..",
-                            "......."},
+                           {
+                               ".......",
+                               "..###..",
+                               ".#...#.",
+                               ".#...#.",
+                               ".#...#.",
+                               "..###..",
+                               ".......",
+                           },
                            kLegend));
 }
 
@@ -369,13 +399,15 @@ TEST(Arc, RunsCounterClockwiseFromStartToEnd) {
     // From straight right (3 o'clock) to straight up (12 o'clock): the top-right quarter.
     ASSERT_TRUE(Arc(canvas.Dc(), 1, 1, 6, 6, 6, 3, 3, 0));
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {".......",
-                            "...##..",
-                            ".....#.",
-                            ".....#.",
-                            ".......",
-                            ".......",
-                            "......."},
+                           {
+                               ".......",
+                               "...##..",
+                               ".....#.",
+                               ".....#.",
+                               ".......",
+                               ".......",
+                               ".......",
+                           },
                            kLegend));
 }
 
@@ -392,13 +424,15 @@ TEST(Pixels, SetAndGetInsideAndOutside) {
 TEST(FocusRect, DrawnTwiceRestoresEveryPixel) {
     Canvas canvas(9, 7, kOdd);
     testing::PaintArt(canvas.Dc(),
-                      {"#########",
-                       "#ooooooo#",
-                       "#o.....o#",
-                       "#o.....o#",
-                       "#o.....o#",
-                       "#ooooooo#",
-                       "#########"},
+                      {
+                          "#########",
+                          "#ooooooo#",
+                          "#o.....o#",
+                          "#o.....o#",
+                          "#o.....o#",
+                          "#ooooooo#",
+                          "#########",
+                      },
                       kLegend);
     const auto before = testing::CaptureArt(canvas.Dc(), 9, 7, kLegend);
     RECT focus{1, 1, 8, 6};
@@ -406,13 +440,15 @@ TEST(FocusRect, DrawnTwiceRestoresEveryPixel) {
     // Every other border pixel inverted: red (255,0,0) becomes (0,255,255).
     const Legend withInverse{{'.', kOdd}, {'#', kPen}, {'o', kBrush}, {'c', RGB(0, 255, 255)}};
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"#########",
-                            "#cocococ#",
-                            "#o.....o#",
-                            "#c.....c#",
-                            "#o.....o#",
-                            "#cocococ#",
-                            "#########"},
+                           {
+                               "#########",
+                               "#cocococ#",
+                               "#o.....o#",
+                               "#c.....c#",
+                               "#o.....o#",
+                               "#cocococ#",
+                               "#########",
+                           },
                            withInverse));
     DrawFocusRect(canvas.Dc(), &focus);
     EXPECT_EQ(testing::CaptureArt(canvas.Dc(), 9, 7, kLegend), before);
@@ -427,11 +463,13 @@ TEST(FillAndFrame, FillRectFrameRectInvertRect) {
     EXPECT_EQ(FillRect(canvas.Dc(), &fill, red), 1);
     EXPECT_EQ(FrameRect(canvas.Dc(), &frame, black), 1);
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {"ooooo.",
-                            "o####.",
-                            "o#oo#.",
-                            "o#oo#.",
-                            ".####."},
+                           {
+                               "ooooo.",
+                               "o####.",
+                               "o#oo#.",
+                               "o#oo#.",
+                               ".####.",
+                           },
                            kLegend));
     RECT invert{2, 2, 4, 4};
     EXPECT_TRUE(InvertRect(canvas.Dc(), &invert));
@@ -448,5 +486,5 @@ TEST(FillAndFrame, SystemColourIndexPlusOneIsABrush) {
     EXPECT_EQ(GetPixel(canvas.Dc(), 1, 0), RGB(240, 240, 240));
 }
 
-}  // namespace
-}  // namespace gdi
+} // namespace
+} // namespace gdi

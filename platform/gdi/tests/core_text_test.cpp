@@ -14,7 +14,7 @@ namespace {
 constexpr COLORREF kOdd = RGB(1, 2, 3), kInk = RGB(200, 0, 0), kBack = RGB(0, 0, 200);
 
 class TextCanvas : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         LOGFONTA logfont{};
         logfont.lfHeight = -12;
@@ -34,7 +34,8 @@ protected:
     int Count(COLORREF color, RECT area) const {
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x) count += GetPixel(canvas_.Dc(), x, y) == color;
+            for (int x = area.left; x < area.right; ++x)
+                count += GetPixel(canvas_.Dc(), x, y) == color;
         return count;
     }
     testing::Canvas canvas_{60, 30, kOdd};
@@ -49,8 +50,8 @@ TEST_F(TextCanvas, DrawTextInkIsTheTextColourAndStaysInsideTheRectangle) {
     const RECT all{0, 0, 60, 30};
     const int ink = Count(kInk, all);
     EXPECT_GT(ink, 10);
-    EXPECT_EQ(Count(kInk, box), ink);                    // none outside the rectangle
-    EXPECT_EQ(Count(kOdd, all) + ink, 60 * 30);          // no other colour anywhere
+    EXPECT_EQ(Count(kInk, box), ink);           // none outside the rectangle
+    EXPECT_EQ(Count(kOdd, all) + ink, 60 * 30); // no other colour anywhere
 }
 
 TEST_F(TextCanvas, NoClipFormatLetsTextRunPastTheRectangle) {
@@ -98,7 +99,7 @@ TEST_F(TextCanvas, TextOutHonoursTheClipRegion) {
 TEST(StockFonts, DefaultAndGuiFontsHaveMetrics) {
     testing::Canvas canvas(4, 4, kOdd);
     TEXTMETRICA metrics{};
-    ASSERT_TRUE(GetTextMetricsA(canvas.Dc(), &metrics));  // the DC's own default font
+    ASSERT_TRUE(GetTextMetricsA(canvas.Dc(), &metrics)); // the DC's own default font
     EXPECT_GT(metrics.tmHeight, 0);
     HGDIOBJ old = SelectObject(canvas.Dc(), GetStockObject(DEFAULT_GUI_FONT));
     ASSERT_TRUE(GetTextMetricsA(canvas.Dc(), &metrics));
@@ -117,5 +118,5 @@ TEST_F(TextCanvas, BadArgumentsFail) {
     EXPECT_EQ(CreateFontIndirectA(nullptr), 0u);
 }
 
-}  // namespace
-}  // namespace gdi
+} // namespace
+} // namespace gdi

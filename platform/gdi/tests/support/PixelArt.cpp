@@ -7,7 +7,8 @@ namespace gdi::testing {
 
 char Legend::CharFor(COLORREF color) const {
     for (const auto& [c, value] : entries_) {
-        if (value == color) return c;
+        if (value == color)
+            return c;
     }
     return '?';
 }
@@ -26,7 +27,8 @@ std::vector<std::string> CaptureArt(HDC hdc, int width, int height, const Legend
     std::vector<std::string> rows;
     for (int y = 0; y < height; ++y) {
         std::string row;
-        for (int x = 0; x < width; ++x) row += legend.CharFor(GetPixel(hdc, x, y));
+        for (int x = 0; x < width; ++x)
+            row += legend.CharFor(GetPixel(hdc, x, y));
         rows.push_back(row);
     }
     return rows;
@@ -36,15 +38,19 @@ void PaintArt(HDC hdc, const std::vector<std::string>& picture, const Legend& le
     for (int y = 0; y < static_cast<int>(picture.size()); ++y) {
         for (int x = 0; x < static_cast<int>(picture[y].size()); ++x) {
             COLORREF color = 0;
-            if (legend.ColorFor(picture[y][x], &color)) SetPixel(hdc, x, y, color);
+            if (legend.ColorFor(picture[y][x], &color))
+                SetPixel(hdc, x, y, color);
         }
     }
 }
 
-::testing::AssertionResult SameArt(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
-    if (expected == actual) return ::testing::AssertionSuccess();
+::testing::AssertionResult SameArt(const std::vector<std::string>& expected,
+                                   const std::vector<std::string>& actual) {
+    if (expected == actual)
+        return ::testing::AssertionSuccess();
     size_t width = 8;
-    for (const auto& row : expected) width = std::max(width, row.size());
+    for (const auto& row : expected)
+        width = std::max(width, row.size());
     std::ostringstream out;
     out << "pictures differ\n  " << std::string("expected").append(width > 8 ? width - 8 : 0, ' ')
         << "   actual\n";
@@ -59,7 +65,8 @@ void PaintArt(HDC hdc, const std::vector<std::string>& picture, const Legend& le
     return ::testing::AssertionFailure() << out.str();
 }
 
-::testing::AssertionResult MatchesArt(HDC hdc, const std::vector<std::string>& expected, const Legend& legend) {
+::testing::AssertionResult MatchesArt(HDC hdc, const std::vector<std::string>& expected,
+                                      const Legend& legend) {
     const int height = static_cast<int>(expected.size());
     const int width = height > 0 ? static_cast<int>(expected[0].size()) : 0;
     return SameArt(expected, CaptureArt(hdc, width, height, legend));
@@ -84,4 +91,4 @@ Canvas::~Canvas() {
     DeleteDC(dc_);
 }
 
-}  // namespace gdi::testing
+} // namespace gdi::testing

@@ -15,12 +15,12 @@ namespace gdi::testing {
 
 // Maps picture characters to colours. Colours not in the legend show as '?'.
 class Legend {
-public:
+  public:
     Legend(std::initializer_list<std::pair<char, COLORREF>> entries) : entries_(entries) {}
     char CharFor(COLORREF color) const;
     bool ColorFor(char c, COLORREF* color) const;
 
-private:
+  private:
     std::vector<std::pair<char, COLORREF>> entries_;
 };
 
@@ -31,14 +31,16 @@ std::vector<std::string> CaptureArt(HDC hdc, int width, int height, const Legend
 void PaintArt(HDC hdc, const std::vector<std::string>& picture, const Legend& legend);
 
 // Compares the DC's top-left area (the size of the expected picture) with the picture.
-::testing::AssertionResult MatchesArt(HDC hdc, const std::vector<std::string>& expected, const Legend& legend);
+::testing::AssertionResult MatchesArt(HDC hdc, const std::vector<std::string>& expected,
+                                      const Legend& legend);
 
 // Compares two pictures; used by MatchesArt and by tests that build both sides.
-::testing::AssertionResult SameArt(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
+::testing::AssertionResult SameArt(const std::vector<std::string>& expected,
+                                   const std::vector<std::string>& actual);
 
 // A memory DC holding a 32-bit bitmap pre-filled with a colour; deletes both on scope exit.
 class Canvas {
-public:
+  public:
     Canvas(int width, int height, COLORREF fill);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -46,10 +48,10 @@ public:
     HDC Dc() const { return dc_; }
     HBITMAP Bitmap() const { return bitmap_; }
 
-private:
+  private:
     HDC dc_ = 0;
     HBITMAP bitmap_ = 0;
     HGDIOBJ previous_ = 0;
 };
 
-}  // namespace gdi::testing
+} // namespace gdi::testing
