@@ -213,6 +213,26 @@ TEST(RedrawPipeline, StyleWithoutAPainterPresentsNothing) {
     EXPECT_EQ(gdi::GetPixel(button.HDC(), 10, 5), 0x123456U);
 }
 
+// Round shapes get their outline from a frame drawn on the control after the
+// surface is presented: the outlined ellipse shows it while hovered or pushed.
+TEST(RedrawPipeline, OutlinedEllipseIsFramedInBlackWhileHoveredOrPushed) {
+    ButtonFixture fixture(Size(40, 20));
+    ztButtons_H& button = fixture.Button();
+    button.ButtonShape = ButtonShapeValue::EllipseOutlined;
+    UseStyle(button, 0);
+    const gdi::RECT all = ClientArea(button);
+    EXPECT_EQ(CountPixels(button.HDC(), all, 0x000000), 0);
+
+    SetHover(button, true);
+    RedrawButton(button);
+    EXPECT_GT(CountPixels(button.HDC(), all, 0x000000), 60);
+    EXPECT_EQ(CountPixels(button.HDC(), {8, 6, 32, 14}, 0x000000), 0) << "a frame, not a fill";
+
+    SetPushed(button, true);
+    RedrawButton(button);
+    EXPECT_GT(CountPixels(button.HDC(), all, 0x000000), 60);
+}
+
 // Every style and shape in every state draws with the control's one pen and
 // brush: repeated repaints leave the number of live drawing objects unchanged.
 TEST(RedrawPipeline, RepaintsOfEveryStyleShapeAndStateCreateNoLastingObjects) {
