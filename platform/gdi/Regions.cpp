@@ -71,7 +71,9 @@ int CombineRgn(HRGN dest, HRGN source1, HRGN source2, int mode) {
 
 int OffsetRgn(HRGN region, int x, int y) {
     RegionObject* object = FindRegion(region);
-    if (!object)
+    // A move that would carry an edge out of the coordinate range fails and
+    // leaves the region where it was.
+    if (!object || !object->region.CanOffset(x, y))
         return ERROR;
     object->region.Offset(x, y);
     return object->region.Kind();

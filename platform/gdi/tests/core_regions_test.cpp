@@ -176,6 +176,43 @@ TEST(Regions, CombineResultCodesAndBadHandles) {
         EXPECT_TRUE(DeleteObject(object));
 }
 
+// An elliptic region is one pixel smaller at the right and bottom than the
+// rectangle passed: CreateEllipticRgn(0, 0, 21, 11) holds the pixels whose
+// centres lie inside the ellipse inscribed in (0, 0, 20, 10).
+TEST(Regions, EllipticRegionIsOnePixelSmallerAtRightAndBottom) {
+    HRGN region = CreateEllipticRgn(0, 0, 21, 11);
+    RECT box{};
+    EXPECT_EQ(GetRgnBox(region, &box), COMPLEXREGION);
+    EXPECT_EQ(box.right, 20);
+    EXPECT_EQ(box.bottom, 10);
+    const long long w = 20, h = 10;
+    for (int y = 0; y < 11; ++y) {
+        for (int x = 0; x < 21; ++x) {
+            const long long dx = 2 * x + 1 - w, dy = 2 * y + 1 - h;
+            const bool inside = dx * dx * h * h + dy * dy * w * w <= w * w * h * h;
+            EXPECT_EQ(PtInRegion(region, x, y) != 0, inside) << x << "," << y;
+        }
+    }
+    HRGN swapped = CreateEllipticRgn(21, 11, 0, 0);
+    EXPECT_TRUE(EqualRgn(region, swapped));
+    DeleteObject(region);
+    DeleteObject(swapped);
+}
+
+TEST(Regions, OffsetOutOfTheCoordinateRangeFailsAndKeepsTheRegion) {
+    HRGN region = CreateRectRgn(0, 0, 4, 4);
+    EXPECT_EQ(OffsetRgn(region, 0x7FFFFFFE, 0), ERROR);
+    RECT box{};
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box.left, 0);
+    EXPECT_EQ(box.right, 4);
+    EXPECT_EQ(OffsetRgn(region, 2, 3), SIMPLEREGION);
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box.left, 2);
+    EXPECT_EQ(box.top, 3);
+    DeleteObject(region);
+}
+
 TEST(PaintRegions, FrameRgnOneByOnePaintsTheInnerBoundary) {
     Canvas canvas(8, 6, kOdd);
     HRGN ellipse = CreateEllipticRgn(0, 0, 8, 6);
