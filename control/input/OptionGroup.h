@@ -22,3 +22,8 @@ enum OptionGroupAction : std::int16_t {
 // control is checked, joining (and any action on a non-empty group) first
 // unchecks the other members through their Value property.
 bool UpdateOptionGroup(ztButtons_H& control, std::int16_t action);
+
+// Drops member from the group listed on window, closing the gap in the
+// numbering. Returns false (and changes nothing) when it is not listed.
+// Used when a member is destroyed before its container window.
+bool RemoveOptionGroupMember(std::uint32_t window, const void* member);

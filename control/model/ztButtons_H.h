@@ -4,6 +4,7 @@
 // model/Lifecycle.h); the class itself only routes notices to them.
 #pragma once
 
+#include "control/input/InputLinks.h"
 #include "control/model/ButtonState.h"
 #include "platform/container/ControlNotices.h"
 #include "platform/container/ControlSite.h"
@@ -35,6 +36,34 @@ public:
     void Paint() override;
     void Terminate() override;
 
+    // The host's receiver of the control's events (control/input/ButtonEvents.h);
+    // null: the events go nowhere. The host keeps ownership.
+    void SetEventSink(ButtonEvents* events) { links_.events = events; }
+    ButtonEvents* EventSink() const { return links_.events; }
+    InputLinks& Links() { return links_; }
+
+    // Input notices, handled in control/input.
+    void AmbientChanged(std::string_view propertyName) override;
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void Click() override;
+    void DblClick() override;
+    void KeyDown(std::int16_t& keyCode, std::int16_t shift) override;
+    void KeyUp(std::int16_t& keyCode, std::int16_t shift) override;
+    void KeyPress(std::int16_t& keyAscii) override;
+    void AccessKeyPress(std::int16_t keyAscii) override;
+    void GotFocus() override;
+    void OLECompleteDrag(std::int32_t& effect) override;
+    void OLEDragDrop(container::DataObject& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift,
+                     float& x, float& y) override;
+    void OLEDragOver(container::DataObject& data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift,
+                     float& x, float& y, std::int16_t& state) override;
+    void OLEGiveFeedback(std::int32_t& effect, bool& defaultCursors) override;
+    void OLESetData(container::DataObject& data, std::int16_t& dataFormat) override;
+    void OLEStartDrag(container::DataObject& data, std::int32_t& allowedEffects) override;
+
 private:
     container::ControlSite* site_;
+    InputLinks links_{*this};  // last member: its references to the control go first
 };
