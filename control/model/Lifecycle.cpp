@@ -15,6 +15,15 @@ void Refresh(ztButtons_H& button) {
     RedrawButton(button);
 }
 
+void HandleShow(ztButtons_H& button) {
+    container::ControlSite* site = button.Site();
+    if (site == nullptr || site->AmbientUserMode()) return;
+    if (site->AmbientDisplayAsDefault() && button.ShowFocusRect != False) {
+        button.StateFlags = static_cast<Integer>(button.StateFlags | StateFlagBits::DefaultLook);
+        RedrawButton(button);
+    }
+}
+
 void HandleResize(ztButtons_H& button) {
     DropSurfaceBitmap(button);
     ManageOffscreenDC(button, true);

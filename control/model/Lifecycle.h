@@ -14,6 +14,10 @@ void DelayDrawing(ztButtons_H& button, bool delay);
 // Switches drawing on and redraws.
 void Refresh(ztButtons_H& button);
 
+// At design time the host's default button shows the default look, when it
+// shows a focus rectangle at all; at run time the input handling decides.
+void HandleShow(ztButtons_H& button);
+
 // A new surface bitmap of the client size; with drawing on, then the region,
 // the layout and the picture again.
 void HandleResize(ztButtons_H& button);

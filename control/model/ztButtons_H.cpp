@@ -23,8 +23,25 @@ gdi::HDC ztButtons_H::HDC() const { return site_ ? site_->HDC() : 0; }
 
 user::HWND ztButtons_H::HWnd() const { return site_ ? site_->HWnd() : 0; }
 
+void ztButtons_H::DelayDrawing(Boolean delay) { ::DelayDrawing(*this, delay != False); }
+
+void ztButtons_H::Refresh() { ::Refresh(*this); }
+
+void ztButtons_H::Show() { HandleShow(*this); }
+
 void ztButtons_H::Resize() { HandleResize(*this); }
 
-void ztButtons_H::Paint() { Refresh(*this); }
+void ztButtons_H::Paint() { ::Refresh(*this); }
 
 void ztButtons_H::Terminate() { HandleTerminate(*this); }
+
+// A control without a site is never being designed: notes need a host to show them.
+bool ztButtons_H::InDesignMode() const { return site_ != nullptr && !site_->AmbientUserMode(); }
+
+void ztButtons_H::ReportChange(const char* key) {
+    if (site_ != nullptr) site_->PropertyChanged(key);
+}
+
+void ztButtons_H::ShowDesignNote(const char* text) {
+    if (InDesignMode()) site_->InformationMessage(text);
+}
