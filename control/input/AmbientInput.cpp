@@ -14,11 +14,12 @@ bool SameName(std::string_view a, std::string_view b) {
     });
 }
 
-}  // namespace
+} // namespace
 
 void ztButtons_H::AmbientChanged(std::string_view propertyName) {
     container::ControlSite* site = Site();
-    if (site == nullptr) return;
+    if (site == nullptr)
+        return;
     if (SameName(propertyName, "DisplayAsDefault")) {
         const bool designMode = !site->AmbientUserMode();
         const bool defaultLook = site->AmbientDisplayAsDefault() && (ShowFocusRect != False || designMode);
@@ -28,11 +29,14 @@ void ztButtons_H::AmbientChanged(std::string_view propertyName) {
             StateFlags &= static_cast<Integer>(~StateFlagBits::DefaultLook);
         // Custom shapes show the default look at design time with the hover frame, for this one repaint.
         const bool showFrame = ButtonShape > ButtonShapeValue::EllipseOutlined && designMode;
-        if (showFrame) IsHovering = ToBoolean(defaultLook);
+        if (showFrame)
+            IsHovering = ToBoolean(defaultLook);
         RedrawButton(*this);
-        if (showFrame) IsHovering = False;
+        if (showFrame)
+            IsHovering = False;
     } else if (SameName(propertyName, "BackColor")) {
         ParentBackColor = TranslateColor(site->AmbientBackColor());
-        if (ButtonShape > ButtonShapeValue::Parallelogram || ButtonStyle == 5) RedrawButton(*this);
+        if (ButtonShape > ButtonShapeValue::Parallelogram || ButtonStyle == 5)
+            RedrawButton(*this);
     }
 }

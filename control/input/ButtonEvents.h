@@ -12,7 +12,7 @@
 #include <cstdint>
 
 class ButtonEvents {
-public:
+  public:
     virtual ~ButtonEvents() = default;
 
     // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in client pixels.
@@ -29,10 +29,11 @@ public:
     virtual void DoubleClick(std::int16_t /*button*/) {}
 
     virtual void OLECompleteDrag(std::int32_t& /*effect*/) {}
-    virtual void OLEDragDrop(container::DataObject& /*data*/, std::int32_t& /*effect*/, std::int16_t& /*button*/,
-                             std::int16_t& /*shift*/, float& /*x*/, float& /*y*/) {}
-    virtual void OLEDragOver(container::DataObject& /*data*/, std::int32_t& /*effect*/, std::int16_t& /*button*/,
-                             std::int16_t& /*shift*/, float& /*x*/, float& /*y*/, std::int16_t& /*state*/) {}
+    virtual void OLEDragDrop(container::DataObject& /*data*/, std::int32_t& /*effect*/,
+                             std::int16_t& /*button*/, std::int16_t& /*shift*/, float& /*x*/, float& /*y*/) {}
+    virtual void OLEDragOver(container::DataObject& /*data*/, std::int32_t& /*effect*/,
+                             std::int16_t& /*button*/, std::int16_t& /*shift*/, float& /*x*/, float& /*y*/,
+                             std::int16_t& /*state*/) {}
     virtual void OLEGiveFeedback(std::int32_t& /*effect*/, bool& /*defaultCursors*/) {}
     virtual void OLESetData(container::DataObject& /*data*/, std::int16_t& /*dataFormat*/) {}
     virtual void OLEStartDrag(container::DataObject& /*data*/, std::int32_t& /*allowedEffects*/) {}

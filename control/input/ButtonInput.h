@@ -8,28 +8,31 @@
 //   pressed          set         set            pushed
 //   pressed-outside  set         clear          normal (the capture keeps the release coming)
 //
-//   | from            | notice                           | to              | events, in order                             |
-//   |-----------------|----------------------------------|-----------------|----------------------------------------------|
-//   | idle            | move with the cursor over it     | hovering        | MouseOnButton(true), MouseMove               |
-//   | hovering        | hover tick, cursor elsewhere     | idle            | MouseOnButton(false)                         |
-//   | hovering        | left press                       | pressed         | MouseDown(1) (window captured)               |
-//   | pressed         | left release, then click notice  | hovering        | MouseUp(1), Click                            |
-//   | pressed         | hover tick, cursor elsewhere     | pressed-outside | MouseOnButton(false)                         |
-//   | pressed-outside | move back over the button        | pressed         | MouseOnButton(true), MouseMove               |
-//   | pressed-outside | left release (no click notice)   | idle            | MouseUp(1)                                   |
-//   | any             | right or middle press / release  | unchanged       | MouseDown(b), MouseUp(b); their click: none  |
-//   | hovering        | double click (second press)      | pressed         | DoubleClick(1), MouseDown(1, 0, x, y)        |
-//   | idle, hovering  | Space down                       | pressed*        | KeyDown(32)                                  |
-//   | pressed*        | Space up, command button         | released        | Click, KeyUp(32)                             |
-//   | pressed*        | Space up, check box / option     | released        | KeyUp(32), Click (Value toggled first)       |
-//   | any             | arrow key down / up              | unchanged       | none; the key goes to the container window,  |
-//   |                 |                                  |                 | an unchecked option button clicks on key up  |
-//   | any             | access key; Enter/Esc (command)  | unchanged       | Click                                        |
-//   | any             | Enter/Esc, check box / option    | unchanged       | none                                         |
-//   | any (disabled)  | press, click, key, access, focus | unchanged       | none (a release still lets go of the button) |
+// clang-format off
+//   | from            | notice                           | to              | events, in order                       |
+//   |-----------------|----------------------------------|-----------------|----------------------------------------|
+//   | idle            | move with the cursor over it     | hovering        | MouseOnButton(true), MouseMove         |
+//   | hovering        | hover tick, cursor elsewhere     | idle            | MouseOnButton(false)                   |
+//   | hovering        | left press                       | pressed         | MouseDown(1); the window is captured   |
+//   | pressed         | left release, then click notice  | hovering        | MouseUp(1), Click                      |
+//   | pressed         | hover tick, cursor elsewhere     | pressed-outside | MouseOnButton(false)                   |
+//   | pressed-outside | move back over the button        | pressed         | MouseOnButton(true), MouseMove         |
+//   | pressed-outside | left release (no click notice)   | idle            | MouseUp(1)                             |
+//   | any             | right or middle press, release   | unchanged       | MouseDown(b), MouseUp(b); no Click     |
+//   | hovering        | double click (second press)      | pressed         | DoubleClick(1), MouseDown(1, 0, x, y)  |
+//   | idle, hovering  | Space down                       | pressed*        | KeyDown(32)                            |
+//   | pressed*        | Space up, command button         | hovering, idle  | Click, KeyUp(32)                       |
+//   | pressed*        | Space up, check box or option    | hovering, idle  | KeyUp(32), Click (Value toggled first) |
+//   | any             | arrow key down, up               | unchanged       | none: the key goes to the container    |
+//   |                 |                                  |                 | window; an unchecked option button     |
+//   |                 |                                  |                 | clicks on key up                       |
+//   | any             | access key; Enter, Esc (command) | unchanged       | Click                                  |
+//   | any             | Enter, Esc (check box, option)   | unchanged       | none                                   |
+//   | any (disabled)  | press, click, key, access, focus | unchanged       | none; a release still lets go          |
 //
 //   * Space while the pointer is elsewhere draws the pushed look once and
 //     leaves pressed-outside until the release.
+// clang-format on
 #pragma once
 
 #include <cstdint>

@@ -7,13 +7,15 @@
 
 user::HWND ContainerWindowOf(const ztButtons_H& button) {
     container::ControlSite* site = button.Site();
-    if (site == nullptr) return 0;
+    if (site == nullptr)
+        return 0;
     const std::string tag = site->Tag();
     unsigned long long value = 0;
     const auto [end, error] = std::from_chars(tag.data(), tag.data() + tag.size(), value);
     if (error == std::errc() && end == tag.data() + tag.size() && value > 0 && value <= 0xFFFFFFFFULL) {
         const auto hwnd = static_cast<user::HWND>(value);
-        if (user::IsWindow(hwnd)) return hwnd;
+        if (user::IsWindow(hwnd))
+            return hwnd;
     }
     return site->ContainerHWnd();
 }

@@ -12,7 +12,8 @@ void ztButtons_H::OLEDragDrop(container::DataObject& data, std::int32_t& effect,
 
 void ztButtons_H::OLEDragOver(container::DataObject& data, std::int32_t& effect, std::int16_t& button,
                               std::int16_t& shift, float& x, float& y, std::int16_t& state) {
-    RaiseEvent(*this, [&](ButtonEvents& events) { events.OLEDragOver(data, effect, button, shift, x, y, state); });
+    RaiseEvent(*this,
+               [&](ButtonEvents& events) { events.OLEDragOver(data, effect, button, shift, x, y, state); });
 }
 
 void ztButtons_H::OLEGiveFeedback(std::int32_t& effect, bool& defaultCursors) {

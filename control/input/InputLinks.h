@@ -14,20 +14,20 @@ class ButtonEvents;
 class ztButtons_H;
 
 class InputLinks {
-public:
+  public:
     explicit InputLinks(const ztButtons_H& owner) : owner_(owner) {}
-    ~InputLinks();  // stops the hover timer and leaves the option group
+    ~InputLinks(); // stops the hover timer and leaves the option group
     InputLinks(const InputLinks&) = delete;
     InputLinks& operator=(const InputLinks&) = delete;
 
     ButtonEvents* events = nullptr;
-    user::HWND groupWindow = 0;  // container window whose option group lists the button; 0: none
-    user::HWND hoverWindow = 0;  // window that carries the button's hover timer; 0: none
+    user::HWND groupWindow = 0; // container window whose option group lists the button; 0: none
+    user::HWND hoverWindow = 0; // window that carries the button's hover timer; 0: none
 
     // Expires when the button is destroyed.
     std::weak_ptr<const bool> LifeToken() const { return alive_; }
 
-private:
+  private:
     const ztButtons_H& owner_;
     std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };

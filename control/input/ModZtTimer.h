@@ -11,7 +11,7 @@
 
 class ztButtons_H;
 
-constexpr user::UINT kHoverTimerPeriod = 50;  // ms
+constexpr user::UINT kHoverTimerPeriod = 50; // ms
 
 // Starts hovering (a move notice found the cursor over the button's window):
 // PointerInside, MouseOnButton(True), the window properties, the timer,

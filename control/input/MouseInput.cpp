@@ -8,13 +8,16 @@
 namespace {
 
 bool CursorOverWindow(user::HWND hwnd, user::POINT& cursor) {
-    if (!user::GetCursorPos(&cursor)) return false;
+    if (!user::GetCursorPos(&cursor))
+        return false;
     return hwnd != 0 && user::WindowFromPoint(cursor) == hwnd;
 }
 
-}  // namespace
+} // namespace
 
-bool AcceptsInput(const ztButtons_H& button) { return button.Enabled(); }
+bool AcceptsInput(const ztButtons_H& button) {
+    return button.Enabled();
+}
 
 bool HandlePress(ztButtons_H& button, std::int16_t mouseButton, std::int16_t shift, float x, float y) {
     button.LastMouseButton = mouseButton;
@@ -30,7 +33,8 @@ bool HandlePress(ztButtons_H& button, std::int16_t mouseButton, std::int16_t shi
 }
 
 void ztButtons_H::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (!AcceptsInput(*this)) return;
+    if (!AcceptsInput(*this))
+        return;
     HandlePress(*this, button, shift, x, y);
 }
 
@@ -41,41 +45,50 @@ void ztButtons_H::MouseUp(std::int16_t button, std::int16_t shift, float x, floa
         StateFlags &= static_cast<Integer>(~StateFlagBits::ButtonHeld);
         DrawingDelayed = False;
         // Check boxes and option buttons repaint with their change of Value.
-        if (Mode == ModeValue::CommandButton) RedrawButton(*this);
+        if (Mode == ModeValue::CommandButton)
+            RedrawButton(*this);
     }
-    if (!AcceptsInput(*this)) return;
-    if (!RaiseEvent(*this, [&](ButtonEvents& events) { events.MouseUp(button, shift, x, y); })) return;
+    if (!AcceptsInput(*this))
+        return;
+    if (!RaiseEvent(*this, [&](ButtonEvents& events) { events.MouseUp(button, shift, x, y); }))
+        return;
     LastMouseButton = button;
 }
 
 void ztButtons_H::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-    if (!AcceptsInput(*this)) return;
+    if (!AcceptsInput(*this))
+        return;
     user::POINT cursor{};
     if (IsHovering == False && CursorOverWindow(HWnd(), cursor)) {
         const std::weak_ptr<const bool> lifeToken = Links().LifeToken();
         StartHoverTracking(*this, button);
-        if (lifeToken.expired()) return;
+        if (lifeToken.expired())
+            return;
     }
     RaiseEvent(*this, [&](ButtonEvents& events) { events.MouseMove(button, shift, x, y); });
 }
 
 void ztButtons_H::Click() {
-    if (!AcceptsInput(*this)) return;
+    if (!AcceptsInput(*this))
+        return;
     HandleClick(*this);
 }
 
 void ztButtons_H::DblClick() {
-    if (!AcceptsInput(*this)) return;
+    if (!AcceptsInput(*this))
+        return;
     user::POINT cursor{};
     user::GetCursorPos(&cursor);
     user::ScreenToClient(HWnd(), &cursor);
     const auto x = static_cast<float>(cursor.x);
     const auto y = static_cast<float>(cursor.y);
     const std::int16_t lastButton = LastMouseButton;
-    if (!RaiseEvent(*this, [&](ButtonEvents& events) { events.DoubleClick(lastButton); })) return;
+    if (!RaiseEvent(*this, [&](ButtonEvents& events) { events.DoubleClick(lastButton); }))
+        return;
     if (LastMouseButton == container::kLeftButton) {
         // The second press of a double click shows the pushed look like the first.
-        if (!HandlePress(*this, container::kLeftButton, 0, x, y)) return;
+        if (!HandlePress(*this, container::kLeftButton, 0, x, y))
+            return;
         // Keeps the container's click for the second release, if it sends one, from clicking again.
         LastMouseButton = -1;
     } else {

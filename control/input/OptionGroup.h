@@ -10,10 +10,10 @@ class ztButtons_H;
 
 // What UpdateOptionGroup is asked to do.
 enum OptionGroupAction : std::int16_t {
-    OptionGroupLeave = -1,       // drop this control from its group
-    OptionGroupClearOthers = 0,  // set Value False on every other member
-    OptionGroupJoin = 1,         // append this control to its container's group
-    OptionGroupAnyChecked = 2,   // ask whether any member is checked
+    OptionGroupLeave = -1,      // drop this control from its group
+    OptionGroupClearOthers = 0, // set Value False on every other member
+    OptionGroupJoin = 1,        // append this control to its container's group
+    OptionGroupAnyChecked = 2,  // ask whether any member is checked
 };
 
 // Maintains the option group of the control's container window (the window

@@ -8,10 +8,10 @@
 
 // Calls raise(sink) when the button has a sink. Returns false when the
 // handler destroyed the button: the caller must not touch it again.
-template <typename RaiseFunction>
-bool RaiseEvent(ztButtons_H& button, RaiseFunction&& raise) {
+template <typename RaiseFunction> bool RaiseEvent(ztButtons_H& button, RaiseFunction&& raise) {
     ButtonEvents* events = button.EventSink();
-    if (events == nullptr) return true;
+    if (events == nullptr)
+        return true;
     const std::weak_ptr<const bool> lifeToken = button.Links().LifeToken();
     raise(*events);
     return !lifeToken.expired();

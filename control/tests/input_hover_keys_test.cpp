@@ -34,7 +34,8 @@ TEST(HoverTracking, TheHostHearsOfTheHoverBeforeTheTimerAndTheFirstRepaint) {
     bool timerAlready = true;
     int refreshesAtEvent = -1;
     placed.log.hook = [&](const std::string& entry) {
-        if (entry != "MouseOnButton(true)") return;
+        if (entry != "MouseOnButton(true)")
+            return;
         timerAlready = bench.System().HasTimer(placed.Button().HWnd(), kHoverTimerId);
         refreshesAtEvent = placed.Site().RefreshCount();
     };
@@ -56,13 +57,13 @@ TEST(HoverTracking, MovingStraightToTheNextButtonHoversBothForOneTick) {
     EXPECT_EQ(first.Button().IsHovering, True);
     EXPECT_EQ(second.Button().IsHovering, True);
     EXPECT_EQ(bench.System().TimerCount(), 2u);
-    bench.System().AdvanceClock(30);  // the first button's tick
+    bench.System().AdvanceClock(30); // the first button's tick
     EXPECT_EQ(first.Button().IsHovering, False);
     EXPECT_EQ(second.Button().IsHovering, True);
     EXPECT_EQ(first.log.WithoutMoves(), (Events{"MouseOnButton(true)", "MouseOnButton(false)"}));
     EXPECT_EQ(second.log.WithoutMoves(), (Events{"MouseOnButton(true)"}));
     bench.System().AdvanceClock(200);
-    EXPECT_EQ(second.Button().IsHovering, True);  // the cursor is still on it
+    EXPECT_EQ(second.Button().IsHovering, True); // the cursor is still on it
 }
 
 TEST(HoverTracking, AWindowCoveringTheButtonCountsAsLeaving) {
@@ -72,7 +73,7 @@ TEST(HoverTracking, AWindowCoveringTheButtonCountsAsLeaving) {
     placed.Site().MouseMove(0, 0, 40, 15);
     user::RECT rect{};
     user::GetWindowRect(placed.Button().HWnd(), &rect);
-    bench.System().CreateWindow(0, rect.left, rect.top, 200, 100);  // a window on top, under the cursor
+    bench.System().CreateWindow(0, rect.left, rect.top, 200, 100); // a window on top, under the cursor
     bench.System().AdvanceClock(kHoverTimerPeriod);
     EXPECT_EQ(placed.Button().IsHovering, False);
     EXPECT_EQ(placed.log.Count("MouseOnButton(false)"), 1);
@@ -82,7 +83,7 @@ TEST(HoverTracking, EnteringWithTheLeftButtonHeldDoesNotShowPushed) {
     InputBench bench;
     headless::HeadlessForm& form = bench.AddForm();
     PlacedButton& placed = bench.AddButton(form, 20, 20);
-    placed.Site().MouseMove(container::kLeftButton, 0, 40, 15);  // a press that began elsewhere
+    placed.Site().MouseMove(container::kLeftButton, 0, 40, 15); // a press that began elsewhere
     EXPECT_EQ(placed.Button().IsPressing, True);
     EXPECT_FALSE(placed.Button().IsPushed());
 }
@@ -102,7 +103,7 @@ TEST(HoverTracking, TerminateWhileHoveringLeavesNoTimerThatReachesTheButton) {
     other.Site().Detach();
     other.control.reset();
     bench.MoveCursorAway();
-    bench.System().AdvanceClock(500);  // under the sanitizer a stale reference would show here
+    bench.System().AdvanceClock(500); // under the sanitizer a stale reference would show here
     EXPECT_EQ(bench.System().TimerCount(), 0u);
 }
 
@@ -126,9 +127,9 @@ TEST(AmbientChanges, DefaultLookFollowsTheContainerAndTheFocusRectangle) {
     placed.Site().SetDisplayAsDefault(true);
     EXPECT_NE(button.StateFlags & StateFlagBits::DefaultLook, 0);
     button.ShowFocusRect = False;
-    placed.Site().AmbientChanged("displayasdefault");  // names compare without case
+    placed.Site().AmbientChanged("displayasdefault"); // names compare without case
     EXPECT_EQ(button.StateFlags & StateFlagBits::DefaultLook, 0);
-    form.SetUserMode(false);  // at design time the default look shows without the focus rectangle
+    form.SetUserMode(false); // at design time the default look shows without the focus rectangle
     placed.Site().AmbientChanged("DisplayAsDefault");
     EXPECT_NE(button.StateFlags & StateFlagBits::DefaultLook, 0);
     EXPECT_EQ(button.IsHovering, False);
@@ -144,7 +145,7 @@ TEST(DragAndDrop, NoticesReachTheHostWithTheContainersArguments) {
     std::int32_t effect = 1;
     placed.Button().OLECompleteDrag(effect);
     EXPECT_EQ(placed.log.entries, (Events{"OLECompleteDrag(1)"}));
-    EXPECT_EQ(effect, 7);  // the host's answer goes back to the container
+    EXPECT_EQ(effect, 7); // the host's answer goes back to the container
 }
 
-}  // namespace
+} // namespace

@@ -21,7 +21,7 @@ std::vector<const ztButtons_H*> Members(user::HWND window) {
 }
 
 class OptionGroup : public ::testing::Test {
-protected:
+  protected:
     InputBench bench;
     headless::HeadlessForm& form = bench.AddForm();
     PlacedButton& p = bench.AddButton(form, 10, 10, ModeValue::OptionButton);
@@ -42,14 +42,14 @@ TEST_F(OptionGroup, ClickingChecksOneAndUnchecksTheOthers) {
     EXPECT_EQ(Clicks(q), 1);
     EXPECT_EQ(Clicks(p) + Clicks(r), 0);
 
-    q.Site().ClickAt(5, 5);  // already checked: nothing
+    q.Site().ClickAt(5, 5); // already checked: nothing
     EXPECT_EQ(Clicks(q), 1);
     EXPECT_EQ(q.Button().Value, True);
 
     const int qRefreshes = q.Site().RefreshCount();
     p.Site().ClickAt(5, 5);
     EXPECT_EQ(Values(), (std::vector<Boolean>{True, False, False}));
-    EXPECT_GT(q.Site().RefreshCount(), qRefreshes);  // the unchecked one is repainted
+    EXPECT_GT(q.Site().RefreshCount(), qRefreshes); // the unchecked one is repainted
     EXPECT_EQ(Clicks(p), 1);
 
     r.Site().MouseDown(container::kRightButton, 0, 5, 5);
@@ -76,7 +76,7 @@ TEST_F(OptionGroup, ReleasingAnArrowKeyOnAnUncheckedMemberChecksIt) {
     q.Site().KeyUp(user::VK_DOWN, 0);
     EXPECT_EQ(Values(), (std::vector<Boolean>{False, True, False}));
     EXPECT_EQ(Clicks(q), 1);
-    q.Site().KeyUp(user::VK_DOWN, 0);  // checked already: nothing
+    q.Site().KeyUp(user::VK_DOWN, 0); // checked already: nothing
     EXPECT_EQ(Clicks(q), 1);
 }
 
@@ -156,9 +156,11 @@ TEST(CheckBoxMode, EachClickTogglesThenRaisesClick) {
     PlacedButton& box = bench.AddButton(form, 10, 10, ModeValue::CheckBox);
     std::vector<Boolean> valuesAtClick;
     box.log.hook = [&](const std::string& entry) {
-        if (entry == "Click") valuesAtClick.push_back(box.Button().Value);
+        if (entry == "Click")
+            valuesAtClick.push_back(box.Button().Value);
     };
-    for (int i = 0; i < 3; ++i) box.Site().ClickAt(5, 5);
+    for (int i = 0; i < 3; ++i)
+        box.Site().ClickAt(5, 5);
     EXPECT_EQ(valuesAtClick, (std::vector<Boolean>{True, False, True}));
     box.Site().MouseDown(container::kRightButton, 0, 5, 5);
     box.Site().MouseUp(container::kRightButton, 0, 5, 5);
@@ -167,4 +169,4 @@ TEST(CheckBoxMode, EachClickTogglesThenRaisesClick) {
     EXPECT_EQ(box.Button().Value, True);
 }
 
-}  // namespace
+} // namespace

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using input_testing::InputBench;
 using input_testing::PlacedButton;
 
@@ -14,7 +16,8 @@ namespace {
 // Destroys the button when its log records the given event.
 void DestroyOn(PlacedButton& placed, const std::string& event) {
     placed.log.hook = [&placed, event](const std::string& entry) {
-        if (entry == event) placed.Destroy();
+        if (entry == event)
+            placed.Destroy();
     };
 }
 
@@ -24,6 +27,10 @@ struct ReentryCase {
     const char* destroyingEvent;
     std::function<void(headless::HeadlessSite&, InputBench&)> drive;
 };
+
+void PrintTo(const ReentryCase& reentryCase, std::ostream* out) {
+    *out << reentryCase.name;
+}
 
 class ReentryTest : public ::testing::TestWithParam<ReentryCase> {};
 
@@ -84,4 +91,4 @@ INSTANTIATE_TEST_SUITE_P(
                     [](headless::HeadlessSite& site, InputBench&) { site.GotFocus(); }}),
     [](const ::testing::TestParamInfo<ReentryCase>& caseInfo) { return std::string(caseInfo.param.name); });
 
-}  // namespace
+} // namespace

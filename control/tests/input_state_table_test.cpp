@@ -15,10 +15,12 @@ namespace {
 constexpr Integer kHeld = StateFlagBits::ButtonHeld;
 constexpr Integer kInside = StateFlagBits::PointerInside;
 
-Integer InputBits(const ztButtons_H& button) { return static_cast<Integer>(button.StateFlags & (kHeld | kInside)); }
+Integer InputBits(const ztButtons_H& button) {
+    return static_cast<Integer>(button.StateFlags & (kHeld | kInside));
+}
 
 class InputStateTable : public ::testing::Test {
-protected:
+  protected:
     InputBench bench;
     headless::HeadlessForm& form = bench.AddForm();
     PlacedButton& placed = bench.AddButton(form, 20, 20);
@@ -39,7 +41,7 @@ TEST_F(InputStateTable, IdleToHoveringOnAMoveOverTheWindow) {
     EXPECT_EQ(button.IsHovering, True);
     EXPECT_EQ(button.IsPressing, False);
     EXPECT_TRUE(bench.System().HasTimer(button.HWnd(), kHoverTimerId));
-    EXPECT_GT(site.RefreshCount(), refreshes);  // the hover look is drawn
+    EXPECT_GT(site.RefreshCount(), refreshes); // the hover look is drawn
     EXPECT_EQ(placed.log.entries, (Events{"MouseOnButton(true)", "MouseMove(0,0,40,15)"}));
     // A second move neither restarts hover nor tells the host again.
     site.MouseMove(0, 0, 41, 15);
@@ -48,7 +50,7 @@ TEST_F(InputStateTable, IdleToHoveringOnAMoveOverTheWindow) {
 
 TEST_F(InputStateTable, HoveringToIdleAtTheFirstTickWithTheCursorElsewhere) {
     Hover();
-    bench.System().AdvanceClock(kHoverTimerPeriod);  // still over the button: nothing changes
+    bench.System().AdvanceClock(kHoverTimerPeriod); // still over the button: nothing changes
     EXPECT_EQ(button.IsHovering, True);
     bench.MoveCursorAway();
     bench.System().AdvanceClock(kHoverTimerPeriod - 1);
@@ -85,7 +87,7 @@ TEST_F(InputStateTable, PressedToHoveringOnReleaseWithOneClick) {
 TEST_F(InputStateTable, PressedToPressedOutsideWhenATickFindsThePointerGone) {
     Hover();
     site.MouseDown(container::kLeftButton, 0, 40, 15);
-    site.MouseMove(container::kLeftButton, 0, 200, 15);  // outside, the capture still reports it
+    site.MouseMove(container::kLeftButton, 0, 200, 15); // outside, the capture still reports it
     LeaveAndTick();
     EXPECT_EQ(InputBits(button), kHeld);
     EXPECT_FALSE(button.IsPushed());
@@ -109,7 +111,7 @@ TEST_F(InputStateTable, PressedOutsideToIdleOnReleaseWithoutClick) {
     site.MouseDown(container::kLeftButton, 0, 40, 15);
     site.MouseMove(container::kLeftButton, 0, 200, 15);
     LeaveAndTick();
-    site.MouseUp(container::kLeftButton, 0, 200, 15);  // outside: the container sends no click
+    site.MouseUp(container::kLeftButton, 0, 200, 15); // outside: the container sends no click
     EXPECT_EQ(InputBits(button), 0);
     EXPECT_EQ(user::GetCapture(), 0u);
     EXPECT_EQ(placed.log.WithoutMoves(), (Events{"MouseOnButton(true)", "MouseDown(1,0,40,15)",
@@ -127,8 +129,9 @@ TEST_F(InputStateTable, RightAndMiddleButtonsChangeNothingAndNeverClick) {
         site.Click();
         EXPECT_EQ(button.LastMouseButton, other);
     }
-    EXPECT_EQ(placed.log.WithoutMoves(), (Events{"MouseOnButton(true)", "MouseDown(2,0,40,15)", "MouseUp(2,0,40,15)",
-                                                 "MouseDown(4,0,40,15)", "MouseUp(4,0,40,15)"}));
+    EXPECT_EQ(placed.log.WithoutMoves(),
+              (Events{"MouseOnButton(true)", "MouseDown(2,0,40,15)", "MouseUp(2,0,40,15)",
+                      "MouseDown(4,0,40,15)", "MouseUp(4,0,40,15)"}));
 }
 
 TEST_F(InputStateTable, DoubleClickPressesAgainAndClicksOnce) {
@@ -136,11 +139,13 @@ TEST_F(InputStateTable, DoubleClickPressesAgainAndClicksOnce) {
     placed.log.entries.clear();
     bool pushedAtSecondPress = false;
     placed.log.hook = [&](const std::string& entry) {
-        if (entry == "MouseDown(1,0,30,12)") pushedAtSecondPress = button.IsPushed();
+        if (entry == "MouseDown(1,0,30,12)")
+            pushedAtSecondPress = button.IsPushed();
     };
     site.DoubleClickAt(30, 12);
-    EXPECT_EQ(placed.log.WithoutMoves(), (Events{"MouseDown(1,0,30,12)", "MouseUp(1,0,30,12)", "Click",
-                                                 "DoubleClick(1)", "MouseDown(1,0,30,12)", "MouseUp(1,0,30,12)"}));
+    EXPECT_EQ(placed.log.WithoutMoves(),
+              (Events{"MouseDown(1,0,30,12)", "MouseUp(1,0,30,12)", "Click", "DoubleClick(1)",
+                      "MouseDown(1,0,30,12)", "MouseUp(1,0,30,12)"}));
     EXPECT_TRUE(pushedAtSecondPress);
     EXPECT_FALSE(button.IsPushed());
 }
@@ -150,7 +155,7 @@ TEST_F(InputStateTable, DoubleClickBetweenPressAndReleaseBlocksAClickNotice) {
     site.ClickAt(30, 12);
     site.DblClick();
     EXPECT_EQ(button.LastMouseButton, -1);
-    site.Click();  // a container that clicks before the second release
+    site.Click(); // a container that clicks before the second release
     EXPECT_EQ(placed.log.Count("Click"), 1);
 }
 
@@ -200,8 +205,10 @@ TEST_F(InputStateTable, SpaceUpOnACheckBoxRaisesKeyUpBeforeTheToggleAndClick) {
     Boolean valueAtKeyUp = True;
     Boolean valueAtClick = False;
     placed.log.hook = [&](const std::string& entry) {
-        if (entry == "KeyUp(32,0)") valueAtKeyUp = button.Value;
-        if (entry == "Click") valueAtClick = button.Value;
+        if (entry == "KeyUp(32,0)")
+            valueAtKeyUp = button.Value;
+        if (entry == "Click")
+            valueAtClick = button.Value;
     };
     site.KeyDown(user::VK_SPACE, 0);
     EXPECT_EQ(site.KeyUp(user::VK_SPACE, 0), 0);
@@ -258,7 +265,7 @@ TEST_F(InputStateTable, ADisabledButtonTakesNoInputButStillLetsGo) {
     site.MouseDown(container::kLeftButton, 0, 40, 15);
     placed.log.entries.clear();
     site.SetEnabled(false);
-    site.MouseUp(container::kLeftButton, 0, 40, 15);  // the press began while enabled
+    site.MouseUp(container::kLeftButton, 0, 40, 15); // the press began while enabled
     EXPECT_EQ(InputBits(button), kInside);
     EXPECT_EQ(user::GetCapture(), 0u);
     site.ClickAt(40, 15);
@@ -273,4 +280,4 @@ TEST_F(InputStateTable, ADisabledButtonTakesNoInputButStillLetsGo) {
     EXPECT_EQ(user::GetCapture(), 0u);
 }
 
-}  // namespace
+} // namespace

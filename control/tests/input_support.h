@@ -19,13 +19,19 @@ namespace input_testing {
 // Records every event as text, in order, and runs an optional hook after
 // recording (a host handler that reads or destroys the control).
 class EventLog final : public ButtonEvents {
-public:
+  public:
     std::vector<std::string> entries;
     std::function<void(const std::string&)> hook;
 
-    void MouseDown(std::int16_t b, std::int16_t s, float x, float y) override { Add(Mouse("MouseDown", b, s, x, y)); }
-    void MouseUp(std::int16_t b, std::int16_t s, float x, float y) override { Add(Mouse("MouseUp", b, s, x, y)); }
-    void MouseMove(std::int16_t b, std::int16_t s, float x, float y) override { Add(Mouse("MouseMove", b, s, x, y)); }
+    void MouseDown(std::int16_t b, std::int16_t s, float x, float y) override {
+        Add(Mouse("MouseDown", b, s, x, y));
+    }
+    void MouseUp(std::int16_t b, std::int16_t s, float x, float y) override {
+        Add(Mouse("MouseUp", b, s, x, y));
+    }
+    void MouseMove(std::int16_t b, std::int16_t s, float x, float y) override {
+        Add(Mouse("MouseMove", b, s, x, y));
+    }
     void KeyDown(std::int16_t code, std::int16_t s) override { Add(Key("KeyDown", code, s)); }
     void KeyPress(std::int16_t ascii) override { Add("KeyPress(" + std::to_string(ascii) + ")"); }
     void KeyUp(std::int16_t code, std::int16_t s) override { Add(Key("KeyUp", code, s)); }
@@ -39,21 +45,24 @@ public:
 
     int Count(const std::string& entry) const {
         int count = 0;
-        for (const std::string& e : entries) count += e == entry ? 1 : 0;
+        for (const std::string& e : entries)
+            count += e == entry ? 1 : 0;
         return count;
     }
     // Entries without the moves, which the headless site produces freely.
     std::vector<std::string> WithoutMoves() const {
         std::vector<std::string> result;
         for (const std::string& e : entries)
-            if (e.rfind("MouseMove", 0) != 0) result.push_back(e);
+            if (e.rfind("MouseMove", 0) != 0)
+                result.push_back(e);
         return result;
     }
 
-private:
+  private:
     void Add(const std::string& entry) {
         entries.push_back(entry);
-        if (hook) hook(entry);
+        if (hook)
+            hook(entry);
     }
     static std::string Mouse(const char* name, std::int16_t b, std::int16_t s, float x, float y) {
         return std::string(name) + "(" + std::to_string(b) + "," + std::to_string(s) + "," +
@@ -74,16 +83,18 @@ struct PlacedButton {
     headless::HeadlessSite& Site() { return *site; }
     // Ends the control as a closing form does: Terminate, then release.
     void Destroy() {
-        if (site) site->Terminate();
+        if (site)
+            site->Terminate();
         control.reset();
     }
 };
 
 class InputBench {
-public:
+  public:
     InputBench() : backend_(&system_) {}
     ~InputBench() {
-        for (auto& button : buttons_) button->Destroy();
+        for (auto& button : buttons_)
+            button->Destroy();
         buttons_.clear();
         forms_.clear();
     }
@@ -98,17 +109,19 @@ public:
     }
 
     // A button at (x, y) of the form, 80 x 30 pixels, its Tag naming the form's window.
-    PlacedButton& AddButton(headless::HeadlessForm& form, int x, int y, Long mode = ModeValue::CommandButton) {
+    PlacedButton& AddButton(headless::HeadlessForm& form, int x, int y,
+                            Long mode = ModeValue::CommandButton) {
         auto placed = std::make_unique<PlacedButton>();
-        placed->site = std::make_unique<headless::HeadlessSite>(form, "ztButtons_H" + std::to_string(buttons_.size() + 1),
-                                                                x, y, 80, 30);
+        placed->site = std::make_unique<headless::HeadlessSite>(
+            form, "ztButtons_H" + std::to_string(buttons_.size() + 1), x, y, 80, 30);
         placed->site->SetTag(std::to_string(form.HWnd()));
         placed->control = std::make_unique<ztButtons_H>(placed->site.get());
         placed->site->Attach(placed->control.get());
         control_testing::ApplyTypicalSettings(*placed->control);
         placed->control->Resize();
         placed->control->SetEventSink(&placed->log);
-        if (mode != ModeValue::CommandButton) placed->control->SetMode(mode);
+        if (mode != ModeValue::CommandButton)
+            placed->control->SetMode(mode);
         buttons_.push_back(std::move(placed));
         return *buttons_.back();
     }
@@ -116,7 +129,7 @@ public:
     // Puts the virtual cursor on a screen point far from every button.
     void MoveCursorAway() { system_.SetCursorPos(5, 5); }
 
-private:
+  private:
     headless::HeadlessWindowSystem system_;
     user::ScopedBackend backend_;
     std::vector<std::unique_ptr<headless::HeadlessForm>> forms_;
@@ -125,4 +138,4 @@ private:
 
 using Events = std::vector<std::string>;
 
-}  // namespace input_testing
+} // namespace input_testing
