@@ -2,7 +2,8 @@
 // What the main window uses of its three buttons: the click, the caption and
 // the enabled state. The window talks to its buttons only through this, so the
 // kind of button behind it can change without touching the commands.
-#include <QColor>
+#include "platform/container/PropertyBag.h"
+
 #include <QRect>
 #include <QString>
 
@@ -23,15 +24,13 @@ class CommandButton {
     virtual void SetEnabled(bool enabled) = 0;
 };
 
-// How a button of the main window looks when it is created.
-struct CommandButtonLook {
+// Where a button of the main window sits and the settings it is stored with.
+struct CommandButtonPlace {
     QString name;   // object name, e.g. "cmdDateTime"
     QRect geometry; // pixels in the window's client area
-    QString caption;
-    QColor foreColor; // invalid: the default
-    QColor backColor; // invalid: the default
+    container::PropertyBag stored;
 };
 
-std::unique_ptr<CommandButton> CreateCommandButton(QWidget* parent, const CommandButtonLook& look);
+std::unique_ptr<CommandButton> CreateCommandButton(QWidget* parent, const CommandButtonPlace& place);
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "app/AppIcon.h"
 #include "app/IndicatorShape.h"
+#include "app/StoredButtons.h"
 #include "app/WindowFonts.h"
 #include "platform/shell/shell.h"
 
@@ -61,9 +62,7 @@ frmTime::~frmTime() = default;
 // Controls are created in tab order, so the synchronise button comes first and
 // has the focus when the window opens.
 void frmTime::CreateControls() {
-    cmdDateTime =
-        CreateCommandButton(this, {"cmdDateTime", QRect(170, 112, 105, 21), QStringLiteral("获取标准时间"),
-                                   QColor(0, 0, 192), QColor(122, 192, 221)});
+    cmdDateTime = CreateCommandButton(this, {"cmdDateTime", QRect(170, 112, 105, 21), StoredDateTimeButton()});
 
     lstResult = new QListWidget(this);
     lstResult->setObjectName("lstResult");
@@ -76,15 +75,14 @@ void frmTime::CreateControls() {
 
     txtCeShi = CreateTextBox(this, "txtCeShi", QRect(2, 200, 275, 89));
     txtYouXiao = CreateTextBox(this, "txtYouXiao", QRect(2, 316, 275, 89));
-    cmdCeShi = CreateCommandButton(
-        this, {"cmdCeShi", QRect(89, 292, 181, 21), QStringLiteral("测试上面的地址，有效的放下面"), {}, {}});
+    cmdCeShi = CreateCommandButton(this, {"cmdCeShi", QRect(89, 292, 181, 21), StoredServerTestButton()});
 
     chkCeshi = new QCheckBox(QStringLiteral("显示时间"), this);
     chkCeshi->setObjectName("chkCeshi");
     chkCeshi->setGeometry(9, 295, 73, 19);
 
-    cmdHomePage = CreateCommandButton(
-        this, {"cmdHomePage", QRect(2, 110, 139, 23), kPublisherHost, {}, QColor(122, 192, 221)});
+    cmdHomePage =
+        CreateCommandButton(this, {"cmdHomePage", QRect(2, 110, 139, 23), StoredHomePageButton(kPublisherHost)});
 
     shpDateTime = new IndicatorShape(this);
     shpDateTime->setObjectName("shpDateTime");

@@ -1,0 +1,321 @@
+// The window tree over Qt widgets: registration, geometry, hit testing,
+// capture, the cursor, named properties, posted key messages and regions.
+// Surfaces and timers live in their own files.
+#include "platform/qt/QtWindowSystem.h"
+
+#include "platform/qt/InputCodes.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QRegion>
+#include <QScreen>
+#include <QWidget>
+
+#include <vector>
+
+namespace qtplatform {
+namespace {
+
+// The rectangles of a drawing-layer region as a Qt region.
+QRegion ToQRegion(gdi::HRGN region) {
+    const gdi::DWORD size = gdi::GetRegionData(region, 0, nullptr);
+    if (size == 0)
+        return {};
+    std::vector<char> buffer(size);
+    auto* data = reinterpret_cast<gdi::RGNDATA*>(buffer.data());
+    if (gdi::GetRegionData(region, size, data) == 0)
+        return {};
+    QRegion result;
+    const auto* rects = reinterpret_cast<const gdi::RECT*>(data->Buffer);
+    for (gdi::DWORD i = 0; i < data->rdh.nCount; ++i) {
+        const gdi::RECT& r = rects[i];
+        result += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+    return result;
+}
+
+} // namespace
+
+QtWindowSystem::QtWindowSystem(QObject* parent) : QObject(parent) {}
+
+QtWindowSystem::~QtWindowSystem() {
+    for (auto& [key, timer] : timers_)
+        killTimer(timer.qtTimerId);
+    for (auto& [hwnd, window] : windows_) {
+        if (window->widget)
+            window->widget->removeEventFilter(this);
+        if (window->region != 0)
+            gdi::DeleteObject(window->region);
+    }
+    if (user::GetBackend() == this)
+        user::SetBackend(nullptr);
+}
+
+QtWindowSystem::Window* QtWindowSystem::Find(user::HWND hwnd) {
+    auto found = windows_.find(hwnd);
+    return found == windows_.end() || !found->second->widget ? nullptr : found->second.get();
+}
+
+const QtWindowSystem::Window* QtWindowSystem::Find(user::HWND hwnd) const {
+    auto found = windows_.find(hwnd);
+    return found == windows_.end() || !found->second->widget ? nullptr : found->second.get();
+}
+
+// ---- Windows ----
+
+user::HWND QtWindowSystem::Register(QWidget* widget) {
+    if (widget == nullptr)
+        return 0;
+    if (const user::HWND known = HandleOf(widget); known != 0)
+        return known;
+    const user::HWND hwnd = nextHandle_++; // never reused, so a stale handle stays invalid
+    auto window = std::make_unique<Window>();
+    window->widget = widget;
+    window->surface.Resize(widget->width(), widget->height());
+    windows_.emplace(hwnd, std::move(window));
+    handles_[widget] = hwnd;
+    widget->installEventFilter(this);
+    connect(widget, &QObject::destroyed, this, [this, hwnd] { Forget(hwnd); });
+    return hwnd;
+}
+
+void QtWindowSystem::Forget(user::HWND hwnd) {
+    auto found = windows_.find(hwnd);
+    if (found == windows_.end())
+        return;
+    for (auto timer = timers_.begin(); timer != timers_.end();) {
+        if (timer->first.first == hwnd) {
+            auto next = std::next(timer);
+            StopTimer(timer);
+            timer = next;
+        } else {
+            ++timer;
+        }
+    }
+    if (found->second->region != 0)
+        gdi::DeleteObject(found->second->region);
+    std::erase_if(handles_, [hwnd](const auto& entry) { return entry.second == hwnd; });
+    windows_.erase(found);
+}
+
+QWidget* QtWindowSystem::Widget(user::HWND hwnd) const {
+    const Window* window = Find(hwnd);
+    return window == nullptr ? nullptr : window->widget.data();
+}
+
+user::HWND QtWindowSystem::HandleOf(const QWidget* widget) const {
+    auto found = handles_.find(widget);
+    return found == handles_.end() || Find(found->second) == nullptr ? 0 : found->second;
+}
+
+bool QtWindowSystem::eventFilter(QObject* watched, QEvent* event) {
+    // The surface follows the widget's size before the widget itself hears of it,
+    // so a control that rebuilds itself on resize finds the new size ready.
+    if (event->type() == QEvent::Resize) {
+        if (Window* window = Find(HandleOf(qobject_cast<QWidget*>(watched))))
+            window->surface.Resize(window->widget->width(), window->widget->height());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+user::BOOL QtWindowSystem::IsWindow(user::HWND hwnd) {
+    return Find(hwnd) != nullptr;
+}
+
+user::HWND QtWindowSystem::GetParent(user::HWND hwnd) {
+    const QWidget* widget = Widget(hwnd);
+    if (widget == nullptr || widget->isWindow())
+        return 0;
+    // The nearest registered ancestor: widgets in between are layout, not windows.
+    for (const QWidget* parent = widget->parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
+        if (const user::HWND handle = HandleOf(parent); handle != 0)
+            return handle;
+    }
+    return 0;
+}
+
+// ---- Geometry ----
+
+user::BOOL QtWindowSystem::ScreenToClient(user::HWND hwnd, user::POINT* point) {
+    const QWidget* widget = Widget(hwnd);
+    if (widget == nullptr || point == nullptr)
+        return 0;
+    const QPoint local = widget->mapFromGlobal(QPoint(point->x, point->y));
+    *point = {local.x(), local.y()};
+    return 1;
+}
+
+user::BOOL QtWindowSystem::ClientToScreen(user::HWND hwnd, user::POINT* point) {
+    const QWidget* widget = Widget(hwnd);
+    if (widget == nullptr || point == nullptr)
+        return 0;
+    const QPoint global = widget->mapToGlobal(QPoint(point->x, point->y));
+    *point = {global.x(), global.y()};
+    return 1;
+}
+
+user::BOOL QtWindowSystem::GetWindowRect(user::HWND hwnd, user::RECT* rect) {
+    const QWidget* widget = Widget(hwnd);
+    if (widget == nullptr || rect == nullptr)
+        return 0;
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    *rect = {origin.x(), origin.y(), origin.x() + widget->width(), origin.y() + widget->height()};
+    return 1;
+}
+
+user::BOOL QtWindowSystem::GetClientRect(user::HWND hwnd, user::RECT* rect) {
+    const QWidget* widget = Widget(hwnd);
+    if (widget == nullptr || rect == nullptr)
+        return 0;
+    *rect = {0, 0, widget->width(), widget->height()};
+    return 1;
+}
+
+user::BOOL QtWindowSystem::MoveWindow(user::HWND hwnd, int x, int y, int width, int height, user::BOOL repaint) {
+    QWidget* widget = Widget(hwnd);
+    if (widget == nullptr)
+        return 0;
+    widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+    if (repaint)
+        widget->update();
+    return 1;
+}
+
+int QtWindowSystem::GetSystemMetrics(int index) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return 0;
+    if (index == user::SM_CXSCREEN)
+        return screen->geometry().width();
+    if (index == user::SM_CYSCREEN)
+        return screen->geometry().height();
+    return 0;
+}
+
+// ---- Hit testing, cursor and capture ----
+
+user::HWND QtWindowSystem::WindowFromPoint(user::POINT point) {
+    // Qt's hit test honours visibility, stacking and masks; a widget that is
+    // not a window here (a list's viewport) belongs to its nearest registered ancestor.
+    for (const QWidget* widget = QApplication::widgetAt(QPoint(point.x, point.y)); widget != nullptr;
+         widget = widget->parentWidget()) {
+        if (const user::HWND hwnd = HandleOf(widget); hwnd != 0)
+            return hwnd;
+    }
+    return 0;
+}
+
+QtWindowSystem::EventPosition::EventPosition(QtWindowSystem& system, QPoint globalPosition)
+    : system_(system), previous_(system.eventPosition_) {
+    system_.eventPosition_ = globalPosition;
+}
+
+QtWindowSystem::EventPosition::~EventPosition() {
+    system_.eventPosition_ = previous_;
+}
+
+user::BOOL QtWindowSystem::GetCursorPos(user::POINT* point) {
+    if (point == nullptr)
+        return 0;
+    const QPoint position = eventPosition_ ? *eventPosition_ : QCursor::pos();
+    *point = {position.x(), position.y()};
+    return 1;
+}
+
+user::HWND QtWindowSystem::SetCapture(user::HWND hwnd) {
+    QWidget* widget = Widget(hwnd);
+    if (widget == nullptr)
+        return 0;
+    const user::HWND previous = GetCapture();
+    widget->grabMouse();
+    return previous;
+}
+
+user::BOOL QtWindowSystem::ReleaseCapture() {
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    return 1;
+}
+
+user::HWND QtWindowSystem::GetCapture() {
+    return HandleOf(QWidget::mouseGrabber());
+}
+
+// ---- Named properties ----
+
+user::BOOL QtWindowSystem::SetPropA(user::HWND hwnd, const char* name, user::HANDLE data) {
+    Window* window = Find(hwnd);
+    if (window == nullptr || name == nullptr)
+        return 0;
+    window->properties.Set(name, data);
+    return 1;
+}
+
+user::HANDLE QtWindowSystem::GetPropA(user::HWND hwnd, const char* name) {
+    const Window* window = Find(hwnd);
+    return window == nullptr || name == nullptr ? 0 : window->properties.Get(name);
+}
+
+user::HANDLE QtWindowSystem::RemovePropA(user::HWND hwnd, const char* name) {
+    Window* window = Find(hwnd);
+    return window == nullptr || name == nullptr ? 0 : window->properties.Remove(name);
+}
+
+// ---- Posted messages ----
+
+user::BOOL QtWindowSystem::PostMessageA(user::HWND hwnd, user::UINT message, user::WPARAM wParam,
+                                        user::LPARAM lParam) {
+    if (hwnd != 0 && Find(hwnd) == nullptr)
+        return 0;
+    if (hwnd != 0 && (message == user::WM_KEYDOWN || message == user::WM_KEYUP)) {
+        const int key = QtKeyFromVirtualKey(static_cast<int>(wParam));
+        if (key == Qt::Key_unknown)
+            return 0;
+        const auto scanCode = static_cast<quint32>((lParam >> 16) & 0xFF);
+        auto* event = new QKeyEvent(message == user::WM_KEYDOWN ? QEvent::KeyPress : QEvent::KeyRelease, key,
+                                    Qt::NoModifier, scanCode, static_cast<quint32>(wParam), 0);
+        QCoreApplication::postEvent(Widget(hwnd), event); // Qt takes the event
+        return 1;
+    }
+    if (!messageHandler_)
+        return 0;
+    // Delivered from the event loop, like any posted message.
+    QMetaObject::invokeMethod(
+        this, [this, hwnd, message, wParam, lParam] {
+            if (messageHandler_ && (hwnd == 0 || Find(hwnd) != nullptr))
+                messageHandler_(hwnd, message, wParam, lParam);
+        },
+        Qt::QueuedConnection);
+    return 1;
+}
+
+// ---- Window regions ----
+
+int QtWindowSystem::SetWindowRgn(user::HWND hwnd, user::HRGN region, user::BOOL redraw) {
+    Window* window = Find(hwnd);
+    if (window == nullptr)
+        return 0;
+    if (region != 0 && gdi::GetObjectType(region) != gdi::OBJ_REGION)
+        return 0;
+    if (window->region != 0 && window->region != region)
+        gdi::DeleteObject(window->region);
+    window->region = region;
+    if (region != 0)
+        window->widget->setMask(ToQRegion(region));
+    else
+        window->widget->clearMask();
+    if (redraw)
+        window->widget->update();
+    return 1;
+}
+
+int QtWindowSystem::GetWindowRgn(user::HWND hwnd, user::HRGN region) {
+    const Window* window = Find(hwnd);
+    if (window == nullptr || window->region == 0)
+        return gdi::ERROR;
+    return gdi::CombineRgn(region, window->region, 0, gdi::RGN_COPY);
+}
+
+} // namespace qtplatform
