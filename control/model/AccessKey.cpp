@@ -13,20 +13,22 @@ std::size_t Utf8CharacterLength(unsigned char lead) {
 }  // namespace
 
 std::optional<std::string> FindAccessKey(std::string_view caption) {
-    // From the end, so that the last marker wins; "&" never occurs inside a
-    // multi-byte UTF-8 character, so scanning bytes is safe.
-    std::size_t position = caption.size();
-    while (position > 0) {
-        --position;
+    // Pairs are taken from the left, as the caption drawing takes them, so
+    // that the key is the character shown underlined ("&&&x" has the key x).
+    // The last single marker wins. "&" never occurs inside a multi-byte UTF-8
+    // character, so scanning bytes is safe.
+    std::optional<std::size_t> marker;
+    for (std::size_t position = 0; position < caption.size(); ++position) {
         if (caption[position] != '&') continue;
-        if (position > 0 && caption[position - 1] == '&') {
-            --position;  // a literal "&&": skip both and go on to the left of the pair
+        if (position + 1 < caption.size() && caption[position + 1] == '&') {
+            ++position;  // a literal "&&"
             continue;
         }
-        const std::size_t keyStart = position + 1;
-        if (keyStart >= caption.size()) return std::string();
-        const std::size_t length = Utf8CharacterLength(static_cast<unsigned char>(caption[keyStart]));
-        return std::string(caption.substr(keyStart, length));
+        marker = position;
     }
-    return std::nullopt;
+    if (!marker) return std::nullopt;
+    const std::size_t keyStart = *marker + 1;
+    if (keyStart >= caption.size()) return std::string();
+    const std::size_t length = Utf8CharacterLength(static_cast<unsigned char>(caption[keyStart]));
+    return std::string(caption.substr(keyStart, length));
 }

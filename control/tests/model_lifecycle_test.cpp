@@ -125,3 +125,54 @@ TEST(Lifecycle, TenThousandChangesEndWithTheObjectsTheyStartedWith) {
     button.Resize();
     EXPECT_EQ(LiveGdiObjects(), start);
 }
+
+TEST(ShowNotice, OnlyADesignTimeDefaultButtonWithAFocusRectangleGetsTheDefaultLook) {
+    struct Case {
+        bool designMode;
+        bool isDefault;
+        Boolean showFocusRect;
+        bool expectDefaultLook;
+    };
+    for (const Case& c : {Case{true, true, True, true}, Case{true, true, False, false},
+                          Case{true, false, True, false}, Case{false, true, True, false}}) {
+        SCOPED_TRACE(testing::Message() << c.designMode << c.isDefault << c.showFocusRect);
+        ButtonFixture fixture;
+        ztButtons_H& button = fixture.Button();
+        fixture.Form().SetUserMode(!c.designMode);
+        button.ShowFocusRect = c.showFocusRect;
+        fixture.Site().SetDisplayAsDefault(c.isDefault);
+        button.StateFlags = 0;  // whatever the ambient change did, Show decides alone
+        const int refreshes = fixture.Site().RefreshCount();
+        fixture.Site().Show();
+        EXPECT_EQ((button.StateFlags & StateFlagBits::DefaultLook) != 0, c.expectDefaultLook);
+        EXPECT_EQ(fixture.Site().RefreshCount(), refreshes + (c.expectDefaultLook ? 1 : 0));
+    }
+}
+
+// Assignments that neither rebuild the region nor switch drawing on by
+// themselves, bracketed by DelayDrawing: one drawing at the end.
+TEST(DelayDrawingMethod, AssignmentsInBetweenDrawNothingUntilDrawingResumes) {
+    ButtonFixture fixture({.width = 60, .height = 30});
+    ztButtons_H& button = fixture.Button();
+    const int refreshes = fixture.Site().RefreshCount();
+    button.DelayDrawing(True);
+    button.SetCaption("Later");
+    button.SetBackColor(0x0000C0);
+    button.SetCaptionStyle(1);
+    button.SetPictureAlign(PictureAlignValue::BottomCenter);
+    button.SetValue(False);
+    EXPECT_EQ(fixture.Site().RefreshCount(), refreshes);
+    EXPECT_NE(gdi::GetPixel(fixture.Site().HDC(), 5, 15), 0x0000C0u);
+    EXPECT_EQ(button.DrawingDelayed, True);
+
+    button.DelayDrawing(False);
+    EXPECT_EQ(fixture.Site().RefreshCount(), refreshes + 1);
+    EXPECT_EQ(gdi::GetPixel(fixture.Site().HDC(), 5, 15), 0x0000C0u);
+
+    button.DelayDrawing(True);
+    button.Refresh();  // draws and leaves drawing switched on
+    EXPECT_EQ(button.DrawingDelayed, False);
+    EXPECT_EQ(fixture.Site().RefreshCount(), refreshes + 2);
+    button.SetCaptionStyle(2);
+    EXPECT_EQ(fixture.Site().RefreshCount(), refreshes + 3);
+}
