@@ -1,7 +1,5 @@
 #include "ButtonSettings.h"
 
-#include "control/render/DrawingState.h"
-#include "control/render/Surface.h"
 #include "platform/picture/Picture.h"
 
 #include <algorithm>
@@ -34,26 +32,39 @@ bool ParseBoolean(const std::string& text, bool& value) {
     return false;
 }
 
-// Long properties with their accepted range, and where they are stored.
+// Long properties with their accepted range, set and read back through the
+// control's property procedures.
 struct RangedProperty {
     long long lowest;
     long long highest;
-    Long ButtonState::*member;
+    void (ztButtons_H::*set)(Long);
+    Long (ztButtons_H::*get)() const;
 };
 
 const std::map<std::string, RangedProperty>& RangedProperties() {
     static const std::map<std::string, RangedProperty> properties = {
-        {"buttonstyle", {0, 7, &ButtonState::ButtonStyle}},
-        {"buttonshape", {0, 8, &ButtonState::ButtonShape}},
-        {"mode", {0, 2, &ButtonState::Mode}},
-        {"captionalign", {0, 2, &ButtonState::CaptionAlign}},
-        {"captionstyle", {0, 2, &ButtonState::CaptionStyle}},
-        {"customclick", {0, 8, &ButtonState::CustomClick}},
-        {"picturealign", {0, 5, &ButtonState::PictureAlign}},
-        {"gradientmode", {0, 4, &ButtonState::GradientMode}},
-        {"hovercolorlocks", {-2147483648LL, 2147483647LL, &ButtonState::HoverColorLocks}},
+        {"buttonstyle", {0, 7, &ztButtons_H::SetButtonStyle, &ztButtons_H::GetButtonStyle}},
+        {"buttonshape", {0, 8, &ztButtons_H::SetButtonShape, &ztButtons_H::GetButtonShape}},
+        {"mode", {0, 2, &ztButtons_H::SetMode, &ztButtons_H::GetMode}},
+        {"captionalign", {0, 2, &ztButtons_H::SetCaptionAlign, &ztButtons_H::GetCaptionAlign}},
+        {"captionstyle", {0, 2, &ztButtons_H::SetCaptionStyle, &ztButtons_H::GetCaptionStyle}},
+        {"customclick", {0, 8, &ztButtons_H::SetCustomClick, &ztButtons_H::GetCustomClick}},
+        {"picturealign", {0, 5, &ztButtons_H::SetPictureAlign, &ztButtons_H::GetPictureAlign}},
+        {"gradientmode", {0, 4, &ztButtons_H::SetGradientMode, &ztButtons_H::GetGradientMode}},
+        {"hovercolorlocks",
+         {-2147483648LL, 2147483647LL, &ztButtons_H::SetHoverColorLocks, &ztButtons_H::GetHoverColorLocks}},
     };
     return properties;
+}
+
+// Why the control refuses a value that is in range: the combinations it does not allow.
+std::string RefusalReason(const std::string& property) {
+    if (property == "buttonshape") return "ButtonShape 7 and 8 need a bitmap or JPEG Picture, set before the shape";
+    if (property == "captionalign") return "a picture aligned top or bottom center keeps the caption centred";
+    if (property == "value") return "Value=True needs Mode 1 (check box) or 2 (option button), set before it";
+    if (property == "picturesize") return "the picture size of ButtonShape 7 and 8 is fixed";
+    if (property == "forecolor") return "not a colour the container accepts";
+    return "refused by the control";
 }
 
 bool ParseFont(const std::string& text, container::Font& font) {
@@ -86,34 +97,34 @@ bool ParseOleColour(const std::string& text, OleColor& colour) {
 ButtonSettings::ButtonSettings(ztButtons_H& button, headless::HeadlessSite& site) : button_(button), site_(site) {}
 
 void ButtonSettings::ApplyNewButtonDefaults() {
-    button_.CaptionAlign = CaptionAlignValue::Center;
-    button_.GradientColor = SystemColorValue::ButtonFace;
-    button_.ShowFocusRect = True;
-    button_.PictureSizePx = PictureSizeValue::FreshPx;
-    button_.HoverForeColor = SystemColorValue::ButtonText;
-    button_.BackColor = site_.AmbientBackColor();
-    button_.HoverBackColor = button_.BackColor;
-    button_.ParentBackColor = TranslateColor(site_.ParentBackColor());
-    site_.SetForeColor(SystemColorValue::ButtonText);
+    button_.InitProperties();
+    // A picture of a bare button: no caption, and a gradient that ends in the face colour.
+    button_.SetCaption("");
+    button_.SetGradientColor(SystemColorValue::ButtonFace);
 }
 
 bool ButtonSettings::ApplyColour(const std::string& property, OleColor colour) {
     if (property == "backcolor") {
-        button_.BackColor = colour;
-    } else if (property == "forecolor") {
-        site_.SetForeColor(colour);
-    } else if (property == "gradientcolor") {
-        button_.GradientColor = colour;
-    } else if (property == "hoverbackcolor") {
-        button_.HoverBackColor = colour;
-        hoverBackSet_ = true;
-    } else if (property == "hoverforecolor") {
-        button_.HoverForeColor = colour;
-        hoverForeSet_ = true;
-    } else {
-        return false;
+        button_.SetBackColor(colour);
+        return true;
     }
-    return true;
+    if (property == "forecolor") {
+        button_.SetForeColor(colour);
+        return true;
+    }
+    if (property == "gradientcolor") {
+        button_.SetGradientColor(colour);
+        return true;
+    }
+    if (property == "hoverbackcolor") {
+        button_.SetHoverBackColor(colour);
+        return true;
+    }
+    if (property == "hoverforecolor") {
+        button_.SetHoverForeColor(colour);
+        return true;
+    }
+    return false;
 }
 
 bool ButtonSettings::Apply(const std::string& propertyName, const std::string& value, std::string& error) {
@@ -122,6 +133,7 @@ bool ButtonSettings::Apply(const std::string& propertyName, const std::string& v
         error = propertyName + "=" + value + ": " + why;
         return false;
     };
+    const auto check = [&](bool taken) { return taken ? true : refuse(RefusalReason(property)); };
 
     if (const auto ranged = RangedProperties().find(property); ranged != RangedProperties().end()) {
         long long number = 0;
@@ -129,82 +141,68 @@ bool ButtonSettings::Apply(const std::string& propertyName, const std::string& v
             return refuse("out of range " + std::to_string(ranged->second.lowest) + " to " +
                           std::to_string(ranged->second.highest));
         }
-        button_.*(ranged->second.member) = static_cast<Long>(number);
-        return true;
+        (button_.*(ranged->second.set))(static_cast<Long>(number));
+        return check((button_.*(ranged->second.get))() == number);
     }
     if (property.find("color") != std::string::npos) {
         OleColor colour = 0;
         if (!ParseOleColour(value, colour)) return refuse("not a colour (decimal OLE value or #RRGGBB)");
         if (!ApplyColour(property, colour)) return refuse("unknown colour property");
+        if (property == "forecolor") return check(button_.GetForeColor() == colour);
         return true;
     }
     if (property == "caption") {
-        button_.CaptionText = value;
+        button_.SetCaption(value);
         return true;
     }
     if (property == "value" || property == "enabled" || property == "showfocusrect") {
         bool flag = false;
         if (!ParseBoolean(value, flag)) return refuse("not a Boolean (True, False, -1, 0)");
-        if (property == "value") button_.Value = ToBoolean(flag);
-        if (property == "enabled") site_.SetEnabled(flag);
-        if (property == "showfocusrect") button_.ShowFocusRect = ToBoolean(flag);
+        const Boolean wanted = ToBoolean(flag);
+        if (property == "value") {
+            button_.SetValue(wanted);
+            return check(button_.GetValue() == wanted);
+        }
+        if (property == "enabled") button_.SetEnabled(wanted);
+        if (property == "showfocusrect") button_.SetShowFocusRect(wanted);
         return true;
     }
     if (property == "picturesize") {
         long long size = 0;
         if (!ParseLong(value, size) || size < 0 || size > 4) return refuse("out of range 0 to 4");
-        button_.PictureSizePx = PictureSizeValue::ToPx(static_cast<Integer>(size));
-        return true;
+        button_.SetPictureSize(static_cast<Long>(size));
+        return check(button_.GetPictureSize() == size);
     }
     if (property == "picture") {
         picture::PicturePtr picture = picture::LoadPictureFile(value);
         if (!picture) return refuse("not a picture file");
-        button_.Picture = std::move(picture);
+        button_.SetPicture(std::move(picture));
         return true;
     }
     if (property == "font") {
         container::Font font;
         if (!ParseFont(value, font)) return refuse("wants name:size, e.g. 宋体:9");
-        site_.SetFont(std::make_shared<container::Font>(font));
+        button_.SetFont(std::make_shared<container::Font>(font));
         return true;
     }
     if (property == "fontstyle") {
         long long bits = 0;
-        if (!ParseLong(value, bits)) return refuse("wants a number: 2 bold, 4 italic, 8 underline");
-        auto font = site_.Font() ? site_.Font()->Clone() : std::make_shared<container::Font>();
-        font->SetBold((bits & 2) != 0);
-        font->SetItalic((bits & 4) != 0);
-        font->SetUnderline((bits & 8) != 0);
-        site_.SetFont(font);
+        if (!ParseLong(value, bits) || bits < -2147483648LL || bits > 2147483647LL) {
+            return refuse("wants a number: 2 bold, 4 italic, 8 underline");
+        }
+        button_.SetFontStyle(static_cast<Long>(bits));
         return true;
     }
     return refuse("unknown property");
 }
 
+// Every property procedure did its own follow-up work (hover colours
+// following, derived colours, layout); only a custom shape that lost its
+// picture is left to report.
 bool ButtonSettings::Finish(std::string& error) {
-    if (button_.IsCustomShape()) {
-        const bool bitmap = button_.Picture && button_.Picture->Type() == picture::PictureType::Bitmap;
-        if (!bitmap) {
-            error = "ButtonShape 7 and 8 need a bitmap or JPEG Picture";
-            return false;
-        }
-        button_.PictureSizePx = PictureSizeValue::FittedPx;  // the picture is the button
-    }
-    if (button_.Value != False && button_.Mode == ModeValue::CommandButton) {
-        error = "Value=True needs Mode 1 (check box) or 2 (option button)";
+    if (button_.IsCustomShape() && (!button_.Picture || button_.PictureIsIcon == 1)) {
+        error = "ButtonShape 7 and 8 need a bitmap or JPEG Picture";
         return false;
     }
-
-    const Long locks = button_.HoverColorLocks;
-    const bool backFollows = locks == HoverColorLocksValue::BothFollow || locks == HoverColorLocksValue::ForeLocked;
-    const bool foreFollows = locks == HoverColorLocksValue::BothFollow || locks == HoverColorLocksValue::BackLocked;
-    if (backFollows && !hoverBackSet_) {
-        button_.HoverBackColor =
-            button_.GradientMode != GradientModeValue::None ? button_.GradientColor : button_.BackColor;
-    }
-    if (foreFollows && !hoverForeSet_) button_.HoverForeColor = site_.ForeColor();
-
-    UpdateDrawingState(button_, "Picture");
-    UpdateDrawingState(button_, "BackColor");
     return true;
 }

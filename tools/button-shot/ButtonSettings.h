@@ -1,7 +1,7 @@
 // Sets up a button the way a host form would: the initial values of a newly
-// placed button, then public properties by their public names, with the
-// ranges and refusals the properties have, and the hover colours following
-// the normal ones as HoverColorLocks says.
+// placed button, then public properties by their public names through the
+// control's property procedures, so that ranges, refusals, the order of
+// assignments and the hover colours following behave as on a real form.
 #pragma once
 
 #include "control/model/ztButtons_H.h"
@@ -20,8 +20,7 @@ public:
     // unknown or the value is refused.
     bool Apply(const std::string& property, const std::string& value, std::string& error);
 
-    // Checks what needs several properties together, lets the hover colours
-    // follow, and recomputes the derived drawing state.
+    // Checks what needs several properties together.
     bool Finish(std::string& error);
 
 private:
@@ -29,8 +28,6 @@ private:
 
     ztButtons_H& button_;
     headless::HeadlessSite& site_;
-    bool hoverBackSet_ = false;
-    bool hoverForeSet_ = false;
 };
 
 // Colours as decimal OLE values (system colours included) or #RRGGBB.
