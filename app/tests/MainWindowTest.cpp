@@ -6,13 +6,20 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 namespace app::testing {
 namespace {
 
 using MainWindow = WindowFixture;
+
+// A left click in the middle of a button of the window, as the user gives it.
+void ClickButton(frmTime& window, const char* name) {
+    QWidget* button = window.findChild<QWidget*>(name);
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
 
 TEST_F(MainWindow, ControlsSitWhereTheWindowWasDrawn) {
     frmTime& window = Window();
@@ -69,16 +76,44 @@ TEST_F(MainWindow, CloseWithoutAutoWaitsForTheFirstClick) {
     second.Form_Load();
     EXPECT_TRUE(second.isVisible());
     EXPECT_EQ(clock_.calls.size(), 2u);
-    second.findChild<QPushButton*>("cmdDateTime")->click();
+    ClickButton(second, "cmdDateTime");
     EXPECT_EQ(clock_.calls.size(), 4u);
     EXPECT_FALSE(second.isVisible());
+}
+
+TEST_F(MainWindow, ClickOnTheDrawnSyncButtonSynchronisesAndEnablesItAgain) {
+    daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
+    WriteIni("127.0.0.1", "");
+    frmTime& window = Window();
+    window.Form_Load();
+    bool disabledWhileRunning = false;
+    onSleep_ = [&] { disabledWhileRunning = disabledWhileRunning || !window.cmdDateTime->Enabled(); };
+    ClickButton(window, "cmdDateTime");
+    EXPECT_EQ(clock_.calls, (std::vector<std::string>{"date 2024-12-08", "time 03:58:01"}));
+    EXPECT_EQ(daytime_.Connections(), 2);
+    EXPECT_TRUE(disabledWhileRunning);
+    EXPECT_TRUE(window.cmdDateTime->Enabled());
+    EXPECT_TRUE(window.findChild<QWidget*>("cmdDateTime")->isEnabled());
+}
+
+TEST_F(MainWindow, ARightClickOrAPressReleasedOutsideRunsNoCommand) {
+    daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
+    WriteIni("127.0.0.1", "");
+    frmTime& window = Window();
+    window.Form_Load();
+    QWidget* button = window.findChild<QWidget*>("cmdDateTime");
+    QTest::mouseClick(button, Qt::RightButton, Qt::NoModifier, button->rect().center());
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(button->width() + 20, -10));
+    EXPECT_TRUE(clock_.calls.empty());
+    EXPECT_EQ(daytime_.Connections(), 0);
 }
 
 TEST_F(MainWindow, HomePageOpensHttpAndThePartAfterTheFirstColon) {
     std::vector<QString> opened;
     frmTime& window =
         Window([&](AppEnvironment& e) { e.openUrl = [&](const QString& url) { opened.push_back(url); }; });
-    window.findChild<QPushButton*>("cmdHomePage")->click();
+    ClickButton(window, "cmdHomePage");
     window.cmdHomePage->SetCaption(QStringLiteral("主页:time.example:8080/x"));
     window.cmdHomePage_Click();
     EXPECT_EQ(opened, (std::vector<QString>{"http://www.dunmora.example", "http://time.example:8080/x"}));
@@ -100,7 +135,7 @@ TEST_F(MainWindow, ClickOnTheOtherCommandIsIgnoredWhileOneRuns) {
         clicked = true;
         // Delivered inside the wait, as a user's clicks would be.
         QTimer::singleShot(0, &window, [&] {
-            window.findChild<QPushButton*>("cmdCeShi")->click();
+            ClickButton(window, "cmdCeShi");
             window.cmdHomePage_Click();
         });
     };

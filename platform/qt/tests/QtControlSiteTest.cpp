@@ -1,0 +1,190 @@
+#include "platform/qt/QtControlSite.h"
+#include "platform/qt/tests/QtTestSupport.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace qtplatform::testing {
+namespace {
+
+// Writes every notice it receives as one line.
+class NoticeRecorder final : public container::ControlNotices {
+  public:
+    explicit NoticeRecorder(QtControlSite& site) : site_(site) {}
+    std::vector<std::string> notices;
+    std::vector<int> surfaceWidthsAtResize;
+    int paints = 0;
+
+    void Resize() override {
+        notices.push_back("Resize");
+        surfaceWidthsAtResize.push_back(site_.Form()->System().Surface(site_.HWnd())->Width());
+    }
+    void Paint() override { ++paints; }
+    void MouseDown(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseDown", b, s, x, y); }
+    void MouseUp(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseUp", b, s, x, y); }
+    void MouseMove(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseMove", b, s, x, y); }
+    void Click() override { notices.push_back("Click"); }
+    void DblClick() override { notices.push_back("DblClick"); }
+    void KeyDown(std::int16_t& code, std::int16_t shift) override { Key("KeyDown", code, shift); }
+    void KeyUp(std::int16_t& code, std::int16_t shift) override { Key("KeyUp", code, shift); }
+    void KeyPress(std::int16_t& ascii) override { notices.push_back("KeyPress " + std::to_string(ascii)); }
+    void AccessKeyPress(std::int16_t ascii) override { notices.push_back("AccessKey " + std::to_string(ascii)); }
+    void GotFocus() override { notices.push_back("GotFocus"); }
+    void AmbientChanged(std::string_view name) override { notices.push_back("Ambient " + std::string(name)); }
+
+  private:
+    void Mouse(const char* name, std::int16_t button, std::int16_t shift, float x, float y) {
+        std::ostringstream line;
+        line << name << ' ' << button << ' ' << shift << ' ' << x << ',' << y;
+        notices.push_back(line.str());
+    }
+    void Key(const char* name, std::int16_t code, std::int16_t shift) {
+        notices.push_back(std::string(name) + ' ' + std::to_string(code) + ' ' + std::to_string(shift));
+    }
+    QtControlSite& site_;
+};
+
+class ControlSite : public QtWindowTest {
+  protected:
+    void SetUp() override {
+        QtWindowTest::SetUp();
+        site_ = new QtControlSite(QtForm::Of(system_, form_.get()), "ztButtons_H1");
+        site_->setGeometry(20, 30, 100, 24);
+        site_->show();
+        recorder_ = std::make_unique<NoticeRecorder>(*site_);
+        site_->Attach(recorder_.get());
+    }
+    void TearDown() override {
+        site_->Detach();
+        QtWindowTest::TearDown();
+    }
+
+    QtControlSite* site_ = nullptr; // owned by the form
+    std::unique_ptr<NoticeRecorder> recorder_;
+};
+
+using Notices = std::vector<std::string>;
+
+TEST_F(ControlSite, AClickIsPressReleaseAndClickInWindowsTerms) {
+    QTest::mouseClick(site_, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 5));
+    EXPECT_EQ(recorder_->notices, (Notices{"MouseDown 1 1 10,5", "MouseUp 1 1 10,5", "Click"}));
+    recorder_->notices.clear();
+    QTest::mouseClick(site_, Qt::RightButton, Qt::ControlModifier | Qt::AltModifier, QPoint(3, 4));
+    // The container reports the click of any button; the control decides.
+    EXPECT_EQ(recorder_->notices, (Notices{"MouseDown 2 6 3,4", "MouseUp 2 6 3,4", "Click"}));
+}
+
+TEST_F(ControlSite, AReleaseOutsideTheControlOrItsRegionIsNoClick) {
+    QTest::mousePress(site_, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+    QTest::mouseRelease(site_, Qt::LeftButton, Qt::NoModifier, QPoint(150, 5));
+    EXPECT_EQ(recorder_->notices, (Notices{"MouseDown 1 0 10,5", "MouseUp 1 0 150,5"}));
+
+    recorder_->notices.clear();
+    user::SetWindowRgn(site_->HWnd(), gdi::CreateEllipticRgn(0, 0, 100, 24), 0);
+    QTest::mouseClick(site_, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1)); // a cut-away corner
+    EXPECT_EQ(recorder_->notices, (Notices{"MouseDown 1 0 1,1", "MouseUp 1 0 1,1"}));
+}
+
+TEST_F(ControlSite, ADoubleClickSendsDblClickForTheSecondPressAndNoSecondClick) {
+    // What Qt delivers for a double click: press, release, the double click
+    // in place of the second press, release.
+    const QPoint at(8, 8);
+    QTest::mouseClick(site_, Qt::LeftButton, Qt::NoModifier, at);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, site_->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                            Qt::NoModifier);
+    QApplication::sendEvent(site_, &doubleClick);
+    QTest::mouseRelease(site_, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(recorder_->notices,
+              (Notices{"MouseDown 1 0 8,8", "MouseUp 1 0 8,8", "Click", "DblClick", "MouseUp 1 0 8,8"}));
+    // The next click is an ordinary one again.
+    recorder_->notices.clear();
+    QTest::mouseClick(site_, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(recorder_->notices.back(), "Click");
+}
+
+TEST_F(ControlSite, MovesReportTheButtonsHeld) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(4, 6), site_->mapToGlobal(QPointF(4, 6)), Qt::NoButton,
+                     Qt::LeftButton | Qt::MiddleButton, Qt::NoModifier);
+    QApplication::sendEvent(site_, &move);
+    EXPECT_EQ(recorder_->notices, (Notices{"MouseMove 5 0 4,6"}));
+}
+
+TEST_F(ControlSite, KeysGoOutAsKeyDownKeyPressAndKeyUp) {
+    QTest::keyClick(site_, Qt::Key_Space);
+    QTest::keyClick(site_, 'A', Qt::ShiftModifier);
+    QTest::keyClick(site_, Qt::Key_Right);
+    EXPECT_EQ(recorder_->notices, (Notices{"KeyDown 32 0", "KeyPress 32", "KeyUp 32 0", "KeyDown 16 1", "KeyDown 65 1",
+                                           "KeyPress 65", "KeyUp 65 1", "KeyUp 16 0", "KeyDown 39 0",
+                                           "KeyUp 39 0"}));
+}
+
+TEST_F(ControlSite, AutoRepeatRepeatsKeyDownButNotKeyUp) {
+    QKeyEvent repeatedRelease(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(" "), true);
+    QApplication::sendEvent(site_, &repeatedRelease);
+    EXPECT_TRUE(recorder_->notices.empty());
+}
+
+TEST_F(ControlSite, TheSurfaceHasTheNewSizeWhenTheControlHearsOfIt) {
+    site_->resize(140, 30);
+    EXPECT_EQ(recorder_->notices, (Notices{"Resize"}));
+    EXPECT_EQ(recorder_->surfaceWidthsAtResize, std::vector<int>{140});
+
+    recorder_->notices.clear();
+    ASSERT_TRUE(site_->Size(90 * 15, 21 * 15)); // twips
+    EXPECT_EQ(site_->size(), QSize(90, 21));
+    EXPECT_FLOAT_EQ(site_->Width(), 1350.0f);
+    EXPECT_FLOAT_EQ(site_->ScaleX(6.0f, container::ScaleUnit::Pixels, container::ScaleUnit::Twips), 90.0f);
+    EXPECT_FALSE(site_->Size(-1.0f, 10.0f));
+}
+
+TEST_F(ControlSite, AnExposedWindowAsksTheControlToPaintARefreshDoesNot) {
+    DeliverPostedEvents();
+    const int paintsBefore = recorder_->paints;
+    site_->Refresh();
+    DeliverPostedEvents();
+    EXPECT_EQ(recorder_->paints, paintsBefore); // the surface was current: only shown
+    site_->repaint();
+    EXPECT_EQ(recorder_->paints, paintsBefore + 1);
+}
+
+TEST_F(ControlSite, AmbientChangesReachEverySiteOfTheForm) {
+    QtForm& form = QtForm::Of(system_, form_.get());
+    EXPECT_EQ(site_->Form(), &form); // one form per widget
+    form.SetBackColor(0x123456);
+    site_->SetDisplayAsDefault(true);
+    EXPECT_EQ(recorder_->notices, (Notices{"Ambient BackColor", "Ambient DisplayAsDefault"}));
+    EXPECT_EQ(site_->AmbientBackColor(), 0x123456);
+    EXPECT_TRUE(site_->AmbientDisplayAsDefault());
+    EXPECT_EQ(site_->ContainerHWnd(), formHwnd_);
+}
+
+TEST_F(ControlSite, KeptValuesRefuseWhatTheFormRunTimeRefuses) {
+    EXPECT_FALSE(site_->SetForeColor(0x01000000));
+    EXPECT_TRUE(site_->SetForeColor(0x80000012));
+    EXPECT_FALSE(site_->SetMousePointer(16));
+    EXPECT_TRUE(site_->SetMousePointer(2));
+    EXPECT_EQ(site_->cursor().shape(), Qt::CrossCursor);
+    EXPECT_TRUE(site_->SetMousePointer(0));
+    EXPECT_FALSE(site_->testAttribute(Qt::WA_SetCursor));
+    EXPECT_FALSE(site_->SetFont(nullptr));
+    EXPECT_TRUE(site_->SetEnabled(false));
+    EXPECT_FALSE(site_->isEnabled()); // a disabled window takes no input
+    QTest::mouseClick(site_, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+    EXPECT_TRUE(recorder_->notices.empty());
+}
+
+TEST_F(ControlSite, AccessKeysPressTheControlWithAlt) {
+    ASSERT_TRUE(site_->SetAccessKeys("s"));
+    form_->activateWindow();
+    QApplication::setActiveWindow(form_.get());
+    recorder_->notices.clear(); // the focus that came with the activation
+    QTest::keyClick(form_.get(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(recorder_->notices, (Notices{"AccessKey 115"}));
+}
+
+} // namespace
+} // namespace qtplatform::testing
