@@ -122,6 +122,15 @@ TEST_F(OptionGroup, ADestroyedMemberIsDroppedWithoutAGap) {
     EXPECT_EQ(r.Button().Value, False);
 }
 
+TEST_F(OptionGroup, ATerminatedMemberStaysSafeUntilItIsReleased) {
+    q.Site().ClickAt(5, 5);
+    q.Site().Terminate(); // handles released, the object still alive
+    p.Site().ClickAt(5, 5);
+    EXPECT_EQ(Values(), (std::vector<Boolean>{True, False, False}));
+    q.control.reset();
+    EXPECT_EQ(Members(form.HWnd()), (std::vector<const ztButtons_H*>{&p.Button(), &r.Button()}));
+}
+
 TEST(OptionGroups, TwoContainerWindowsKeepTwoGroups) {
     InputBench bench;
     headless::HeadlessForm& left = bench.AddForm(0, 0);
