@@ -1,5 +1,7 @@
 #include "platform/headless/HeadlessSite.h"
 
+#include "platform/container/ScaleUnits.h"
+
 #include <cmath>
 
 namespace headless {
@@ -58,19 +60,7 @@ float HeadlessSite::ScaleHeight() const {
 
 float HeadlessSite::ScaleX(float width, container::ScaleUnit from, container::ScaleUnit to) const {
     // The form measures in twips, so its container units are twips.
-    auto twipsPer = [this](container::ScaleUnit unit) -> float {
-        switch (unit) {
-        case container::ScaleUnit::Points:
-            return 20.0f;
-        case container::ScaleUnit::Pixels:
-            return static_cast<float>(system_.TwipsPerPixelX());
-        case container::ScaleUnit::Twips:
-        case container::ScaleUnit::ContainerSize:
-            return 1.0f;
-        }
-        return 1.0f;
-    };
-    return width * twipsPer(from) / twipsPer(to);
+    return container::ConvertScale(width, from, to, system_.TwipsPerPixelX());
 }
 
 float HeadlessSite::Width() const {

@@ -73,12 +73,6 @@ void HeadlessWindowSystem::DestroyTree(user::HWND hwnd) {
 
     if (window->region != 0)
         gdi::DeleteObject(window->region);
-    if (window->dc != 0) {
-        gdi::SelectObject(window->dc, window->dcOriginalBitmap);
-        gdi::DeleteDC(window->dc);
-    }
-    if (window->surface != 0)
-        gdi::DeleteObject(window->surface);
 
     std::erase(SiblingsOf(*window), hwnd);
     windows_.erase(hwnd);
@@ -291,28 +285,18 @@ user::BOOL HeadlessWindowSystem::SetPropA(user::HWND hwnd, const char* name, use
     Window* window = Find(hwnd);
     if (window == nullptr || name == nullptr)
         return 0;
-    window->properties[name] = data;
+    window->properties.Set(name, data);
     return 1;
 }
 
 user::HANDLE HeadlessWindowSystem::GetPropA(user::HWND hwnd, const char* name) {
     const Window* window = Find(hwnd);
-    if (window == nullptr || name == nullptr)
-        return 0;
-    auto found = window->properties.find(name);
-    return found == window->properties.end() ? 0 : found->second;
+    return window == nullptr || name == nullptr ? 0 : window->properties.Get(name);
 }
 
 user::HANDLE HeadlessWindowSystem::RemovePropA(user::HWND hwnd, const char* name) {
     Window* window = Find(hwnd);
-    if (window == nullptr || name == nullptr)
-        return 0;
-    auto found = window->properties.find(name);
-    if (found == window->properties.end())
-        return 0;
-    const user::HANDLE value = found->second;
-    window->properties.erase(found);
-    return value;
+    return window == nullptr || name == nullptr ? 0 : window->properties.Remove(name);
 }
 
 // ---- Posted messages ----

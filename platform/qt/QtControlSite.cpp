@@ -28,6 +28,8 @@ QtControlSite::QtControlSite(QtForm& form, std::string displayName)
 }
 
 QtControlSite::~QtControlSite() {
+    for (const QPointer<QShortcut>& shortcut : accessKeyShortcuts_)
+        delete shortcut.data(); // the form stays; its Alt keys must not reach a departed control
     if (form_)
         form_->RemoveSite(this);
     system_.ReleaseDC(hwnd_, hdc_);
@@ -103,6 +105,7 @@ bool QtControlSite::SetForeColor(container::OleColor color) {
 
 bool QtControlSite::SetEnabled(bool enabled) {
     // A disabled window takes no input, as on Windows; the control draws the greyed look itself.
+    enabled_ = enabled;
     setEnabled(enabled);
     return true;
 }
@@ -137,8 +140,8 @@ bool QtControlSite::SetAccessKeys(std::string keys) {
 }
 
 void QtControlSite::UpdateAccessKeyShortcuts() {
-    for (QShortcut* shortcut : accessKeyShortcuts_)
-        delete shortcut;
+    for (const QPointer<QShortcut>& shortcut : accessKeyShortcuts_)
+        delete shortcut.data();
     accessKeyShortcuts_.clear();
     if (!form_)
         return;
@@ -151,7 +154,7 @@ void QtControlSite::UpdateAccessKeyShortcuts() {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(upper)), form_->Widget());
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, key] {
-            if (control_ != nullptr && isEnabled())
+            if (control_ != nullptr && isEnabled() && isVisible())
                 control_->AccessKeyPress(static_cast<std::int16_t>(static_cast<unsigned char>(key)));
         });
         accessKeyShortcuts_.push_back(shortcut);

@@ -62,7 +62,7 @@ class QtControlSite final : public QWidget, public container::ControlSite {
     bool SetFont(const container::FontPtr& font) override;
     container::OleColor ForeColor() const override { return foreColor_; }
     bool SetForeColor(container::OleColor color) override;
-    bool Enabled() const override { return isEnabled(); }
+    bool Enabled() const override { return enabled_; }
     bool SetEnabled(bool enabled) override;
     std::int16_t MousePointer() const override { return mousePointer_; }
     bool SetMousePointer(std::int16_t pointer) override;
@@ -116,7 +116,8 @@ class QtControlSite final : public QWidget, public container::ControlSite {
     picture::PicturePtr mouseIcon_;
     std::string accessKeys_;
     std::string tag_;
-    std::vector<QShortcut*> accessKeyShortcuts_; // children of the form's widget
+    bool enabled_ = true;
+    std::vector<QPointer<QShortcut>> accessKeyShortcuts_; // children of the form's widget
     bool refreshPending_ = false;  // the surface is current; a paint need not ask the control
     bool inPaint_ = false;         // the control's Paint runs inside paintEvent
     bool releaseEndsDoubleClick_ = false; // the next release follows a double click: no Click

@@ -59,7 +59,8 @@ class ControlSite : public QtWindowTest {
         site_->Attach(recorder_.get());
     }
     void TearDown() override {
-        site_->Detach();
+        if (site_ != nullptr)
+            site_->Detach();
         QtWindowTest::TearDown();
     }
 
@@ -171,7 +172,11 @@ TEST_F(ControlSite, KeptValuesRefuseWhatTheFormRunTimeRefuses) {
     EXPECT_TRUE(site_->SetMousePointer(0));
     EXPECT_FALSE(site_->testAttribute(Qt::WA_SetCursor));
     EXPECT_FALSE(site_->SetFont(nullptr));
+    form_->setEnabled(false); // the form's state is not the control's own
+    EXPECT_TRUE(site_->Enabled());
+    form_->setEnabled(true);
     EXPECT_TRUE(site_->SetEnabled(false));
+    EXPECT_FALSE(site_->Enabled());
     EXPECT_FALSE(site_->isEnabled()); // a disabled window takes no input
     QTest::mouseClick(site_, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
     EXPECT_TRUE(recorder_->notices.empty());
@@ -184,6 +189,12 @@ TEST_F(ControlSite, AccessKeysPressTheControlWithAlt) {
     recorder_->notices.clear(); // the focus that came with the activation
     QTest::keyClick(form_.get(), Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(recorder_->notices, (Notices{"AccessKey 115"}));
+
+    // A site that is gone leaves no Alt key behind in its form.
+    delete site_;
+    site_ = nullptr;
+    QTest::keyClick(form_.get(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(recorder_->notices.size(), 1u);
 }
 
 } // namespace
