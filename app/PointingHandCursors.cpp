@@ -11,7 +11,8 @@ namespace {
 constexpr int kSize = 32;
 
 // '#' black, '.' white, anything else shows the screen. The fingertip is at (6, 0).
-constexpr std::array<std::string_view, 22> kHand = {
+// clang-format off
+constexpr std::array<std::string_view, 20> kHand = {
     "     ###",
     "     #.#",
     "     #.#",
@@ -33,6 +34,7 @@ constexpr std::array<std::string_view, 22> kHand = {
     "     #.....#",
     "     #######",
 };
+// clang-format on
 
 void PutLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int size) {
     for (int i = 0; i < size; ++i)

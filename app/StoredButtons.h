@@ -7,8 +7,8 @@
 
 namespace app {
 
-container::PropertyBag StoredDateTimeButton();                        // cmdDateTime
+container::PropertyBag StoredDateTimeButton();                       // cmdDateTime
 container::PropertyBag StoredHomePageButton(const QString& address); // cmdHomePage
-container::PropertyBag StoredServerTestButton();                      // cmdCeShi
+container::PropertyBag StoredServerTestButton();                     // cmdCeShi
 
 } // namespace app

@@ -62,7 +62,8 @@ frmTime::~frmTime() = default;
 // Controls are created in tab order, so the synchronise button comes first and
 // has the focus when the window opens.
 void frmTime::CreateControls() {
-    cmdDateTime = CreateCommandButton(this, {"cmdDateTime", QRect(170, 112, 105, 21), StoredDateTimeButton()});
+    cmdDateTime =
+        CreateCommandButton(this, {"cmdDateTime", QRect(170, 112, 105, 21), StoredDateTimeButton()});
 
     lstResult = new QListWidget(this);
     lstResult->setObjectName("lstResult");
@@ -81,8 +82,8 @@ void frmTime::CreateControls() {
     chkCeshi->setObjectName("chkCeshi");
     chkCeshi->setGeometry(9, 295, 73, 19);
 
-    cmdHomePage =
-        CreateCommandButton(this, {"cmdHomePage", QRect(2, 110, 139, 23), StoredHomePageButton(kPublisherHost)});
+    cmdHomePage = CreateCommandButton(
+        this, {"cmdHomePage", QRect(2, 110, 139, 23), StoredHomePageButton(kPublisherHost)});
 
     shpDateTime = new IndicatorShape(this);
     shpDateTime->setObjectName("shpDateTime");

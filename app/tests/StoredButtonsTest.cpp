@@ -1,5 +1,5 @@
-#include "app/PointingHandCursors.h"
 #include "app/StoredButtons.h"
+#include "app/PointingHandCursors.h"
 #include "app/tests/WindowFixture.h"
 #include "control/model/ztButtons_H.h"
 #include "platform/qt/MousePointers.h"
@@ -12,8 +12,8 @@ namespace app::testing {
 namespace {
 
 TEST(PointingHandCursors, AreThirtyTwoSquareWithTheirHotSpotsOnTheHand) {
-    for (const auto& [which, hotSpot] : {std::pair{HandHotSpot::Fingertip, QPoint(6, 0)},
-                                         std::pair{HandHotSpot::Palm, QPoint(13, 9)}}) {
+    for (const auto& [which, hotSpot] :
+         {std::pair{HandHotSpot::Fingertip, QPoint(6, 0)}, std::pair{HandHotSpot::Palm, QPoint(13, 9)}}) {
         const picture::PicturePtr icon = PointingHandCursor(which);
         ASSERT_TRUE(icon);
         EXPECT_EQ(icon->Type(), picture::PictureType::Icon);

@@ -3,14 +3,14 @@
 // 4 middle, and the shift state 1 Shift / 2 Ctrl / 4 Alt.
 #pragma once
 
-#include <QtGlobal>
 #include <Qt>
+#include <QtGlobal>
 
 #include <cstdint>
 
 namespace qtplatform {
 
-int VirtualKeyFromQtKey(int qtKey); // 0 for keys without a code
+int VirtualKeyFromQtKey(int qtKey);      // 0 for keys without a code
 int QtKeyFromVirtualKey(int virtualKey); // Qt::Key_unknown for codes without a key
 
 std::int16_t MouseButtonCode(Qt::MouseButton button);   // 0 for other buttons

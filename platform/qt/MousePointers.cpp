@@ -55,7 +55,8 @@ std::optional<QCursor> CursorFromIcon(const picture::Picture& icon) {
             image.setPixel(x, y, black == white ? (0xFF000000u | black) : 0u);
         }
     }
-    return QCursor(QPixmap::fromImage(image), static_cast<int>(info.xHotspot), static_cast<int>(info.yHotspot));
+    return QCursor(QPixmap::fromImage(image), static_cast<int>(info.xHotspot),
+                   static_cast<int>(info.yHotspot));
 }
 
 std::optional<QCursor> CursorForPointer(std::int16_t pointer, const picture::PicturePtr& icon) {
@@ -63,10 +64,10 @@ std::optional<QCursor> CursorForPointer(std::int16_t pointer, const picture::Pic
     // size NE-SW, size N-S, size NW-SE, size W-E, up arrow, hourglass, no drop,
     // arrow and hourglass, arrow and question mark, size all.
     static const std::array<Qt::CursorShape, 16> kShapes = {
-        Qt::ArrowCursor,     Qt::ArrowCursor,     Qt::CrossCursor,  Qt::IBeamCursor,
-        Qt::ArrowCursor,     Qt::SizeAllCursor,   Qt::SizeBDiagCursor, Qt::SizeVerCursor,
-        Qt::SizeFDiagCursor, Qt::SizeHorCursor,   Qt::UpArrowCursor, Qt::WaitCursor,
-        Qt::ForbiddenCursor, Qt::BusyCursor,      Qt::WhatsThisCursor, Qt::SizeAllCursor};
+        Qt::ArrowCursor,     Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,
+        Qt::ArrowCursor,     Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+        Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
+        Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor};
     if (pointer == 99) {
         if (icon) {
             if (auto cursor = CursorFromIcon(*icon))

@@ -21,8 +21,8 @@ QtControlSite::QtControlSite(QtForm& form, std::string displayName)
     hdc_ = system_.GetDC(hwnd_);
     if (form.Font())
         font_ = form.Font()->Clone();
-    setMouseTracking(true);           // moves without a button held: the control tracks hovering
-    setFocusPolicy(Qt::StrongFocus);  // Tab and a click give it the focus, as a button
+    setMouseTracking(true);                // moves without a button held: the control tracks hovering
+    setFocusPolicy(Qt::StrongFocus);       // Tab and a click give it the focus, as a button
     setAttribute(Qt::WA_OpaquePaintEvent); // the surface covers every pixel
     form.AddSite(this);
 }
@@ -168,7 +168,8 @@ bool QtControlSite::SetTag(std::string tag) {
 
 void QtControlSite::InformationMessage(std::string_view text) {
     const QString title = form_ ? form_->Title() : QString();
-    QMessageBox::information(this, title, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QMessageBox::information(this, title,
+                             QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 // ---- Notices the owner sends ----

@@ -118,8 +118,8 @@ class QtControlSite final : public QWidget, public container::ControlSite {
     std::string tag_;
     bool enabled_ = true;
     std::vector<QPointer<QShortcut>> accessKeyShortcuts_; // children of the form's widget
-    bool refreshPending_ = false;  // the surface is current; a paint need not ask the control
-    bool inPaint_ = false;         // the control's Paint runs inside paintEvent
+    bool refreshPending_ = false;         // the surface is current; a paint need not ask the control
+    bool inPaint_ = false;                // the control's Paint runs inside paintEvent
     bool releaseEndsDoubleClick_ = false; // the next release follows a double click: no Click
 };
 

@@ -40,7 +40,7 @@ class QtForm final : public QObject {
     container::FontPtr Font() const { return font_; }
     void SetFont(container::FontPtr font) { font_ = std::move(font); }
     bool IsMdiForm() const { return false; } // Qt has no multiple-document frame here
-    QString Title() const; // the application's display name, else the window title
+    QString Title() const;                   // the application's display name, else the window title
 
   private:
     friend class QtControlSite;

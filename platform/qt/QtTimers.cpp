@@ -12,7 +12,8 @@ namespace {
 
 user::DWORD TickCount() {
     const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<user::DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
+    return static_cast<user::DWORD>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
 } // namespace

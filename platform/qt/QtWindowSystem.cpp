@@ -173,7 +173,8 @@ user::BOOL QtWindowSystem::GetClientRect(user::HWND hwnd, user::RECT* rect) {
     return 1;
 }
 
-user::BOOL QtWindowSystem::MoveWindow(user::HWND hwnd, int x, int y, int width, int height, user::BOOL repaint) {
+user::BOOL QtWindowSystem::MoveWindow(user::HWND hwnd, int x, int y, int width, int height,
+                                      user::BOOL repaint) {
     QWidget* widget = Widget(hwnd);
     if (widget == nullptr)
         return 0;
@@ -283,7 +284,8 @@ user::BOOL QtWindowSystem::PostMessageA(user::HWND hwnd, user::UINT message, use
         return 0;
     // Delivered from the event loop, like any posted message.
     QMetaObject::invokeMethod(
-        this, [this, hwnd, message, wParam, lParam] {
+        this,
+        [this, hwnd, message, wParam, lParam] {
             if (messageHandler_ && (hwnd == 0 || Find(hwnd) != nullptr))
                 messageHandler_(hwnd, message, wParam, lParam);
         },

@@ -39,7 +39,7 @@ class QtWindowSystem final : public QObject, public user::WindowBackend {
     // ---- Windows ----
     // Gives widget a handle (the same one when asked again) and a surface of its size.
     user::HWND Register(QWidget* widget);
-    QWidget* Widget(user::HWND hwnd) const; // null for an unknown or destroyed window
+    QWidget* Widget(user::HWND hwnd) const;           // null for an unknown or destroyed window
     user::HWND HandleOf(const QWidget* widget) const; // 0 when not registered
 
     // The window's pixels as an image (a copy), for painting the widget.

@@ -47,7 +47,8 @@ void WindowSurface::Resize(int width, int height) {
         const int copyWidth = std::min(width, width_);
         const int copyHeight = std::min(height, height_);
         for (int y = 0; bits_ != nullptr && y < copyHeight; ++y)
-            std::memcpy(newBits + static_cast<std::size_t>(y) * width, bits_ + static_cast<std::size_t>(y) * width_,
+            std::memcpy(newBits + static_cast<std::size_t>(y) * width,
+                        bits_ + static_cast<std::size_t>(y) * width_,
                         static_cast<std::size_t>(copyWidth) * sizeof(std::uint32_t));
     }
 

@@ -24,15 +24,21 @@ class NoticeRecorder final : public container::ControlNotices {
         surfaceWidthsAtResize.push_back(site_.Form()->System().Surface(site_.HWnd())->Width());
     }
     void Paint() override { ++paints; }
-    void MouseDown(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseDown", b, s, x, y); }
+    void MouseDown(std::int16_t b, std::int16_t s, float x, float y) override {
+        Mouse("MouseDown", b, s, x, y);
+    }
     void MouseUp(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseUp", b, s, x, y); }
-    void MouseMove(std::int16_t b, std::int16_t s, float x, float y) override { Mouse("MouseMove", b, s, x, y); }
+    void MouseMove(std::int16_t b, std::int16_t s, float x, float y) override {
+        Mouse("MouseMove", b, s, x, y);
+    }
     void Click() override { notices.push_back("Click"); }
     void DblClick() override { notices.push_back("DblClick"); }
     void KeyDown(std::int16_t& code, std::int16_t shift) override { Key("KeyDown", code, shift); }
     void KeyUp(std::int16_t& code, std::int16_t shift) override { Key("KeyUp", code, shift); }
     void KeyPress(std::int16_t& ascii) override { notices.push_back("KeyPress " + std::to_string(ascii)); }
-    void AccessKeyPress(std::int16_t ascii) override { notices.push_back("AccessKey " + std::to_string(ascii)); }
+    void AccessKeyPress(std::int16_t ascii) override {
+        notices.push_back("AccessKey " + std::to_string(ascii));
+    }
     void GotFocus() override { notices.push_back("GotFocus"); }
     void AmbientChanged(std::string_view name) override { notices.push_back("Ambient " + std::string(name)); }
 
@@ -95,8 +101,8 @@ TEST_F(ControlSite, ADoubleClickSendsDblClickForTheSecondPressAndNoSecondClick) 
     // in place of the second press, release.
     const QPoint at(8, 8);
     QTest::mouseClick(site_, Qt::LeftButton, Qt::NoModifier, at);
-    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, site_->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                            Qt::NoModifier);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, site_->mapToGlobal(at), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(site_, &doubleClick);
     QTest::mouseRelease(site_, Qt::LeftButton, Qt::NoModifier, at);
     EXPECT_EQ(recorder_->notices,
@@ -118,9 +124,9 @@ TEST_F(ControlSite, KeysGoOutAsKeyDownKeyPressAndKeyUp) {
     QTest::keyClick(site_, Qt::Key_Space);
     QTest::keyClick(site_, 'A', Qt::ShiftModifier);
     QTest::keyClick(site_, Qt::Key_Right);
-    EXPECT_EQ(recorder_->notices, (Notices{"KeyDown 32 0", "KeyPress 32", "KeyUp 32 0", "KeyDown 16 1", "KeyDown 65 1",
-                                           "KeyPress 65", "KeyUp 65 1", "KeyUp 16 0", "KeyDown 39 0",
-                                           "KeyUp 39 0"}));
+    EXPECT_EQ(recorder_->notices,
+              (Notices{"KeyDown 32 0", "KeyPress 32", "KeyUp 32 0", "KeyDown 16 1", "KeyDown 65 1",
+                       "KeyPress 65", "KeyUp 65 1", "KeyUp 16 0", "KeyDown 39 0", "KeyUp 39 0"}));
 }
 
 TEST_F(ControlSite, AutoRepeatRepeatsKeyDownButNotKeyUp) {

@@ -5,7 +5,10 @@
 #include "platform/qt/QtControlSite.h"
 #include "platform/qt/tests/QtTestSupport.h"
 
+#include <QCursor>
 #include <QTest>
+
+#include <vector>
 
 namespace qtplatform::testing {
 namespace {
@@ -13,7 +16,9 @@ namespace {
 class ClickCounter final : public ButtonEvents {
   public:
     void Click() override { ++clicks; }
+    void MouseOnButton(bool onButton) override { hovering.push_back(onButton); }
     int clicks = 0;
+    std::vector<bool> hovering;
 };
 
 class HostedControl : public QtWindowTest {
@@ -97,7 +102,7 @@ TEST_F(HostedControl, AMouseClickRaisesTheClickEventAndADisabledButtonTakesNone)
     QTest::mouseClick(site_, Qt::LeftButton, Qt::NoModifier, QPoint(50, 10));
     EXPECT_EQ(events_.clicks, 1);
     QTest::mouseClick(site_, Qt::RightButton, Qt::NoModifier, QPoint(50, 10));
-    EXPECT_EQ(events_.clicks, 1); // only the left button clicks
+    EXPECT_EQ(events_.clicks, 1);      // only the left button clicks
     EXPECT_EQ(user::GetCapture(), 0u); // the press's capture ended with the release
 
     const QImage enabledLook = system_.SurfaceImage(site_->HWnd());
@@ -106,6 +111,23 @@ TEST_F(HostedControl, AMouseClickRaisesTheClickEventAndADisabledButtonTakesNone)
     EXPECT_NE(system_.SurfaceImage(site_->HWnd()), enabledLook); // redrawn greyed
     QTest::mouseClick(site_, Qt::LeftButton, Qt::NoModifier, QPoint(50, 10));
     EXPECT_EQ(events_.clicks, 1);
+}
+
+TEST_F(HostedControl, HoverEndsOnTheQtTimerWhenThePointerLeaves) {
+    Host(Bag(2, 0, 0xDDC07A), QRect(10, 10, 105, 21));
+    const QPoint inside = site_->mapToGlobal(QPoint(50, 10));
+    QCursor::setPos(inside);
+    QMouseEvent move(QEvent::MouseMove, QPointF(50, 10), QPointF(inside), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(site_, &move);
+    EXPECT_EQ(events_.hovering, std::vector<bool>{true});
+    const QImage hoverLook = system_.SurfaceImage(site_->HWnd());
+
+    // The hover timer looks where the pointer is; it runs only from the event loop.
+    QCursor::setPos(site_->mapToGlobal(QPoint(50, 200)));
+    ASSERT_TRUE(WaitUntil([&] { return events_.hovering.size() == 2; }, 2000));
+    EXPECT_EQ(events_.hovering.back(), false);
+    EXPECT_NE(system_.SurfaceImage(site_->HWnd()), hoverLook); // drawn normal again
 }
 
 TEST_F(HostedControl, SpaceClicksTheFocusedButton) {

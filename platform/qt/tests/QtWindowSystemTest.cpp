@@ -138,7 +138,8 @@ TEST_F(WindowFunctions, PostedKeyMessagesArriveLaterAsKeyEvents) {
     EXPECT_TRUE(recorder->keys.empty()); // posted, not sent
     DeliverPostedEvents();
     using Key = std::pair<QEvent::Type, int>;
-    EXPECT_EQ(recorder->keys, (std::vector<Key>{{QEvent::KeyPress, Qt::Key_Right}, {QEvent::KeyRelease, Qt::Key_A}}));
+    EXPECT_EQ(recorder->keys,
+              (std::vector<Key>{{QEvent::KeyPress, Qt::Key_Right}, {QEvent::KeyRelease, Qt::Key_A}}));
     EXPECT_EQ(recorder->scanCodes.front(), 0x4Du);
 
     EXPECT_FALSE(user::PostMessageA(hwnd, user::WM_KEYDOWN, 0xE8, 0)); // no such key
