@@ -12,15 +12,11 @@ user::UINT_PTR HeadlessWindowSystem::SetTimer(user::HWND hwnd, user::UINT_PTR id
                                               user::TIMERPROC timerProc) {
     if (hwnd != 0 && Find(hwnd) == nullptr)
         return 0;
-    // A thread timer (no window) keeps its identifier only when it names a
-    // running thread timer; otherwise it gets a fresh one.
-    if (hwnd == 0 && !timers_.contains({0, idEvent}))
-        idEvent = nextThreadTimerId_++;
-
+    const user::TimerKey key = timerNames_.KeyFor(hwnd, idEvent, timers_);
     // A period below the minimum would let one AdvanceClock run forever.
     const user::UINT period = std::max(elapse, user::USER_TIMER_MINIMUM);
-    timers_[{hwnd, idEvent}] = Timer{period, now_ + period, timerProc, nextTimerSequence_++};
-    return idEvent != 0 ? idEvent : 1;
+    timers_[key] = Timer{period, now_ + period, timerProc, nextTimerSequence_++};
+    return user::TimerNames::SetTimerResult(key);
 }
 
 user::BOOL HeadlessWindowSystem::KillTimer(user::HWND hwnd, user::UINT_PTR idEvent) {

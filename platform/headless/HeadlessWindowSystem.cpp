@@ -1,16 +1,18 @@
 // The window tree of the headless window system: creation and destruction,
-// stacking, geometry, hit testing, capture, the cursor, named properties,
-// posted messages and window regions. Surfaces and timers live in their own files.
+// stacking, geometry, hit testing, capture, the cursor and posted messages.
+// Surfaces and timers live in their own files; named properties, DCs and the
+// keeping of regions are RecordedWindowBackend's.
 #include "platform/headless/HeadlessWindowSystem.h"
 
 #include "platform/headless/detail/Records.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace headless {
 
 HeadlessWindowSystem::HeadlessWindowSystem(int screenWidth, int screenHeight, int twipsPerPixel)
-    : screenWidth_(screenWidth), screenHeight_(screenHeight),
+    : RecordedWindowBackend(0x1000), screenWidth_(screenWidth), screenHeight_(screenHeight),
       twipsPerPixel_(twipsPerPixel > 0 ? twipsPerPixel : 15) {}
 
 HeadlessWindowSystem::~HeadlessWindowSystem() {
@@ -22,13 +24,11 @@ HeadlessWindowSystem::~HeadlessWindowSystem() {
 }
 
 HeadlessWindowSystem::Window* HeadlessWindowSystem::Find(user::HWND hwnd) {
-    auto found = windows_.find(hwnd);
-    return found == windows_.end() ? nullptr : found->second.get();
+    return static_cast<Window*>(FindRecord(hwnd)); // every record here is a Window
 }
 
 const HeadlessWindowSystem::Window* HeadlessWindowSystem::Find(user::HWND hwnd) const {
-    auto found = windows_.find(hwnd);
-    return found == windows_.end() ? nullptr : found->second.get();
+    return static_cast<const Window*>(FindRecord(hwnd));
 }
 
 std::vector<user::HWND>& HeadlessWindowSystem::SiblingsOf(const Window& window) {
@@ -41,12 +41,11 @@ user::HWND HeadlessWindowSystem::CreateWindow(user::HWND parent, int x, int y, i
     if (parent != 0 && Find(parent) == nullptr)
         return 0;
     auto window = std::make_unique<Window>();
-    window->handle = nextHandle_++; // handles are never reused, so a stale handle stays invalid
     window->parent = parent;
     window->x = x;
     window->y = y;
     Window& record = *window;
-    windows_.emplace(record.handle, std::move(window));
+    AddRecord(std::move(window));
     SiblingsOf(record).push_back(record.handle);
     ResizeSurface(record, std::max(width, 0), std::max(height, 0));
     return record.handle;
@@ -71,11 +70,8 @@ void HeadlessWindowSystem::DestroyTree(user::HWND hwnd) {
     if (capture_ == hwnd)
         capture_ = 0;
 
-    if (window->region != 0)
-        gdi::DeleteObject(window->region);
-
     std::erase(SiblingsOf(*window), hwnd);
-    windows_.erase(hwnd);
+    EraseRecord(hwnd); // with its region, properties, surface and DC
 }
 
 bool HeadlessWindowSystem::ShowWindow(user::HWND hwnd, bool visible) {
@@ -246,7 +242,7 @@ gdi::COLORREF HeadlessWindowSystem::ScreenPixel(int x, int y) {
     if (window == nullptr)
         return kDesktopColor;
     const user::POINT origin = ClientOrigin(*window);
-    return SurfacePixel(*window, x - origin.x, y - origin.y);
+    return window->surface.Pixel(x - origin.x, y - origin.y);
 }
 
 // ---- Cursor and capture ----
@@ -279,26 +275,6 @@ user::HWND HeadlessWindowSystem::GetCapture() {
     return capture_;
 }
 
-// ---- Named properties ----
-
-user::BOOL HeadlessWindowSystem::SetPropA(user::HWND hwnd, const char* name, user::HANDLE data) {
-    Window* window = Find(hwnd);
-    if (window == nullptr || name == nullptr)
-        return 0;
-    window->properties.Set(name, data);
-    return 1;
-}
-
-user::HANDLE HeadlessWindowSystem::GetPropA(user::HWND hwnd, const char* name) {
-    const Window* window = Find(hwnd);
-    return window == nullptr || name == nullptr ? 0 : window->properties.Get(name);
-}
-
-user::HANDLE HeadlessWindowSystem::RemovePropA(user::HWND hwnd, const char* name) {
-    Window* window = Find(hwnd);
-    return window == nullptr || name == nullptr ? 0 : window->properties.Remove(name);
-}
-
 // ---- Posted messages ----
 
 user::BOOL HeadlessWindowSystem::PostMessageA(user::HWND hwnd, user::UINT message, user::WPARAM wParam,
@@ -318,25 +294,9 @@ std::vector<PostedMessage> HeadlessWindowSystem::TakePostedMessages() {
 
 // ---- Window regions ----
 
-int HeadlessWindowSystem::SetWindowRgn(user::HWND hwnd, user::HRGN region, user::BOOL redraw) {
-    Window* window = Find(hwnd);
-    if (window == nullptr)
-        return 0;
-    if (region != 0 && gdi::GetObjectType(region) != gdi::OBJ_REGION)
-        return 0;
-    if (window->region != 0 && window->region != region)
-        gdi::DeleteObject(window->region);
-    window->region = region;
+void HeadlessWindowSystem::RegionChanged(user::WindowRecord& window, user::BOOL redraw) {
     if (redraw)
-        window->invalidated = true;
-    return 1;
-}
-
-int HeadlessWindowSystem::GetWindowRgn(user::HWND hwnd, user::HRGN region) {
-    const Window* window = Find(hwnd);
-    if (window == nullptr || window->region == 0)
-        return gdi::ERROR;
-    return gdi::CombineRgn(region, window->region, 0, gdi::RGN_COPY);
+        static_cast<Window&>(window).invalidated = true;
 }
 
 } // namespace headless

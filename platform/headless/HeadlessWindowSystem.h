@@ -8,13 +8,14 @@
 #pragma once
 
 #include "platform/gdi/gdi.h"
+#include "platform/window/RecordedWindowBackend.h"
+#include "platform/window/TimerNames.h"
 #include "platform/window/user.h"
 
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ struct PostedMessage {
     user::LPARAM lParam;
 };
 
-class HeadlessWindowSystem final : public user::WindowBackend {
+class HeadlessWindowSystem final : public user::RecordedWindowBackend {
   public:
     static constexpr gdi::COLORREF kNewSurfaceColor = gdi::RGB(255, 255, 255);
     static constexpr gdi::COLORREF kDesktopColor = gdi::RGB(0, 128, 128);
@@ -78,7 +79,7 @@ class HeadlessWindowSystem final : public user::WindowBackend {
     // stacking and clipping by parents honoured), or kDesktopColor.
     gdi::COLORREF ScreenPixel(int x, int y);
 
-    // ---- user::WindowBackend ----
+    // ---- user::WindowBackend (named properties, regions and DCs: RecordedWindowBackend) ----
     user::BOOL IsWindow(user::HWND hwnd) override;
     user::HWND GetParent(user::HWND hwnd) override;
     user::HWND SetCapture(user::HWND hwnd) override;
@@ -94,28 +95,23 @@ class HeadlessWindowSystem final : public user::WindowBackend {
     user::UINT_PTR SetTimer(user::HWND hwnd, user::UINT_PTR idEvent, user::UINT elapse,
                             user::TIMERPROC timerProc) override;
     user::BOOL KillTimer(user::HWND hwnd, user::UINT_PTR idEvent) override;
-    user::BOOL SetPropA(user::HWND hwnd, const char* name, user::HANDLE data) override;
-    user::HANDLE GetPropA(user::HWND hwnd, const char* name) override;
-    user::HANDLE RemovePropA(user::HWND hwnd, const char* name) override;
     user::BOOL PostMessageA(user::HWND hwnd, user::UINT message, user::WPARAM wParam,
                             user::LPARAM lParam) override;
-    int SetWindowRgn(user::HWND hwnd, user::HRGN region, user::BOOL redraw) override;
-    int GetWindowRgn(user::HWND hwnd, user::HRGN region) override;
-    user::HDC GetDC(user::HWND hwnd) override;
-    int ReleaseDC(user::HWND hwnd, user::HDC hdc) override;
     int GetSystemMetrics(int index) override;
     int TwipsPerPixelX() override { return twipsPerPixel_; }
     int TwipsPerPixelY() override { return twipsPerPixel_; }
 
   private:
     struct Window;
+    void RegionChanged(user::WindowRecord& window, user::BOOL redraw) override;
+
     struct Timer {
         user::UINT period = 0;
         std::uint64_t due = 0;
         user::TIMERPROC proc = nullptr;
         std::uint64_t sequence = 0; // orders timers that fall due together
     };
-    using TimerKey = std::pair<user::HWND, user::UINT_PTR>;
+    using TimerKey = user::TimerKey;
 
     Window* Find(user::HWND hwnd);
     const Window* Find(user::HWND hwnd) const;
@@ -124,22 +120,19 @@ class HeadlessWindowSystem final : public user::WindowBackend {
     bool HitsWindow(const Window& window, user::POINT screenPoint) const;
     user::HWND DeepestWindowAt(const std::vector<user::HWND>& stack, user::POINT screenPoint) const;
     void ResizeSurface(Window& window, int width, int height);
-    gdi::COLORREF SurfacePixel(Window& window, int x, int y);
     void DestroyTree(user::HWND hwnd);
     const TimerKey* NextDueTimer(std::uint64_t until) const;
 
     int screenWidth_;
     int screenHeight_;
     int twipsPerPixel_;
-    user::HWND nextHandle_ = 0x1000;
-    std::map<user::HWND, std::unique_ptr<Window>> windows_;
     std::vector<user::HWND> topLevel_; // bottom to top
     user::HWND capture_ = 0;
     user::POINT cursor_{0, 0};
     std::uint64_t now_ = 0; // ms; 64 bits so that due times never wrap
     std::uint64_t nextTimerSequence_ = 0;
     std::map<TimerKey, Timer> timers_;
-    user::UINT_PTR nextThreadTimerId_ = 0x7000;
+    user::TimerNames timerNames_;
     std::deque<PostedMessage> posted_;
 };
 

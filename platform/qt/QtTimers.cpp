@@ -22,19 +22,16 @@ user::UINT_PTR QtWindowSystem::SetTimer(user::HWND hwnd, user::UINT_PTR idEvent,
                                         user::TIMERPROC timerProc) {
     if (hwnd != 0 && Find(hwnd) == nullptr)
         return 0;
-    // A thread timer (no window) keeps its identifier only when it names a
-    // running thread timer; otherwise it gets a fresh one.
-    if (hwnd == 0 && !timers_.contains({0, idEvent}))
-        idEvent = nextThreadTimerId_++;
-    if (auto running = timers_.find({hwnd, idEvent}); running != timers_.end())
+    const TimerKey key = timerNames_.KeyFor(hwnd, idEvent, timers_);
+    if (auto running = timers_.find(key); running != timers_.end())
         StopTimer(running);
 
     const int qtTimerId = startTimer(static_cast<int>(std::max(elapse, user::USER_TIMER_MINIMUM)));
     if (qtTimerId == 0)
         return 0;
-    timers_[{hwnd, idEvent}] = Timer{qtTimerId, timerProc};
-    timersByQtId_[qtTimerId] = {hwnd, idEvent};
-    return idEvent != 0 ? idEvent : 1;
+    timers_[key] = Timer{qtTimerId, timerProc};
+    timersByQtId_[qtTimerId] = key;
+    return user::TimerNames::SetTimerResult(key);
 }
 
 user::BOOL QtWindowSystem::KillTimer(user::HWND hwnd, user::UINT_PTR idEvent) {

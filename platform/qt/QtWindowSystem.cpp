@@ -1,6 +1,7 @@
 // The window tree over Qt widgets: registration, geometry, hit testing,
-// capture, the cursor, named properties, posted key messages and regions.
-// Surfaces and timers live in their own files.
+// capture, the cursor, posted key messages and region masks. Surfaces and
+// timers live in their own files; named properties, DCs and the keeping of
+// regions are RecordedWindowBackend's.
 #include "platform/qt/QtWindowSystem.h"
 
 #include "platform/qt/InputCodes.h"
@@ -38,29 +39,29 @@ QRegion ToQRegion(gdi::HRGN region) {
 
 } // namespace
 
-QtWindowSystem::QtWindowSystem(QObject* parent) : QObject(parent) {}
+QtWindowSystem::QtWindowSystem(QObject* parent) : QObject(parent), RecordedWindowBackend(0x10) {}
 
 QtWindowSystem::~QtWindowSystem() {
     for (auto& [key, timer] : timers_)
         killTimer(timer.qtTimerId);
-    for (auto& [hwnd, window] : windows_) {
-        if (window->widget)
-            window->widget->removeEventFilter(this);
-        if (window->region != 0)
-            gdi::DeleteObject(window->region);
+    for (const auto& [hwnd, record] : AllRecords()) {
+        if (const auto& widget = static_cast<const Window&>(*record).widget)
+            widget->removeEventFilter(this);
     }
     if (user::GetBackend() == this)
         user::SetBackend(nullptr);
 }
 
 QtWindowSystem::Window* QtWindowSystem::Find(user::HWND hwnd) {
-    auto found = windows_.find(hwnd);
-    return found == windows_.end() || !found->second->widget ? nullptr : found->second.get();
+    return static_cast<Window*>(FindRecord(hwnd)); // every record here is a Window
 }
 
 const QtWindowSystem::Window* QtWindowSystem::Find(user::HWND hwnd) const {
-    auto found = windows_.find(hwnd);
-    return found == windows_.end() || !found->second->widget ? nullptr : found->second.get();
+    return static_cast<const Window*>(FindRecord(hwnd));
+}
+
+bool QtWindowSystem::IsAlive(const user::WindowRecord& window) const {
+    return !static_cast<const Window&>(window).widget.isNull();
 }
 
 // ---- Windows ----
@@ -70,11 +71,10 @@ user::HWND QtWindowSystem::Register(QWidget* widget) {
         return 0;
     if (const user::HWND known = HandleOf(widget); known != 0)
         return known;
-    const user::HWND hwnd = nextHandle_++; // never reused, so a stale handle stays invalid
     auto window = std::make_unique<Window>();
     window->widget = widget;
     window->surface.Resize(widget->width(), widget->height());
-    windows_.emplace(hwnd, std::move(window));
+    const user::HWND hwnd = AddRecord(std::move(window));
     handles_[widget] = hwnd;
     widget->installEventFilter(this);
     connect(widget, &QObject::destroyed, this, [this, hwnd] { Forget(hwnd); });
@@ -82,9 +82,7 @@ user::HWND QtWindowSystem::Register(QWidget* widget) {
 }
 
 void QtWindowSystem::Forget(user::HWND hwnd) {
-    auto found = windows_.find(hwnd);
-    if (found == windows_.end())
-        return;
+    // The widget is gone already, so Find no longer sees this window.
     for (auto timer = timers_.begin(); timer != timers_.end();) {
         if (timer->first.first == hwnd) {
             auto next = std::next(timer);
@@ -94,10 +92,8 @@ void QtWindowSystem::Forget(user::HWND hwnd) {
             ++timer;
         }
     }
-    if (found->second->region != 0)
-        gdi::DeleteObject(found->second->region);
     std::erase_if(handles_, [hwnd](const auto& entry) { return entry.second == hwnd; });
-    windows_.erase(found);
+    EraseRecord(hwnd); // with its region, properties, surface and DC
 }
 
 QWidget* QtWindowSystem::Widget(user::HWND hwnd) const {
@@ -244,26 +240,6 @@ user::HWND QtWindowSystem::GetCapture() {
     return HandleOf(QWidget::mouseGrabber());
 }
 
-// ---- Named properties ----
-
-user::BOOL QtWindowSystem::SetPropA(user::HWND hwnd, const char* name, user::HANDLE data) {
-    Window* window = Find(hwnd);
-    if (window == nullptr || name == nullptr)
-        return 0;
-    window->properties.Set(name, data);
-    return 1;
-}
-
-user::HANDLE QtWindowSystem::GetPropA(user::HWND hwnd, const char* name) {
-    const Window* window = Find(hwnd);
-    return window == nullptr || name == nullptr ? 0 : window->properties.Get(name);
-}
-
-user::HANDLE QtWindowSystem::RemovePropA(user::HWND hwnd, const char* name) {
-    Window* window = Find(hwnd);
-    return window == nullptr || name == nullptr ? 0 : window->properties.Remove(name);
-}
-
 // ---- Posted messages ----
 
 user::BOOL QtWindowSystem::PostMessageA(user::HWND hwnd, user::UINT message, user::WPARAM wParam,
@@ -295,29 +271,15 @@ user::BOOL QtWindowSystem::PostMessageA(user::HWND hwnd, user::UINT message, use
 
 // ---- Window regions ----
 
-int QtWindowSystem::SetWindowRgn(user::HWND hwnd, user::HRGN region, user::BOOL redraw) {
-    Window* window = Find(hwnd);
-    if (window == nullptr)
-        return 0;
-    if (region != 0 && gdi::GetObjectType(region) != gdi::OBJ_REGION)
-        return 0;
-    if (window->region != 0 && window->region != region)
-        gdi::DeleteObject(window->region);
-    window->region = region;
-    if (region != 0)
-        window->widget->setMask(ToQRegion(region));
+void QtWindowSystem::RegionChanged(user::WindowRecord& record, user::BOOL redraw) {
+    // Qt's mask clips the widget's painting and its hit test, as a window region does.
+    QWidget* widget = static_cast<Window&>(record).widget;
+    if (record.region != 0)
+        widget->setMask(ToQRegion(record.region));
     else
-        window->widget->clearMask();
+        widget->clearMask();
     if (redraw)
-        window->widget->update();
-    return 1;
-}
-
-int QtWindowSystem::GetWindowRgn(user::HWND hwnd, user::HRGN region) {
-    const Window* window = Find(hwnd);
-    if (window == nullptr || window->region == 0)
-        return gdi::ERROR;
-    return gdi::CombineRgn(region, window->region, 0, gdi::RGN_COPY);
+        widget->update();
 }
 
 } // namespace qtplatform

@@ -9,8 +9,8 @@
 // and its timers, properties and surface go with it. Handles are never reused.
 #pragma once
 
-#include "platform/window/WindowProperties.h"
-#include "platform/window/WindowSurface.h"
+#include "platform/window/RecordedWindowBackend.h"
+#include "platform/window/TimerNames.h"
 #include "platform/window/user.h"
 
 #include <QObject>
@@ -27,7 +27,7 @@ class QWidget;
 
 namespace qtplatform {
 
-class QtWindowSystem final : public QObject, public user::WindowBackend {
+class QtWindowSystem final : public QObject, public user::RecordedWindowBackend {
   public:
     static constexpr int kTwipsPerPixel = 15;
 
@@ -66,7 +66,7 @@ class QtWindowSystem final : public QObject, public user::WindowBackend {
     using MessageHandler = std::function<void(user::HWND, user::UINT, user::WPARAM, user::LPARAM)>;
     void SetMessageHandler(MessageHandler handler) { messageHandler_ = std::move(handler); }
 
-    // ---- user::WindowBackend ----
+    // ---- user::WindowBackend (named properties, regions and DCs: RecordedWindowBackend) ----
     user::BOOL IsWindow(user::HWND hwnd) override;
     user::HWND GetParent(user::HWND hwnd) override;
     user::HWND SetCapture(user::HWND hwnd) override;
@@ -82,15 +82,8 @@ class QtWindowSystem final : public QObject, public user::WindowBackend {
     user::UINT_PTR SetTimer(user::HWND hwnd, user::UINT_PTR idEvent, user::UINT elapse,
                             user::TIMERPROC timerProc) override;
     user::BOOL KillTimer(user::HWND hwnd, user::UINT_PTR idEvent) override;
-    user::BOOL SetPropA(user::HWND hwnd, const char* name, user::HANDLE data) override;
-    user::HANDLE GetPropA(user::HWND hwnd, const char* name) override;
-    user::HANDLE RemovePropA(user::HWND hwnd, const char* name) override;
     user::BOOL PostMessageA(user::HWND hwnd, user::UINT message, user::WPARAM wParam,
                             user::LPARAM lParam) override;
-    int SetWindowRgn(user::HWND hwnd, user::HRGN region, user::BOOL redraw) override;
-    int GetWindowRgn(user::HWND hwnd, user::HRGN region) override;
-    user::HDC GetDC(user::HWND hwnd) override;
-    int ReleaseDC(user::HWND hwnd, user::HDC hdc) override;
     int GetSystemMetrics(int index) override;
     int TwipsPerPixelX() override { return kTwipsPerPixel; }
     int TwipsPerPixelY() override { return kTwipsPerPixel; }
@@ -100,29 +93,26 @@ class QtWindowSystem final : public QObject, public user::WindowBackend {
     void timerEvent(QTimerEvent* event) override;
 
   private:
-    struct Window {
+    struct Window : user::WindowRecord {
         QPointer<QWidget> widget;
-        user::WindowSurface surface;
-        gdi::HRGN region = 0; // owned; window coordinates
-        user::WindowProperties properties;
     };
     struct Timer {
         int qtTimerId = 0;
         user::TIMERPROC proc = nullptr;
     };
-    using TimerKey = std::pair<user::HWND, user::UINT_PTR>;
+    using TimerKey = user::TimerKey;
 
     Window* Find(user::HWND hwnd);
     const Window* Find(user::HWND hwnd) const;
+    bool IsAlive(const user::WindowRecord& window) const override; // while its widget lives
+    void RegionChanged(user::WindowRecord& window, user::BOOL redraw) override;
     void Forget(user::HWND hwnd);
     void StopTimer(std::map<TimerKey, Timer>::iterator timer);
 
-    std::map<user::HWND, std::unique_ptr<Window>> windows_;
     std::map<const QWidget*, user::HWND> handles_;
-    user::HWND nextHandle_ = 0x10;
     std::map<TimerKey, Timer> timers_;
     std::map<int, TimerKey> timersByQtId_;
-    user::UINT_PTR nextThreadTimerId_ = 0x7000;
+    user::TimerNames timerNames_;
     std::optional<QPoint> eventPosition_;
     MessageHandler messageHandler_;
 };
