@@ -1,9 +1,9 @@
 // The container of one control on a Qt form. The site is the control's
 // window: a widget registered with the window system, whose pixels the
 // control draws through HDC() and which the widget shows in paintEvent. The
-// site keeps the values a container keeps for its control and turns Qt's
-// input, focus, resize and paint events into the control's notices, in the
-// order the form run-time sends them:
+// site (a CommonSite, which keeps the control's values) turns Qt's input,
+// focus, resize and paint events into the control's notices, in the order
+// the form run-time sends them:
 //   press          MouseDown
 //   release        MouseUp, then Click when released over the control
 //   double click   DblClick (the second press), then the release: MouseUp only
@@ -12,13 +12,9 @@
 //   key release    KeyUp (none for auto-repeat)
 //   Alt + access key   AccessKeyPress
 //   focus in       GotFocus
-//
-// The control is attached, not owned. Terminate() sends the Terminate notice
-// and detaches; detach (or terminate) a control before destroying it.
 #pragma once
 
-#include "platform/container/ControlNotices.h"
-#include "platform/container/ControlSite.h"
+#include "platform/container/CommonSite.h"
 #include "platform/qt/QtForm.h"
 
 #include <QPointer>
@@ -32,55 +28,28 @@ class QShortcut;
 
 namespace qtplatform {
 
-class QtControlSite final : public QWidget, public container::ControlSite {
+class QtControlSite final : public QWidget, public container::CommonSite {
   public:
     // A child widget of the form's widget; place it with setGeometry.
     QtControlSite(QtForm& form, std::string displayName);
     ~QtControlSite() override;
 
-    void Attach(container::ControlNotices* control) { control_ = control; }
-    void Detach() { control_ = nullptr; }
-    container::ControlNotices* Control() const { return control_; }
     QtForm* Form() const { return form_; }
 
-    void SetDisplayAsDefault(bool isDefault); // sends AmbientChanged("DisplayAsDefault")
-
-    // Notices the owner sends itself.
-    void InitProperties();
-    void ReadProperties(const container::PropertyBag& bag);
-    void Show();
-    void Terminate(); // sends Terminate, then detaches
-    void AmbientChanged(std::string_view name);
-
-    // ---- container::ControlSite ----
+    // ---- container::ControlSite (kept values and twips: CommonSite) ----
     container::OleColor AmbientBackColor() const override;
-    std::string AmbientDisplayName() const override { return displayName_; }
     bool AmbientUserMode() const override { return form_ == nullptr || form_->UserMode(); }
-    bool AmbientDisplayAsDefault() const override { return displayAsDefault_; }
     void PropertyChanged(std::string_view key) override;
-    container::FontPtr Font() const override { return font_; }
-    bool SetFont(const container::FontPtr& font) override;
-    container::OleColor ForeColor() const override { return foreColor_; }
-    bool SetForeColor(container::OleColor color) override;
-    bool Enabled() const override { return enabled_; }
+    // These also act on the widget: input, cursor, Alt shortcuts.
     bool SetEnabled(bool enabled) override;
-    std::int16_t MousePointer() const override { return mousePointer_; }
     bool SetMousePointer(std::int16_t pointer) override;
-    picture::PicturePtr MouseIcon() const override { return mouseIcon_; }
     bool SetMouseIcon(const picture::PicturePtr& icon) override;
-    std::string AccessKeys() const override { return accessKeys_; }
     bool SetAccessKeys(std::string keys) override;
-    std::string Tag() const override { return tag_; }
-    bool SetTag(std::string tag) override;
     user::HWND HWnd() const override { return hwnd_; }
     gdi::HDC HDC() const override { return hdc_; }
     user::HWND ContainerHWnd() const override { return form_ ? form_->HWnd() : 0; }
     float ScaleWidth() const override { return static_cast<float>(width()); }
     float ScaleHeight() const override { return static_cast<float>(height()); }
-    float ScaleX(float width, container::ScaleUnit from, container::ScaleUnit to) const override;
-    float Width() const override;
-    bool SetWidth(float width) override;
-    bool Size(float width, float height) override;
     void Refresh() override;
     container::OleColor ParentBackColor() const override { return AmbientBackColor(); }
     container::FontPtr ParentFont() const override;
@@ -99,24 +68,15 @@ class QtControlSite final : public QWidget, public container::ControlSite {
     void focusInEvent(QFocusEvent* event) override;
 
   private:
+    void ResizeWindow(int width, int height) override { resize(width, height); } // the control hears Resize
     bool IsOverControl(QPoint position) const; // inside the window and its region
     void UpdateCursor();
     void UpdateAccessKeyShortcuts();
 
     QPointer<QtForm> form_;
     QtWindowSystem& system_;
-    container::ControlNotices* control_ = nullptr;
     user::HWND hwnd_ = 0;
     gdi::HDC hdc_ = 0;
-    std::string displayName_;
-    bool displayAsDefault_ = false;
-    container::FontPtr font_ = std::make_shared<container::Font>();
-    container::OleColor foreColor_ = static_cast<container::OleColor>(0x80000012);
-    std::int16_t mousePointer_ = 0;
-    picture::PicturePtr mouseIcon_;
-    std::string accessKeys_;
-    std::string tag_;
-    bool enabled_ = true;
     std::vector<QPointer<QShortcut>> accessKeyShortcuts_; // children of the form's widget
     bool refreshPending_ = false;         // the surface is current; a paint need not ask the control
     bool inPaint_ = false;                // the control's Paint runs inside paintEvent
