@@ -4,9 +4,7 @@
 #include "control/model/ztButtons_H.h"
 #include "control/paint/RedrawButton.h"
 #include "control/render/DrawingState.h"
-#include "platform/headless/HeadlessForm.h"
-#include "platform/headless/HeadlessSite.h"
-#include "platform/headless/HeadlessWindowSystem.h"
+#include "control/stage/HeadlessButton.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,18 +30,18 @@ constexpr std::array<MainWindowButton, 3> kButtons = {{
 
 enum class PaintState { Normal = 0, Hover = 1, Pushed = 2 };
 
-// A button on its own headless window system, form and site.
+control_stage::StagePlacement PlacementOf(const MainWindowButton& mainButton) {
+    control_stage::StagePlacement placement;
+    placement.width = mainButton.width;
+    placement.height = mainButton.height;
+    return placement;
+}
+
+// A main-window button on its own headless window system, form and site.
 class BenchButton {
 public:
-    BenchButton(const MainWindowButton& mainButton, Long style)
-        : system_(std::make_unique<headless::HeadlessWindowSystem>()),
-          backend_(std::make_unique<user::ScopedBackend>(system_.get())),
-          form_(std::make_unique<headless::HeadlessForm>(*system_, 0, 0, 400, 300)),
-          site_(std::make_unique<headless::HeadlessSite>(*form_, "ztButtons_H1", 10, 10, mainButton.width,
-                                                        mainButton.height)),
-          button_(std::make_unique<ztButtons_H>(site_.get())) {
-        site_->Attach(button_.get());
-        ztButtons_H& button = *button_;
+    BenchButton(const MainWindowButton& mainButton, Long style) : stage_(PlacementOf(mainButton)) {
+        ztButtons_H& button = stage_.Button();
         button.CaptionText = mainButton.caption;
         button.CaptionAlign = CaptionAlignValue::Center;
         button.BackColor = mainButton.backColor;
@@ -56,21 +54,11 @@ public:
         UpdateDrawingState(button, "BackColor");
         button.Resize();
     }
-    ~BenchButton() {
-        site_->Terminate();
-        button_.reset();
-        site_.reset();
-        form_.reset();
-        backend_.reset();
-        system_.reset();
-    }
-    BenchButton(const BenchButton&) = delete;
-    BenchButton& operator=(const BenchButton&) = delete;
 
-    ztButtons_H& Button() { return *button_; }
+    ztButtons_H& Button() { return stage_.Button(); }
 
     void SetState(PaintState state) {
-        ztButtons_H& button = *button_;
+        ztButtons_H& button = stage_.Button();
         const bool hovering = state != PaintState::Normal;
         const bool pushed = state == PaintState::Pushed;
         button.IsHovering = ToBoolean(hovering);
@@ -82,11 +70,7 @@ public:
     }
 
 private:
-    std::unique_ptr<headless::HeadlessWindowSystem> system_;
-    std::unique_ptr<user::ScopedBackend> backend_;
-    std::unique_ptr<headless::HeadlessForm> form_;
-    std::unique_ptr<headless::HeadlessSite> site_;
-    std::unique_ptr<ztButtons_H> button_;
+    control_stage::HeadlessButton stage_;
 };
 
 const char* StateName(PaintState state) {

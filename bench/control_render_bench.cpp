@@ -5,9 +5,8 @@
 #include "control/render/ButtonRegion.h"
 #include "control/render/DrawingState.h"
 #include "control/render/Layout.h"
-#include "platform/headless/HeadlessForm.h"
-#include "platform/headless/HeadlessSite.h"
-#include "platform/headless/HeadlessWindowSystem.h"
+#include "control/stage/HeadlessButton.h"
+#include "control/stage/TopDownDib.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,45 +15,39 @@
 
 namespace {
 
+control_stage::StagePlacement BenchPlacement(int width, int height) {
+    control_stage::StagePlacement placement;
+    placement.width = width;
+    placement.height = height;
+    placement.siteName = "cmdBench";
+    return placement;
+}
+
 // One button on a headless form, sized and with its surface built.
 class BenchButton {
 public:
-    BenchButton(int width, int height)
-        : backend_(&system_), form_(system_, 0, 0, 400, 300), site_(form_, "cmdBench", 10, 10, width, height),
-          button_(&site_) {
-        site_.Attach(&button_);
-        button_.BackColor = static_cast<OleColor>(0xDDC07A);
-        button_.CaptionAlign = CaptionAlignValue::Center;
-        button_.PictureSizePx = 16;
-        UpdateDrawingState(button_, "BackColor");
-        button_.DrawingDelayed = True;  // surface only; the figures time the procedures themselves
-        button_.Resize();
-        button_.DrawingDelayed = False;
+    BenchButton(int width, int height) : stage_(BenchPlacement(width, height)) {
+        ztButtons_H& button = stage_.Button();
+        button.BackColor = static_cast<OleColor>(0xDDC07A);
+        button.CaptionAlign = CaptionAlignValue::Center;
+        button.PictureSizePx = 16;
+        UpdateDrawingState(button, "BackColor");
+        button.DrawingDelayed = True;  // surface only; the figures time the procedures themselves
+        button.Resize();
+        button.DrawingDelayed = False;
     }
-    ~BenchButton() { site_.Terminate(); }
 
-    ztButtons_H& Button() { return button_; }
+    ztButtons_H& Button() { return stage_.Button(); }
 
 private:
-    headless::HeadlessWindowSystem system_;
-    user::ScopedBackend backend_;
-    headless::HeadlessForm form_;
-    headless::HeadlessSite site_;
-    ztButtons_H button_;
+    control_stage::HeadlessButton stage_;
 };
 
 // A picture with a magenta background and a disc of two colours on it, so
 // that every row has runs of key pixels to cut.
 picture::PicturePtr MakeKeyedPicture(int width, int height) {
-    gdi::BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(gdi::BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* memory = nullptr;
-    const gdi::HBITMAP bitmap = gdi::CreateDIBSection(0, &info, gdi::DIB_RGB_COLORS, &memory, 0, 0);
-    auto* pixels = static_cast<std::uint32_t*>(memory);
+    std::uint32_t* pixels = nullptr;
+    const gdi::HBITMAP bitmap = control_stage::CreateTopDownDib(width, height, &pixels);
     if (pixels == nullptr) return nullptr;
     const double cx = width / 2.0;
     const double cy = height / 2.0;

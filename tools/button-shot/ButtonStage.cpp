@@ -11,33 +11,28 @@ constexpr int kFormMargin = 20;
 
 void SetFlag(ztButtons_H& button, Integer bit) { button.StateFlags = static_cast<Integer>(button.StateFlags | bit); }
 
+control_stage::StagePlacement StagePlacementFor(int width, int height) {
+    control_stage::StagePlacement placement;
+    placement.left = kFormMargin;
+    placement.top = kFormMargin;
+    placement.width = width;
+    placement.height = height;
+    // Room for a slanted button to widen itself.
+    placement.formWidth = std::max(400, 2 * width + kFormMargin);
+    placement.formHeight = std::max(300, height + 2 * kFormMargin);
+    return placement;
+}
+
 }  // namespace
 
-ButtonStage::ButtonStage(int width, int height)
-    : system_(std::make_unique<headless::HeadlessWindowSystem>()),
-      backend_(std::make_unique<user::ScopedBackend>(system_.get())) {
-    // Room for a slanted button to widen itself.
-    form_ = std::make_unique<headless::HeadlessForm>(*system_, 0, 0, std::max(400, 2 * width + kFormMargin),
-                                                     std::max(300, height + 2 * kFormMargin));
-    site_ = std::make_unique<headless::HeadlessSite>(*form_, "ztButtons_H1", kFormMargin, kFormMargin, width, height);
-    site_->SetTag(std::to_string(form_->HWnd()));
-    button_ = std::make_unique<ztButtons_H>(site_.get());
-    site_->Attach(button_.get());
-    settings_ = std::make_unique<ButtonSettings>(*button_, *site_);
+ButtonStage::ButtonStage(int width, int height) : stage_(StagePlacementFor(width, height)) {
+    stage_.Site().SetTag(std::to_string(stage_.Form().HWnd()));
+    settings_ = std::make_unique<ButtonSettings>(stage_.Button(), stage_.Site());
     settings_->ApplyNewButtonDefaults();
 }
 
-ButtonStage::~ButtonStage() {
-    site_->Terminate();
-    button_.reset();
-    site_.reset();
-    form_.reset();
-    backend_.reset();
-    system_.reset();
-}
-
 void ButtonStage::ApplyStates(const std::vector<std::string>& states) {
-    ztButtons_H& button = *button_;
+    ztButtons_H& button = stage_.Button();
     for (const std::string& state : states) {
         if (state == "hover") {
             button.IsHovering = True;
@@ -52,25 +47,25 @@ void ButtonStage::ApplyStates(const std::vector<std::string>& states) {
         } else if (state == "default") {
             SetFlag(button, StateFlagBits::DefaultLook);
         } else if (state == "disabled") {
-            site_->SetEnabled(false);
+            stage_.Site().SetEnabled(false);
         } else if (state == "design") {
-            form_->SetUserMode(false);
+            stage_.Form().SetUserMode(false);
         }
     }
 }
 
 void ButtonStage::Draw() {
-    button_->Resize();
-    RedrawButton(*button_);
+    stage_.Button().Resize();
+    RedrawButton(stage_.Button());
 }
 
 ArgbImage ButtonStage::Capture() {
-    const int width = ClientWidth(*button_);
-    const int height = ClientHeight(*button_);
+    const int width = ClientWidth(stage_.Button());
+    const int height = ClientHeight(stage_.Button());
     ArgbImage image(std::max(width, 0), std::max(height, 0), 0);
     const gdi::HRGN region = gdi::CreateRectRgn(0, 0, 0, 0);
-    const bool hasRegion = region != 0 && user::GetWindowRgn(button_->HWnd(), region) != gdi::ERROR;
-    const gdi::HDC hdc = button_->HDC();
+    const bool hasRegion = region != 0 && user::GetWindowRgn(stage_.Button().HWnd(), region) != gdi::ERROR;
+    const gdi::HDC hdc = stage_.Button().HDC();
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
             if (hasRegion && !gdi::PtInRegion(region, x, y)) continue;  // stays fully transparent

@@ -6,10 +6,7 @@
 #include "ArgbImage.h"
 #include "ButtonSettings.h"
 
-#include "control/model/ztButtons_H.h"
-#include "platform/headless/HeadlessForm.h"
-#include "platform/headless/HeadlessSite.h"
-#include "platform/headless/HeadlessWindowSystem.h"
+#include "control/stage/HeadlessButton.h"
 
 #include <memory>
 #include <string>
@@ -18,12 +15,9 @@
 class ButtonStage {
 public:
     ButtonStage(int width, int height);
-    ~ButtonStage();
-    ButtonStage(const ButtonStage&) = delete;
-    ButtonStage& operator=(const ButtonStage&) = delete;
 
-    ztButtons_H& Button() { return *button_; }
-    headless::HeadlessSite& Site() { return *site_; }
+    ztButtons_H& Button() { return stage_.Button(); }
+    headless::HeadlessSite& Site() { return stage_.Site(); }
     ButtonSettings& Settings() { return *settings_; }
 
     // normal, hover, pushed, checked, default, disabled, design.
@@ -36,12 +30,8 @@ public:
     ArgbImage Capture();
 
 private:
-    std::unique_ptr<headless::HeadlessWindowSystem> system_;
-    std::unique_ptr<user::ScopedBackend> backend_;
-    std::unique_ptr<headless::HeadlessForm> form_;
-    std::unique_ptr<headless::HeadlessSite> site_;
-    std::unique_ptr<ztButtons_H> button_;
-    std::unique_ptr<ButtonSettings> settings_;
+    control_stage::HeadlessButton stage_;
+    std::unique_ptr<ButtonSettings> settings_;  // refers to the stage's button and site
 };
 
 // A button of the given size drawn with the given settings and states.

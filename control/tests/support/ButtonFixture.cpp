@@ -6,27 +6,25 @@
 
 namespace control_testing {
 
-ButtonFixture::ButtonFixture(ButtonOptions options)
-    : system_(std::make_unique<headless::HeadlessWindowSystem>(options.screenWidth, options.screenHeight, 15)),
-      backend_(std::make_unique<user::ScopedBackend>(system_.get())) {
-    form_ = std::make_unique<headless::HeadlessForm>(*system_, 0, 0, std::max(400, options.width + 40),
-                                                     std::max(300, options.height + 40));
-    site_ = std::make_unique<headless::HeadlessSite>(*form_, "ztButtons_H1", 10, 10, options.width,
-                                                     options.height);
-    button_ = std::make_unique<ztButtons_H>(site_.get());
-    site_->Attach(button_.get());
-    if (options.typicalSettings) ApplyTypicalSettings(*button_);
-    // The window already has its size, so the container sends no Resize of its own.
-    if (options.resize) button_->Resize();
+namespace {
+
+control_stage::StagePlacement FixturePlacement(const ButtonOptions& options) {
+    control_stage::StagePlacement placement;
+    placement.width = options.width;
+    placement.height = options.height;
+    placement.formWidth = std::max(400, options.width + 40);
+    placement.formHeight = std::max(300, options.height + 40);
+    placement.screenWidth = options.screenWidth;
+    placement.screenHeight = options.screenHeight;
+    return placement;
 }
 
-ButtonFixture::~ButtonFixture() {
-    site_->Terminate();
-    button_.reset();
-    site_.reset();
-    form_.reset();
-    backend_.reset();
-    system_.reset();
+}  // namespace
+
+ButtonFixture::ButtonFixture(ButtonOptions options) : stage_(FixturePlacement(options)) {
+    if (options.typicalSettings) ApplyTypicalSettings(Button());
+    // The window already has its size, so the container sends no Resize of its own.
+    if (options.resize) Button().Resize();
 }
 
 void ApplyTypicalSettings(ztButtons_H& button) {

@@ -1,14 +1,8 @@
-// A ztButtons_H placed on a headless form: its own window system (installed
-// for the fixture's life), a form, a site and the control attached to it.
-// The control is terminated before the site goes away.
+// A ztButtons_H placed on a headless form (see control_stage::HeadlessButton),
+// with the settings a new button starts with and its first Resize sent.
 #pragma once
 
-#include "control/model/ztButtons_H.h"
-#include "platform/headless/HeadlessForm.h"
-#include "platform/headless/HeadlessSite.h"
-#include "platform/headless/HeadlessWindowSystem.h"
-
-#include <memory>
+#include "control/stage/HeadlessButton.h"
 
 namespace control_testing {
 
@@ -24,24 +18,17 @@ struct ButtonOptions {
 class ButtonFixture {
 public:
     explicit ButtonFixture(ButtonOptions options = {});
-    ~ButtonFixture();
-    ButtonFixture(const ButtonFixture&) = delete;
-    ButtonFixture& operator=(const ButtonFixture&) = delete;
 
-    ztButtons_H& Button() { return *button_; }
-    headless::HeadlessSite& Site() { return *site_; }
-    headless::HeadlessForm& Form() { return *form_; }
-    headless::HeadlessWindowSystem& System() { return *system_; }
+    ztButtons_H& Button() { return stage_.Button(); }
+    headless::HeadlessSite& Site() { return stage_.Site(); }
+    headless::HeadlessForm& Form() { return stage_.Form(); }
+    headless::HeadlessWindowSystem& System() { return stage_.System(); }
 
     // Resizes the control's window; the control gets its Resize notice.
-    void ResizeTo(int width, int height) { site_->ResizeTo(width, height); }
+    void ResizeTo(int width, int height) { stage_.Site().ResizeTo(width, height); }
 
 private:
-    std::unique_ptr<headless::HeadlessWindowSystem> system_;
-    std::unique_ptr<user::ScopedBackend> backend_;
-    std::unique_ptr<headless::HeadlessForm> form_;
-    std::unique_ptr<headless::HeadlessSite> site_;
-    std::unique_ptr<ztButtons_H> button_;
+    control_stage::HeadlessButton stage_;
 };
 
 // The values a new button starts with before its properties are loaded:

@@ -1,5 +1,7 @@
 #include "control/tests/support/PixelHelpers.h"
 
+#include "control/stage/TopDownDib.h"
+
 #include <algorithm>
 #include <sstream>
 
@@ -68,21 +70,6 @@ Art WindowRegionArt(user::HWND hwnd, int width, int height) {
 
 namespace {
 
-// A 32-bit top-down DIB section; bits receives its pixel memory.
-gdi::HBITMAP CreateDib(int width, int height, std::uint32_t** bits) {
-    gdi::BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(gdi::BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = gdi::BI_RGB;
-    void* memory = nullptr;
-    const gdi::HBITMAP bitmap = gdi::CreateDIBSection(0, &info, gdi::DIB_RGB_COLORS, &memory, 0, 0);
-    *bits = static_cast<std::uint32_t*>(memory);
-    return bitmap;
-}
-
 // Pixel memory holds 0x00RRGGBB (BGRA bytes); COLORREF is 0x00BBGGRR.
 std::uint32_t ToDibPixel(gdi::COLORREF color) {
     return (static_cast<std::uint32_t>(gdi::GetRValue(color)) << 16) |
@@ -95,7 +82,7 @@ picture::PicturePtr MakeBitmapPicture(const Art& art, const Legend& legend) {
     const int height = static_cast<int>(art.size());
     const int width = height > 0 ? static_cast<int>(art[0].size()) : 0;
     std::uint32_t* bits = nullptr;
-    const gdi::HBITMAP bitmap = CreateDib(width, height, &bits);
+    const gdi::HBITMAP bitmap = control_stage::CreateTopDownDib(width, height, &bits);
     if (bitmap == 0 || bits == nullptr) return nullptr;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) bits[y * width + x] = ToDibPixel(legend.ColorFor(art[y][x]));
@@ -113,7 +100,7 @@ picture::PicturePtr MakeIconPicture(const Art& art, const Legend& legend, gdi::C
     const int height = static_cast<int>(art.size());
     const int width = height > 0 ? static_cast<int>(art[0].size()) : 0;
     std::uint32_t* bits = nullptr;
-    const gdi::HBITMAP color = CreateDib(width, height, &bits);
+    const gdi::HBITMAP color = control_stage::CreateTopDownDib(width, height, &bits);
     if (color == 0 || bits == nullptr) return nullptr;
     // AND mask: 1 where the icon is transparent; rows padded to 16 bits.
     const int stride = ((width + 15) / 16) * 2;
