@@ -1,21 +1,12 @@
 #include "control/input/ContainerWindow.h"
 
+#include "control/model/ContainerTag.h"
 #include "control/model/ztButtons_H.h"
-
-#include <charconv>
-#include <string>
 
 user::HWND ContainerWindowOf(const ztButtons_H& button) {
     container::ControlSite* site = button.Site();
     if (site == nullptr)
         return 0;
-    const std::string tag = site->Tag();
-    unsigned long long value = 0;
-    const auto [end, error] = std::from_chars(tag.data(), tag.data() + tag.size(), value);
-    if (error == std::errc() && end == tag.data() + tag.size() && value > 0 && value <= 0xFFFFFFFFULL) {
-        const auto hwnd = static_cast<user::HWND>(value);
-        if (user::IsWindow(hwnd))
-            return hwnd;
-    }
-    return site->ContainerHWnd();
+    const user::HWND tagged = ContainerWindowFromTag(button);
+    return tagged != 0 ? tagged : site->ContainerHWnd();
 }

@@ -1,10 +1,8 @@
 #include "control/paint/CustomClick.h"
 
+#include "control/model/ContainerTag.h"
 #include "control/paint/PaintConditions.h"
 #include "control/render/Surface.h"
-
-#include <charconv>
-#include <string>
 
 namespace {
 
@@ -26,20 +24,12 @@ constexpr ShiftDirection kDirections[9] = {
     {-1, 0},   // left
 };
 
-// The container window is kept in Tag as decimal text. When Tag holds no
-// handle the window's parent is asked instead: converting with no window
-// would leave screen coordinates and throw the button across its form.
+// When Tag holds no container window the window's parent is asked instead:
+// converting with no window would leave screen coordinates and throw the
+// button across its form.
 user::HWND ContainerWindow(const ztButtons_H& button) {
-    if (button.Site() != nullptr) {
-        const std::string tag = button.Site()->Tag();
-        long long value = 0;
-        const auto [end, error] = std::from_chars(tag.data(), tag.data() + tag.size(), value);
-        if (error == std::errc() && end == tag.data() + tag.size() && value > 0 && value <= 0xFFFFFFFFLL) {
-            const auto hwnd = static_cast<user::HWND>(value);
-            if (user::IsWindow(hwnd)) return hwnd;
-        }
-    }
-    return user::GetParent(button.HWnd());
+    const user::HWND tagged = ContainerWindowFromTag(button);
+    return tagged != 0 ? tagged : user::GetParent(button.HWnd());
 }
 
 void RefreshContainer(ztButtons_H& button) {
