@@ -9,8 +9,7 @@
 
 #include <gtest/gtest.h>
 
-using control_testing::ButtonFixture;
-using control_testing::LiveGdiObjects;
+using namespace control_testing;
 
 TEST(ButtonState, StartsAllZero) {
     const ztButtons_H button;

@@ -8,11 +8,7 @@
 
 namespace {
 
-using control_testing::Art;
-using control_testing::ButtonFixture;
-using control_testing::CaptureArt;
-using control_testing::Legend;
-using control_testing::SameArt;
+using namespace control_testing;
 using namespace paint_testing;
 
 constexpr gdi::COLORREF kFace = gdi::RGB(240, 240, 240);

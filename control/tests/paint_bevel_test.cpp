@@ -8,11 +8,7 @@
 
 namespace {
 
-using control_testing::Art;
-using control_testing::ButtonFixture;
-using control_testing::CaptureArt;
-using control_testing::Legend;
-using control_testing::SameArt;
+using namespace control_testing;
 using paint_testing::Rgb;
 using paint_testing::Size;
 

@@ -10,8 +10,7 @@
 
 namespace {
 
-using control_testing::ButtonFixture;
-using control_testing::LiveGdiObjects;
+using namespace control_testing;
 using namespace paint_testing;
 
 constexpr OleColor kRed = 0x0000FF;

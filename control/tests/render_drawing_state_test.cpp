@@ -8,9 +8,7 @@
 
 #include <cstring>
 
-using control_testing::ButtonFixture;
-using control_testing::Legend;
-using control_testing::LiveGdiObjects;
+using namespace control_testing;
 
 TEST(ShadeColor, AddsTheOffsetToEveryChannelAndClamps) {
     EXPECT_EQ(ShadeColor(0x808080, -16, false, false, false), 0x707070);

@@ -10,13 +10,7 @@
 
 #include <gtest/gtest.h>
 
-using control_testing::Art;
-using control_testing::ButtonFixture;
-using control_testing::Legend;
-using control_testing::LiveGdiObjects;
-using control_testing::RegionArt;
-using control_testing::SameArt;
-using control_testing::WindowRegionArt;
+using namespace control_testing;
 
 namespace {
 

@@ -7,11 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using control_testing::ButtonFixture;
-using control_testing::CaptureArt;
-using control_testing::Legend;
-using control_testing::LiveGdiObjects;
-using control_testing::SameArt;
+using namespace control_testing;
 
 namespace {
 
