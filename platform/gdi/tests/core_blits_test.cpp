@@ -12,11 +12,7 @@
 namespace gdi {
 namespace {
 
-using testing::Canvas;
-using testing::Legend;
-using testing::MatchesArt;
-
-constexpr COLORREF kOdd = RGB(1, 2, 3);
+using namespace testing; // Canvas, Legend, MatchesArt and the kOdd pre-fill
 
 // The obvious reference: look every bit up in the truth table of the index byte.
 COLORREF ReferenceRop(BYTE index, COLORREF p, COLORREF s, COLORREF d) {

@@ -13,11 +13,7 @@
 namespace gdi {
 namespace {
 
-using testing::Canvas;
-using testing::Legend;
-using testing::MatchesArt;
-
-constexpr COLORREF kOdd = RGB(1, 2, 3);
+using namespace testing; // Canvas, Legend, MatchesArt and the kOdd pre-fill
 const Legend kLegend{{'.', kOdd}, {'#', RGB(0, 0, 0)}, {'o', RGB(255, 0, 0)}};
 
 // Draws a little of everything that paints, with fixed random parameters.

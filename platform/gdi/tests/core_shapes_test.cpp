@@ -10,11 +10,7 @@
 namespace gdi {
 namespace {
 
-using testing::Canvas;
-using testing::Legend;
-using testing::MatchesArt;
-
-constexpr COLORREF kOdd = RGB(1, 2, 3); // pre-fill: stray writes show as '.'
+using namespace testing; // Canvas, Legend, MatchesArt and the kOdd pre-fill
 constexpr COLORREF kPen = RGB(0, 0, 0);
 constexpr COLORREF kBrush = RGB(255, 0, 0);
 constexpr COLORREF kBack = RGB(0, 0, 255);

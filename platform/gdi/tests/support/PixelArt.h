@@ -13,6 +13,10 @@
 
 namespace gdi::testing {
 
+// What canvases are pre-filled with: no drawing operation writes it by
+// chance, so a stray write shows as a character other than '.'.
+inline constexpr COLORREF kOdd = RGB(1, 2, 3);
+
 // Maps picture characters to colours. Colours not in the legend show as '?'.
 class Legend {
   public:
