@@ -2,16 +2,8 @@
 
 namespace control_stage {
 
-namespace {
-
-// The headless system counts 15 twips to the pixel, as a 96-dpi screen does.
-constexpr int kTwipsPerPixel = 15;
-
-}  // namespace
-
 HeadlessButton::HeadlessButton(const StagePlacement& placement)
-    : system_(std::make_unique<headless::HeadlessWindowSystem>(placement.screenWidth, placement.screenHeight,
-                                                               kTwipsPerPixel)),
+    : system_(std::make_unique<headless::HeadlessWindowSystem>()),
       backend_(std::make_unique<user::ScopedBackend>(system_.get())),
       form_(std::make_unique<headless::HeadlessForm>(*system_, 0, 0, placement.formWidth, placement.formHeight)),
       site_(std::make_unique<headless::HeadlessSite>(*form_, placement.siteName, placement.left, placement.top,

@@ -14,7 +14,8 @@
 
 namespace control_stage {
 
-// Where the button stands: its window on the form, the form on the screen.
+// Where the button stands: its window on the form, and the form's size. The
+// screen is the headless default, 1280 x 1024 at 15 twips to the pixel.
 struct StagePlacement {
     int left = 10;
     int top = 10;
@@ -22,8 +23,6 @@ struct StagePlacement {
     int height = 30;
     int formWidth = 400;
     int formHeight = 300;
-    int screenWidth = 1280;
-    int screenHeight = 1024;
     std::string siteName = "ztButtons_H1";
 };
 

@@ -14,8 +14,6 @@ control_stage::StagePlacement FixturePlacement(const ButtonOptions& options) {
     placement.height = options.height;
     placement.formWidth = std::max(400, options.width + 40);
     placement.formHeight = std::max(300, options.height + 40);
-    placement.screenWidth = options.screenWidth;
-    placement.screenHeight = options.screenHeight;
     return placement;
 }
 

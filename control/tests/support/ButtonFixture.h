@@ -9,8 +9,6 @@ namespace control_testing {
 struct ButtonOptions {
     int width = 100;
     int height = 30;
-    int screenWidth = 1280;
-    int screenHeight = 1024;
     bool typicalSettings = true;  // see ApplyTypicalSettings
     bool resize = true;           // send the first Resize (builds surface, region, layout)
 };
