@@ -130,7 +130,8 @@ user::HWND HeadlessWindowSystem::GetParent(user::HWND hwnd) {
 
 // ---- Geometry ----
 
-user::POINT HeadlessWindowSystem::ClientOrigin(const Window& window) const {
+user::POINT HeadlessWindowSystem::ClientOrigin(const user::WindowRecord& record) const {
+    const auto& window = static_cast<const Window&>(record);
     user::POINT origin{window.x, window.y};
     for (const Window* parent = Find(window.parent); parent != nullptr; parent = Find(parent->parent)) {
         origin.x += parent->x;
@@ -139,41 +140,9 @@ user::POINT HeadlessWindowSystem::ClientOrigin(const Window& window) const {
     return origin;
 }
 
-user::BOOL HeadlessWindowSystem::ScreenToClient(user::HWND hwnd, user::POINT* point) {
-    const Window* window = Find(hwnd);
-    if (window == nullptr || point == nullptr)
-        return 0;
-    const user::POINT origin = ClientOrigin(*window);
-    point->x -= origin.x;
-    point->y -= origin.y;
-    return 1;
-}
-
-user::BOOL HeadlessWindowSystem::ClientToScreen(user::HWND hwnd, user::POINT* point) {
-    const Window* window = Find(hwnd);
-    if (window == nullptr || point == nullptr)
-        return 0;
-    const user::POINT origin = ClientOrigin(*window);
-    point->x += origin.x;
-    point->y += origin.y;
-    return 1;
-}
-
-user::BOOL HeadlessWindowSystem::GetWindowRect(user::HWND hwnd, user::RECT* rect) {
-    const Window* window = Find(hwnd);
-    if (window == nullptr || rect == nullptr)
-        return 0;
-    const user::POINT origin = ClientOrigin(*window);
-    *rect = {origin.x, origin.y, origin.x + window->width, origin.y + window->height};
-    return 1;
-}
-
-user::BOOL HeadlessWindowSystem::GetClientRect(user::HWND hwnd, user::RECT* rect) {
-    const Window* window = Find(hwnd);
-    if (window == nullptr || rect == nullptr)
-        return 0;
-    *rect = {0, 0, window->width, window->height};
-    return 1;
+user::RECT HeadlessWindowSystem::ClientArea(const user::WindowRecord& record) const {
+    const auto& window = static_cast<const Window&>(record);
+    return {0, 0, window.width, window.height};
 }
 
 user::BOOL HeadlessWindowSystem::MoveWindow(user::HWND hwnd, int x, int y, int width, int height,

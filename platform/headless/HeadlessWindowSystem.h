@@ -79,7 +79,7 @@ class HeadlessWindowSystem final : public user::RecordedWindowBackend {
     // stacking and clipping by parents honoured), or kDesktopColor.
     gdi::COLORREF ScreenPixel(int x, int y);
 
-    // ---- user::WindowBackend (named properties, regions and DCs: RecordedWindowBackend) ----
+    // ---- user::WindowBackend (coordinates, named properties, regions and DCs: RecordedWindowBackend) ----
     user::BOOL IsWindow(user::HWND hwnd) override;
     user::HWND GetParent(user::HWND hwnd) override;
     user::HWND SetCapture(user::HWND hwnd) override;
@@ -87,10 +87,6 @@ class HeadlessWindowSystem final : public user::RecordedWindowBackend {
     user::HWND GetCapture() override;
     user::BOOL GetCursorPos(user::POINT* point) override;
     user::HWND WindowFromPoint(user::POINT point) override;
-    user::BOOL ScreenToClient(user::HWND hwnd, user::POINT* point) override;
-    user::BOOL ClientToScreen(user::HWND hwnd, user::POINT* point) override;
-    user::BOOL GetWindowRect(user::HWND hwnd, user::RECT* rect) override;
-    user::BOOL GetClientRect(user::HWND hwnd, user::RECT* rect) override;
     user::BOOL MoveWindow(user::HWND hwnd, int x, int y, int width, int height, user::BOOL repaint) override;
     user::UINT_PTR SetTimer(user::HWND hwnd, user::UINT_PTR idEvent, user::UINT elapse,
                             user::TIMERPROC timerProc) override;
@@ -103,6 +99,8 @@ class HeadlessWindowSystem final : public user::RecordedWindowBackend {
 
   private:
     struct Window;
+    user::POINT ClientOrigin(const user::WindowRecord& window) const override;
+    user::RECT ClientArea(const user::WindowRecord& window) const override;
     void RegionChanged(user::WindowRecord& window, user::BOOL redraw) override;
 
     struct Timer {
@@ -116,7 +114,6 @@ class HeadlessWindowSystem final : public user::RecordedWindowBackend {
     Window* Find(user::HWND hwnd);
     const Window* Find(user::HWND hwnd) const;
     std::vector<user::HWND>& SiblingsOf(const Window& window);
-    user::POINT ClientOrigin(const Window& window) const; // screen position of the client origin
     bool HitsWindow(const Window& window, user::POINT screenPoint) const;
     user::HWND DeepestWindowAt(const std::vector<user::HWND>& stack, user::POINT screenPoint) const;
     void ResizeSurface(Window& window, int width, int height);

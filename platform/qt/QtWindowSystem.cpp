@@ -134,39 +134,14 @@ user::HWND QtWindowSystem::GetParent(user::HWND hwnd) {
 
 // ---- Geometry ----
 
-user::BOOL QtWindowSystem::ScreenToClient(user::HWND hwnd, user::POINT* point) {
-    const QWidget* widget = Widget(hwnd);
-    if (widget == nullptr || point == nullptr)
-        return 0;
-    const QPoint local = widget->mapFromGlobal(QPoint(point->x, point->y));
-    *point = {local.x(), local.y()};
-    return 1;
+user::POINT QtWindowSystem::ClientOrigin(const user::WindowRecord& record) const {
+    const QPoint origin = static_cast<const Window&>(record).widget->mapToGlobal(QPoint(0, 0));
+    return {origin.x(), origin.y()};
 }
 
-user::BOOL QtWindowSystem::ClientToScreen(user::HWND hwnd, user::POINT* point) {
-    const QWidget* widget = Widget(hwnd);
-    if (widget == nullptr || point == nullptr)
-        return 0;
-    const QPoint global = widget->mapToGlobal(QPoint(point->x, point->y));
-    *point = {global.x(), global.y()};
-    return 1;
-}
-
-user::BOOL QtWindowSystem::GetWindowRect(user::HWND hwnd, user::RECT* rect) {
-    const QWidget* widget = Widget(hwnd);
-    if (widget == nullptr || rect == nullptr)
-        return 0;
-    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
-    *rect = {origin.x(), origin.y(), origin.x() + widget->width(), origin.y() + widget->height()};
-    return 1;
-}
-
-user::BOOL QtWindowSystem::GetClientRect(user::HWND hwnd, user::RECT* rect) {
-    const QWidget* widget = Widget(hwnd);
-    if (widget == nullptr || rect == nullptr)
-        return 0;
-    *rect = {0, 0, widget->width(), widget->height()};
-    return 1;
+user::RECT QtWindowSystem::ClientArea(const user::WindowRecord& record) const {
+    const QWidget* widget = static_cast<const Window&>(record).widget;
+    return {0, 0, widget->width(), widget->height()};
 }
 
 user::BOOL QtWindowSystem::MoveWindow(user::HWND hwnd, int x, int y, int width, int height,

@@ -66,7 +66,7 @@ class QtWindowSystem final : public QObject, public user::RecordedWindowBackend 
     using MessageHandler = std::function<void(user::HWND, user::UINT, user::WPARAM, user::LPARAM)>;
     void SetMessageHandler(MessageHandler handler) { messageHandler_ = std::move(handler); }
 
-    // ---- user::WindowBackend (named properties, regions and DCs: RecordedWindowBackend) ----
+    // ---- user::WindowBackend (coordinates, named properties, regions and DCs: RecordedWindowBackend) ----
     user::BOOL IsWindow(user::HWND hwnd) override;
     user::HWND GetParent(user::HWND hwnd) override;
     user::HWND SetCapture(user::HWND hwnd) override;
@@ -74,10 +74,6 @@ class QtWindowSystem final : public QObject, public user::RecordedWindowBackend 
     user::HWND GetCapture() override;
     user::BOOL GetCursorPos(user::POINT* point) override;
     user::HWND WindowFromPoint(user::POINT point) override;
-    user::BOOL ScreenToClient(user::HWND hwnd, user::POINT* point) override;
-    user::BOOL ClientToScreen(user::HWND hwnd, user::POINT* point) override;
-    user::BOOL GetWindowRect(user::HWND hwnd, user::RECT* rect) override;
-    user::BOOL GetClientRect(user::HWND hwnd, user::RECT* rect) override;
     user::BOOL MoveWindow(user::HWND hwnd, int x, int y, int width, int height, user::BOOL repaint) override;
     user::UINT_PTR SetTimer(user::HWND hwnd, user::UINT_PTR idEvent, user::UINT elapse,
                             user::TIMERPROC timerProc) override;
@@ -105,6 +101,8 @@ class QtWindowSystem final : public QObject, public user::RecordedWindowBackend 
     Window* Find(user::HWND hwnd);
     const Window* Find(user::HWND hwnd) const;
     bool IsAlive(const user::WindowRecord& window) const override; // while its widget lives
+    user::POINT ClientOrigin(const user::WindowRecord& window) const override;
+    user::RECT ClientArea(const user::WindowRecord& window) const override;
     void RegionChanged(user::WindowRecord& window, user::BOOL redraw) override;
     void Forget(user::HWND hwnd);
     void StopTimer(std::map<TimerKey, Timer>::iterator timer);

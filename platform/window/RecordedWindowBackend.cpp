@@ -28,6 +28,46 @@ const WindowRecord* RecordedWindowBackend::FindRecord(HWND hwnd) const {
     return found == records_.end() || !IsAlive(*found->second) ? nullptr : found->second.get();
 }
 
+// ---- Coordinates ----
+
+BOOL RecordedWindowBackend::ScreenToClient(HWND hwnd, POINT* point) {
+    const WindowRecord* window = FindRecord(hwnd);
+    if (window == nullptr || point == nullptr)
+        return 0;
+    const POINT origin = ClientOrigin(*window);
+    point->x -= origin.x;
+    point->y -= origin.y;
+    return 1;
+}
+
+BOOL RecordedWindowBackend::ClientToScreen(HWND hwnd, POINT* point) {
+    const WindowRecord* window = FindRecord(hwnd);
+    if (window == nullptr || point == nullptr)
+        return 0;
+    const POINT origin = ClientOrigin(*window);
+    point->x += origin.x;
+    point->y += origin.y;
+    return 1;
+}
+
+BOOL RecordedWindowBackend::GetWindowRect(HWND hwnd, RECT* rect) {
+    const WindowRecord* window = FindRecord(hwnd);
+    if (window == nullptr || rect == nullptr)
+        return 0;
+    const POINT origin = ClientOrigin(*window);
+    const RECT area = ClientArea(*window);
+    *rect = {origin.x, origin.y, origin.x + area.right, origin.y + area.bottom};
+    return 1;
+}
+
+BOOL RecordedWindowBackend::GetClientRect(HWND hwnd, RECT* rect) {
+    const WindowRecord* window = FindRecord(hwnd);
+    if (window == nullptr || rect == nullptr)
+        return 0;
+    *rect = ClientArea(*window);
+    return 1;
+}
+
 // ---- Named properties ----
 
 BOOL RecordedWindowBackend::SetPropA(HWND hwnd, const char* name, HANDLE data) {

@@ -1,7 +1,9 @@
 // The part of a window system that keeps one record per window: the handle
-// table and the calls that only read or change a record (named properties,
-// window DCs, window regions). A back end adds the records, says which are
-// still alive, and does the rest (geometry, input, timers) its own way.
+// table, the calls that only read or change a record (named properties,
+// window DCs, window regions) and the coordinate calls, which need no more
+// than where a window's client area lies on the screen. A back end adds the
+// records, says which are still alive and where they lie, and does the rest
+// (the tree, moving, hit testing, input, timers) its own way.
 #pragma once
 
 #include "platform/window/WindowRecord.h"
@@ -17,6 +19,10 @@ class RecordedWindowBackend : public WindowBackend {
     RecordedWindowBackend(const RecordedWindowBackend&) = delete;
     RecordedWindowBackend& operator=(const RecordedWindowBackend&) = delete;
 
+    BOOL ScreenToClient(HWND hwnd, POINT* point) override;
+    BOOL ClientToScreen(HWND hwnd, POINT* point) override;
+    BOOL GetWindowRect(HWND hwnd, RECT* rect) override; // windows have no frame: the client area
+    BOOL GetClientRect(HWND hwnd, RECT* rect) override;
     BOOL SetPropA(HWND hwnd, const char* name, HANDLE data) override;
     HANDLE GetPropA(HWND hwnd, const char* name) override;
     HANDLE RemovePropA(HWND hwnd, const char* name) override;
@@ -44,6 +50,9 @@ class RecordedWindowBackend : public WindowBackend {
     // A record may outlive what it stands for (a destroyed widget) until the
     // back end erases it; until then its window counts as gone.
     virtual bool IsAlive(const WindowRecord&) const { return true; }
+    // The screen position of the client area's top-left corner, and its size.
+    virtual POINT ClientOrigin(const WindowRecord& window) const = 0;
+    virtual RECT ClientArea(const WindowRecord& window) const = 0; // (0, 0, width, height)
     // After SetWindowRgn stored a new region (or none) in the record.
     virtual void RegionChanged(WindowRecord& window, BOOL redraw) = 0;
 
