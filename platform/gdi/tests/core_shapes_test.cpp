@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace gdi {
 namespace {
@@ -37,22 +39,6 @@ class Tools {
     HGDIOBJ oldPen_ = 0, oldBrush_ = 0;
 };
 
-TEST(Rectangle, OnePixelPenOutlinesAndBrushFillsExcludingRightAndBottom) {
-    Canvas canvas(8, 6, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
-    ASSERT_TRUE(Rectangle(canvas.Dc(), 1, 1, 6, 5));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               "........",
-                               ".#####..",
-                               ".#ooo#..",
-                               ".#ooo#..",
-                               ".#####..",
-                               "........",
-                           },
-                           kLegend));
-}
-
 TEST(Rectangle, SwappedCornersDrawTheSameRectangle) {
     Canvas ordered(8, 6, kOdd), swapped(8, 6, kOdd);
     Tools orderedTools(ordered.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
@@ -63,75 +49,43 @@ TEST(Rectangle, SwappedCornersDrawTheSameRectangle) {
               testing::CaptureArt(ordered.Dc(), 8, 6, kLegend));
 }
 
-TEST(Rectangle, TwoPixelPenIsCentredWithTheExtraPixelUpAndLeft) {
-    Canvas canvas(9, 7, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 2, kPen), CreateSolidBrush(kBrush));
-    ASSERT_TRUE(Rectangle(canvas.Dc(), 2, 2, 8, 6));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               ".........",
-                               ".#######.",
-                               ".#######.",
-                               ".##ooo##.",
-                               ".#######.",
-                               ".#######.",
-                               ".........",
-                           },
-                           kLegend));
-}
+// Filled shapes with pens of every width and kind: one row per picture.
+struct FilledShapeCase {
+    const char* name;
+    BOOL (*draw)(HDC, int, int, int, int);
+    int penStyle, penWidth;
+    RECT box;
+    std::vector<std::string> art;
+};
 
-TEST(Rectangle, ThreePixelPenIsCentredOnTheOutline) {
-    Canvas canvas(11, 10, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 3, kPen), CreateSolidBrush(kBrush));
-    ASSERT_TRUE(Rectangle(canvas.Dc(), 2, 2, 9, 8));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               "...........",
-                               ".#########.",
-                               ".#########.",
-                               ".#########.",
-                               ".###ooo###.",
-                               ".###ooo###.",
-                               ".#########.",
-                               ".#########.",
-                               ".#########.",
-                               "...........",
-                           },
-                           kLegend));
-}
-
-TEST(Rectangle, InsideFramePenStaysWithinTheRectangle) {
-    Canvas canvas(9, 8, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_INSIDEFRAME, 2, kPen), CreateSolidBrush(kBrush));
-    ASSERT_TRUE(Rectangle(canvas.Dc(), 1, 1, 8, 7));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               ".........",
-                               ".#######.",
-                               ".#######.",
-                               ".##ooo##.",
-                               ".##ooo##.",
-                               ".#######.",
-                               ".#######.",
-                               ".........",
-                           },
-                           kLegend));
-}
-
-TEST(Rectangle, NullPenFillsOnePixelLessOnTheRightAndBottom) {
-    Canvas canvas(8, 6, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_NULL, 1, kPen), CreateSolidBrush(kBrush));
-    ASSERT_TRUE(Rectangle(canvas.Dc(), 1, 1, 6, 5));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               "........",
-                               ".oooo...",
-                               ".oooo...",
-                               ".oooo...",
-                               "........",
-                               "........",
-                           },
-                           kLegend));
+TEST(FilledShapes, PenAndBrushPixelsMatchThePicture) {
+    const FilledShapeCase cases[] = {
+        {"rectangle, 1 px pen: right and bottom excluded", Rectangle, PS_SOLID, 1, {1, 1, 6, 5},
+         {"........", ".#####..", ".#ooo#..", ".#ooo#..", ".#####..", "........"}},
+        {"rectangle, 2 px pen: extra pixel up and left", Rectangle, PS_SOLID, 2, {2, 2, 8, 6},
+         {".........", ".#######.", ".#######.", ".##ooo##.", ".#######.", ".#######.", "........."}},
+        {"rectangle, 3 px pen: centred on the outline", Rectangle, PS_SOLID, 3, {2, 2, 9, 8},
+         {"...........", ".#########.", ".#########.", ".#########.", ".###ooo###.", ".###ooo###.",
+          ".#########.", ".#########.", ".#########.", "..........."}},
+        {"rectangle, inside-frame pen stays within", Rectangle, PS_INSIDEFRAME, 2, {1, 1, 8, 7},
+         {".........", ".#######.", ".#######.", ".##ooo##.", ".##ooo##.", ".#######.", ".#######.",
+          "........."}},
+        {"rectangle, null pen fills one pixel less", Rectangle, PS_NULL, 1, {1, 1, 6, 5},
+         {"........", ".oooo...", ".oooo...", ".oooo...", "........", "........"}},
+        {"ellipse 5 x 5 with pen and brush", Ellipse, PS_SOLID, 1, {1, 1, 6, 6},
+         {".......", "..###..", ".#ooo#.", ".#ooo#.", ".#ooo#.", "..###..", "......."}},
+        {"even-sized ellipse is symmetric", Ellipse, PS_SOLID, 1, {0, 0, 8, 6},
+         {"..####..", ".#oooo#.", "#oooooo#", "#oooooo#", ".#oooo#.", "..####.."}},
+        {"ellipse, null pen fills one pixel less", Ellipse, PS_NULL, 1, {0, 0, 6, 6},
+         {".ooo..", "ooooo.", "ooooo.", "ooooo.", ".ooo..", "......"}},
+    };
+    for (const FilledShapeCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        Canvas canvas(static_cast<int>(row.art[0].size()), static_cast<int>(row.art.size()), kOdd);
+        Tools tools(canvas.Dc(), CreatePen(row.penStyle, row.penWidth, kPen), CreateSolidBrush(kBrush));
+        ASSERT_TRUE(row.draw(canvas.Dc(), row.box.left, row.box.top, row.box.right, row.box.bottom));
+        EXPECT_TRUE(MatchesArt(canvas.Dc(), row.art, kLegend));
+    }
 }
 
 // The outline runs clockwise from the top-left corner; three on, three off,
@@ -315,55 +269,6 @@ TEST(Lines, NullPenDrawsNothing) {
     EXPECT_TRUE(Polyline(canvas.Dc(), path, 2));
     EXPECT_TRUE(MatchesArt(canvas.Dc(), {"....", "...."}, kLegend));
     SelectObject(canvas.Dc(), GetStockObject(BLACK_PEN));
-}
-
-TEST(Ellipse, FiveByFiveWithPenAndBrush) {
-    Canvas canvas(7, 7, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
-    ASSERT_TRUE(Ellipse(canvas.Dc(), 1, 1, 6, 6));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               ".......",
-                               "..###..",
-                               ".#ooo#.",
-                               ".#ooo#.",
-                               ".#ooo#.",
-                               "..###..",
-                               ".......",
-                           },
-                           kLegend));
-}
-
-TEST(Ellipse, EvenSizedEllipseIsSymmetric) {
-    Canvas canvas(8, 6, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
-    ASSERT_TRUE(Ellipse(canvas.Dc(), 0, 0, 8, 6));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               "..####..",
-                               ".#oooo#.",
-                               "#oooooo#",
-                               "#oooooo#",
-                               ".#oooo#.",
-                               "..####..",
-                           },
-                           kLegend));
-}
-
-TEST(Ellipse, NullPenFillsOnePixelLess) {
-    Canvas canvas(6, 6, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_NULL, 1, kPen), CreateSolidBrush(kBrush));
-    ASSERT_TRUE(Ellipse(canvas.Dc(), 0, 0, 6, 6));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               ".ooo..",
-                               "ooooo.",
-                               "ooooo.",
-                               "ooooo.",
-                               ".ooo..",
-                               "......",
-                           },
-                           kLegend));
 }
 
 TEST(Arc, StartEqualToEndDrawsTheWholeEllipse) {
