@@ -37,12 +37,14 @@ TEST(TranslateColor, SystemColoursUseOnlyTheLowByte) {
     EXPECT_EQ(TranslateColor(0x01123456), 0x01123456);  // palette-relative values pass through
 }
 
-TEST(DrawRect, WithoutBorderColourTheOutlineHasTheFillColour) {
+// Without a border colour the outline takes the fill colour; with one, the
+// outline is drawn with its pen.
+TEST(DrawRect, OutlineTakesTheFillColourUnlessABorderColourIsGiven) {
     ButtonFixture fixture({.width = 8, .height = 6});
     ztButtons_H& button = fixture.Button();
+    const Legend legend{{'g', 0x00FF00}, {'r', 0x0000FF}, {'b', 0xFF0000}};
     DrawRect(button, button.SurfaceDC, 0, 0, 8, 6, 0x00FF00, -1);
     DrawRect(button, button.SurfaceDC, 1, 1, 6, 5, 0x0000FF, -1);
-    const Legend legend{{'g', 0x00FF00}, {'r', 0x0000FF}};
     EXPECT_TRUE(SameArt({"gggggggg",
                          "grrrrrgg",
                          "grrrrrgg",
@@ -50,14 +52,8 @@ TEST(DrawRect, WithoutBorderColourTheOutlineHasTheFillColour) {
                          "grrrrrgg",
                          "gggggggg"},
                         CaptureArt(button.SurfaceDC, 0, 0, 8, 6, legend)));
-}
-
-TEST(DrawRect, BorderColourDrawsTheOutlineWithItsPen) {
-    ButtonFixture fixture({.width = 8, .height = 6});
-    ztButtons_H& button = fixture.Button();
     DrawRect(button, button.SurfaceDC, 0, 0, 8, 6, 0x00FF00, -1);
     DrawRect(button, button.SurfaceDC, 1, 1, 7, 5, 0x0000FF, 0xFF0000, 1, gdi::PS_SOLID);
-    const Legend legend{{'g', 0x00FF00}, {'r', 0x0000FF}, {'b', 0xFF0000}};
     EXPECT_TRUE(SameArt({"gggggggg",
                          "gbbbbbbg",
                          "gbrrrrbg",
