@@ -89,38 +89,26 @@ TEST(FilledShapes, PenAndBrushPixelsMatchThePicture) {
 }
 
 // The outline runs clockwise from the top-left corner; three on, three off,
-// and the rhythm carries on round every corner.
-TEST(Rectangle, DottedPenKeepsItsPatternAroundCornersTransparentGaps) {
-    Canvas canvas(8, 5, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_DOT, 1, kPen), static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
-    SetBkMode(canvas.Dc(), TRANSPARENT);
-    ASSERT_TRUE(Rectangle(canvas.Dc(), 0, 0, 8, 5));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               "###...##",
-                               ".......#",
-                               "#.......",
-                               "#.......",
-                               "#...###.",
-                           },
-                           kLegend));
-}
-
-TEST(Rectangle, DottedPenFillsGapsWithBackgroundWhenOpaque) {
-    Canvas canvas(8, 5, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_DOT, 1, kPen), static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
-    SetBkMode(canvas.Dc(), OPAQUE);
-    SetBkColor(canvas.Dc(), kBack);
-    ASSERT_TRUE(Rectangle(canvas.Dc(), 0, 0, 8, 5));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               "###bbb##",
-                               "b......#",
-                               "#......b",
-                               "#......b",
-                               "#bbb###b",
-                           },
-                           kLegend));
+// and the rhythm carries on round every corner. Gaps take the background
+// colour only in opaque mode.
+TEST(Rectangle, DottedPenKeepsItsPatternAroundCorners) {
+    const struct {
+        const char* name;
+        int bkMode;
+        std::vector<std::string> art;
+    } rows[] = {
+        {"transparent gaps", TRANSPARENT, {"###...##", ".......#", "#.......", "#.......", "#...###."}},
+        {"opaque gaps", OPAQUE, {"###bbb##", "b......#", "#......b", "#......b", "#bbb###b"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Canvas canvas(8, 5, kOdd);
+        Tools tools(canvas.Dc(), CreatePen(PS_DOT, 1, kPen), static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+        SetBkMode(canvas.Dc(), row.bkMode);
+        SetBkColor(canvas.Dc(), kBack);
+        ASSERT_TRUE(Rectangle(canvas.Dc(), 0, 0, 8, 5));
+        EXPECT_TRUE(MatchesArt(canvas.Dc(), row.art, kLegend));
+    }
 }
 
 TEST(Rectangle, BackgroundModeThreeIsTransparent) {
@@ -271,39 +259,25 @@ TEST(Lines, NullPenDrawsNothing) {
     SelectObject(canvas.Dc(), GetStockObject(BLACK_PEN));
 }
 
-TEST(Arc, StartEqualToEndDrawsTheWholeEllipse) {
-    Canvas canvas(7, 7, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
-    ASSERT_TRUE(Arc(canvas.Dc(), 1, 1, 6, 6, 0, 0, 0, 0));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               ".......",
-                               "..###..",
-                               ".#...#.",
-                               ".#...#.",
-                               ".#...#.",
-                               "..###..",
-                               ".......",
-                           },
-                           kLegend));
-}
-
-TEST(Arc, RunsCounterClockwiseFromStartToEnd) {
-    Canvas canvas(7, 7, kOdd);
-    Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
-    // From straight right (3 o'clock) to straight up (12 o'clock): the top-right quarter.
-    ASSERT_TRUE(Arc(canvas.Dc(), 1, 1, 6, 6, 6, 3, 3, 0));
-    EXPECT_TRUE(MatchesArt(canvas.Dc(),
-                           {
-                               ".......",
-                               "...##..",
-                               ".....#.",
-                               ".....#.",
-                               ".......",
-                               ".......",
-                               ".......",
-                           },
-                           kLegend));
+// Arcs run counter-clockwise from the start radial to the end radial.
+TEST(Arc, DrawsFromStartToEnd) {
+    const struct {
+        const char* name;
+        POINT start, end;
+        std::vector<std::string> art;
+    } rows[] = {
+        {"start equal to end draws the whole ellipse", {0, 0}, {0, 0},
+         {".......", "..###..", ".#...#.", ".#...#.", ".#...#.", "..###..", "......."}},
+        {"3 o'clock to 12 o'clock is the top-right quarter", {6, 3}, {3, 0},
+         {".......", "...##..", ".....#.", ".....#.", ".......", ".......", "......."}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Canvas canvas(7, 7, kOdd);
+        Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
+        ASSERT_TRUE(Arc(canvas.Dc(), 1, 1, 6, 6, row.start.x, row.start.y, row.end.x, row.end.y));
+        EXPECT_TRUE(MatchesArt(canvas.Dc(), row.art, kLegend));
+    }
 }
 
 TEST(Pixels, SetAndGetInsideAndOutside) {
