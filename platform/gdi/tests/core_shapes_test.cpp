@@ -59,6 +59,7 @@ struct FilledShapeCase {
 };
 
 TEST(FilledShapes, PenAndBrushPixelsMatchThePicture) {
+    // clang-format off
     const FilledShapeCase cases[] = {
         {"rectangle, 1 px pen: right and bottom excluded", Rectangle, PS_SOLID, 1, {1, 1, 6, 5},
          {"........", ".#####..", ".#ooo#..", ".#ooo#..", ".#####..", "........"}},
@@ -79,6 +80,7 @@ TEST(FilledShapes, PenAndBrushPixelsMatchThePicture) {
         {"ellipse, null pen fills one pixel less", Ellipse, PS_NULL, 1, {0, 0, 6, 6},
          {".ooo..", "ooooo.", "ooooo.", "ooooo.", ".ooo..", "......"}},
     };
+    // clang-format on
     for (const FilledShapeCase& row : cases) {
         SCOPED_TRACE(row.name);
         Canvas canvas(static_cast<int>(row.art[0].size()), static_cast<int>(row.art.size()), kOdd);
@@ -92,6 +94,7 @@ TEST(FilledShapes, PenAndBrushPixelsMatchThePicture) {
 // and the rhythm carries on round every corner. Gaps take the background
 // colour only in opaque mode.
 TEST(Rectangle, DottedPenKeepsItsPatternAroundCorners) {
+    // clang-format off
     const struct {
         const char* name;
         int bkMode;
@@ -100,6 +103,7 @@ TEST(Rectangle, DottedPenKeepsItsPatternAroundCorners) {
         {"transparent gaps", TRANSPARENT, {"###...##", ".......#", "#.......", "#.......", "#...###."}},
         {"opaque gaps", OPAQUE, {"###bbb##", "b......#", "#......b", "#......b", "#bbb###b"}},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Canvas canvas(8, 5, kOdd);
@@ -261,6 +265,7 @@ TEST(Lines, NullPenDrawsNothing) {
 
 // Arcs run counter-clockwise from the start radial to the end radial.
 TEST(Arc, DrawsFromStartToEnd) {
+    // clang-format off
     const struct {
         const char* name;
         POINT start, end;
@@ -271,6 +276,7 @@ TEST(Arc, DrawsFromStartToEnd) {
         {"3 o'clock to 12 o'clock is the top-right quarter", {6, 3}, {3, 0},
          {".......", "...##..", ".....#.", ".....#.", ".......", ".......", "......."}},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Canvas canvas(7, 7, kOdd);
