@@ -36,6 +36,7 @@ TEST(RegionCombine, TwoRectsGiveTheseBands) {
         std::vector<RECT> bands;
         int kind;
     };
+    // clang-format off
     const Row rows[] = {
         {"side by side become one", {0, 0, 10, 5}, {10, 0, 20, 5}, RGN_OR, {{0, 0, 20, 5}}, SIMPLEREGION},
         {"above each other become one", {0, 0, 10, 5}, {0, 5, 10, 9}, RGN_OR, {{0, 0, 10, 9}}, SIMPLEREGION},
@@ -43,11 +44,14 @@ TEST(RegionCombine, TwoRectsGiveTheseBands) {
          {{0, 0, 10, 5}, {0, 5, 8, 9}}, COMPLEXREGION},
         {"overlapping give three bands", {0, 0, 10, 10}, {5, 5, 15, 15}, RGN_OR,
          {{0, 0, 10, 5}, {0, 5, 15, 10}, {5, 10, 15, 15}}, COMPLEXREGION},
-        {"xor sharing an edge is the union", {0, 0, 4, 4}, {4, 0, 8, 4}, RGN_XOR, {{0, 0, 8, 4}}, SIMPLEREGION},
+        {"xor sharing an edge is the union", {0, 0, 4, 4}, {4, 0, 8, 4}, RGN_XOR,
+         {{0, 0, 8, 4}}, SIMPLEREGION},
     };
+    // clang-format on
     for (const Row& row : rows) {
-        const Region result = Region::Combine(Rect(row.a.left, row.a.top, row.a.right, row.a.bottom),
-                                              Rect(row.b.left, row.b.top, row.b.right, row.b.bottom), row.mode);
+        const Region result =
+            Region::Combine(Rect(row.a.left, row.a.top, row.a.right, row.a.bottom),
+                            Rect(row.b.left, row.b.top, row.b.right, row.b.bottom), row.mode);
         EXPECT_TRUE(HasRects(result, row.bands)) << row.name;
         EXPECT_EQ(result.Kind(), row.kind) << row.name;
     }
