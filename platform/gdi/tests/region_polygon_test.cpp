@@ -114,11 +114,6 @@ TEST(RegionPolygon, SelfOverlappingStarDiffersByFillMode) {
     EXPECT_FALSE(alternate.Contains(40, 42)); // the middle
     EXPECT_TRUE(winding.Contains(40, 42));
     EXPECT_TRUE(Region::Combine(alternate, winding, RGN_DIFF).Empty());
-    const Region middle = Region::Combine(winding, alternate, RGN_DIFF);
-    const RECT box = middle.Bounds();
-    EXPECT_GT(box.left, 20);
-    EXPECT_LT(box.right, 60);
-    EXPECT_TRUE(middle.Contains(40, 42));
     for (int fillMode : {ALTERNATE, WINDING}) {
         const Region region = fillMode == WINDING ? winding : alternate;
         EXPECT_TRUE(SamePicture(Reference(star, fillMode, 0, 0, 81, 81).Art(),
