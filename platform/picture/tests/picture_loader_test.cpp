@@ -121,15 +121,6 @@ TEST(PictureBitmaps, AlphaIsDroppedAndTheColourKept) {
     EXPECT_EQ(pixels.At(1, 0), RGB(40, 50, 60));
 }
 
-TEST(PictureBitmaps, NaturalSizeOfAnOddShape) {
-    QImage image(7, 3, QImage::Format_RGB32);
-    image.fill(qRgb(9, 9, 9));
-    const PicturePtr picture = LoadPictureBytes(Encode(image, "bmp"));
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->Width(), 7);
-    EXPECT_EQ(picture->Height(), 3);
-}
-
 TEST(PictureRejects, BytesThatAreNoPictureGiveNullAndNoHandle) {
     const gdi::DWORD gdiBefore = LiveGdiObjects();
     const gdi::DWORD userBefore = LiveUserObjects();
