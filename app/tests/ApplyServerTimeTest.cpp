@@ -2,6 +2,7 @@
 #include "app/mdlFuncSub.h"
 #include "app/tests/AppTestSupport.h"
 #include "platform/clock/local_clock.h"
+#include "platform/clock/testing/MemoryRealtime.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -109,29 +110,8 @@ TEST(ApplyServerTime, LongRepliesAreEvaluatedByTheirFirstFields) {
 
 // The same evaluation over the real local-clock conversion, in several zones,
 // on a raw clock held in memory.
-class MemoryRealtime final : public sysclock::RealtimeSource {
-  public:
-    bool Get(sysclock::Instant& now) override {
-        now = now_;
-        return true;
-    }
-    bool Set(const sysclock::Instant& instant) override {
-        now_ = instant;
-        return true;
-    }
-    sysclock::Instant now_;
-};
-
-std::int64_t Utc(int y, int mo, int d, int h, int mi, int s) {
-    std::tm parts{};
-    parts.tm_year = y - 1900;
-    parts.tm_mon = mo - 1;
-    parts.tm_mday = d;
-    parts.tm_hour = h;
-    parts.tm_min = mi;
-    parts.tm_sec = s;
-    return timegm(&parts);
-}
+using sysclock::testing::MemoryRealtime;
+using sysclock::testing::Utc;
 
 struct ZoneCase {
     const char* zone;
@@ -163,10 +143,10 @@ TEST_P(ApplyServerTimeInZone, SetsTheCorrectedServerTimeAsLocalTime) {
     PrivateIniFile file;
     SetCorrection(file, c.correction);
     MemoryRealtime raw;
-    raw.now_ = {Utc(2024, 1, 20, 9, 0, 0), 0};
+    raw.At(Utc(2024, 1, 20, 9, 0, 0));
     sysclock::LocalClock clock(raw);
     EXPECT_GE(ApplyServerTime(Nist(c.year, c.month, c.day, c.hour, c.minute, 0), clock), 0);
-    EXPECT_EQ(raw.now_.seconds, c.expectedUtc);
+    EXPECT_EQ(raw.Seconds(), c.expectedUtc);
 }
 
 INSTANTIATE_TEST_SUITE_P(Zones, ApplyServerTimeInZone,

@@ -1,4 +1,5 @@
 #include "platform/clock/local_clock.h"
+#include "platform/clock/testing/MemoryRealtime.h"
 
 #include <gtest/gtest.h>
 
@@ -11,40 +12,8 @@
 namespace sysclock {
 namespace {
 
-// Raw clock held in memory: tests set it and read what the local clock wrote.
-class FakeRealtime final : public RealtimeSource {
-  public:
-    bool Get(Instant& now) override {
-        now = now_;
-        return true;
-    }
-    bool Set(const Instant& instant) override {
-        sets.push_back(instant);
-        if (refuse)
-            return false;
-        now_ = instant;
-        return true;
-    }
-    void At(std::int64_t utcSeconds, long nanoseconds = 0) { now_ = Instant{utcSeconds, nanoseconds}; }
-    std::int64_t Seconds() const { return now_.seconds; }
-    std::vector<Instant> sets;
-    bool refuse = false;
-
-  private:
-    Instant now_;
-};
-
-// Seconds since the epoch of a UTC date and time, independent of any zone.
-std::int64_t Utc(int y, int mo, int d, int h, int mi, int s) {
-    std::tm parts{};
-    parts.tm_year = y - 1900;
-    parts.tm_mon = mo - 1;
-    parts.tm_mday = d;
-    parts.tm_hour = h;
-    parts.tm_min = mi;
-    parts.tm_sec = s;
-    return timegm(&parts);
-}
+using testing::MemoryRealtime;
+using testing::Utc;
 
 class LocalClockInZone : public ::testing::Test {
   protected:
@@ -65,7 +34,7 @@ class LocalClockInZone : public ::testing::Test {
         setenv("TZ", zone, 1);
         tzset();
     }
-    FakeRealtime raw_;
+    MemoryRealtime raw_;
     LocalClock clock_{raw_};
 
   private:
