@@ -1,9 +1,9 @@
 #pragma once
 // Everything the main window needs from outside, gathered so tests can supply
 // their own clock, servers and waits. The defaults are the program's own.
-#include "platform/clock/system_clock.h"
-#include "platform/net/http_client.h"
-#include "platform/net/tcp_client_socket.h"
+#include "platform/clock/SystemClock.h"
+#include "platform/net/HttpClient.h"
+#include "platform/net/TcpClientSocket.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Date-time arithmetic on wall-clock values, as the application's date run-time
 // does it: no time zones, whole seconds, years 100 to 9999.
-#include "platform/clock/system_clock.h"
+#include "platform/clock/SystemClock.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 #include "app/IndicatorShape.h"
 #include "app/StoredButtons.h"
 #include "app/WindowFonts.h"
-#include "platform/shell/shell.h"
+#include "platform/shell/Shell.h"
 
 #include <QApplication>
 #include <QCheckBox>

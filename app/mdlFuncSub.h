@@ -1,8 +1,8 @@
 #pragma once
 // Evaluating a daytime reply and setting the clock from it, and downloading a
 // text over HTTP.
-#include "platform/clock/system_clock.h"
-#include "platform/net/http_client.h"
+#include "platform/clock/SystemClock.h"
+#include "platform/net/HttpClient.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "app/mdlIniFile.h"
 
-#include "platform/ini/profile.h"
+#include "platform/ini/Profile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

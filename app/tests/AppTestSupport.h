@@ -3,7 +3,7 @@
 // INI file, and a window environment whose servers are the test's own.
 #include "app/AppEnvironment.h"
 #include "app/frmTime.h"
-#include "platform/net/testing/loopback_servers.h"
+#include "platform/net/testing/LoopbackServers.h"
 
 #include <QDir>
 #include <QStringList>

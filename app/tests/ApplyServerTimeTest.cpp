@@ -1,7 +1,7 @@
 #include "app/CivilTime.h"
 #include "app/mdlFuncSub.h"
 #include "app/tests/AppTestSupport.h"
-#include "platform/clock/local_clock.h"
+#include "platform/clock/LocalClock.h"
 #include "platform/clock/testing/MemoryRealtime.h"
 
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // daytime server of this test. It never sets this machine's clock: the program
 // runs without the cap_sys_time capability, and the first run also preloads a
 // library that takes the clock calls in place of the kernel.
-#include "platform/net/testing/loopback_servers.h"
+#include "platform/net/testing/LoopbackServers.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 // can make every write fail as a process without the clock right sees it.
 #pragma once
 
-#include "platform/clock/realtime_source.h"
+#include "platform/clock/RealtimeSource.h"
 
 #include <cstdint>
 #include <ctime>

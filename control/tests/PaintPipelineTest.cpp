@@ -1,0 +1,265 @@
+// The paint pipeline around the painters: gradient against hover colour, the
+// checked face, the CustomClick window shift, the disabled caption, the
+// DelayDrawing switch, styles without a painter, and no drawing object lost.
+#include "control/model/Lifecycle.h"
+#include "control/tests/PaintSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using namespace control_testing;
+using namespace paint_testing;
+
+constexpr OleColor kRed = 0x0000FF;
+constexpr OleColor kBlue = 0xFF0000;
+constexpr OleColor kGreen = 0x00FF00;
+
+class GradientButton : public ::testing::Test {
+protected:
+    GradientButton() : fixture(Size(40, 12)) {
+        ztButtons_H& button = fixture.Button();
+        button.BackColor = kRed;
+        button.GradientColor = kBlue;
+        button.GradientMode = GradientModeValue::LeftToRight;
+        button.HoverBackColor = kBlue;
+        UpdateDrawingState(button, "BackColor");
+        RedrawButton(button);
+    }
+    ztButtons_H& Button() { return fixture.Button(); }
+    gdi::COLORREF Left() { return gdi::GetPixel(Button().HDC(), 3, 6); }
+    gdi::COLORREF Right() { return gdi::GetPixel(Button().HDC(), 36, 6); }
+
+    ButtonFixture fixture;
+};
+
+TEST_F(GradientButton, HoverKeepsTheGradientWhenTheHoverColourIsTheGradientColour) {
+    SetHover(Button(), true);
+    RedrawButton(Button());
+    // Red at the left, blue at the right: the gradient starts from the face, not the hover colour.
+    EXPECT_GT(gdi::GetRValue(Left()), gdi::GetBValue(Left()));
+    EXPECT_GT(gdi::GetBValue(Right()), gdi::GetRValue(Right()));
+}
+
+TEST_F(GradientButton, AnyOtherHoverColourReplacesTheGradientWithASolidFace) {
+    Button().HoverBackColor = kGreen;
+    UpdateDrawingState(Button(), "BackColor");
+    SetHover(Button(), true);
+    RedrawButton(Button());
+    EXPECT_EQ(Left(), Rgb(kGreen));
+    EXPECT_EQ(Right(), Rgb(kGreen));
+}
+
+TEST_F(GradientButton, CheckedToggleShowsTheSolidCheckedFaceInsteadOfTheGradient) {
+    Button().Mode = ModeValue::CheckBox;
+    Button().Value = True;
+    RedrawButton(Button());
+    EXPECT_EQ(Left(), Rgb(Button().CheckedFaceColor));
+    EXPECT_EQ(Right(), Rgb(Button().CheckedFaceColor));
+}
+
+TEST_F(GradientButton, CheckedStyle2ToggleIsShadedDownwardsNotAcross) {
+    Button().Mode = ModeValue::CheckBox;
+    Button().Value = True;
+    UseStyle(Button(), 2);
+    const gdi::HDC hdc = Button().HDC();
+    EXPECT_EQ(gdi::GetPixel(hdc, 10, 3), gdi::GetPixel(hdc, 30, 3));
+    EXPECT_EQ(gdi::GetPixel(hdc, 10, 8), gdi::GetPixel(hdc, 30, 8));
+    EXPECT_NE(gdi::GetPixel(hdc, 10, 3), gdi::GetPixel(hdc, 10, 8));
+    EXPECT_EQ(gdi::GetPixel(hdc, 10, 3), Rgb(ShadeColor(Button().CheckedFaceColor, -6, true, false, false)));
+}
+
+class CustomClick : public ::testing::Test {
+protected:
+    CustomClick() {
+        Button().CustomClick = 4;  // down and right
+        original = WindowRect();
+    }
+    ztButtons_H& Button() { return fixture.Button(); }
+    gdi::RECT WindowRect() {
+        gdi::RECT rect{};
+        user::GetWindowRect(Button().HWnd(), &rect);
+        return rect;
+    }
+    bool Shifted() { return (Button().StateFlags & StateFlagBits::Shifted) != 0; }
+
+    ButtonFixture fixture;
+    gdi::RECT original{};
+};
+
+TEST_F(CustomClick, PressMovesOnePixelDownRightOnceAndReleaseMovesBack) {
+    SetPushed(Button(), true);
+    const int refreshes = fixture.Site().RefreshCount();
+    RedrawButton(Button());
+    const gdi::RECT moved = WindowRect();
+    EXPECT_EQ(moved.left, original.left + 1);
+    EXPECT_EQ(moved.top, original.top + 1);
+    EXPECT_EQ(moved.right - moved.left, original.right - original.left);
+    EXPECT_EQ(moved.bottom - moved.top, original.bottom - original.top);
+    EXPECT_TRUE(Shifted());
+    EXPECT_EQ(fixture.Site().RefreshCount(), refreshes + 1) << "the shifted window is presented once";
+
+    RedrawButton(Button());  // the repaint the move causes: no second shift while held
+    EXPECT_EQ(WindowRect().left, original.left + 1);
+
+    SetPushed(Button(), false);
+    RedrawButton(Button());
+    EXPECT_EQ(WindowRect().left, original.left);
+    EXPECT_EQ(WindowRect().top, original.top);
+    EXPECT_FALSE(Shifted());
+}
+
+TEST_F(CustomClick, ContainerWindowKeptInTagPlacesTheMoveInItsClientArea) {
+    fixture.Site().SetTag(std::to_string(fixture.Form().HWnd()));
+    SetPushed(Button(), true);
+    RedrawButton(Button());
+    EXPECT_EQ(WindowRect().left, original.left + 1);
+    EXPECT_EQ(WindowRect().top, original.top + 1);
+}
+
+TEST_F(CustomClick, CheckBoxNeverMoves) {
+    Button().Mode = ModeValue::CheckBox;
+    SetPushed(Button(), true);
+    RedrawButton(Button());
+    RedrawButton(Button());
+    EXPECT_EQ(WindowRect().left, original.left);
+    EXPECT_EQ(WindowRect().top, original.top);
+    EXPECT_FALSE(Shifted());
+}
+
+class DisabledCaption : public ::testing::Test {
+protected:
+    DisabledCaption() : fixture(Size(60, 24)) {
+        Button().CaptionText = "Hi";
+        Button().CaptionStyle = CaptionStyleValue::ReliefDarkAboveLeft;
+        fixture.Site().SetEnabled(false);
+        Button().Resize();
+    }
+    ztButtons_H& Button() { return fixture.Button(); }
+    gdi::RECT Around() {
+        const gdi::RECT c = Button().CaptionRect;
+        return {c.left - 1, c.top - 1, c.right + 2, c.bottom + 2};
+    }
+
+    ButtonFixture fixture;
+};
+
+TEST_F(DisabledCaption, CommandButtonIsWhiteOnePixelDownRightUnderGreyWithoutRelief) {
+    const auto grey = InkBounds(Button().HDC(), Around(), 0x808080);
+    const auto white = InkBounds(Button().HDC(), Around(), 0xFFFFFF);
+    ASSERT_TRUE(grey.has_value());
+    ASSERT_TRUE(white.has_value());
+    EXPECT_EQ(white->left, grey->left + 1);
+    EXPECT_EQ(white->top, grey->top + 1);
+    EXPECT_EQ(white->right, grey->right + 1);
+    EXPECT_EQ(white->bottom, grey->bottom + 1);
+    EXPECT_EQ(CountPixels(Button().HDC(), Around(), 0xC8C8C8), 0) << "no relief copy while disabled";
+}
+
+TEST_F(DisabledCaption, CheckBoxWithoutGradientIsGreyOnceAndFlat) {
+    Button().Mode = ModeValue::CheckBox;
+    RedrawButton(Button());
+    EXPECT_GT(CountPixels(Button().HDC(), Around(), 0x808080), 0);
+    EXPECT_EQ(CountPixels(Button().HDC(), Around(), 0xFFFFFF), 0);
+}
+
+TEST(DelayDrawingPaint, DelayedChangesDrawNothingUntilDrawingIsSwitchedOn) {
+    ButtonFixture fixture(Size(20, 10));
+    ztButtons_H& button = fixture.Button();
+    const int refreshes = fixture.Site().RefreshCount();
+    const gdi::COLORREF before = gdi::GetPixel(button.HDC(), 0, 5);  // style 0: white outer left
+
+    DelayDrawing(button, true);
+    button.ButtonStyle = 1;
+    UpdateDrawingState(button, "BackColor");
+    RedrawButton(button);
+    EXPECT_EQ(fixture.Site().RefreshCount(), refreshes);
+    EXPECT_EQ(gdi::GetPixel(button.HDC(), 0, 5), before);
+
+    DelayDrawing(button, false);
+    EXPECT_EQ(fixture.Site().RefreshCount(), refreshes + 1);
+    EXPECT_EQ(gdi::GetPixel(button.HDC(), 0, 5), 0x000000U);  // style 1: black frame
+}
+
+TEST(DelayDrawingPaint, RefreshAndThePaintNoticeDrawAndSwitchDrawingBackOn) {
+    ButtonFixture fixture(Size(20, 10));
+    ztButtons_H& button = fixture.Button();
+    DelayDrawing(button, true);
+    const int refreshes = fixture.Site().RefreshCount();
+    Refresh(button);
+    EXPECT_EQ(button.DrawingDelayed, False);
+    EXPECT_EQ(fixture.Site().RefreshCount(), refreshes + 1);
+
+    DelayDrawing(button, true);
+    fixture.Site().Paint();
+    EXPECT_EQ(button.DrawingDelayed, False);
+    EXPECT_EQ(fixture.Site().RefreshCount(), refreshes + 2);
+}
+
+TEST(RedrawPipeline, StyleWithoutAPainterPresentsNothing) {
+    ButtonFixture fixture(Size(20, 10));
+    ztButtons_H& button = fixture.Button();
+    const int refreshes = fixture.Site().RefreshCount();
+    const gdi::HBRUSH brush = gdi::CreateSolidBrush(0x123456);
+    const gdi::RECT all{0, 0, 20, 10};
+    gdi::FillRect(button.HDC(), &all, brush);
+    gdi::DeleteObject(brush);
+    button.ButtonStyle = 8;
+    RedrawButton(button);
+    EXPECT_EQ(fixture.Site().RefreshCount(), refreshes);
+    EXPECT_EQ(gdi::GetPixel(button.HDC(), 10, 5), 0x123456U);
+}
+
+// Round shapes get their outline from a frame drawn on the control after the
+// surface is presented: the outlined ellipse shows it while hovered or pushed.
+TEST(RedrawPipeline, OutlinedEllipseIsFramedInBlackWhileHoveredOrPushed) {
+    ButtonFixture fixture(Size(40, 20));
+    ztButtons_H& button = fixture.Button();
+    button.ButtonShape = ButtonShapeValue::EllipseOutlined;
+    UseStyle(button, 0);
+    const gdi::RECT all = ClientArea(button);
+    EXPECT_EQ(CountPixels(button.HDC(), all, 0x000000), 0);
+
+    SetHover(button, true);
+    RedrawButton(button);
+    EXPECT_GT(CountPixels(button.HDC(), all, 0x000000), 60);
+    EXPECT_EQ(CountPixels(button.HDC(), {8, 6, 32, 14}, 0x000000), 0) << "a frame, not a fill";
+
+    SetPushed(button, true);
+    RedrawButton(button);
+    EXPECT_GT(CountPixels(button.HDC(), all, 0x000000), 60);
+}
+
+// Every style and shape in every state draws with the control's one pen and
+// brush: repeated repaints leave the number of live drawing objects unchanged.
+TEST(RedrawPipeline, RepaintsOfEveryStyleShapeAndStateCreateNoLastingObjects) {
+    ButtonFixture fixture(Size(60, 24));
+    ztButtons_H& button = fixture.Button();
+    button.CaptionText = "Hi";
+    button.GradientColor = kBlue;
+    for (Long shape : {0, 3, 4, 6}) {
+        button.ButtonShape = shape;
+        for (Long style = 0; style <= 7; ++style) {
+            UseStyle(button, style);
+            SetDefaultLook(button, true);
+            const gdi::DWORD before = LiveGdiObjects();
+            for (int pass = 0; pass < 2; ++pass) {
+                SetHover(button, true);
+                RedrawButton(button);
+                SetPushed(button, true);
+                RedrawButton(button);
+                SetPushed(button, false);
+                SetHover(button, false);
+                button.GradientMode = GradientModeValue::TopToBottom;
+                RedrawButton(button);
+                button.GradientMode = GradientModeValue::None;
+                RedrawButton(button);
+            }
+            EXPECT_EQ(LiveGdiObjects(), before) << "style " << style << " shape " << shape;
+        }
+    }
+}
+
+}  // namespace

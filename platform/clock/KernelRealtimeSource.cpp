@@ -1,0 +1,53 @@
+#include "platform/clock/LocalClock.h"
+#include "platform/clock/RealtimeSource.h"
+
+#include <ctime>
+
+namespace sysclock {
+namespace {
+
+// The kernel's CLOCK_REALTIME through libc, so that a preloaded library can
+// stand in for clock_settime when the program is tried out.
+class KernelRealtimeSource final : public RealtimeSource {
+  public:
+    bool Get(Instant& now) override {
+        timespec value{};
+        if (clock_gettime(CLOCK_REALTIME, &value) != 0)
+            return false;
+        now = Instant{value.tv_sec, value.tv_nsec};
+        return true;
+    }
+    bool Set(const Instant& instant) override {
+        timespec value{};
+        value.tv_sec = static_cast<std::time_t>(instant.seconds);
+        value.tv_nsec = instant.nanoseconds;
+        return clock_settime(CLOCK_REALTIME, &value) == 0;
+    }
+};
+
+// The system clock owns its raw source.
+class OwningLocalClock final : public SystemClock {
+  public:
+    OwningLocalClock() : source_(CreateKernelRealtimeSource()), clock_(*source_) {}
+    bool ReadLocal(LocalDateTime& now) override { return clock_.ReadLocal(now); }
+    bool SetLocalDate(int year, int month, int day) override { return clock_.SetLocalDate(year, month, day); }
+    bool SetLocalTimeOfDay(int hour, int minute, int second) override {
+        return clock_.SetLocalTimeOfDay(hour, minute, second);
+    }
+
+  private:
+    std::unique_ptr<RealtimeSource> source_;
+    LocalClock clock_;
+};
+
+} // namespace
+
+std::unique_ptr<RealtimeSource> CreateKernelRealtimeSource() {
+    return std::make_unique<KernelRealtimeSource>();
+}
+
+std::unique_ptr<SystemClock> CreateSystemClock() {
+    return std::make_unique<OwningLocalClock>();
+}
+
+} // namespace sysclock

@@ -1,0 +1,122 @@
+#include "platform/clock/LocalClock.h"
+#include "platform/clock/testing/MemoryRealtime.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sysclock {
+namespace {
+
+using testing::MemoryRealtime;
+using testing::Utc;
+
+class LocalClockInZone : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        if (saved_)
+            setenv("TZ", saved_->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+    void UseZone(const char* zone) {
+        if (!savedOnce_) {
+            const char* old = std::getenv("TZ");
+            if (old)
+                saved_ = old;
+            savedOnce_ = true;
+        }
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    MemoryRealtime raw_;
+    LocalClock clock_{raw_};
+
+  private:
+    std::optional<std::string> saved_;
+    bool savedOnce_ = false;
+};
+
+TEST_F(LocalClockInZone, ReadsTheLocalWallTimeOfEachZone) {
+    raw_.At(Utc(2024, 12, 31, 20, 15, 7), 999999999);
+    LocalDateTime now;
+    UseZone("UTC");
+    ASSERT_TRUE(clock_.ReadLocal(now));
+    EXPECT_EQ(now, (LocalDateTime{2024, 12, 31, 20, 15, 7}));
+    UseZone("Asia/Shanghai");
+    ASSERT_TRUE(clock_.ReadLocal(now));
+    EXPECT_EQ(now, (LocalDateTime{2025, 1, 1, 4, 15, 7}));
+    UseZone("America/New_York");
+    ASSERT_TRUE(clock_.ReadLocal(now));
+    EXPECT_EQ(now, (LocalDateTime{2024, 12, 31, 15, 15, 7}));
+}
+
+TEST_F(LocalClockInZone, DateStepKeepsTheTimeOfDayAndItsFraction) {
+    UseZone("Asia/Shanghai");
+    raw_.At(Utc(2024, 5, 1, 1, 2, 3), 250000000); // 09:02:03.25 local
+    ASSERT_TRUE(clock_.SetLocalDate(2026, 2, 28));
+    ASSERT_EQ(raw_.sets.size(), 1u);
+    EXPECT_EQ(raw_.sets[0].seconds, Utc(2026, 2, 28, 1, 2, 3));
+    EXPECT_EQ(raw_.sets[0].nanoseconds, 250000000);
+}
+
+TEST_F(LocalClockInZone, TimeStepKeepsTheDateAndStartsAWholeSecond) {
+    UseZone("America/New_York");
+    raw_.At(Utc(2024, 7, 4, 3, 0, 0), 5); // 23:00 on 3 July, daylight time
+    ASSERT_TRUE(clock_.SetLocalTimeOfDay(6, 30, 15));
+    EXPECT_EQ(raw_.Seconds(), Utc(2024, 7, 3, 10, 30, 15));
+    EXPECT_EQ(raw_.sets.back().nanoseconds, 0);
+}
+
+TEST_F(LocalClockInZone, DateThenTimeReachesTheWantedWallTimeAcrossAnOffsetChange) {
+    UseZone("America/New_York");
+    raw_.At(Utc(2024, 1, 15, 12, 0, 0)); // winter, UTC-5
+    ASSERT_TRUE(clock_.SetLocalDate(2024, 7, 15));
+    ASSERT_TRUE(clock_.SetLocalTimeOfDay(8, 0, 0));
+    EXPECT_EQ(raw_.Seconds(), Utc(2024, 7, 15, 12, 0, 0)); // summer, UTC-4
+}
+
+TEST_F(LocalClockInZone, TimeInsideTheSpringGapMovesForwardByTheGap) {
+    UseZone("America/New_York");
+    raw_.At(Utc(2024, 3, 10, 5, 0, 0)); // 00:00 EST on the night of the change
+    ASSERT_TRUE(clock_.SetLocalTimeOfDay(2, 30, 0));
+    EXPECT_EQ(raw_.Seconds(), Utc(2024, 3, 10, 7, 30, 0)); // 03:30 EDT
+    LocalDateTime now;
+    ASSERT_TRUE(clock_.ReadLocal(now));
+    EXPECT_EQ(now, (LocalDateTime{2024, 3, 10, 3, 30, 0}));
+}
+
+TEST_F(LocalClockInZone, RepeatedAutumnHourIsTakenAtItsFirstOccurrence) {
+    UseZone("America/New_York");
+    raw_.At(Utc(2024, 11, 3, 4, 0, 0)); // 00:00 EDT
+    ASSERT_TRUE(clock_.SetLocalTimeOfDay(1, 30, 0));
+    EXPECT_EQ(raw_.Seconds(), Utc(2024, 11, 3, 5, 30, 0)); // 01:30 EDT, not EST
+}
+
+TEST_F(LocalClockInZone, InvalidFieldsAreRefusedWithoutTouchingTheClock) {
+    UseZone("UTC");
+    raw_.At(Utc(2024, 1, 1, 0, 0, 0));
+    EXPECT_FALSE(clock_.SetLocalDate(2023, 2, 29));
+    EXPECT_FALSE(clock_.SetLocalDate(2024, 13, 1));
+    EXPECT_FALSE(clock_.SetLocalTimeOfDay(24, 0, 0));
+    EXPECT_FALSE(clock_.SetLocalTimeOfDay(0, 60, 0));
+    EXPECT_TRUE(raw_.sets.empty());
+    EXPECT_TRUE(clock_.SetLocalDate(2024, 2, 29));
+}
+
+TEST_F(LocalClockInZone, RefusedRawSetIsReportedAsFailure) {
+    UseZone("UTC");
+    raw_.refuse = true;
+    raw_.At(Utc(2024, 1, 1, 0, 0, 0));
+    EXPECT_FALSE(clock_.SetLocalDate(2024, 1, 2));
+    EXPECT_FALSE(clock_.SetLocalTimeOfDay(1, 2, 3));
+    EXPECT_EQ(raw_.sets.size(), 2u);
+}
+
+} // namespace
+} // namespace sysclock

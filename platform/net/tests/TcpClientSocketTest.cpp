@@ -1,0 +1,111 @@
+#include "platform/net/TcpClientSocket.h"
+#include "platform/net/testing/LoopbackServers.h"
+#include "platform/net/tests/EventWait.h"
+
+#include <gtest/gtest.h>
+
+namespace net {
+namespace {
+
+using testing::DaytimeBehaviour;
+using testing::LoopbackDaytimeServer;
+
+// Records the events of one socket.
+struct EventLog {
+    std::string data;
+    int arrivals = 0;
+    int errors = 0;
+    int closes = 0;
+};
+
+std::unique_ptr<TcpClientSocket> SocketWithLog(EventLog& log) {
+    auto socket = CreateTcpClientSocket();
+    TcpClientSocket* raw = socket.get();
+    socket->SetEvents({[&log, raw](std::size_t waiting) {
+                           ++log.arrivals;
+                           log.data += raw->GetData(waiting);
+                       },
+                       [&log] { ++log.errors; }, [&log] { ++log.closes; }});
+    return socket;
+}
+
+TEST(TcpClientSocket, ReplyArrivesAsDataThenThePeerCloses) {
+    LoopbackDaytimeServer server;
+    server.AlwaysReply("\n60651 24-12-07 19:58:01 00 0 0 512.3 UTC(NIST) * \n");
+    EventLog log;
+    auto socket = SocketWithLog(log);
+    socket->Connect("127.0.0.1", server.Port());
+    EXPECT_NE(socket->State(), sckClosed);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return log.closes == 1; }));
+    EXPECT_EQ(log.data, "\n60651 24-12-07 19:58:01 00 0 0 512.3 UTC(NIST) * \n");
+    EXPECT_EQ(log.errors, 0);
+    EXPECT_EQ(socket->State(), sckClosed);
+}
+
+TEST(TcpClientSocket, PeerClosingWithoutDataIsACloseNotAnError) {
+    LoopbackDaytimeServer server;
+    server.Script({}, {DaytimeBehaviour::CloseAtOnce, {}});
+    EventLog log;
+    auto socket = SocketWithLog(log);
+    socket->Connect("127.0.0.1", server.Port());
+    ASSERT_TRUE(ProcessEventsUntil([&] { return log.closes == 1; }));
+    EXPECT_EQ(log.errors, 0);
+    EXPECT_EQ(log.arrivals, 0);
+}
+
+TEST(TcpClientSocket, RefusedConnectionRaisesTheErrorEvent) {
+    EventLog log;
+    auto socket = SocketWithLog(log);
+    socket->Connect("127.0.0.1", testing::ClosedLoopbackPort());
+    ASSERT_TRUE(ProcessEventsUntil([&] { return log.errors == 1; }));
+    EXPECT_EQ(log.arrivals, 0);
+}
+
+TEST(TcpClientSocket, ImplausibleHostFailsFromTheEventLoopWithoutALookup) {
+    EventLog log;
+    auto socket = SocketWithLog(log);
+    socket->Connect("<h1>404 Not Found</h1>", 13);
+    EXPECT_EQ(log.errors, 0); // not raised inside Connect
+    EXPECT_EQ(socket->State(), sckError);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return log.errors == 1; }));
+    socket->Close();
+    EXPECT_EQ(socket->State(), sckClosed);
+}
+
+TEST(TcpClientSocket, CloseSilencesEverythingStillPending) {
+    LoopbackDaytimeServer server;
+    server.Script({}, {DaytimeBehaviour::Silent, {}});
+    EventLog log;
+    auto socket = SocketWithLog(log);
+    socket->Connect("", 13); // its error would be raised from the event loop
+    socket->Close();
+    socket->Connect("127.0.0.1", server.Port());
+    ASSERT_TRUE(ProcessEventsUntil([&] { return socket->State() == sckConnected; }));
+    socket->Close();
+    ProcessEventsUntil([] { return false; }, 100);
+    EXPECT_EQ(log.errors + log.closes + log.arrivals, 0);
+    EXPECT_EQ(server.Connections(), 1);
+}
+
+TEST(TcpClientSocket, DestroyingAConnectedSocketRaisesNoEvent) {
+    LoopbackDaytimeServer server;
+    server.Script({}, {DaytimeBehaviour::Silent, {}});
+    EventLog log;
+    {
+        auto socket = SocketWithLog(log);
+        socket->Connect("127.0.0.1", server.Port());
+        ASSERT_TRUE(ProcessEventsUntil([&] { return socket->State() == sckConnected; }));
+    }
+    EXPECT_EQ(log.closes, 0);
+}
+
+TEST(HostNames, OnlyTextThatCanNameAHostIsLookedUp) {
+    for (const char* good : {"time.nist.gov", "127.0.0.1", "ntp-1.example", "my_host", "::1", "[fe80::1]"})
+        EXPECT_TRUE(IsPlausibleHostName(good)) << good;
+    for (const char* bad : {"", " time.nist.gov", "bad host", "<html>", "http://x/", "a\r", "[x]"})
+        EXPECT_FALSE(IsPlausibleHostName(bad)) << bad;
+    EXPECT_FALSE(IsPlausibleHostName(std::string(256, 'a')));
+}
+
+} // namespace
+} // namespace net

@@ -1,0 +1,183 @@
+// Loading pictures from bytes: every format becomes the right kind of handle
+// with its natural size and its pixels where the drawing layer reads them;
+// anything else gives no picture and leaves no handle behind.
+#include "platform/picture/Picture.h"
+#include "platform/picture/tests/PictureTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace picture::testing {
+namespace {
+
+using gdi::RGB;
+
+gdi::DWORD LiveGdiObjects() {
+    return gdi::GetGuiResources(gdi::GetCurrentProcess(), gdi::GR_GDIOBJECTS);
+}
+gdi::DWORD LiveUserObjects() {
+    return gdi::GetGuiResources(gdi::GetCurrentProcess(), gdi::GR_USEROBJECTS);
+}
+
+bool Near(gdi::COLORREF actual, gdi::COLORREF expected, int tolerance) {
+    return std::abs(gdi::GetRValue(actual) - gdi::GetRValue(expected)) <= tolerance &&
+           std::abs(gdi::GetGValue(actual) - gdi::GetGValue(expected)) <= tolerance &&
+           std::abs(gdi::GetBValue(actual) - gdi::GetBValue(expected)) <= tolerance;
+}
+
+void ExpectQuadrants(const Picture& picture, int tolerance) {
+    ASSERT_EQ(picture.Type(), PictureType::Bitmap);
+    EXPECT_EQ(picture.Width(), 32);
+    EXPECT_EQ(picture.Height(), 32);
+    gdi::BITMAP info{};
+    ASSERT_EQ(gdi::GetObjectA(picture.Handle(), sizeof info, &info), static_cast<int>(sizeof info));
+    EXPECT_EQ(info.bmWidth, 32);
+    EXPECT_EQ(info.bmHeight, 32);
+    EXPECT_EQ(info.bmBitsPixel, 32);
+    EXPECT_NE(info.bmBits, nullptr); // a DIB section: the control tells bitmaps from icons by this
+
+    BitmapReader pixels(picture.Handle());
+    const struct {
+        int x, y;
+        gdi::COLORREF color;
+    } probes[] = {{4, 4, RGB(255, 0, 0)},
+                  {27, 4, RGB(0, 255, 0)},
+                  {4, 27, RGB(0, 0, 255)},
+                  {27, 27, RGB(255, 255, 255)}};
+    for (const auto& probe : probes) {
+        const gdi::COLORREF actual = pixels.At(probe.x, probe.y);
+        EXPECT_TRUE(Near(actual, probe.color, tolerance))
+            << "at " << probe.x << "," << probe.y << ": 0x" << std::hex << actual << " expected 0x"
+            << probe.color;
+    }
+}
+
+TEST(PictureBitmaps, BmpPngAndJpegDecodeToDibSections) {
+    const Bytes bmp = Encode(Quadrants(), "bmp");
+    const Bytes png = Encode(Quadrants(), "png");
+    const Bytes jpeg = Encode(Quadrants(), "jpg", 100);
+    ASSERT_FALSE(bmp.empty());
+    ASSERT_FALSE(png.empty());
+    ASSERT_FALSE(jpeg.empty());
+    for (const auto& [name, bytes, tolerance] :
+         {std::tuple{"bmp", bmp, 0}, std::tuple{"png", png, 0}, std::tuple{"jpeg", jpeg, 12}}) {
+        SCOPED_TRACE(name);
+        const PicturePtr picture = LoadPictureBytes(bytes);
+        ASSERT_NE(picture, nullptr);
+        ExpectQuadrants(*picture, tolerance);
+        EXPECT_EQ(picture->Bytes(), bytes); // kept for saving with the form
+    }
+}
+
+TEST(PictureBitmaps, GifDecodesThroughItsPalette) {
+    const std::array<QRgb, 4> palette = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(10, 20, 30)};
+    const Bytes gif = MakeGif(3, 2, palette, {1, 2, 3, 3, 0, 1});
+    const PicturePtr picture = LoadPictureBytes(gif);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Type(), PictureType::Bitmap);
+    EXPECT_EQ(picture->Width(), 3);
+    EXPECT_EQ(picture->Height(), 2);
+    BitmapReader pixels(picture->Handle());
+    EXPECT_EQ(pixels.At(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(pixels.At(1, 0), RGB(0, 128, 0));
+    EXPECT_EQ(pixels.At(2, 0), RGB(10, 20, 30));
+    EXPECT_EQ(pixels.At(0, 1), RGB(10, 20, 30));
+    EXPECT_EQ(pixels.At(1, 1), RGB(0, 0, 0));
+    EXPECT_EQ(pixels.At(2, 1), RGB(255, 0, 0));
+}
+
+TEST(PictureBitmaps, RowsAreStoredBottomUpAsBgraWords) {
+    QImage image(2, 3, QImage::Format_RGB32);
+    image.fill(qRgb(1, 2, 3));
+    image.setPixel(0, 2, qRgb(0xAA, 0xBB, 0xCC)); // bottom left
+    image.setPixel(1, 0, qRgb(0x11, 0x22, 0x33)); // top right
+    const PicturePtr picture = LoadPictureBytes(Encode(image, "png"));
+    ASSERT_NE(picture, nullptr);
+    gdi::BITMAP info{};
+    gdi::GetObjectA(picture->Handle(), sizeof info, &info);
+    ASSERT_NE(info.bmBits, nullptr);
+    const auto* bytes = static_cast<const std::uint8_t*>(info.bmBits);
+    // The first row in memory is the bottom row; each pixel is B, G, R, 0.
+    EXPECT_EQ(bytes[0], 0xCC);
+    EXPECT_EQ(bytes[1], 0xBB);
+    EXPECT_EQ(bytes[2], 0xAA);
+    EXPECT_EQ(bytes[3], 0x00);
+    const auto* words = static_cast<const std::uint32_t*>(info.bmBits);
+    EXPECT_EQ(words[2 * 2 + 1], 0x00112233u); // top row, last in memory
+}
+
+TEST(PictureBitmaps, AlphaIsDroppedAndTheColourKept) {
+    QImage image(2, 1, QImage::Format_ARGB32);
+    image.setPixel(0, 0, qRgba(200, 100, 50, 128));
+    image.setPixel(1, 0, qRgba(40, 50, 60, 255));
+    const PicturePtr picture = LoadPictureBytes(Encode(image, "png"));
+    ASSERT_NE(picture, nullptr);
+    BitmapReader pixels(picture->Handle());
+    EXPECT_EQ(pixels.At(0, 0), RGB(200, 100, 50));
+    EXPECT_EQ(pixels.At(1, 0), RGB(40, 50, 60));
+}
+
+TEST(PictureRejects, BytesThatAreNoPictureGiveNullAndNoHandle) {
+    const gdi::DWORD gdiBefore = LiveGdiObjects();
+    const gdi::DWORD userBefore = LiveUserObjects();
+    Bytes png = Encode(Quadrants(), "png");
+    Bytes truncatedPng(png.begin(), png.begin() + 40);
+    Bytes bmp = Encode(Quadrants(), "bmp");
+    Bytes brokenBmp(bmp.begin(), bmp.begin() + 30);
+    Bytes icon = Encode(HalfTransparent(16, qRgb(1, 2, 3)), "ico");
+    Bytes iconPointingOutside = icon;
+    iconPointingOutside[18] = 0xFF; // image offset far past the end
+    iconPointingOutside[19] = 0xFF;
+    Bytes garbage;
+    std::srand(7);
+    for (int i = 0; i < 300; ++i) {
+        garbage.push_back(static_cast<std::uint8_t>(std::rand() & 0xFF));
+    }
+    const Bytes text = {'h', 'e', 'l', 'l', 'o'};
+    for (const Bytes& bytes : {Bytes{}, text, garbage, truncatedPng, brokenBmp, iconPointingOutside,
+                               Bytes{0xFF, 0xD8, 0xFF, 0x00}, Bytes{'G', 'I', 'F', '8', '9', 'a'}}) {
+        EXPECT_EQ(LoadPictureBytes(bytes), nullptr) << bytes.size() << " bytes";
+    }
+    EXPECT_EQ(LiveGdiObjects(), gdiBefore);
+    EXPECT_EQ(LiveUserObjects(), userBefore);
+}
+
+TEST(PictureFiles, LoadsAFileAndRefusesAMissingOne) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "dunmora_picture_test.png";
+    const Bytes png = Encode(Quadrants(), "png");
+    {
+        std::ofstream file(path, std::ios::binary);
+        file.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    }
+    const PicturePtr picture = LoadPictureFile(path.string());
+    std::filesystem::remove(path);
+    ASSERT_NE(picture, nullptr);
+    ExpectQuadrants(*picture, 0);
+    EXPECT_EQ(picture->Bytes(), png);
+    EXPECT_EQ(LoadPictureFile(path.string()), nullptr);
+    EXPECT_EQ(LoadPictureFile(std::filesystem::temp_directory_path().string()), nullptr); // a folder
+}
+
+TEST(PictureHandles, EachPictureHoldsOneHandleAndReleasesIt) {
+    const gdi::DWORD gdiBefore = LiveGdiObjects();
+    const gdi::DWORD userBefore = LiveUserObjects();
+    {
+        const PicturePtr bitmap = LoadPictureBytes(Encode(Quadrants(), "png"));
+        ASSERT_NE(bitmap, nullptr);
+        EXPECT_EQ(LiveGdiObjects(), gdiBefore + 1);
+        const PicturePtr icon = LoadPictureBytes(Encode(HalfTransparent(16, qRgb(1, 2, 3)), "ico"));
+        ASSERT_NE(icon, nullptr);
+        // The mask and colour bitmaps the icon was built from are gone again.
+        EXPECT_EQ(LiveGdiObjects(), gdiBefore + 1);
+        EXPECT_EQ(LiveUserObjects(), userBefore + 1);
+    }
+    EXPECT_EQ(LiveGdiObjects(), gdiBefore);
+    EXPECT_EQ(LiveUserObjects(), userBefore);
+}
+
+} // namespace
+} // namespace picture::testing
