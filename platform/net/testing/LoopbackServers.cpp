@@ -1,6 +1,9 @@
 #include "platform/net/testing/LoopbackServers.h"
 
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <sys/socket.h>
 
 #include <cstdio>
 #include <memory>
@@ -12,6 +15,14 @@ std::string NistReply(int year, int month, int day, int hour, int minute, int se
     std::snprintf(text, sizeof text, "\n60651 %02d-%02d-%02d %02d:%02d:%02d 00 0 0 512.3 UTC(NIST) * \n",
                   year % 100, month, day, hour, minute, second);
     return text;
+}
+
+void ResetConnection(QTcpSocket& peer) {
+    // A zero linger time makes the close send a reset instead of a FIN.
+    const linger abortive{1, 0};
+    ::setsockopt(static_cast<int>(peer.socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive,
+                 sizeof abortive);
+    peer.abort();
 }
 
 LoopbackDaytimeServer::LoopbackDaytimeServer() {
@@ -41,6 +52,11 @@ void LoopbackDaytimeServer::Serve() {
             break;
         case DaytimeBehaviour::CloseAtOnce:
             peer->disconnectFromHost();
+            break;
+        case DaytimeBehaviour::Reset:
+            peer->write(step.reply);
+            // Once the client has surely taken the connection as established.
+            QTimer::singleShot(100, peer, [peer] { ResetConnection(*peer); });
             break;
         }
     }

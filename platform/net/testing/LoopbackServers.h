@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 #include <cstdint>
 #include <string>
@@ -22,6 +23,7 @@ enum class DaytimeBehaviour {
     ReplyOpen,   // sends the reply text and keeps the connection open
     Silent,      // accepts and never sends
     CloseAtOnce, // accepts and closes without sending
+    Reset,       // sends the reply text and resets the connection 100 ms later
 };
 
 struct DaytimeStep {
@@ -49,6 +51,9 @@ class LoopbackDaytimeServer {
     DaytimeStep fallback_;
     int connections_ = 0;
 };
+
+// Closes the connection with a reset (RST) instead of an orderly close.
+void ResetConnection(QTcpSocket& peer);
 
 // A loopback port on which nothing listens: connections are refused.
 std::uint16_t ClosedLoopbackPort();
