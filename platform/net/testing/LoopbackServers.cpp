@@ -60,7 +60,7 @@ void LoopbackDaytimeServer::Serve() {
         case DaytimeBehaviour::Reset:
             peer->write(step.reply);
             // Once the client has surely taken the connection as established.
-            QTimer::singleShot(100, peer, [peer] { ResetConnection(*peer); });
+            QTimer::singleShot(20, peer, [peer] { ResetConnection(*peer); });
             break;
         }
     }

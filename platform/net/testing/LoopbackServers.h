@@ -25,7 +25,7 @@ enum class DaytimeBehaviour {
     ReplyOpen,   // sends the reply text and keeps the connection open
     Silent,      // accepts and never sends
     CloseAtOnce, // accepts and closes without sending
-    Reset,       // sends the reply text and resets the connection 100 ms later
+    Reset,       // sends the reply text and resets the connection 20 ms later
 };
 
 struct DaytimeStep {
