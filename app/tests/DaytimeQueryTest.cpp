@@ -55,6 +55,15 @@ TEST_F(DaytimeQuery, RefusedConnectionOrBadHostFailsEarly) {
     EXPECT_LE(WaitSteps(sleeps_), 2);
 }
 
+TEST_F(DaytimeQuery, AConnectionResetByTheServerEndsTheWait) {
+    daytime_.Script({}, {DaytimeBehaviour::Reset, {}});
+    frmTime& window = Window([](AppEnvironment& e) { e.timing.stepMs = 55; });
+    window.QueryDaytime("127.0.0.1");
+    EXPECT_TRUE(window.SocketFailed);
+    EXPECT_TRUE(window.ReplyText.isEmpty());
+    EXPECT_LT(WaitSteps(sleeps_), 80); // the server resets 20 ms after accepting; a step takes 1 ms here
+}
+
 TEST_F(DaytimeQuery, IndicatorChangesColourAtEveryStep) {
     daytime_.Script({}, {DaytimeBehaviour::Silent, {}});
     frmTime& window = Window([](AppEnvironment& e) { e.timing.maxSteps = 12; });

@@ -56,9 +56,8 @@ TEST(IniValues, LongValuesReadBackCutTo1999Bytes) {
     testing::PrivateIniFile file;
     file.Write("[INTERNET]\nTIME=" + QByteArray(1998, 'a') + "\xe6\x97\xb6" +
                "\n"); // a 3-byte character at 1999
-    const QString value = ReadIniString("INTERNET", "TIME", "x");
-    EXPECT_EQ(value.toUtf8().left(1998), QByteArray(1998, 'a'));
-    EXPECT_LE(value.size(), 1999);
+    // The cut falls inside the character, which is left out whole.
+    EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), QString(1998, 'a'));
     file.Write("[INTERNET]\nTIME=" + QByteArray(5000, 'b') + "\n");
     EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), QString(1999, 'b'));
 }

@@ -109,6 +109,17 @@ std::string_view LineBreakOf(std::string_view text) {
     return text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
 }
 
+// The text up to the end of line, which then ends with a line break. A last
+// line without a break, or ending in a lone carriage return, gets a break in
+// place of what it had, so that nothing appended runs on in it; the break keeps
+// the line's content as it was read (a content ending in CR needs CR LF).
+std::string TerminatedUpTo(std::string_view text, const Line& line, std::string_view lineBreak) {
+    if (text[line.end - 1] == '\n')
+        return std::string(text.substr(0, line.end));
+    const bool endsInReturn = !line.content.empty() && line.content.back() == '\r';
+    return std::string(text.substr(0, line.contentEnd)) + std::string(endsInReturn ? "\r\n" : lineBreak);
+}
+
 } // namespace
 
 std::optional<std::string> FindValue(std::string_view text, std::string_view section, std::string_view key) {
@@ -144,8 +155,8 @@ std::string StoreValue(std::string_view text, std::string_view section, std::str
     auto range = FindSection(lines, TrimBlanks(section));
     if (!range) {
         result = std::string(text);
-        if (!result.empty() && result.back() != '\n')
-            result += lineBreak;
+        if (!lines.empty())
+            result = TerminatedUpTo(text, lines.back(), lineBreak);
         result +=
             "[" + std::string(section) + "]" + std::string(lineBreak) + newKeyLine + std::string(lineBreak);
         return result;
@@ -166,9 +177,7 @@ std::string StoreValue(std::string_view text, std::string_view section, std::str
         if (!TrimBlanks(lines[i].content).empty())
             after = i;
     const Line& anchor = lines[after];
-    result = std::string(text.substr(0, anchor.end));
-    if (anchor.end == anchor.contentEnd) // the anchor is the file's last line and has no break
-        result += lineBreak;
+    result = TerminatedUpTo(text, anchor, lineBreak);
     result += newKeyLine + std::string(lineBreak);
     result += text.substr(anchor.end);
     return result;

@@ -19,13 +19,38 @@ std::string TrimTrailingBlanks(const char* text) {
     return s;
 }
 
+// One pair of matching quotes around a value is not part of it ("-5" reads -5).
+void RemoveQuotes(std::string& value) {
+    const std::size_t size = value.size();
+    if (size >= 2 && (value[0] == '"' || value[0] == '\'') && value[size - 1] == value[0])
+        value = value.substr(1, size - 2);
+}
+
 std::optional<std::string> LookUp(const char* section, const char* key, const char* fileName) {
     if (!section || !key || !fileName)
         return std::nullopt;
     FileText file = ReadWholeFile(fileName);
     if (file.status != ReadStatus::Ok)
         return std::nullopt;
-    return FindValue(file.text, section, key);
+    auto value = FindValue(file.text, section, key);
+    if (value)
+        RemoveQuotes(*value);
+    return value;
+}
+
+// The count of bytes of text that fit into limit bytes without splitting a
+// UTF-8 character (the ANSI code page here), so the cut text stays valid.
+// Bytes that are no UTF-8 are cut where the limit falls.
+std::size_t WholeCharacterPrefix(const std::string& text, std::size_t limit) {
+    if (text.size() <= limit)
+        return text.size();
+    auto byteAt = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+    std::size_t start = limit; // where the character at the limit begins
+    while (start > 0 && limit - start < 3 && (byteAt(start) & 0xC0) == 0x80)
+        --start;
+    const unsigned char lead = byteAt(start);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return start < limit && lead >= 0xC0 && start + length > limit ? start : limit;
 }
 
 INT ParseInteger(const std::string& text) {
@@ -48,7 +73,7 @@ DWORD GetPrivateProfileStringA(const char* lpAppName, const char* lpKeyName, con
     if (!lpReturnedString || nSize == 0)
         return 0;
     std::string value = LookUp(lpAppName, lpKeyName, lpFileName).value_or(TrimTrailingBlanks(lpDefault));
-    std::size_t count = std::min<std::size_t>(value.size(), nSize - 1);
+    const std::size_t count = WholeCharacterPrefix(value, nSize - 1);
     std::memcpy(lpReturnedString, value.data(), count);
     lpReturnedString[count] = '\0';
     return static_cast<DWORD>(count);
@@ -64,11 +89,13 @@ BOOL WritePrivateProfileStringA(const char* lpAppName, const char* lpKeyName, co
                                 const char* lpFileName) {
     if (!lpAppName || !lpKeyName || !lpString || !lpFileName || !CanStore(lpAppName, lpKeyName, lpString))
         return 0;
-    FileText file = ReadWholeFile(lpFileName);
-    // A file that exists but cannot be read is never overwritten: its settings would be lost.
-    if (file.status == ReadStatus::Failed)
-        return 0;
-    return ReplaceFileAtomically(lpFileName, StoreValue(file.text, lpAppName, lpKeyName, lpString)) ? 1 : 0;
+    return UpdateFile(lpFileName,
+                      [&](const std::string& present) {
+                          return std::optional<std::string>(
+                              StoreValue(present, lpAppName, lpKeyName, lpString));
+                      })
+               ? 1
+               : 0;
 }
 
 } // namespace ini

@@ -5,9 +5,14 @@
 // key names match without regard to case, and a write creates what is missing
 // while keeping every other byte of the file.
 //
-// Beyond the classic behaviour, a write replaces the file atomically (temporary
-// file beside it, then rename), and text holding a carriage return, line feed or
-// NUL is refused because it would inject lines into the file.
+// One pair of matching quotes (" or ') around a value is not part of it, as in
+// the classic functions. The text is UTF-8 (the ANSI code page here), so a value
+// cut to the buffer is cut at the last whole character.
+//
+// Beyond the classic behaviour, a write locks the file against other writers
+// and replaces it atomically where it can (see UpdateFile), and text holding a
+// carriage return, line feed or NUL is refused because it would inject lines
+// into the file.
 #include <cstdint>
 
 namespace ini {
@@ -16,8 +21,8 @@ using DWORD = std::uint32_t;
 using BOOL = int;
 using INT = std::int32_t;
 
-// Copies the value (or lpDefault) into lpReturnedString, cut to nSize - 1 bytes
-// and NUL-terminated, and returns the number of bytes placed. A null section or
+// Copies the value (or lpDefault) into lpReturnedString, cut to at most nSize - 1
+// bytes and NUL-terminated, and returns the number of bytes placed. A null section or
 // key name is not supported here and yields the default.
 DWORD GetPrivateProfileStringA(const char* lpAppName, const char* lpKeyName, const char* lpDefault,
                                char* lpReturnedString, DWORD nSize, const char* lpFileName);

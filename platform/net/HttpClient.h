@@ -1,6 +1,7 @@
 #pragma once
-// A plain HTTP GET for small text resources, with the four classic time-outs.
-// Only "http://" addresses are fetched; redirects are not followed.
+// An HTTP GET for small text resources, with the four classic time-outs:
+// "http://" and "https://" addresses (certificates verified against the
+// system's trusted authorities), following up to 5 redirects.
 #include <cstddef>
 #include <string>
 
@@ -10,7 +11,7 @@ struct HttpTimeouts {
     int resolveMs = 3000;  // name lookup
     int connectMs = 3000;  // TCP connection
     int sendMs = 3000;     // sending the request
-    int receiveMs = 60000; // the whole response, from the end of the request on
+    int receiveMs = 60000; // silence while receiving: restarts with every packet
 };
 
 // Bodies beyond this size are not taken: the download counts as failed.
@@ -22,9 +23,15 @@ struct HttpGetResult {
     std::string body;
 };
 
+// Redirects followed at most; a sixth counts as a failure.
+constexpr int kMaxHttpRedirects = 5;
+
 // Fetches the URL. While it waits it runs the thread's event loop, so windows
 // keep painting and taking input; it returns when the response is complete or a
-// time-out or error ends the attempt.
-HttpGetResult HttpGet(const std::string& url, const HttpTimeouts& timeouts = {});
+// time-out or error ends the attempt. A redirect (301, 302, 303, 307, 308 with a
+// Location) is followed with a new GET, each with the full time-outs.
+// trustedCertificatesPem adds certificate authorities to the system's.
+HttpGetResult HttpGet(const std::string& url, const HttpTimeouts& timeouts = {},
+                      const std::string& trustedCertificatesPem = {});
 
 } // namespace net

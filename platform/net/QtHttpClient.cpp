@@ -4,21 +4,41 @@
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QHostInfo>
-#include <QTcpSocket>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QTimer>
 #include <QUrl>
 
 namespace net {
 namespace {
 
-// One GET, run as a small state machine: resolve, connect, send, receive. Each
-// phase arms the phase timer with its own time-out; any failure ends the loop.
+bool IsHttps(const QUrl& url) {
+    return url.scheme().compare("https", Qt::CaseInsensitive) == 0;
+}
+
+// One GET, run as a small state machine: resolve, connect (and for https
+// shake hands), send, receive. Each phase arms the phase timer with its own
+// time-out, the receive time-out again with every packet; any failure ends
+// the loop.
 class HttpGetOperation {
   public:
-    HttpGetOperation(const QUrl& url, const HttpTimeouts& timeouts) : url_(url), timeouts_(timeouts) {
+    HttpGetOperation(const QUrl& url, const HttpTimeouts& timeouts, const QList<QSslCertificate>& trusted)
+        : url_(url), timeouts_(timeouts) {
         phaseTimer_.setSingleShot(true);
         QObject::connect(&phaseTimer_, &QTimer::timeout, &loop_, [this] { Finish(); });
-        QObject::connect(&socket_, &QTcpSocket::connected, &loop_, [this] { SendRequest(); });
+        if (IsHttps(url_)) {
+            QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+            tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
+            if (!trusted.isEmpty())
+                tls.addCaCertificates(trusted);
+            socket_.setSslConfiguration(tls);
+            socket_.setPeerVerifyName(url_.host());
+            // A refused certificate ends the handshake with an error (below).
+            QObject::connect(&socket_, &QSslSocket::encrypted, &loop_, [this] { SendRequest(); });
+        } else {
+            QObject::connect(&socket_, &QTcpSocket::connected, &loop_, [this] { SendRequest(); });
+        }
         QObject::connect(&socket_, &QTcpSocket::bytesWritten, &loop_, [this](qint64 n) { OnWritten(n); });
         QObject::connect(&socket_, &QTcpSocket::readyRead, &loop_, [this] { OnReadable(false); });
         QObject::connect(&socket_, &QTcpSocket::disconnected, &loop_, [this] { OnReadable(true); });
@@ -37,6 +57,9 @@ class HttpGetOperation {
         QObject::disconnect(&socket_, nullptr, nullptr, nullptr);
         socket_.abort();
     }
+
+    // The Location header of the complete response, empty when it had none.
+    const std::string& Location() const { return location_; }
 
     HttpGetResult Run() {
         const QString host = url_.host();
@@ -63,7 +86,11 @@ class HttpGetOperation {
 
     void ConnectTo(const QHostAddress& address) {
         phaseTimer_.start(timeouts_.connectMs);
-        socket_.connectToHost(address, static_cast<quint16>(url_.port(80)));
+        if (IsHttps(url_))
+            socket_.connectToHostEncrypted(address.toString(), static_cast<quint16>(url_.port(443)),
+                                           url_.host());
+        else
+            socket_.connectToHost(address, static_cast<quint16>(url_.port(80)));
     }
 
     void SendRequest() {
@@ -96,12 +123,18 @@ class HttpGetOperation {
     void OnReadable(bool closed) {
         if (finished_)
             return;
-        received_ += socket_.readAll().toStdString();
-        if (received_.size() > kMaxHttpBodyBytes + 65536)
+        const QByteArray bytes = socket_.readAll();
+        if (!bytes.isEmpty() && receiving_)
+            phaseTimer_.start(timeouts_.receiveMs);
+        reader_.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        if (closed)
+            reader_.Close();
+        const HttpResponse& response = reader_.Response();
+        if (response.body.size() > kMaxHttpBodyBytes)
             return Finish();
-        HttpResponse response = ParseHttpResponse(received_, closed);
-        if (response.complete && response.body.size() <= kMaxHttpBodyBytes) {
-            result_ = HttpGetResult{true, response.status, std::move(response.body)};
+        if (response.complete) {
+            result_ = HttpGetResult{true, response.status, response.body};
+            location_ = response.location;
             return Finish();
         }
         if (closed || response.malformed)
@@ -118,23 +151,42 @@ class HttpGetOperation {
     HttpTimeouts timeouts_;
     QEventLoop loop_;
     QTimer phaseTimer_;
-    QTcpSocket socket_;
+    QSslSocket socket_;
     int lookupId_ = -1;
     qint64 toSend_ = 0;
     bool receiving_ = false;
     bool finished_ = false;
-    std::string received_;
+    HttpResponseReader reader_;
     HttpGetResult result_;
+    std::string location_;
 };
+
+bool IsRedirect(int status) {
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+bool CanFetch(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == "http" || scheme == "https") && !url.host().isEmpty();
+}
 
 } // namespace
 
-HttpGetResult HttpGet(const std::string& url, const HttpTimeouts& timeouts) {
-    const QUrl parsed(QString::fromStdString(url), QUrl::StrictMode);
-    if (!parsed.isValid() || parsed.scheme().toLower() != "http" || parsed.host().isEmpty())
-        return {};
-    HttpGetOperation operation(parsed, timeouts);
-    return operation.Run();
+HttpGetResult HttpGet(const std::string& url, const HttpTimeouts& timeouts,
+                      const std::string& trustedCertificatesPem) {
+    const QList<QSslCertificate> trusted =
+        QSslCertificate::fromData(QByteArray::fromStdString(trustedCertificatesPem), QSsl::Pem);
+    QUrl next(QString::fromStdString(url), QUrl::StrictMode);
+    for (int redirects = 0; CanFetch(next); ++redirects) {
+        HttpGetOperation operation(next, timeouts, trusted);
+        HttpGetResult result = operation.Run();
+        if (!result.completed || !IsRedirect(result.status) || operation.Location().empty())
+            return result;
+        if (redirects == kMaxHttpRedirects)
+            return {};
+        next = next.resolved(QUrl(QString::fromStdString(operation.Location()), QUrl::StrictMode));
+    }
+    return {};
 }
 
 } // namespace net

@@ -4,6 +4,12 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace net {
 namespace {
 
@@ -14,18 +20,26 @@ class QtTcpClientSocket final : public TcpClientSocket {
             if (events_.dataArrival && socket_.bytesAvailable() > 0)
                 events_.dataArrival(static_cast<std::size_t>(socket_.bytesAvailable()));
         });
-        QObject::connect(
-            &socket_, &QTcpSocket::errorOccurred, &socket_, [this](QAbstractSocket::SocketError e) {
-                // The peer closing is the close event, not an error; a time-out can only
-                // come from the zero-wait look for data below and means "nothing yet".
-                if (e != QAbstractSocket::RemoteHostClosedError && e != QAbstractSocket::SocketTimeoutError)
-                    RaiseError();
-            });
-        // Data a fast server sent with its accept is delivered in the same round
-        // of event processing as the connection, not one round later.
-        QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] { socket_.waitForReadyRead(0); });
+        QObject::connect(&socket_, &QTcpSocket::errorOccurred, &socket_,
+                         [this](QAbstractSocket::SocketError e) {
+                             // A time-out can only come from the zero-wait look for data below
+                             // and means "nothing yet".
+                             if (e == QAbstractSocket::SocketTimeoutError)
+                                 return;
+                             // The peer closing is the close event; a reset is an error.
+                             if (e == QAbstractSocket::RemoteHostClosedError && !(peerReset_ = PeerReset()))
+                                 return;
+                             RaiseError();
+                         });
+        QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] {
+            watch_ = ::fcntl(static_cast<int>(socket_.socketDescriptor()), F_DUPFD_CLOEXEC, 0);
+            // Data a fast server sent with its accept is delivered in the same
+            // round of event processing as the connection, not one round later.
+            socket_.waitForReadyRead(0);
+        });
         QObject::connect(&socket_, &QTcpSocket::disconnected, &socket_, [this] {
-            if (events_.close)
+            ForgetWatch();
+            if (events_.close && !peerReset_)
                 events_.close();
         });
     }
@@ -34,6 +48,7 @@ class QtTcpClientSocket final : public TcpClientSocket {
         // No event may reach the owner while the socket is being torn down.
         QObject::disconnect(&socket_, nullptr, nullptr, nullptr);
         socket_.abort();
+        ForgetWatch();
     }
 
     void SetEvents(SocketEvents events) override { events_ = std::move(events); }
@@ -73,9 +88,11 @@ class QtTcpClientSocket final : public TcpClientSocket {
     void Close() override {
         ++attempt_;
         hostRefused_ = false;
+        peerReset_ = false;
         // Closing from our side is no event: abort() would report a disconnection.
         const QSignalBlocker quiet(&socket_);
         socket_.abort();
+        ForgetWatch();
     }
 
     std::string GetData(std::size_t maxLength) override {
@@ -89,9 +106,28 @@ class QtTcpClientSocket final : public TcpClientSocket {
             events_.error();
     }
 
+    // Qt reports a reset by the peer as the same remote close as an orderly one.
+    // A second descriptor of the connection keeps the socket alive after Qt has
+    // closed its own, so its state still tells the two apart: an orderly close
+    // leaves it waiting for our side to close, a reset has closed it.
+    bool PeerReset() const {
+        tcp_info info{};
+        socklen_t size = sizeof info;
+        return watch_ >= 0 && ::getsockopt(watch_, IPPROTO_TCP, TCP_INFO, &info, &size) == 0 &&
+               info.tcpi_state == TCP_CLOSE;
+    }
+
+    void ForgetWatch() {
+        if (watch_ >= 0)
+            ::close(watch_);
+        watch_ = -1;
+    }
+
     QTcpSocket socket_;
     SocketEvents events_;
     bool hostRefused_ = false;
+    bool peerReset_ = false;
+    int watch_ = -1; // a duplicate descriptor of the connected socket
     unsigned attempt_ = 0;
 };
 

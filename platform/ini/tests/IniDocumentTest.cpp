@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 namespace ini {
 namespace {
 
@@ -47,6 +50,45 @@ TEST(IniDocumentStore, AddsAMissingKeyAfterTheLastNonBlankLineOfItsSection) {
 TEST(IniDocumentStore, AddsAMissingSectionAtTheEndInTheFilesLineBreakStyle) {
     EXPECT_EQ(StoreValue("", "INTERNET", "TIME", "h"), "[INTERNET]\nTIME=h\n");
     EXPECT_EQ(StoreValue("[X]\r\nA=1", "INTERNET", "TIME", "h"), "[X]\r\nA=1\r\n[INTERNET]\r\nTIME=h\r\n");
+}
+
+TEST(IniDocumentStore, ALastLineEndingInALoneReturnIsEndedBeforeAnythingIsAdded) {
+    EXPECT_EQ(StoreValue("[A]\r\nX=1\r", "A", "Y", "2"), "[A]\r\nX=1\r\nY=2\r\n");
+    EXPECT_EQ(StoreValue("[A]\nX=1\r", "B", "Y", "2"), "[A]\nX=1\n[B]\nY=2\n");
+    // The line's content ends in a return of its own, which stays part of it.
+    EXPECT_EQ(StoreValue("[A]\nX=1\r\r", "A", "Y", "2"), "[A]\nX=1\r\r\nY=2\n");
+}
+
+// Whatever text a file holds, storing one value changes no other value. The
+// texts are built from the pieces that matter to the parser, with a fixed seed.
+TEST(IniDocumentStore, NoTextLetsAWriteChangeAnotherValue) {
+    const std::vector<std::string> pieces = {
+        "[A]",  "[B]", "[a]",          "[",  "]", "X", "Y", "x", "=", "1", " ", "\t", "\r", "\n",
+        "\r\n", ";",   "\xEF\xBB\xBF", "[A", "A]"};
+    const std::vector<std::string> sections = {"A", "B", " a"};
+    const std::vector<std::string> keys = {"X", "Y", "x ", "Z"};
+    const std::vector<std::string> values = {"", "v", " v ", "=", "[B]", "\r"};
+    std::mt19937 random(12345);
+    auto pick = [&](const std::vector<std::string>& from) { return from[random() % from.size()]; };
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        for (int n = static_cast<int>(random() % 14); n > 0; --n)
+            text += pick(pieces);
+        const std::string section = pick(sections), key = pick(keys), value = pick(values);
+        if (!CanStore(section, key, value))
+            continue;
+        const std::string stored = StoreValue(text, section, key, value);
+        for (const char* s : {"A", "B"})
+            for (const char* k : {"X", "Y", "Z"}) {
+                const bool written = FindValue("[" + section + "]\n" + key + "=\n", s, k).has_value();
+                EXPECT_EQ(FindValue(stored, s, k),
+                          written ? FindValue("[S]\nK=" + value, "S", "K") : FindValue(text, s, k))
+                    << "text \"" << text << "\", [" << section << "] " << key << "=" << value << ", read "
+                    << s << "/" << k;
+            }
+        if (HasFailure())
+            return;
+    }
 }
 
 TEST(IniDocumentStore, RefusesTextThatWouldInjectLines) {

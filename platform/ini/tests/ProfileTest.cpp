@@ -1,13 +1,19 @@
 #include "platform/ini/Profile.h"
 
+#include "platform/ini/IniDocument.h"
+#include "platform/ini/IniFile.h"
+
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace ini {
 namespace {
@@ -49,11 +55,34 @@ TEST_F(ProfileFile, MissingFileGivesDefaultsAndCreatesNothing) {
     EXPECT_FALSE(fs::exists(path_));
 }
 
-TEST_F(ProfileFile, ReturnsCountAndCutsToBufferSizeMinusOne) {
-    WriteFile("[INTERNET]\nTIME=" + std::string(2500, 'a') + "\n");
-    EXPECT_EQ(Read("TIME").size(), 1999u);
-    EXPECT_EQ(Read("TIME", "", 4), "aaa");
+TEST_F(ProfileFile, ValuesAreCutToWholeCharactersAndLoseOnePairOfQuotes) {
+    const std::string han = "\xe6\x97\xb6"; // one character of three bytes
+    struct Row {
+        std::string stored;
+        DWORD size;
+        std::string read;
+    } rows[] = {
+        {std::string(2500, 'a'), 2000, std::string(1999, 'a')},
+        {std::string(1998, 'a') + han, 2000, std::string(1998, 'a')},
+        {std::string(1997, 'a') + han, 2000, std::string(1997, 'a')},
+        {std::string(1996, 'a') + han + "b", 2000, std::string(1996, 'a') + han},
+        {"aaa\x80\x80\x80\x80\x80", 6, "aaa\x80\x80"}, // no UTF-8: cut where the limit falls
+        {"abcdef", 4, "abc"},
+        {"\"-5\"", 2000, "-5"},
+        {"'  spaced '", 2000, "  spaced "},
+        {"\"\"", 2000, ""},
+        {"\"a\"b\"", 2000, "a\"b"},
+        {"\"open", 2000, "\"open"},
+        {"'mixed\"", 2000, "'mixed\""},
+        {"\"", 2000, "\""},
+    };
+    for (const Row& row : rows) {
+        WriteFile("[INTERNET]\nTIME=" + row.stored + "\n");
+        EXPECT_EQ(Read("TIME", "", row.size), row.read) << row.stored.substr(0, 20);
+    }
     EXPECT_EQ(Read("MISSING", "default", 4), "def");
+    WriteFile("[INTERNET]\nXIUZHENXIAOSHI=\"-5\"\n");
+    EXPECT_EQ(GetPrivateProfileIntA("INTERNET", "XIUZHENXIAOSHI", 8, path_.c_str()), -5);
 }
 
 TEST_F(ProfileFile, IntegersTakeASignAndIgnoreTrailingText) {
@@ -87,13 +116,32 @@ TEST_F(ProfileFile, RefusedValueLeavesTheFileUntouched) {
     EXPECT_EQ(ReadFile(), "[INTERNET]\nTIME=keep\n");
 }
 
-TEST_F(ProfileFile, FailedWriteInAReadOnlyFolderLosesNothing) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root may write into read-only folders";
+TEST_F(ProfileFile, AFolderWithoutRoomForATemporaryFileIsWrittenInPlace) {
     WriteFile("[INTERNET]\nTIME=keep\n");
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(WritePrivateProfileStringA("INTERNET", "TIME", "new", path_.c_str()), 0);
-    EXPECT_EQ(ReadFile(), "[INTERNET]\nTIME=keep\n");
+    // Root may create files in a read-only folder, so the refusal is also made directly below.
+    EXPECT_NE(WritePrivateProfileStringA("INTERNET", "TIME", "new", path_.c_str()), 0);
+    EXPECT_EQ(ReadFile(), "[INTERNET]\nTIME=new\n");
+    fs::permissions(folder_, fs::perms::owner_all);
+
+    struct stat before {
+    }, after{};
+    ::stat(path_.c_str(), &before);
+    const TemporaryFileMaker refused = [](std::string&) {
+        errno = EACCES;
+        return -1;
+    };
+    auto store = [](const char* value) {
+        return [value](const std::string& present) {
+            return std::optional<std::string>(StoreValue(present, "INTERNET", "TIME", value));
+        };
+    };
+    ASSERT_TRUE(UpdateFile(path_, store("longer value"), refused));
+    EXPECT_EQ(ReadFile(), "[INTERNET]\nTIME=longer value\n");
+    ASSERT_TRUE(UpdateFile(path_, store("x"), refused));
+    EXPECT_EQ(ReadFile(), "[INTERNET]\nTIME=x\n");
+    ::stat(path_.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
 }
 
 TEST_F(ProfileFile, WriteIntoAMissingFolderFailsCleanly) {
@@ -109,17 +157,51 @@ TEST_F(ProfileFile, UnreadableFileIsNeverOverwritten) {
     EXPECT_TRUE(fs::is_directory(path_));
 }
 
-TEST_F(ProfileFile, WriteKeepsPermissionsLinksAndLeavesNoTemporaryFiles) {
+TEST_F(ProfileFile, WriteKeepsOwnerModeAndLinksAndClearsStaleTemporaryFiles) {
     WriteFile("[INTERNET]\nTIME=a\n");
     ::chmod(path_.c_str(), 0640);
+    // Root writes the files of other users (the program may run under sudo).
+    const bool foreignOwner = ::chown(path_.c_str(), 4321, 8765) == 0;
     const std::string link = (folder_ / "link.ini").string();
     fs::create_symlink(path_, link);
+    std::ofstream(folder_ / ".DunmoraDesk.ini.tmp-a1B2c3") << "left by a killed writer";
     ASSERT_NE(WritePrivateProfileStringA("INTERNET", "TIME", "b", link.c_str()), 0);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadFile(), "[INTERNET]\nTIME=b\n");
-    EXPECT_EQ(fs::status(path_).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    struct stat info {};
+    ::stat(path_.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    if (foreignOwner) {
+        EXPECT_EQ(info.st_uid, 4321u);
+        EXPECT_EQ(info.st_gid, 8765u);
+    }
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
+}
+
+TEST_F(ProfileFile, WritersInSeveralProcessesLoseNoUpdate) {
+    constexpr int kWriters = 4, kRounds = 40;
+    std::vector<pid_t> children;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        pid_t child = ::fork();
+        if (child == 0) {
+            const std::string key = "K" + std::to_string(writer);
+            bool ok = true;
+            for (int round = 1; round <= kRounds; ++round)
+                ok = WritePrivateProfileStringA("S", key.c_str(), std::to_string(round).c_str(),
+                                                path_.c_str()) &&
+                     ok;
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (int writer = 0; writer < kWriters; ++writer)
+        EXPECT_EQ(GetPrivateProfileIntA("S", ("K" + std::to_string(writer)).c_str(), -1, path_.c_str()),
+                  kRounds);
 }
 
 } // namespace

@@ -6,8 +6,11 @@
 #include <QByteArray>
 #include <QList>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,7 @@ enum class DaytimeBehaviour {
     ReplyOpen,   // sends the reply text and keeps the connection open
     Silent,      // accepts and never sends
     CloseAtOnce, // accepts and closes without sending
+    Reset,       // sends the reply text and resets the connection 20 ms later
 };
 
 struct DaytimeStep {
@@ -50,19 +54,37 @@ class LoopbackDaytimeServer {
     int connections_ = 0;
 };
 
+// Closes the connection with a reset (RST) instead of an orderly close.
+void ResetConnection(QTcpSocket& peer);
+
 // A loopback port on which nothing listens: connections are refused.
 std::uint16_t ClosedLoopbackPort();
 
 // The bytes of a whole HTTP response.
 QByteArray HttpResponseBytes(int status, const QByteArray& body, bool chunked = false);
 
+// How a response is sent: pieces of these sizes, each followed by a pause,
+// then the rest at once. Without pieces the whole response goes at once.
+struct Delivery {
+    std::vector<qsizetype> pieces;
+    int pauseMs = 0;
+};
+
+// The certificate (self-signed for IP address 127.0.0.1) of the https server.
+std::string LoopbackCertificatePem();
+
+// An HTTP server, or with tls an https server with the certificate above.
 class LoopbackHttpServer {
   public:
-    LoopbackHttpServer();
+    explicit LoopbackHttpServer(bool tls = false);
     // The response sent, followed by a close, once a request's headers are in.
-    void Respond(const QByteArray& responseBytes) {
-        response_ = responseBytes;
+    void Respond(const QByteArray& responseBytes, Delivery delivery = {}) {
+        fallback_ = {responseBytes, std::move(delivery)};
         answer_ = true;
+    }
+    // The response for requests of one path (with its query); others get the one above.
+    void Route(const std::string& path, const QByteArray& responseBytes, Delivery delivery = {}) {
+        routes_[QByteArray::fromStdString(path)] = {responseBytes, std::move(delivery)};
     }
     // Requests are read but never answered.
     void NeverAnswer() { answer_ = false; }
@@ -71,9 +93,16 @@ class LoopbackHttpServer {
     const QList<QByteArray>& RequestLines() const { return requestLines_; }
 
   private:
-    QTcpServer server_;
+    struct Answer {
+        QByteArray bytes;
+        Delivery delivery;
+    };
+    void Serve(QTcpSocket* peer);
+    std::unique_ptr<QTcpServer> server_;
+    bool tls_ = false;
     std::uint16_t port_ = 0;
-    QByteArray response_;
+    Answer fallback_;
+    std::map<QByteArray, Answer> routes_;
     bool answer_ = true;
     QList<QByteArray> requestLines_;
 };

@@ -42,15 +42,20 @@ TEST(TcpClientSocket, ReplyArrivesAsDataThenThePeerCloses) {
     EXPECT_EQ(socket->State(), sckClosed);
 }
 
-TEST(TcpClientSocket, PeerClosingWithoutDataIsACloseNotAnError) {
-    LoopbackDaytimeServer server;
-    server.Script({}, {DaytimeBehaviour::CloseAtOnce, {}});
-    EventLog log;
-    auto socket = SocketWithLog(log);
-    socket->Connect("127.0.0.1", server.Port());
-    ASSERT_TRUE(ProcessEventsUntil([&] { return log.closes == 1; }));
-    EXPECT_EQ(log.errors, 0);
-    EXPECT_EQ(log.arrivals, 0);
+TEST(TcpClientSocket, PeerClosingIsACloseAndPeerResettingAnError) {
+    for (DaytimeBehaviour behaviour : {DaytimeBehaviour::CloseAtOnce, DaytimeBehaviour::Reset}) {
+        const bool reset = behaviour == DaytimeBehaviour::Reset;
+        LoopbackDaytimeServer server;
+        server.Script({}, {behaviour, {}});
+        EventLog log;
+        auto socket = SocketWithLog(log);
+        socket->Connect("127.0.0.1", server.Port());
+        ASSERT_TRUE(ProcessEventsUntil([&] { return log.closes + log.errors > 0; })) << reset;
+        ProcessEventsUntil([] { return false; }, 50);
+        EXPECT_EQ(log.closes, reset ? 0 : 1);
+        EXPECT_EQ(log.errors, reset ? 1 : 0);
+        EXPECT_EQ(log.arrivals, 0);
+    }
 }
 
 TEST(TcpClientSocket, RefusedConnectionRaisesTheErrorEvent) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -144,6 +145,67 @@ TEST(PictureRejects, BytesThatAreNoPictureGiveNullAndNoHandle) {
     }
     EXPECT_EQ(LiveGdiObjects(), gdiBefore);
     EXPECT_EQ(LiveUserObjects(), userBefore);
+}
+
+void SetWord(Bytes& bytes, std::size_t at, int value) {
+    bytes[at] = static_cast<std::uint8_t>(value & 0xFF);
+    bytes[at + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
+}
+
+void SetDword(Bytes& bytes, std::size_t at, std::int32_t value) {
+    SetWord(bytes, at, static_cast<int>(value & 0xFFFF));
+    SetWord(bytes, at + 2, static_cast<int>((static_cast<std::uint32_t>(value) >> 16) & 0xFFFF));
+}
+
+// A chunk whose length field claims about 2 GB, with a few bytes behind it.
+Bytes WithHugeTextChunkAt(Bytes png, std::size_t at) {
+    const Bytes chunk = {0x7F, 0xFF, 0xFF, 0xF0, 't', 'E', 'X', 't', 'C',
+                         'o',  'm',  'm',  'e',  'n', 't', 0,   'x'};
+    png.insert(png.begin() + static_cast<std::ptrdiff_t>(at), chunk.begin(), chunk.end());
+    return png;
+}
+
+// Inputs that declare a size other than the one the reader announces, or
+// metadata that costs more than the picture: each is refused or decoded to
+// the size it really has.
+TEST(PictureSizes, TheSizeThatWillBeDecodedIsCheckedAndMetadataIsSkipped) {
+    const std::array<QRgb, 4> palette = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+    Bytes hugeScreenGif = MakeGif(1, 1, palette, {1});
+    SetWord(hugeScreenGif, 6, 32767);
+    SetWord(hugeScreenGif, 8, 1000);
+    Bytes wideScreenGif = MakeGif(1, 1, palette, {1});
+    SetWord(wideScreenGif, 6, 3);
+    const Bytes bmp = Encode(Quadrants(), "bmp");
+    Bytes topDownBmp = bmp;
+    SetDword(topDownBmp, 22, -32);
+    Bytes hugeTopDownBmp = Bytes(bmp.begin(), bmp.begin() + 118);
+    SetDword(hugeTopDownBmp, 18, 32767);
+    SetDword(hugeTopDownBmp, 22, -1000);
+    const Bytes png = Encode(Quadrants(), "png");
+    const std::size_t afterHeader = 8 + 25;
+    const std::size_t beforeEnd = png.size() - 12;
+
+    const struct {
+        const char* name;
+        Bytes bytes;
+        int width; // 0: refused
+        int height;
+    } rows[] = {
+        {"GIF with a 32767 x 1000 screen", hugeScreenGif, 0, 0},
+        {"GIF with a 3 x 1 screen", wideScreenGif, 3, 1},
+        {"top-down BMP", topDownBmp, 32, 32},
+        {"top-down BMP of 32767 x 1000", hugeTopDownBmp, 0, 0},
+        {"PNG with a 2 GB text chunk before its data", WithHugeTextChunkAt(png, afterHeader), 0, 0},
+        {"PNG with a 2 GB text chunk after its data", WithHugeTextChunkAt(png, beforeEnd), 32, 32},
+    };
+    for (const auto& row : rows) {
+        const PicturePtr picture = LoadPictureBytes(row.bytes);
+        ASSERT_EQ(picture != nullptr, row.width != 0) << row.name;
+        if (picture) {
+            EXPECT_EQ(picture->Width(), row.width) << row.name;
+            EXPECT_EQ(picture->Height(), row.height) << row.name;
+        }
+    }
 }
 
 TEST(PictureFiles, LoadsAFileAndRefusesAMissingOne) {
