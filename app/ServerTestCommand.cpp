@@ -17,24 +17,17 @@ void frmTime::cmdCeShi_Click() {
     const QString hosts = BoxText(*txtCeShi);
     CrLfLines lines(hosts);
     const int count = lines.Count();
-    QString answered;
-    SetBoxText(*txtYouXiao, answered);
-
-    auto append = [&](const QString& text) {
-        if (!answered.isEmpty())
-            answered += QStringLiteral("\r\n");
-        answered += text;
-        SetBoxText(*txtYouXiao, answered);
-    };
+    SetBoxText(*txtYouXiao, QString());
 
     for (int k = 0; k < count; ++k) {
         const QString line = lines.Next();
         ShowResult(QString::number(k) + "/" + QString::number(count - 1) + " " + line);
         QueryDaytime(line);
         if (!ReplyText.isEmpty()) {
-            append(line);
+            // The box as it stands now: the user may have typed into it meanwhile.
+            AppendBoxLine(*txtYouXiao, line);
             if (chkCeshi->isChecked())
-                append(ReplyText);
+                AppendBoxLine(*txtYouXiao, ReplyText);
         }
     }
 

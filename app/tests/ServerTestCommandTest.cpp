@@ -3,6 +3,9 @@
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
+#include <QTest>
+
+#include <utility>
 
 namespace app::testing {
 namespace {
@@ -50,6 +53,18 @@ TEST_F(ServerTest, TickedBoxAddsEachReplyAsReceived) {
     window.cmdCeShi_Click();
     EXPECT_EQ(BoxText(*window.txtYouXiao),
               "127.0.0.1\r\n60651 24-12-07 19:58:01 00 0 0 512.3 UTC(NIST) *\r\n127.0.0.1\r\nthird reply");
+}
+
+TEST_F(ServerTest, WhatTheUserTypesIntoTheLowerBoxMeanwhileIsKept) {
+    daytime_.Script({{DaytimeBehaviour::Reply, "first"}, {DaytimeBehaviour::Reply, "second"}}, {});
+    frmTime& window = WindowWithHosts("127.0.0.1\r\n127.0.0.1");
+    bool typed = false;
+    onSleep_ = [&] { // inside the first query's wait, after the box was emptied
+        if (!std::exchange(typed, true))
+            QTest::keyClicks(window.txtYouXiao, "mine");
+    };
+    window.cmdCeShi_Click();
+    EXPECT_EQ(BoxText(*window.txtYouXiao), "mine\r\n127.0.0.1\r\n127.0.0.1");
 }
 
 TEST_F(ServerTest, TrailingLineBreakAddsAnEmptyHostThatIsReported) {
