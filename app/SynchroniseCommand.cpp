@@ -15,6 +15,10 @@ void frmTime::cmdDateTime_Click() {
     commandRunning_ = true;
 
     ShowResult("CLEAR");
+    // Reported rather than silently replaced by the defaults, which would send
+    // the queries to the public default hosts instead of the configured ones.
+    if (mdlIniFile::IniFileUnreadable())
+        ShowResult(QStringLiteral("无法读取配置文件，使用默认设置：") + mdlIniFile::IniPath);
     ShowResult(QStringLiteral("正在获取标准日期和时间"));
     shpDateTime->setVisible(true);
     cmdDateTime->SetEnabled(false);

@@ -2,6 +2,7 @@
 #include "app/mdlIniFile.h"
 #include "app/tests/WindowFixture.h"
 
+#include <QDir>
 #include <QWidget>
 
 namespace app::testing {
@@ -142,6 +143,19 @@ TEST_F(Synchronise, CloseOnTheCommandLineEndsTheWindowTwoSecondsAfterwards) {
     ASSERT_FALSE(sleeps_.empty());
     EXPECT_EQ(sleeps_.back(), 2000);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(Synchronise, UnreadableIniIsReportedOnceBeforeTheUsualLines) {
+    ASSERT_TRUE(QDir().mkdir(ini_.Path())); // unreadable even for root
+    daytime_.AlwaysReply(Reply());
+    clock_.now = {2024, 12, 8, 3, 58, 1};
+    frmTime& window = Window(); // the defaults: 127.0.0.1 on the test server's port
+    window.cmdDateTime_Click();
+    EXPECT_EQ(ResultLines(window),
+              (QStringList{QStringLiteral(" 无法读取配置文件，使用默认设置：") + ini_.Path(),
+                           QStringLiteral(" 正在获取标准日期和时间"),
+                           QStringLiteral(" 修正日期和时间成功，相差0秒"),
+                           QStringLiteral(" 现在时间 2024-12-08 03:58:01")}));
 }
 
 TEST_F(Synchronise, ThousandsOfListLinesAreTriedOneByOne) {
