@@ -12,14 +12,15 @@ void frmTime::cmdCeShi_Click() {
     if (commandRunning_) // the synchronisation is running and owns the socket
         return;
     commandRunning_ = true;
-    cmdCeShi->SetEnabled(false);
+    closedWhileRunning_ = false;
+    SetCommandButtonsEnabled(false);
 
     const QString hosts = BoxText(*txtCeShi);
     CrLfLines lines(hosts);
     const int count = lines.Count();
     SetBoxText(*txtYouXiao, QString());
 
-    for (int k = 0; k < count; ++k) {
+    for (int k = 0; k < count && !closedWhileRunning_; ++k) {
         const QString line = lines.Next();
         ShowResult(QString::number(k) + "/" + QString::number(count - 1) + " " + line);
         QueryDaytime(line);
@@ -31,7 +32,7 @@ void frmTime::cmdCeShi_Click() {
         }
     }
 
-    cmdCeShi->SetEnabled(true);
+    SetCommandButtonsEnabled(true);
     commandRunning_ = false;
 }
 

@@ -35,11 +35,16 @@ TEST_F(ServerTest, EmptyBoxQueriesNothingAndEmptiesTheOutput) {
 TEST_F(ServerTest, AnsweringHostsAreListedWithoutOuterLineBreaks) {
     daytime_.Script({{DaytimeBehaviour::Reply, "first"}, {DaytimeBehaviour::Reply, "third"}}, {});
     frmTime& window = WindowWithHosts("127.0.0.1\r\nbad host\r\n127.0.0.1");
+    onSleep_ = [&] { // both commands' buttons are unavailable while the test runs
+        EXPECT_FALSE(window.cmdCeShi->Enabled());
+        EXPECT_FALSE(window.cmdDateTime->Enabled());
+    };
     window.cmdCeShi_Click();
     EXPECT_EQ(BoxText(*window.txtYouXiao), "127.0.0.1\r\n127.0.0.1");
     EXPECT_EQ(ResultLines(window), (QStringList{" 0/2 127.0.0.1", " 1/2 bad host", " 2/2 127.0.0.1"}));
     EXPECT_EQ(daytime_.Connections(), 2); // one query per host, not two
     EXPECT_TRUE(window.cmdCeShi->Enabled());
+    EXPECT_TRUE(window.cmdDateTime->Enabled());
     EXPECT_TRUE(clock_.calls.empty());
 }
 
