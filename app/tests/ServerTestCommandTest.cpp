@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <utility>
 
@@ -70,6 +71,20 @@ TEST_F(ServerTest, WhatTheUserTypesIntoTheLowerBoxMeanwhileIsKept) {
     };
     window.cmdCeShi_Click();
     EXPECT_EQ(BoxText(*window.txtYouXiao), "mine\r\n127.0.0.1\r\n127.0.0.1");
+}
+
+TEST_F(ServerTest, ClosingTheWindowStopsTheTestAtOnce) {
+    daytime_.Script({}, {DaytimeBehaviour::Silent, {}});
+    frmTime& window = WindowWithHosts("127.0.0.1\r\n127.0.0.1\r\n127.0.0.1");
+    window.show();
+    onSleep_ = [&] {
+        if (sleeps_.size() == 1)
+            QTimer::singleShot(0, &window, [&] { window.close(); });
+    };
+    RunInEventLoop([&] { window.cmdCeShi_Click(); });
+    EXPECT_EQ(sleeps_.size(), 1u);
+    EXPECT_EQ(daytime_.Connections(), 1);
+    EXPECT_EQ(ResultLines(window), QStringList{" 0/2 127.0.0.1"});
 }
 
 TEST_F(ServerTest, TrailingLineBreakAddsAnEmptyHostThatIsReported) {
