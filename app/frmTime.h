@@ -39,7 +39,8 @@ class frmTime final : public QWidget {
     void cmdHomePage_Click();
 
     // The program's exit status. With "close" on the command line: 0 when the
-    // last synchronisation set the clock, 1 otherwise. Without it: 0.
+    // last synchronisation set the clock, 1 otherwise (also when none ran to
+    // its end). Without it: 0.
     int ExitStatus() const;
 
     QString ReplyText;
@@ -70,7 +71,8 @@ class frmTime final : public QWidget {
     // Both commands' buttons: a click that cannot be taken looks unavailable.
     void SetCommandButtonsEnabled(bool enabled);
     // Waits about the given time in short steps, processing pending events so
-    // the window keeps painting. False, at once, when the window was closed.
+    // the window keeps painting. False, at once, when the window was closed
+    // during the running command. Every wait inside a command should use it.
     bool WaitProcessingEvents(int milliseconds);
     // ApplyServerTime of the reply, unless the window was closed meanwhile.
     std::int32_t SetClockFromReply(const QString& reply);
