@@ -5,6 +5,7 @@
 #include "platform/net/HttpClient.h"
 #include "platform/net/TcpClientSocket.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -33,8 +34,11 @@ struct AppEnvironment {
     WaitTiming timing;
     std::function<void(int milliseconds)> sleep;     // empty: the thread sleeps
     std::function<void(const QString& url)> openUrl; // empty: the desktop's URL opener
-    QString commandLine;                             // the arguments, without the program
-    QString programName;                             // file name without extension
+    // With "close", each result line goes here as UTF-8 ending in a line feed;
+    // empty: the process's standard output.
+    std::function<void(const QByteArray& line)> standardOutput;
+    QString commandLine; // the arguments, without the program
+    QString programName; // file name without extension
     QString defaultDaytimeHost = kDefaultDaytimeHost;
     QString defaultServerListUrl = kDefaultServerListUrl;
 };

@@ -68,7 +68,8 @@ std::optional<DateTime> AddHours(const DateTime& value, std::int64_t hours) {
     return FromSerialSeconds(SerialSeconds(value) + hours * 3600);
 }
 
-std::optional<DateTime> ParseDaytimeDateTime(const QString& text, int centuryStart) {
+std::optional<DateTime> ParseDaytimeDateTime(const QString& text) {
+    constexpr int kTwoDigitYearBase = 2000;
     static const QRegularExpression form(QStringLiteral(
         "^([0-9]{2}|[0-9]{4})-([0-9]{1,2})-([0-9]{1,2}) ([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}))?$"));
     const QRegularExpressionMatch match = form.match(text);
@@ -77,7 +78,7 @@ std::optional<DateTime> ParseDaytimeDateTime(const QString& text, int centurySta
     DateTime v;
     v.year = match.captured(1).toInt();
     if (match.capturedLength(1) == 2)
-        v.year += centuryStart;
+        v.year += kTwoDigitYearBase;
     v.month = match.captured(2).toInt();
     v.day = match.captured(3).toInt();
     v.hour = match.captured(4).toInt();

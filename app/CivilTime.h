@@ -19,10 +19,11 @@ std::optional<DateTime> FromSerialSeconds(std::int64_t serial);
 
 std::optional<DateTime> AddHours(const DateTime& value, std::int64_t hours);
 
-// "YY-MM-DD HH:MM:SS" as daytime servers send it, the two-digit year taken in
-// the century that starts at centuryStart (2000 for the years 2000 to 2099). A
+// "YY-MM-DD HH:MM:SS" as daytime servers send it, the two-digit year read as
+// 2000 + YY. The window is fixed, not taken from the local clock: a clock that
+// fell back to 1970 must still read today's replies as this century's. A
 // four-digit year is taken as it stands; the seconds may be left out.
-std::optional<DateTime> ParseDaytimeDateTime(const QString& text, int centuryStart);
+std::optional<DateTime> ParseDaytimeDateTime(const QString& text);
 
 // "YYYY-MM-DD HH:MM:SS".
 QString FormatDateTime(const DateTime& value);

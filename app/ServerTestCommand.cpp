@@ -12,33 +12,27 @@ void frmTime::cmdCeShi_Click() {
     if (commandRunning_) // the synchronisation is running and owns the socket
         return;
     commandRunning_ = true;
-    cmdCeShi->SetEnabled(false);
+    closedWhileRunning_ = false;
+    SetCommandButtonsEnabled(false);
 
     const QString hosts = BoxText(*txtCeShi);
     CrLfLines lines(hosts);
     const int count = lines.Count();
-    QString answered;
-    SetBoxText(*txtYouXiao, answered);
+    SetBoxText(*txtYouXiao, QString());
 
-    auto append = [&](const QString& text) {
-        if (!answered.isEmpty())
-            answered += QStringLiteral("\r\n");
-        answered += text;
-        SetBoxText(*txtYouXiao, answered);
-    };
-
-    for (int k = 0; k < count; ++k) {
+    for (int k = 0; k < count && !closedWhileRunning_; ++k) {
         const QString line = lines.Next();
         ShowResult(QString::number(k) + "/" + QString::number(count - 1) + " " + line);
         QueryDaytime(line);
         if (!ReplyText.isEmpty()) {
-            append(line);
+            // The box as it stands now: the user may have typed into it meanwhile.
+            AppendBoxLine(*txtYouXiao, line);
             if (chkCeshi->isChecked())
-                append(ReplyText);
+                AppendBoxLine(*txtYouXiao, ReplyText);
         }
     }
 
-    cmdCeShi->SetEnabled(true);
+    SetCommandButtonsEnabled(true);
     commandRunning_ = false;
 }
 

@@ -13,16 +13,22 @@ void frmTime::cmdDateTime_Click() {
     if (commandRunning_) // the server test is running and owns the socket
         return;
     commandRunning_ = true;
+    closedWhileRunning_ = false;
+    clockSet_ = false;
 
     ShowResult("CLEAR");
+    // Reported rather than silently replaced by the defaults, which would send
+    // the queries to the public default hosts instead of the configured ones.
+    if (mdlIniFile::IniFileUnreadable())
+        ShowResult(QStringLiteral("无法读取配置文件，使用默认设置：") + mdlIniFile::IniPath);
     ShowResult(QStringLiteral("正在获取标准日期和时间"));
     shpDateTime->setVisible(true);
-    cmdDateTime->SetEnabled(false);
+    SetCommandButtonsEnabled(false);
 
     const QString host = mdlIniFile::ReadIniString("INTERNET", "TIME", env_.defaultDaytimeHost);
-    std::int32_t diff = mdlFuncSub::ApplyServerTime(GetServerTime(host), *env_.clock);
+    std::int32_t diff = SetClockFromReply(GetServerTime(host));
 
-    if (diff < 0) {
+    if (diff < 0 && !closedWhileRunning_) {
         ShowResult(QStringLiteral("没有得到标准日期和时间"));
         ShowResult(QStringLiteral("更新时间服务器地址"));
         const QString list = mdlFuncSub::FetchUrlText(
@@ -30,10 +36,10 @@ void frmTime::cmdDateTime_Click() {
             env_.httpTimeouts);
         CrLfLines lines(list);
         const int count = lines.Count();
-        for (int k = 0; k < count; ++k) {
+        for (int k = 0; k < count && !closedWhileRunning_; ++k) {
             const QString line = lines.Next();
             ShowResult(QString::number(k + 1) + "/" + QString::number(count) + " " + line);
-            diff = mdlFuncSub::ApplyServerTime(GetServerTime(line), *env_.clock);
+            diff = SetClockFromReply(GetServerTime(line));
             if (diff >= 0) {
                 mdlIniFile::WriteIniString("INTERNET", "TIME", line);
                 break;
@@ -41,7 +47,15 @@ void frmTime::cmdDateTime_Click() {
         }
     }
 
-    if (diff >= 0) {
+    // A window closed meanwhile ends the command here: nothing more is
+    // reported, and the program ends as soon as this returns.
+    if (closedWhileRunning_) {
+        commandRunning_ = false;
+        return;
+    }
+
+    clockSet_ = diff >= 0;
+    if (clockSet_) {
         ShowResult(QStringLiteral("修正日期和时间成功，相差") + QString::number(diff) + QStringLiteral("秒"));
         DateTime now;
         const bool haveNow = env_.clock->ReadLocal(now);
@@ -50,14 +64,15 @@ void frmTime::cmdDateTime_Click() {
         ShowResult(QStringLiteral("修正日期和时间失败，请重试！"));
     }
 
-    cmdDateTime->SetEnabled(true);
+    SetCommandButtonsEnabled(true);
     shpDateTime->setVisible(false);
-    commandRunning_ = false;
 
-    if (CommandLineHolds("close")) {
-        Sleep(env_.timing.closeDelayMs);
+    // The pause before "close" keeps painting, so the window shows the
+    // finished state, and a close during it ends the program at once.
+    const bool closeNow = CommandLineHolds("close") && WaitProcessingEvents(env_.timing.closeDelayMs);
+    commandRunning_ = false;
+    if (closeNow)
         close();
-    }
 }
 
 } // namespace app

@@ -1,6 +1,8 @@
 #include "app/TextLines.h"
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace app {
 
@@ -22,6 +24,13 @@ QString BoxText(const QPlainTextEdit& box) {
 
 void SetBoxText(QPlainTextEdit& box, const QString& text) {
     box.setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void AppendBoxLine(QPlainTextEdit& box, const QString& text) {
+    QTextCursor end(box.document());
+    end.movePosition(QTextCursor::End);
+    QString added = box.document()->isEmpty() ? text : "\r\n" + text;
+    end.insertText(added.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 } // namespace app

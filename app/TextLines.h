@@ -27,5 +27,9 @@ class CrLfLines {
 // line-feed pairs, and the reverse.
 QString BoxText(const QPlainTextEdit& box);
 void SetBoxText(QPlainTextEdit& box, const QString& text);
+// Appends a carriage-return line-feed pair (only when the box is not empty) and
+// the text to the box as it stands now, so what the user typed is kept. A
+// cursor before the end stays where it is.
+void AppendBoxLine(QPlainTextEdit& box, const QString& text);
 
 } // namespace app

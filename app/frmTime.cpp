@@ -1,6 +1,7 @@
 #include "app/frmTime.h"
 
 #include "app/AppIcon.h"
+#include "app/CommandLine.h"
 #include "app/IndicatorShape.h"
 #include "app/StoredButtons.h"
 #include "app/WindowFonts.h"
@@ -23,11 +24,6 @@ namespace {
 constexpr int kClientWidth = 279;
 constexpr int kClientHeight = 135;
 constexpr int kFullHeight = 407; // down to the lower text box and a margin
-
-QString VersionText() {
-    return QString::number(DUNMORA_VERSION_MAJOR) + "." + QString::number(DUNMORA_VERSION_MINOR) + "." +
-           QString::number(DUNMORA_VERSION_REVISION);
-}
 
 QPlainTextEdit* CreateTextBox(QWidget* parent, const char* name, const QRect& geometry) {
     auto* box = new QPlainTextEdit(parent);
@@ -110,6 +106,7 @@ void frmTime::ShowResult(const QString& text) {
         lstResult->clear();
         return;
     }
+    WriteOutputLine(text);
     if (lstResult->count() > 300)
         lstResult->clear();
     if (text.isEmpty()) {
@@ -128,11 +125,13 @@ void frmTime::QueryDaytime(const QString& host) {
     ReplyText.clear();
     if (wscDateTime->State() != net::sckClosed)
         wscDateTime->Close();
+    if (closedWhileRunning_) // the window is gone: nothing more is sent
+        return;
     wscDateTime->Connect(host.toStdString(), env_.daytimePort);
 
     // The socket's events are delivered only inside this wait.
     for (int step = 0; step < env_.timing.maxSteps; ++step) {
-        if (!ReplyText.isEmpty() || SocketFailed)
+        if (!ReplyText.isEmpty() || SocketFailed || closedWhileRunning_)
             break;
         Sleep(env_.timing.stepMs);
         shpDateTime->SetFillColor(RandomIndicatorColor());

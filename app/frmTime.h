@@ -10,6 +10,7 @@
 #include <memory>
 
 class QCheckBox;
+class QCloseEvent;
 class QListWidget;
 class QPlainTextEdit;
 
@@ -37,6 +38,11 @@ class frmTime final : public QWidget {
     void cmdCeShi_Click();
     void cmdHomePage_Click();
 
+    // The program's exit status. With "close" on the command line: 0 when the
+    // last synchronisation set the clock, 1 otherwise (also when none ran to
+    // its end). Without it: 0.
+    int ExitStatus() const;
+
     QString ReplyText;
     bool SocketFailed = false;
 
@@ -51,6 +57,10 @@ class frmTime final : public QWidget {
     std::unique_ptr<CommandButton> cmdCeShi;
     std::unique_ptr<net::TcpClientSocket> wscDateTime;
 
+  protected:
+    // Closing the window while a command runs cancels it (see RunControl.cpp).
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void CreateControls();
     void wscDateTime_DataArrival(std::size_t bytesTotal);
@@ -58,9 +68,21 @@ class frmTime final : public QWidget {
     void wscDateTime_Close();
     void Sleep(int milliseconds);
     bool CommandLineHolds(const QString& word) const;
+    // Both commands' buttons: a click that cannot be taken looks unavailable.
+    void SetCommandButtonsEnabled(bool enabled);
+    // Waits about the given time in short steps, processing pending events so
+    // the window keeps painting. False, at once, when the window was closed
+    // during the running command. Every wait inside a command should use it.
+    bool WaitProcessingEvents(int milliseconds);
+    // ApplyServerTime of the reply, unless the window was closed meanwhile.
+    std::int32_t SetClockFromReply(const QString& reply);
+    // The result-list line as a line of standard output (with "close").
+    void WriteOutputLine(const QString& text) const;
 
     AppEnvironment env_;
-    bool commandRunning_ = false; // synchronise and test exclude each other
+    bool commandRunning_ = false;     // synchronise and test exclude each other
+    bool closedWhileRunning_ = false; // the running command stops at its next step
+    bool clockSet_ = false;           // by the last synchronisation
 };
 
 } // namespace app

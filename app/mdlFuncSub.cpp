@@ -19,10 +19,7 @@ std::int32_t ApplyServerTime(const QString& reply, sysclock::SystemClock& clock)
     app::DateTime localNow;
     if (!clock.ReadLocal(localNow))
         failed = true;
-    // Two-digit years belong to the present century of the local clock.
-    const int centuryStart = failed ? 2000 : localNow.year / 100 * 100;
-
-    const auto serverTime = app::ParseDaytimeDateTime(fields[1] + " " + fields[2], centuryStart);
+    const auto serverTime = app::ParseDaytimeDateTime(fields[1] + " " + fields[2]);
     if (!serverTime)
         return kUnusableReply;
 

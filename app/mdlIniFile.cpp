@@ -1,5 +1,6 @@
 #include "app/mdlIniFile.h"
 
+#include "platform/ini/IniFile.h"
 #include "platform/ini/Profile.h"
 
 #include <QCoreApplication>
@@ -41,6 +42,11 @@ std::int32_t ReadIniInt(const QString& section, const QString& key, std::int32_t
     ResolveIniPath();
     return ini::GetPrivateProfileIntA(section.toUtf8().constData(), key.toUtf8().constData(), defaultValue,
                                       QFile::encodeName(IniPath).constData());
+}
+
+bool IniFileUnreadable() {
+    ResolveIniPath();
+    return ini::ReadWholeFile(QFile::encodeName(IniPath).toStdString()).status == ini::ReadStatus::Failed;
 }
 
 std::int32_t WriteIniString(const QString& section, const QString& key, const QString& value) {

@@ -20,6 +20,10 @@ QString ReadIniString(const QString& section, const QString& key, const QString&
 // The value as a signed decimal integer, or defaultValue when missing.
 std::int32_t ReadIniInt(const QString& section, const QString& key, std::int32_t defaultValue);
 
+// True when the file exists but cannot be read (no permission, a folder in its
+// place, a read error): the reads then give their defaults.
+bool IniFileUnreadable();
+
 // Stores the value ("?" removed, guarded by "?" when it begins or ends with a
 // space). Non-zero when stored; 0 when the file could not be written or the
 // value holds a line break or NUL, which could never be stored as one value.

@@ -1,6 +1,7 @@
 // Figures of the time-synchronisation program: start-up to the first painted
-// window, and one whole synchronisation against a loopback server that answers
-// at once (its floor is two 55 ms wait steps, one per query).
+// window, one whole synchronisation against a loopback server that answers
+// at once (its floor is two 55 ms wait steps, one per query), and how soon a
+// close in the middle of a synchronisation ends the program.
 #include "app/frmTime.h"
 #include "app/tests/AppTestSupport.h"
 #include "platform/net/testing/LoopbackServers.h"
@@ -9,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QThread>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -104,6 +106,47 @@ void BM_SynchroniseAgainstLoopback(benchmark::State& state) {
     state.counters["connections"] = daytime.Connections();
 }
 BENCHMARK(BM_SynchroniseAgainstLoopback)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// From closing the window in the middle of a synchronisation to the end of the
+// application's event loop, as the program ends: during a query's wait on a
+// silent server (range 0) and during a server-list download that never
+// answers (range 1). Both should end within one wait step, far below 100 ms.
+void BM_CloseDuringSynchronisationToEnd(benchmark::State& state) {
+    const bool duringDownload = state.range(0) == 1;
+    app::testing::PrivateIniFile ini;
+    net::testing::LoopbackDaytimeServer daytime;
+    daytime.Script({}, {net::testing::DaytimeBehaviour::Silent, {}});
+    net::testing::LoopbackHttpServer http;
+    http.NeverAnswer();
+    ini.Write("[INTERNET]\nTIME=" + QByteArray(duringDownload ? "bad host" : "127.0.0.1") +
+              "\nSERVLIEBIAO=" + QByteArray::fromStdString(http.Url()) + "\n");
+    app::testing::FakeWallClock clock;
+    for (auto _ : state) {
+        app::AppEnvironment environment; // the real 55 ms wait steps
+        environment.clock = &clock;
+        environment.daytimePort = daytime.Port();
+        app::frmTime window(std::move(environment));
+        window.show();
+        std::chrono::steady_clock::time_point closedAt;
+        QTimer::singleShot(300, &window, [&] {
+            closedAt = std::chrono::steady_clock::now();
+            window.close();
+        });
+        QTimer::singleShot(0, &window, [&] {
+            window.cmdDateTime_Click();
+            QCoreApplication::exit(0);
+        });
+        QCoreApplication::exec();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - closedAt).count());
+    }
+}
+BENCHMARK(BM_CloseDuringSynchronisationToEnd)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 } // namespace
 

@@ -4,6 +4,8 @@
 #include "platform/clock/LocalClock.h"
 #include "platform/clock/testing/MemoryRealtime.h"
 
+#include <QDate>
+
 #include <cstdlib>
 #include <ctime>
 #include <optional>
@@ -85,13 +87,19 @@ TEST(ApplyServerTime, CorrectionBeyondTheDateRangeNeverSetsAnUncorrectedTime) {
     EXPECT_TRUE(clock.calls.empty());
 }
 
-TEST(ApplyServerTime, TwoDigitYearsBelongToTheLocalClocksCentury) {
+// A clock that fell back to 1970 (dead battery), one at the end of the century
+// and one at today's date all read a two-digit year as 2000 + YY.
+TEST(ApplyServerTime, TwoDigitYearsAreThisCenturyWhateverTheLocalClockSays) {
     PrivateIniFile file;
     SetCorrection(file, 0);
-    FakeWallClock clock;
-    clock.now = {2101, 1, 1, 0, 0, 0};
-    EXPECT_GE(ApplyServerTime(Nist(2001, 1, 1, 0, 0, 0), clock), 0);
-    EXPECT_EQ(clock.calls.front(), "date 2101-01-01");
+    const QDate today = QDate::currentDate();
+    for (const DateTime local : {DateTime{1970, 1, 1, 0, 0, 0}, DateTime{2099, 12, 31, 23, 59, 59},
+                                 DateTime{today.year(), today.month(), today.day(), 12, 0, 0}}) {
+        FakeWallClock clock;
+        clock.now = local;
+        EXPECT_GE(ApplyServerTime(Nist(2024, 6, 15, 12, 0, 0), clock), 0) << local.year;
+        EXPECT_EQ(clock.calls, (std::vector<std::string>{"date 2024-06-15", "time 12:00:00"})) << local.year;
+    }
 }
 
 TEST(ApplyServerTime, LongRepliesAreEvaluatedByTheirFirstFields) {

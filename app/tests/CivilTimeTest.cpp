@@ -5,11 +5,12 @@
 namespace app {
 namespace {
 
-TEST(DaytimeDateTimeParsing, TwoDigitYearsFallInTheGivenCentury) {
-    EXPECT_EQ(ParseDaytimeDateTime("24-12-07 19:58:01", 2000), (DateTime{2024, 12, 7, 19, 58, 1}));
-    EXPECT_EQ(ParseDaytimeDateTime("99-01-01 00:00:00", 2000), (DateTime{2099, 1, 1, 0, 0, 0}));
-    EXPECT_EQ(ParseDaytimeDateTime("00-02-29 23:59:59", 2100), std::nullopt); // 2100 is no leap year
-    EXPECT_EQ(ParseDaytimeDateTime("2024-2-29 7:05", 2000), (DateTime{2024, 2, 29, 7, 5, 0}));
+TEST(DaytimeDateTimeParsing, TwoDigitYearsAreThisCentury) {
+    EXPECT_EQ(ParseDaytimeDateTime("24-12-07 19:58:01"), (DateTime{2024, 12, 7, 19, 58, 1}));
+    EXPECT_EQ(ParseDaytimeDateTime("99-01-01 00:00:00"), (DateTime{2099, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(ParseDaytimeDateTime("00-02-29 23:59:59"), (DateTime{2000, 2, 29, 23, 59, 59}));
+    EXPECT_EQ(ParseDaytimeDateTime("01-02-29 00:00:00"), std::nullopt); // 2001 is no leap year
+    EXPECT_EQ(ParseDaytimeDateTime("2024-2-29 7:05"), (DateTime{2024, 2, 29, 7, 5, 0}));
 }
 
 TEST(DaytimeDateTimeParsing, AnythingButADateAndATimeIsRefused) {
@@ -17,7 +18,7 @@ TEST(DaytimeDateTimeParsing, AnythingButADateAndATimeIsRefused) {
          {"", "24-12-07", "19:58:01 24-12-07", "24-13-01 00:00:00", "24-04-31 00:00:00", "24-12-07 24:00:00",
           "24-12-07 12:60:00", "24-12-07  12:00:00", "24/12/07 12:00:00", "124-12-07 12:00:00",
           "24-12-07 12:00:00 ", "２４-12-07 12:00:00"})
-        EXPECT_EQ(ParseDaytimeDateTime(QString::fromUtf8(text), 2000), std::nullopt) << text;
+        EXPECT_EQ(ParseDaytimeDateTime(QString::fromUtf8(text)), std::nullopt) << text;
 }
 
 TEST(CivilArithmetic, HoursCrossDaysMonthsAndYearsWithinTheDateRange) {

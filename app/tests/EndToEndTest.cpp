@@ -44,6 +44,7 @@ struct RunResult {
     bool finished = false;
     int exitCode = -1;
     qint64 endMonotonicMs = 0;
+    QByteArray output;
     QByteArray errors;
 };
 
@@ -109,6 +110,7 @@ class EndToEnd : public ::testing::Test {
             process.waitForFinished(5000);
         }
         result.exitCode = process.exitCode();
+        result.output = process.readAllStandardOutput();
         result.errors = process.readAllStandardError();
         return result;
     }
@@ -156,6 +158,13 @@ TEST_F(EndToEnd, AutoCloseSetsServerTimePlusCorrectionDateFirstAndEndsTwoSeconds
     EXPECT_GE(afterSync, 2000);
     EXPECT_LT(afterSync, 4500);
     EXPECT_EQ(ReadIni(), ini); // the first server worked: nothing written back
+    // "close" also writes the result lines, one per line, for a log.
+    const QList<QByteArray> lines = run.output.split('\n');
+    ASSERT_EQ(lines.size(), 4) << run.output.constData();
+    EXPECT_EQ(lines[0], "正在获取标准日期和时间");
+    EXPECT_TRUE(lines[1].startsWith("修正日期和时间成功，相差")) << lines[1].constData();
+    EXPECT_EQ(lines[2], "现在时间 2030-06-15 18:20:30"); // the preloaded clock now reads the set time
+    EXPECT_EQ(lines[3], "");
 }
 
 TEST_F(EndToEnd, WithoutTheRightToSetTheClockNothingIsWrittenAndTheProgramEnds) {
@@ -175,13 +184,41 @@ TEST_F(EndToEnd, WithoutTheRightToSetTheClockNothingIsWrittenAndTheProgramEnds) 
 
     const RunResult run = Run({DUNMORA_DAYTIME_REDIRECT}, daytime.Port());
     ASSERT_TRUE(run.finished) << run.errors.constData();
-    EXPECT_EQ(run.exitCode, 0) << run.errors.constData();
+    EXPECT_EQ(run.exitCode, 1) << run.errors.constData(); // the clock was not set
+    EXPECT_TRUE(run.output.endsWith("修正日期和时间失败，请重试！\n")) << run.output.constData();
     // Both the configured server and the list's entry answered twice and failed
     // only at the clock, so the list was fetched and its entry not remembered.
     EXPECT_EQ(daytime.Connections(), 4);
     EXPECT_EQ(http.RequestLines().size(), 1);
     EXPECT_EQ(ReadIni(), ini);
     EXPECT_TRUE(ClockCalls().empty());
+}
+
+// "--help" and "--version" answer without reaching any window system: with no
+// display to connect to, creating the application object would abort.
+TEST(EndToEndInformation, HelpAndVersionPrintWithoutOpeningAWindow) {
+    QTemporaryDir folder;
+    const QString program = folder.filePath("MyClock");
+    ASSERT_TRUE(QFile::copy(DUNMORA_BINARY, program));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    struct Case {
+        QStringList arguments;
+        QByteArray expectedStart;
+    };
+    for (const Case& c :
+         {Case{{"--version"}, "MyClock 1.0.5\n"}, Case{{"auto", "--help", "close"}, "用法：MyClock"}}) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program, c.arguments);
+        ASSERT_TRUE(process.waitForFinished(10000)) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+        const QByteArray output = process.readAllStandardOutput();
+        EXPECT_TRUE(output.startsWith(c.expectedStart)) << output.constData();
+    }
 }
 
 } // namespace

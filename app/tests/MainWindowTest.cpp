@@ -135,6 +135,7 @@ TEST_F(MainWindow, ClickOnTheOtherCommandIsIgnoredWhileOneRuns) {
         clicked = true;
         // Delivered inside the wait, as a user's clicks would be.
         QTimer::singleShot(0, &window, [&] {
+            EXPECT_FALSE(window.cmdCeShi->Enabled()); // visibly unavailable
             ClickButton(window, "cmdCeShi");
             window.cmdHomePage_Click();
         });

@@ -2,7 +2,16 @@
 #include "app/mdlIniFile.h"
 #include "app/tests/WindowFixture.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QListWidget>
+#include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
+#include <functional>
+#include <numeric>
 
 namespace app::testing {
 namespace {
@@ -118,30 +127,168 @@ TEST_F(Synchronise, RefusedClockEndsWithTheFailureLineAndWritesNothing) {
     EXPECT_EQ(ini_.Read(), iniBefore);
 }
 
-TEST_F(Synchronise, ButtonIsDisabledAndIndicatorShownOnlyWhileRunning) {
+TEST_F(Synchronise, BothButtonsAreDisabledAndIndicatorShownOnlyWhileRunning) {
     daytime_.AlwaysReply(Reply());
     WriteIni("127.0.0.1", "");
     frmTime& window = Window();
     int busySteps = 0;
     onSleep_ = [&] {
-        busySteps += !window.cmdDateTime->Enabled() && window.shpDateTime->isVisibleTo(&window);
+        busySteps += !window.cmdDateTime->Enabled() && !window.cmdCeShi->Enabled() &&
+                     window.shpDateTime->isVisibleTo(&window);
     };
     window.cmdDateTime_Click();
     EXPECT_GT(busySteps, 0);
     EXPECT_EQ(busySteps, static_cast<int>(sleeps_.size()));
     EXPECT_TRUE(window.cmdDateTime->Enabled());
+    EXPECT_TRUE(window.cmdCeShi->Enabled());
     EXPECT_FALSE(window.shpDateTime->isVisibleTo(&window));
 }
 
-TEST_F(Synchronise, CloseOnTheCommandLineEndsTheWindowTwoSecondsAfterwards) {
+// Counts the paint events of the watched widgets while a condition holds.
+class PaintCounter final : public QObject {
+  public:
+    explicit PaintCounter(std::function<bool()> counting) : counting_(std::move(counting)) {}
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint && counting_();
+        return false;
+    }
+
+  private:
+    std::function<bool()> counting_;
+};
+
+// The two seconds before "close" are waited in short steps that keep painting,
+// so the window shows the enabled button and the hidden indicator meanwhile.
+TEST_F(Synchronise, CloseOnTheCommandLineKeepsPaintingForTwoSecondsThenEndsTheWindow) {
     daytime_.AlwaysReply(Reply());
     WriteIni("127.0.0.1", "");
     frmTime& window = Window([](AppEnvironment& e) { e.commandLine = "/CLOSE"; });
     window.show();
+    bool started = false;
+    int closeWaitSteps = 0;
+    onSleep_ = [&] {
+        started = true;
+        if (window.cmdDateTime->Enabled()) { // the command has finished: the close wait
+            ++closeWaitSteps;
+            EXPECT_FALSE(window.shpDateTime->isVisibleTo(&window));
+        }
+    };
+    // Paints of the finished state: the button enabled again, the indicator gone.
+    PaintCounter counter([&] { return started && window.cmdDateTime->Enabled(); });
+    window.installEventFilter(&counter); // the indicator's place is painted by the window
+    window.findChild<QWidget*>("cmdDateTime")->installEventFilter(&counter);
     window.cmdDateTime_Click();
-    ASSERT_FALSE(sleeps_.empty());
-    EXPECT_EQ(sleeps_.back(), 2000);
     EXPECT_FALSE(window.isVisible());
+    EXPECT_GT(counter.paints, 0);
+    const std::vector<int> closeWait(sleeps_.end() - closeWaitSteps, sleeps_.end());
+    EXPECT_EQ(std::accumulate(closeWait.begin(), closeWait.end(), 0), 2000);
+    EXPECT_LE(*std::max_element(closeWait.begin(), closeWait.end()), 100);
+}
+
+TEST_F(Synchronise, ClosingTheWindowDuringTheCloseWaitEndsItAtOnce) {
+    daytime_.AlwaysReply(Reply());
+    WriteIni("127.0.0.1", "");
+    frmTime& window = Window([](AppEnvironment& e) { e.commandLine = "close"; });
+    window.show();
+    int closeWaitSteps = 0;
+    onSleep_ = [&] {
+        if (window.cmdDateTime->Enabled() && closeWaitSteps++ == 0)
+            QTimer::singleShot(0, &window, [&] { window.close(); });
+    };
+    RunInEventLoop([&] { window.cmdDateTime_Click(); });
+    EXPECT_EQ(closeWaitSteps, 1); // no step of the wait after the close
+    EXPECT_LE(sleeps_.back(), 100);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.ExitStatus(), 0); // the clock was set before the close
+}
+
+// Closing the window cancels the synchronisation: nothing more is sent, the
+// clock stays, nothing is written or reported, and the command returns within
+// the step in which the close arrived.
+TEST_F(Synchronise, ClosingTheWindowDuringAQueryCancelsEverythingAfterIt) {
+    daytime_.Script({}, {DaytimeBehaviour::Silent, {}});
+    WriteIni("127.0.0.1", ListUrl());
+    http_.Respond(HttpResponseBytes(200, "127.0.0.1"));
+    const QByteArray iniBefore = ini_.Read();
+    frmTime& window = Window([](AppEnvironment& e) { e.commandLine = "auto close"; });
+    window.show();
+    std::size_t sleepsAtClose = 0;
+    onSleep_ = [&] {
+        if (sleeps_.size() == 3)
+            QTimer::singleShot(0, &window, [&] {
+                sleepsAtClose = sleeps_.size();
+                window.close();
+            });
+    };
+    RunInEventLoop([&] { window.cmdDateTime_Click(); });
+    EXPECT_EQ(sleeps_.size(), sleepsAtClose); // no further wait step, no close wait
+    EXPECT_EQ(daytime_.Connections(), 1);
+    EXPECT_TRUE(http_.RequestLines().isEmpty());
+    EXPECT_TRUE(clock_.calls.empty());
+    EXPECT_EQ(ini_.Read(), iniBefore);
+    EXPECT_EQ(ResultLines(window), QStringList{QStringLiteral(" 正在获取标准日期和时间")});
+    EXPECT_EQ(window.ExitStatus(), 1);
+}
+
+TEST_F(Synchronise, ClosingTheWindowDuringTheListDownloadEndsItBeforeItsTimeOut) {
+    WriteIni("bad host", ListUrl());
+    http_.NeverAnswer();
+    frmTime& window = Window([](AppEnvironment& e) { e.httpTimeouts.receiveMs = 60000; });
+    window.show();
+    // Timers run only in the download's event loop once the fallback has begun.
+    QTimer closeInDownload;
+    QObject::connect(&closeInDownload, &QTimer::timeout, &window, [&] {
+        if (window.lstResult->count() == failureStart.size() && window.isVisible())
+            window.close();
+    });
+    closeInDownload.start(50);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    RunInEventLoop([&] { window.cmdDateTime_Click(); });
+    EXPECT_LT(elapsed.elapsed(), 30000); // far from the one-minute time-out
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ResultLines(window), failureStart);
+    EXPECT_TRUE(clock_.calls.empty());
+}
+
+// With "close", every result line is also written for standard output, and
+// the exit status tells whether the clock was set.
+TEST_F(Synchronise, CloseGivesTheOutcomeAsExitStatusAndTheLinesAsOutput) {
+    struct Case {
+        const char* commandLine;
+        bool refuseClock;
+        int exitStatus;
+    };
+    for (const Case& c : {Case{"close", false, 0}, Case{"close", true, 1}, Case{"", true, 0}}) {
+        daytime_.AlwaysReply(Reply());
+        WriteIni("127.0.0.1", "");
+        clock_.refuseDate = clock_.refuseTime = c.refuseClock;
+        output_.clear();
+        frmTime& window = Window([&](AppEnvironment& e) { e.commandLine = c.commandLine; });
+        window.cmdDateTime_Click();
+        EXPECT_EQ(window.ExitStatus(), c.exitStatus) << c.commandLine << c.refuseClock;
+        QStringList expected;
+        if (!QByteArray(c.commandLine).isEmpty())
+            for (const QString& line : ResultLines(window))
+                expected << line.mid(1) + "\n"; // without the list's leading space
+        EXPECT_EQ(output_, expected) << c.commandLine << c.refuseClock;
+    }
+}
+
+TEST_F(Synchronise, UnreadableIniIsReportedOnceBeforeTheUsualLines) {
+    ASSERT_TRUE(QDir().mkdir(ini_.Path())); // unreadable even for root
+    daytime_.AlwaysReply(Reply());
+    clock_.now = {2024, 12, 8, 3, 58, 1};
+    frmTime& window = Window(); // the defaults: 127.0.0.1 on the test server's port
+    window.cmdDateTime_Click();
+    EXPECT_EQ(ResultLines(window),
+              (QStringList{QStringLiteral(" 无法读取配置文件，使用默认设置：") + ini_.Path(),
+                           QStringLiteral(" 正在获取标准日期和时间"),
+                           QStringLiteral(" 修正日期和时间成功，相差0秒"),
+                           QStringLiteral(" 现在时间 2024-12-08 03:58:01")}));
 }
 
 TEST_F(Synchronise, ThousandsOfListLinesAreTriedOneByOne) {

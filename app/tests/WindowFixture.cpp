@@ -1,5 +1,8 @@
 #include "app/tests/WindowFixture.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include <chrono>
 #include <thread>
 
@@ -14,10 +17,19 @@ frmTime& WindowFixture::Window(const std::function<void(AppEnvironment&)>& adjus
         std::this_thread::sleep_for(std::chrono::milliseconds(std::min(milliseconds, kTestStepMs)));
     };
     environment.timing.closeDelayMs = 2000; // recorded, not slept
+    environment.standardOutput = [this](const QByteArray& line) { output_ << QString::fromUtf8(line); };
     if (adjust)
         adjust(environment);
     window_ = std::make_unique<frmTime>(std::move(environment));
     return *window_;
+}
+
+void WindowFixture::RunInEventLoop(const std::function<void()>& action) {
+    QTimer::singleShot(0, QCoreApplication::instance(), [&] {
+        action();
+        QCoreApplication::exit(0);
+    });
+    QCoreApplication::exec();
 }
 
 void WindowFixture::WriteIni(const QString& time, const QString& listUrl, const QString& correction) {

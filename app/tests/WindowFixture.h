@@ -13,6 +13,9 @@ class WindowFixture : public ::testing::Test {
     frmTime& Window(const std::function<void(AppEnvironment&)>& adjust = {});
     // "[INTERNET]" with TIME, SERVLIEBIAO and XIUZHENXIAOSHI as given (empty: left out).
     void WriteIni(const QString& time, const QString& listUrl, const QString& correction = "8");
+    // Runs the action inside the application's event loop, as the program runs
+    // a click, until it returns; a close of the window ends that loop as well.
+    static void RunInEventLoop(const std::function<void()>& action);
 
     PrivateIniFile ini_;
     FakeWallClock clock_;
@@ -20,6 +23,7 @@ class WindowFixture : public ::testing::Test {
     net::testing::LoopbackHttpServer http_;
     std::vector<int> sleeps_;       // every sleep the window asked for, in ms
     std::function<void()> onSleep_; // runs inside each sleep (the command is mid-way)
+    QStringList output_;            // the lines written for standard output
     std::unique_ptr<frmTime> window_;
 };
 
