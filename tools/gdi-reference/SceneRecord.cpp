@@ -21,17 +21,23 @@ std::string FormatScene(const SceneResult& scene) {
     for (const std::string& fact : scene.facts)
         out += fact + "\n";
     if (scene.width > 0 && scene.height > 0) {
-        std::map<std::uint32_t, char> letters;
+        // One letter per colour, or two when a picture has more colours than letters.
+        std::map<std::uint32_t, std::string> letters;
+        for (std::uint32_t color : scene.pixels)
+            letters.emplace(color, "");
+        const std::size_t alphabet = sizeof kLetters - 1;
+        const bool pairs = letters.size() > alphabet;
         std::string palette;
+        std::size_t index = 0;
         for (std::uint32_t color : scene.pixels) {
-            if (letters.count(color))
+            std::string& letter = letters[color];
+            if (!letter.empty())
                 continue;
-            const std::size_t index = letters.size();
-            // More colours than letters: '~' stands for all the rest (never met by the scenes).
-            const char letter = index + 1 < sizeof kLetters ? kLetters[index] : '~';
-            letters[color] = letter;
+            letter = pairs ? std::string{kLetters[index / alphabet % alphabet], kLetters[index % alphabet]}
+                           : std::string(1, kLetters[index]);
+            ++index;
             char entry[24];
-            std::snprintf(entry, sizeof entry, " %c=%06X", letter, static_cast<unsigned>(color));
+            std::snprintf(entry, sizeof entry, " %s=%06X", letter.c_str(), static_cast<unsigned>(color));
             palette += entry;
         }
         out += "pixels " + std::to_string(scene.width) + " " + std::to_string(scene.height) + palette + "\n";
@@ -78,7 +84,8 @@ bool ParseScenes(const std::string& text, std::vector<SceneResult>* scenes, std:
             return fail("scene without family");
         scene.family = id.substr(0, slash);
         scene.name = id.substr(slash + 1);
-        std::map<char, std::uint32_t> palette;
+        std::map<std::string, std::uint32_t> palette;
+        std::size_t tokenLength = 1;
         bool ended = false;
         while (!ended && std::getline(in, line)) {
             ++lineNumber;
@@ -93,10 +100,11 @@ bool ParseScenes(const std::string& text, std::vector<SceneResult>* scenes, std:
                 header >> scene.width >> scene.height;
                 std::string entry;
                 while (header >> entry) {
-                    if (entry.size() != 8 || entry[1] != '=')
+                    tokenLength = entry.find('=');
+                    if (tokenLength < 1 || tokenLength > 2 || entry.size() != tokenLength + 7)
                         return fail("bad palette entry " + entry);
-                    palette[entry[0]] =
-                        static_cast<std::uint32_t>(std::strtoul(entry.c_str() + 2, nullptr, 16));
+                    palette[entry.substr(0, tokenLength)] = static_cast<std::uint32_t>(
+                        std::strtoul(entry.c_str() + tokenLength + 1, nullptr, 16));
                 }
                 if (scene.width <= 0 || scene.height <= 0 || scene.width > 4096 || scene.height > 4096)
                     return fail("bad picture size");
@@ -108,9 +116,10 @@ bool ParseScenes(const std::string& text, std::vector<SceneResult>* scenes, std:
                     const std::string row = line == "=" ? previous : line;
                     int x = 0;
                     for (std::size_t i = 0; i < row.size();) {
-                        const auto found = palette.find(row[i++]);
+                        const auto found = palette.find(row.substr(i, tokenLength));
                         if (found == palette.end())
                             return fail("letter not in palette");
+                        i += tokenLength;
                         int run = 0;
                         while (i < row.size() && row[i] >= '0' && row[i] <= '9' && run < 100000)
                             run = run * 10 + (row[i++] - '0');
