@@ -38,7 +38,7 @@ class PenStroke {
 };
 
 // Strokes the line from a to b without b (Bresenham, x- or y-major; exact
-// half steps stay on the earlier row or column). Pixels far outside the
+// half steps go to the smaller row or column). Pixels far outside the
 // surface are skipped without visiting them, keeping the dash phase.
 void StrokeLine(PenStroke& pen, POINT a, POINT b);
 
