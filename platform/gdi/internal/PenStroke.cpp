@@ -147,7 +147,8 @@ void StrokeLine(PenStroke& pen, POINT a, POINT b) {
         // An exact half step goes to the smaller coordinate, whichever way the
         // line runs: rounded down going forward, up going backward.
         const Wide halfRounding = (xMajor ? sy : sx) > 0 ? steps - 1 : steps;
-        const auto minor = static_cast<std::int64_t>((2 * Wide{i} * minorSteps + halfRounding) / (2 * Wide{steps}));
+        const auto minor =
+            static_cast<std::int64_t>((2 * Wide{i} * minorSteps + halfRounding) / (2 * Wide{steps}));
         const std::int64_t major = i;
         const std::int64_t x = a.x + sx * (xMajor ? major : minor);
         const std::int64_t y = a.y + sy * (xMajor ? minor : major);
