@@ -172,6 +172,24 @@ void CopyRows32(Surface& dest, const RECT& r, const Surface& source, int dx, int
 
 } // namespace
 
+// A negative extent covers the pixels before the origin and the origin itself:
+// x + width + 1 up to x + 1.
+RECT PatBltArea(int x, int y, int width, int height) {
+    auto span = [](int origin, int extent, LONG& first, LONG& end) {
+        std::int64_t a = origin, b = std::int64_t{origin} + extent;
+        if (extent < 0) {
+            a = b + 1;
+            b = std::int64_t{origin} + 1;
+        }
+        first = ClampCoordinate(a);
+        end = ClampCoordinate(b);
+    };
+    RECT area{};
+    span(x, width, area.left, area.right);
+    span(y, height, area.top, area.bottom);
+    return area;
+}
+
 void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
                const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop, int stretchMode) {
     if (!dest.surface)
@@ -284,9 +302,7 @@ BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
     const BYTE index = RopIndex(rop);
     if (!dc || RopUsesSource(index))
         return FALSE;
-    Normalise(x, width);
-    Normalise(y, height);
-    PatternRop(*dc, RECT{x, y, x + width, y + height}, PatternOf(*dc, dc->brush), index);
+    PatternRop(*dc, PatBltArea(x, y, width, height), PatternOf(*dc, dc->brush), index);
     return TRUE;
 }
 
