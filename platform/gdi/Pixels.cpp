@@ -83,15 +83,16 @@ BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
     if (!dc || !rect)
         return FALSE;
     RECT r = ClampRect(*rect);
-    // The dots sit where the distance from the given top left corner (x + y)
-    // is odd; reversed rectangles keep that corner's phase.
-    const int phase = (r.left + r.top + 1) & 1;
     if (r.left > r.right)
         std::swap(r.left, r.right);
     if (r.top > r.bottom)
         std::swap(r.top, r.bottom);
-    if (r.left >= r.right || r.top >= r.bottom || !dc->surface)
+    // A one-pixel rectangle has no border path: nothing is inverted.
+    if (r.left >= r.right || r.top >= r.bottom || !dc->surface ||
+        (r.right - r.left == 1 && r.bottom - r.top == 1))
         return TRUE;
+    // The dots run from the top right corner, which is always inverted.
+    const int phase = (r.right - 1 + r.top) & 1;
     const PixelFormat& format = FormatOf(*dc->surface);
     // Only the part of each edge on the surface is walked.
     const int firstX = std::max(r.left, 0), endX = std::min(r.right, dc->surface->width);
