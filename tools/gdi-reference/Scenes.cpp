@@ -29,7 +29,7 @@ HDC Screen() {
 class Canvas {
   public:
     Canvas(int width, int height, COLORREF fill = kPaper, bool mono = false)
-        : width_(width), height_(height) {
+        : width_(width), height_(height), mono_(mono) {
         dc_ = CreateCompatibleDC(Screen());
         bitmap_ = mono ? CreateBitmap(width, height, 1, 1, nullptr)
                        : CreateCompatibleBitmap(Screen(), width, height);
@@ -44,6 +44,11 @@ class Canvas {
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
     void Fill(COLORREF color) {
+        if (mono_) {
+            // Brushes of other colours are dithered on monochrome bitmaps: fill plainly.
+            PatBlt(dc_, 0, 0, width_, height_, color == RGB(0, 0, 0) ? BLACKNESS : WHITENESS);
+            return;
+        }
         HBRUSH brush = CreateSolidBrush(color);
         RECT all = {0, 0, width_, height_};
         FillRect(dc_, &all, brush);
@@ -56,6 +61,7 @@ class Canvas {
 
   private:
     int width_, height_;
+    bool mono_;
     HDC dc_;
     HBITMAP bitmap_;
     HGDIOBJ previous_;
