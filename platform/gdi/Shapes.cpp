@@ -157,16 +157,24 @@ void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double st
     };
     std::vector<Placed> placed;
     const double sweep = whole ? 2 * std::numbers::pi : Normalised(end - start);
+    // A wide pen's band is the outline itself: its pixels are painted once
+    // each, and only those on the surface are looked at, whatever the width.
+    const Surface& surface = *pen.Dc().surface;
+    const RECT reach = w > 1 ? RECT{0, 0, surface.width, surface.height} : pen.Reach();
     for (const POINT& p : OutlinePixels(
-             e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, pen.Reach())) {
+             e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, reach)) {
         const double offset = Normalised(e.AngleOfPixel(p.x, p.y) - start);
         if (whole || offset <= sweep)
             placed.push_back(Placed{offset, p});
     }
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
-    for (const Placed& p : placed)
-        pen.Plot(p.point.x, p.point.y);
+    for (const Placed& p : placed) {
+        if (w > 1)
+            PutPixel(pen.Dc(), p.point.x, p.point.y, pen.Color());
+        else
+            pen.Plot(p.point.x, p.point.y);
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@ class PenStroke {
     int Width() const { return width_; }
     bool IsStyled() const { return dashCount_ > 0; }
     Pixel Color() const { return color_; }
+    DcObject& Dc() const { return dc_; }
     // One pixel of the path: painted, skipped or painted in the background
     // colour, by the dash pattern; wide pens paint a square centred on it.
     void Plot(int x, int y);
