@@ -34,7 +34,10 @@ HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
-    return AddRegion(Region::FromEllipse(left, top, right - 1, bottom - 1));
+    // right and bottom are the larger corners, so they are above INT_MIN
+    // unless the box is empty (then the region is too).
+    return AddRegion(Region::FromEllipse(left, top, right == left ? right : right - 1,
+                                         bottom == top ? bottom : bottom - 1));
 }
 
 HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
