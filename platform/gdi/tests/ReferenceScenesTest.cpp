@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -99,6 +100,21 @@ std::string Differences(const SceneResult& expected, const SceneResult& actual) 
     return out;
 }
 
+// Scenes known to differ still (ReferencePending.txt): one "family/name" a line.
+const std::set<std::string>& Pending() {
+    static const std::set<std::string> names = [] {
+        std::set<std::string> read;
+        std::istringstream in(ReadFile(GDI_REFERENCE_PENDING));
+        std::string line;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line[0] != '#')
+                read.insert(line);
+        }
+        return read;
+    }();
+    return names;
+}
+
 class ReferenceScenes : public ::testing::TestWithParam<std::string> {
   protected:
     static const std::vector<SceneResult>& Ours() {
@@ -121,7 +137,7 @@ TEST_P(ReferenceScenes, MatchTheRecordedReference) {
     }
     ASSERT_EQ(recorded.size(), ours.size())
         << family << ": the stored file and the scene source disagree; re-record";
-    std::size_t pixels = 0, differing = 0;
+    std::size_t pixels = 0, differing = 0, pending = 0;
     for (const SceneResult& expected : recorded) {
         const auto found = ours.find(expected.name);
         ASSERT_NE(found, ours.end()) << "no scene " << family << "/" << expected.name << "; re-record";
@@ -131,13 +147,20 @@ TEST_P(ReferenceScenes, MatchTheRecordedReference) {
             continue;
         }
         const std::string differences = Differences(expected, *found->second);
+        const std::string id = family + "/" + expected.name;
+        if (Pending().count(id)) {
+            ++pending;
+            EXPECT_FALSE(differences.empty())
+                << "scene " << id << " now matches: take it off ReferencePending.txt";
+            continue;
+        }
         if (!differences.empty()) {
             ++differing;
-            ADD_FAILURE() << "scene " << family << "/" << expected.name << "\n" << differences;
+            ADD_FAILURE() << "scene " << id << "\n" << differences;
         }
     }
     std::cout << family << ": " << recorded.size() << " scenes, " << pixels << " pixels compared, "
-              << differing << " scenes differ\n";
+              << differing << " scenes differ, " << pending << " known to differ still\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, ReferenceScenes,
