@@ -104,6 +104,8 @@ struct LinePath {
     int sx, sy;
     bool xMajor;
     std::int64_t Minor(std::int64_t i) const {
+        if (steps == 0)
+            return 0; // a line of no length is its start point
         // An exact half step goes to the smaller coordinate, whichever way the
         // line runs: rounded down going forward, up going backward.
         const Wide halfRounding = (xMajor ? sy : sx) > 0 ? steps - 1 : steps;
@@ -127,35 +129,57 @@ template <typename Holds> std::int64_t FirstWhere(std::int64_t low, std::int64_t
     return low;
 }
 
-// A wide pen paints the union of its squares along the path. Path
-// coordinates only grow or only shrink, so the squares that reach a surface
-// row belong to one run of path pixels, found by bisection, and the row gets
-// one span: the cost follows the surface rows, not the pen's width.
+// One row of a pen's tip: the columns [left, right] relative to the path
+// pixel, on the rows [top, bottom] relative to it.
+struct TipRows {
+    std::int64_t top, bottom, left, right;
+};
+
+// A wide pen paints the union of its tips along the path. Path coordinates
+// only grow or only shrink, so the path pixels whose tip rows reach a surface
+// row form one run, found by bisection, and the row gets one span: the cost
+// follows the surface rows, not the pen's width. A pen three pixels wide has
+// a round tip (a plus shape) and also covers the end point; wider pens stamp
+// a square and leave the end point out.
 void StrokeWideLine(const PenStroke& pen, const LinePath& path) {
     DcObject& dc = pen.Dc();
-    const int w = pen.Width();
+    const std::int64_t w = pen.Width();
     const std::int64_t before = w / 2, after = w - 1 - w / 2;
-    const std::int64_t last = path.steps - 1;
+    const bool round = w == 3;
+    const std::int64_t last = round ? path.steps : path.steps - 1;
+    const TipRows square[] = {{-before, after, -before, after}};
+    const TipRows plus[] = {{-1, -1, 0, 0}, {0, 0, -1, 1}, {1, 1, 0, 0}};
+    const TipRows* tip = round ? plus : square;
+    const int tipRows = round ? 3 : 1;
     BrushPattern color;
     color.hollow = false;
     color.solid = pen.Color();
     const bool down = path.Y(last) >= path.Y(0);
     const bool right = path.X(last) >= path.X(0);
     for (int row = 0; row < dc.surface->height; ++row) {
-        // Path pixels whose square covers this row: y in [row - after, row + before].
-        const std::int64_t yLow = row - after, yHigh = row + before;
-        const std::int64_t first =
-            down ? FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) >= yLow; })
-                 : FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) <= yHigh; });
-        const std::int64_t end = down ? FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) > yHigh; })
-                                      : FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) < yLow; });
-        if (first >= end)
-            continue;
-        const std::int64_t xFirst = path.X(first), xLast = path.X(end - 1);
-        const std::int64_t left = (right ? xFirst : xLast) - before;
-        const std::int64_t rightEnd = (right ? xLast : xFirst) + after + 1;
-        PatternRop(dc, RECT{ClampCoordinate(left), row, ClampCoordinate(rightEnd), row + 1}, color,
-                   RopIndex(PATCOPY));
+        std::int64_t left = 0, rightEnd = 0;
+        bool any = false;
+        for (int t = 0; t < tipRows; ++t) {
+            // Path pixels whose tip rows cover this row: y in [row - bottom, row - top].
+            const std::int64_t yLow = row - tip[t].bottom, yHigh = row - tip[t].top;
+            const std::int64_t first =
+                down ? FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) >= yLow; })
+                     : FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) <= yHigh; });
+            const std::int64_t end =
+                down ? FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) > yHigh; })
+                     : FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) < yLow; });
+            if (first >= end)
+                continue;
+            const std::int64_t xFirst = path.X(first), xLast = path.X(end - 1);
+            const std::int64_t spanLeft = (right ? xFirst : xLast) + tip[t].left;
+            const std::int64_t spanEnd = (right ? xLast : xFirst) + tip[t].right + 1;
+            left = any ? std::min(left, spanLeft) : spanLeft;
+            rightEnd = any ? std::max(rightEnd, spanEnd) : spanEnd;
+            any = true;
+        }
+        if (any)
+            PatternRop(dc, RECT{ClampCoordinate(left), row, ClampCoordinate(rightEnd), row + 1}, color,
+                       RopIndex(PATCOPY));
     }
 }
 
@@ -169,7 +193,7 @@ void StrokeLine(PenStroke& pen, POINT a, POINT b) {
         const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
         const LinePath path{
             a, std::max(adx, ady), std::min(adx, ady), dx < 0 ? -1 : 1, dy < 0 ? -1 : 1, adx >= ady};
-        if (path.steps > 0)
+        if (path.steps > 0 || pen.Width() == 3)
             StrokeWideLine(pen, path);
         return;
     }
