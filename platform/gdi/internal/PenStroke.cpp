@@ -138,15 +138,15 @@ struct TipRows {
 // A wide pen paints the union of its tips along the path. Path coordinates
 // only grow or only shrink, so the path pixels whose tip rows reach a surface
 // row form one run, found by bisection, and the row gets one span: the cost
-// follows the surface rows, not the pen's width. A pen three pixels wide has
-// a round tip (a plus shape) and also covers the end point; wider pens stamp
-// a square and leave the end point out.
+// follows the surface rows, not the pen's width. Unlike one-pixel lines, a
+// wide line covers its end point too. A pen three pixels wide has a round tip
+// (a plus shape); other widths stamp a square.
 void StrokeWideLine(const PenStroke& pen, const LinePath& path) {
     DcObject& dc = pen.Dc();
     const std::int64_t w = pen.Width();
     const std::int64_t before = w / 2, after = w - 1 - w / 2;
     const bool round = w == 3;
-    const std::int64_t last = round ? path.steps : path.steps - 1;
+    const std::int64_t last = path.steps;
     const TipRows square[] = {{-before, after, -before, after}};
     const TipRows plus[] = {{-1, -1, 0, 0}, {0, 0, -1, 1}, {1, 1, 0, 0}};
     const TipRows* tip = round ? plus : square;
@@ -193,8 +193,7 @@ void StrokeLine(PenStroke& pen, POINT a, POINT b) {
         const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
         const LinePath path{
             a, std::max(adx, ady), std::min(adx, ady), dx < 0 ? -1 : 1, dy < 0 ? -1 : 1, adx >= ady};
-        if (path.steps > 0 || pen.Width() == 3)
-            StrokeWideLine(pen, path);
+        StrokeWideLine(pen, path);
         return;
     }
     const std::int64_t dx = std::int64_t{b.x} - a.x, dy = std::int64_t{b.y} - a.y;
