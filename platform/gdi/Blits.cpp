@@ -68,16 +68,8 @@ Shrink ShrinkFor(int stretchMode) {
 struct SourceRange {
     int first, end;
 };
-SourceRange RangeFor(int i, int destExtent, int sourceExtent, bool mirror, bool merge, bool keepLast) {
-    if (mirror)
-        i = destExtent - 1 - i;
+SourceRange ShrinkRange(int i, int destExtent, int sourceExtent, bool merge, bool keepLast) {
     const std::int64_t dw = destExtent, sw = sourceExtent;
-    if (destExtent == sourceExtent)
-        return {i, i + 1};
-    if (sourceExtent < destExtent) {
-        const auto j = static_cast<int>(((2 * std::int64_t{i} + 1) * sw - 1) / (2 * dw));
-        return {j, j + 1};
-    }
     auto firstOf = [&](std::int64_t d) { // the first source pixel that goes to d or later
         const std::int64_t numerator = 2 * sw * d + 1 - dw;
         return numerator <= 0 ? std::int64_t{0} : (numerator + 2 * dw - 1) / (2 * dw);
@@ -92,6 +84,19 @@ SourceRange RangeFor(int i, int destExtent, int sourceExtent, bool mirror, bool 
     else if (!merge)
         end = first + 1;
     return {static_cast<int>(first), static_cast<int>(end)};
+}
+
+inline SourceRange RangeFor(int i, int destExtent, int sourceExtent, bool mirror, bool merge, bool keepLast) {
+    if (mirror)
+        i = destExtent - 1 - i;
+    if (destExtent == sourceExtent)
+        return {i, i + 1};
+    if (sourceExtent < destExtent) {
+        const auto j =
+            static_cast<int>(((2 * std::int64_t{i} + 1) * sourceExtent - 1) / (2 * std::int64_t{destExtent}));
+        return {j, j + 1};
+    }
+    return ShrinkRange(i, destExtent, sourceExtent, merge, keepLast);
 }
 
 // Offsets a range by the source origin and clips it to the surface; first is -1 when nothing is left.
