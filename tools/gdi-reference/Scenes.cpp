@@ -364,10 +364,9 @@ void EllipseScenes(Builder& b) {
     const int arcs[][4] = {{20, 7, 10, 0},   {10, 0, 20, 7}, {0, 7, 20, 7}, {20, 8, 20, 6},
                            {10, 14, 10, 14}, {3, 1, 17, 13}, {0, 0, 0, 14}, {25, 3, -5, 3}};
     for (const auto& a : arcs) {
-        for (const char* pen : {"solid1", "dot", "solid2"}) {
-            const int style = pen[0] == 'd' ? PS_DOT : PS_SOLID;
-            const int width = pen[5] == '2' ? 2 : 1;
-            b.Add("arc", std::string(pen) + "-" + Quad(a[0], a[1], a[2], a[3]),
+        for (const PenKind& pen : {kPens[0], kPens[3], kPens[1]}) {
+            const int style = pen.style, width = pen.width;
+            b.Add("arc", std::string(pen.name) + "-" + Quad(a[0], a[1], a[2], a[3]),
                   [a, style, width](Recorder& r) {
                       Canvas c(22, 16);
                       Tools t(c.Dc(), CreatePen(style, width, kInk), 0);
