@@ -50,14 +50,15 @@ TEST(Style0, DefaultButtonHasBlackOuterRingInnerRingAndOneDottedFocusRectangle) 
         "kwwwwwwwwwwwkk",
         "kwlllllllllgkk",
         "kwlffffffffgkk",
-        "kwlfxfxfxffgkk",
         "kwlffxfxfxfgkk",
+        "kwlfxfxfxffgkk",
         "kwlffffffffgkk",
         "kwggggggggggkk",
         "kkkkkkkkkkkkkk",
         "kkkkkkkkkkkkkk",
     };
-    // Every pass composes the picture afresh: the inverting focus rectangle
+    // The focus dots run from the rectangle's top right corner, which is
+    // always inverted. Every pass composes the picture afresh: the inverting focus rectangle
     // shows after any number of repaints, never cancelled by a second one.
     for (int pass = 0; pass < 3; ++pass) {
         RedrawButton(fixture.Button());

@@ -53,8 +53,9 @@ TEST(CreateButtonRegion, RectangleCornersByStyle) {
     EXPECT_TRUE(SameArt(full, ShapeArt(fixture, 0, 3, 8, 6, false)));
 
     // The triangles start at the region's own corners, one pixel past the
-    // client area on the right and at the bottom.
-    const Art triangles = {".#####..", "#######.", "########", "#######.", ".#####..", "..###..."};
+    // client area on the right and at the bottom; a pixel is cut when its top
+    // left corner lies in a triangle (not on its slanted right edge).
+    const Art triangles = {"..####..", ".######.", "########", "########", ".######.", "..####.."};
     EXPECT_TRUE(SameArt(triangles, ShapeArt(fixture, 0, 2, 8, 6)));
     EXPECT_TRUE(SameArt(triangles, ShapeArt(fixture, 0, 7, 8, 6)));
     EXPECT_TRUE(SameArt(triangles, ShapeArt(fixture, 0, 2, 8, 6, false)));
@@ -141,7 +142,8 @@ TEST(CreateButtonRegion, SlantedShapesCutCornersOnlyOnTheStraightSide) {
     EXPECT_EQ(leftDisabledStyle3[0][39], '#');
     EXPECT_EQ(leftDisabledStyle3[9][39], '#');
     const Art rightTriangles = ShapeArt(fixture, ButtonShapeValue::RightSlanted, 2, 40, 10);
-    EXPECT_EQ(rightTriangles[0].substr(0, 2), ".#");
+    EXPECT_EQ(rightTriangles[0].substr(0, 3), "..#");
+    EXPECT_EQ(rightTriangles[1].substr(0, 2), ".#");
     EXPECT_EQ(rightTriangles[9].substr(0, 3), "..#");
     EXPECT_EQ(rightTriangles[5].substr(0, 2), "##");
 }

@@ -80,6 +80,9 @@ HICON CopyIcon(HICON icon, int width, int height) {
         width = source->Width();
     if (height == 0)
         height = source->Height();
+    // A monochrome icon keeps image and mask in one bitmap of twice the height.
+    if (!source->color && height > kMaxBitmapSide / 2)
+        return 0;
     auto copy = std::make_unique<IconObject>();
     copy->isIcon = source->isIcon;
     copy->xHotspot = source->xHotspot;

@@ -15,26 +15,18 @@ namespace detail {
 namespace {
 
 // A signed extent as a start and a positive length, both clamped to the
-// coordinate range; true when it was mirrored.
+// coordinate range; true when it was mirrored. A negative extent covers the
+// origin and the pixels before it.
 bool Normalise(int& origin, int& extent) {
     std::int64_t start = origin, length = extent;
     const bool mirrored = length < 0;
     if (mirrored) {
-        start += length;
+        start += length + 1;
         length = -length;
     }
     origin = ClampCoordinate(start);
     extent = ClampCoordinate(length);
     return mirrored;
-}
-
-// Source column or row for destination offset i: the centre of the
-// destination pixel mapped into the source (nearest neighbour).
-int MapIndex(int i, int destExtent, int sourceExtent, bool mirror) {
-    int j = destExtent == sourceExtent ? i
-                                       : static_cast<int>((static_cast<std::int64_t>(i) * 2 + 1) *
-                                                          sourceExtent / (2 * std::int64_t{destExtent}));
-    return mirror ? sourceExtent - 1 - j : j;
 }
 
 void ConvertSource(Pixel* values, int count, int sourceBpp, int destBpp, const SourceConversion& conversion) {
@@ -65,19 +57,46 @@ Shrink ShrinkFor(int stretchMode) {
     }
 }
 
-// The source indexes [first, end) behind destination index i of one axis;
-// a single (nearest) index unless the axis shrinks and pixels are merged.
+// The source indexes [first, end) behind destination index i of one axis.
+// Growing, each destination pixel takes the source pixel under its centre
+// (a centre on a source pixel's edge takes the earlier pixel). Shrinking,
+// every source pixel k goes to the destination pixel
+// ((2k + 1) * dest - 1) / (2 * source): the destination pixel merges that run
+// of source pixels (stretch modes), or keeps one of them: the last of a run
+// of columns, the first of a run of rows. Shrinking to a single pixel leaves
+// out the source's last pixel. Mirrored axes take the runs in reverse order.
 struct SourceRange {
     int first, end;
 };
-SourceRange RangeFor(int i, int destExtent, int sourceExtent, bool mirror, bool merge) {
-    if (!merge || sourceExtent <= destExtent) {
-        const int j = MapIndex(i, destExtent, sourceExtent, mirror);
+SourceRange ShrinkRange(int i, int destExtent, int sourceExtent, bool merge, bool keepLast) {
+    const std::int64_t dw = destExtent, sw = sourceExtent;
+    auto firstOf = [&](std::int64_t d) { // the first source pixel that goes to d or later
+        const std::int64_t numerator = 2 * sw * d + 1 - dw;
+        return numerator <= 0 ? std::int64_t{0} : (numerator + 2 * dw - 1) / (2 * dw);
+    };
+    std::int64_t first = firstOf(i), end = firstOf(std::int64_t{i} + 1);
+    if (destExtent == 1) {
+        first = 0;
+        end = std::max<std::int64_t>(sw - 1, 1);
+    }
+    if (!merge && keepLast)
+        first = end - 1;
+    else if (!merge)
+        end = first + 1;
+    return {static_cast<int>(first), static_cast<int>(end)};
+}
+
+inline SourceRange RangeFor(int i, int destExtent, int sourceExtent, bool mirror, bool merge, bool keepLast) {
+    if (mirror)
+        i = destExtent - 1 - i;
+    if (destExtent == sourceExtent)
+        return {i, i + 1};
+    if (sourceExtent < destExtent) {
+        const auto j =
+            static_cast<int>(((2 * std::int64_t{i} + 1) * sourceExtent - 1) / (2 * std::int64_t{destExtent}));
         return {j, j + 1};
     }
-    const auto a = static_cast<int>(std::int64_t{i} * sourceExtent / destExtent);
-    const auto b = std::max(a + 1, static_cast<int>((std::int64_t{i} + 1) * sourceExtent / destExtent));
-    return mirror ? SourceRange{sourceExtent - b, sourceExtent - a} : SourceRange{a, b};
+    return ShrinkRange(i, destExtent, sourceExtent, merge, keepLast);
 }
 
 // Offsets a range by the source origin and clips it to the surface; first is -1 when nothing is left.
@@ -172,6 +191,24 @@ void CopyRows32(Surface& dest, const RECT& r, const Surface& source, int dx, int
 
 } // namespace
 
+// A negative extent covers the pixels before the origin and the origin itself:
+// x + width + 1 up to x + 1.
+RECT PatBltArea(int x, int y, int width, int height) {
+    auto span = [](int origin, int extent, LONG& first, LONG& end) {
+        std::int64_t a = origin, b = std::int64_t{origin} + extent;
+        if (extent < 0) {
+            a = b + 1;
+            b = std::int64_t{origin} + 1;
+        }
+        first = ClampCoordinate(a);
+        end = ClampCoordinate(b);
+    };
+    RECT area{};
+    span(x, width, area.left, area.right);
+    span(y, height, area.top, area.bottom);
+    return area;
+}
+
 void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
                const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop, int stretchMode) {
     if (!dest.surface)
@@ -220,7 +257,7 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
     std::vector<int> columnEnds(columns.size());
     for (int col = firstColumn; col < endColumn; ++col) {
         const SourceRange range =
-            Placed(RangeFor(col - x, width, sw, mirrorX, mergeColumns), sx, source.width);
+            Placed(RangeFor(col - x, width, sw, mirrorX, mergeColumns, true), sx, source.width);
         columns[static_cast<std::size_t>(col - firstColumn)] = range.first;
         columnEnds[static_cast<std::size_t>(col - firstColumn)] = range.end;
     }
@@ -235,7 +272,7 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
             pattern.Row(0, 0, static_cast<int>(count), patternRow.data());
         for (int row = r.top; row < r.bottom; ++row) {
             const SourceRange rows =
-                Placed(RangeFor(row - y, height, sh, mirrorY, mergeRows), sy, source.height);
+                Placed(RangeFor(row - y, height, sh, mirrorY, mergeRows, false), sy, source.height);
             if (rows.first < 0)
                 continue;
             const int sourceRowIndex = rows.first;
@@ -284,9 +321,7 @@ BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
     const BYTE index = RopIndex(rop);
     if (!dc || RopUsesSource(index))
         return FALSE;
-    Normalise(x, width);
-    Normalise(y, height);
-    PatternRop(*dc, RECT{x, y, x + width, y + height}, PatternOf(*dc, dc->brush), index);
+    PatternRop(*dc, PatBltArea(x, y, width, height), PatternOf(*dc, dc->brush), index);
     return TRUE;
 }
 

@@ -65,7 +65,13 @@ BOOL DrawIconEx(HDC hdc, int x, int y, HICON handle, int width, int height, UINT
     if (height == 0)
         height = icon->Height();
     if (flicker) {
-        RECT area{x, y, x + width, y + height};
+        // The flicker-free drawing goes through an off-screen bitmap of the
+        // drawn size, which cannot be made beyond the bitmap size limit.
+        if (width > kMaxBitmapSide || height > kMaxBitmapSide)
+            return FALSE;
+        // Far-off corners are pulled in: the fill cannot reach past them anyway.
+        const RECT area{ClampCoordinate(x), ClampCoordinate(y), ClampCoordinate(std::int64_t{x} + width),
+                        ClampCoordinate(std::int64_t{y} + height)};
         FillRect(hdc, &area, flicker);
     }
     // The mask converts as black (0) and white (1) whatever the DC's colours are.

@@ -9,13 +9,25 @@ namespace gdi {
 
 using namespace detail;
 
+namespace {
+
+RECT AreaOf(const RECT& r) {
+    return PatBltArea(r.left, r.top, static_cast<int>(std::int64_t{r.right} - r.left),
+                      static_cast<int>(std::int64_t{r.bottom} - r.top));
+}
+
+} // namespace
+
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
     DcObject* dc = FindDc(hdc);
-    if (!dc || !IsVisible(*dc, x, y))
+    if (!dc || !dc->surface)
         return CLR_INVALID;
+    // A pixel outside the surface or the clip region is not painted, but the
+    // call still answers with the colour it would have set.
     const int bpp = dc->surface->bitsPerPixel;
     const Pixel value = ColorToPixel(color, bpp);
-    FormatOf(*dc->surface).set(*dc->surface, x, y, value);
+    if (IsVisible(*dc, x, y))
+        FormatOf(*dc->surface).set(*dc->surface, x, y, value);
     return PixelToColor(value, bpp);
 }
 
@@ -33,7 +45,8 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     const BrushPattern pattern = PatternOf(*dc, brush);
     if (pattern.hollow && !FindBrush(brush))
         return 0;
-    PatternRop(*dc, *rect, pattern, RopIndex(PATCOPY));
+    // Reversed rectangles fill as PatBlt does with the negative extents.
+    PatternRop(*dc, AreaOf(*rect), pattern, RopIndex(PATCOPY));
     return 1;
 }
 
@@ -46,7 +59,7 @@ int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
         return 0;
     const RECT r = ClampRect(*rect);
     if (r.left >= r.right || r.top >= r.bottom)
-        return 1;
+        return 0; // an empty or reversed frame fails
     const BYTE copy = RopIndex(PATCOPY);
     PatternRop(*dc, RECT{r.left, r.top, r.right, r.top + 1}, pattern, copy);
     PatternRop(*dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, pattern, copy);
@@ -59,25 +72,33 @@ BOOL InvertRect(HDC hdc, const RECT* rect) {
     DcObject* dc = FindDc(hdc);
     if (!dc || !rect)
         return FALSE;
-    PatternRop(*dc, *rect, BrushPattern{}, RopIndex(DSTINVERT));
+    PatternRop(*dc, AreaOf(*rect), BrushPattern{}, RopIndex(DSTINVERT));
     return TRUE;
 }
 
-// Every other pixel of the one-pixel border is inverted (those with x + y
-// even), and no pixel is touched twice, so a second call restores the picture.
+// Every other pixel of the one-pixel border is inverted, and no pixel is
+// touched twice, so a second call restores the picture.
 BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
     DcObject* dc = FindDc(hdc);
     if (!dc || !rect)
         return FALSE;
-    const RECT r = ClampRect(*rect);
-    if (r.left >= r.right || r.top >= r.bottom || !dc->surface)
+    RECT r = ClampRect(*rect);
+    if (r.left > r.right)
+        std::swap(r.left, r.right);
+    if (r.top > r.bottom)
+        std::swap(r.top, r.bottom);
+    // A one-pixel rectangle has no border path: nothing is inverted.
+    if (r.left >= r.right || r.top >= r.bottom || !dc->surface ||
+        (r.right - r.left == 1 && r.bottom - r.top == 1))
         return TRUE;
+    // The dots run from the top right corner, which is always inverted.
+    const int phase = (r.right - 1 + r.top) & 1;
     const PixelFormat& format = FormatOf(*dc->surface);
     // Only the part of each edge on the surface is walked.
     const int firstX = std::max(r.left, 0), endX = std::min(r.right, dc->surface->width);
     const int firstY = std::max(r.top + 1, 0), endY = std::min(r.bottom - 1, dc->surface->height);
     auto invert = [&](int x, int y) {
-        if (((x + y) & 1) == 0 && IsVisible(*dc, x, y))
+        if (((x + y) & 1) == phase && IsVisible(*dc, x, y))
             format.set(*dc->surface, x, y, ~format.get(*dc->surface, x, y) & format.mask);
     };
     for (int x = firstX; x < endX; ++x) {

@@ -3,6 +3,7 @@
 #include "platform/gdi/gdi.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace gdi {
 
@@ -24,23 +25,33 @@ BOOL CopyRect(RECT* dest, const RECT* source) {
     return TRUE;
 }
 
+namespace {
+
+// Windows' rectangle arithmetic wraps round at the 32-bit limits (INT_MAX + 1
+// is INT_MIN); done on unsigned values, the wrap is defined behaviour here.
+LONG Wrapped(LONG value, std::int64_t delta) {
+    return static_cast<LONG>(static_cast<std::uint32_t>(value) + static_cast<std::uint32_t>(delta));
+}
+
+} // namespace
+
 BOOL OffsetRect(RECT* rect, int dx, int dy) {
     if (!rect)
         return FALSE;
-    rect->left += dx;
-    rect->right += dx;
-    rect->top += dy;
-    rect->bottom += dy;
+    rect->left = Wrapped(rect->left, dx);
+    rect->right = Wrapped(rect->right, dx);
+    rect->top = Wrapped(rect->top, dy);
+    rect->bottom = Wrapped(rect->bottom, dy);
     return TRUE;
 }
 
 BOOL InflateRect(RECT* rect, int dx, int dy) {
     if (!rect)
         return FALSE;
-    rect->left -= dx;
-    rect->right += dx;
-    rect->top -= dy;
-    rect->bottom += dy;
+    rect->left = Wrapped(rect->left, -std::int64_t{dx});
+    rect->right = Wrapped(rect->right, dx);
+    rect->top = Wrapped(rect->top, -std::int64_t{dy});
+    rect->bottom = Wrapped(rect->bottom, dy);
     return TRUE;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/gdi/internal/Raster.h"
 
 #include <cstring>
+#include <limits>
 #include <utility>
 
 namespace gdi {
@@ -34,7 +35,11 @@ HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
-    return AddRegion(Region::FromEllipse(left, top, right - 1, bottom - 1));
+    // (Even an empty box at (0, 0) gives the pixel (-1, -1) so.) A right or
+    // bottom of INT_MIN has no pixel before it: the region is empty then.
+    constexpr int kLowest = std::numeric_limits<int>::min();
+    return AddRegion(Region::FromEllipse(left, top, right == kLowest ? right : right - 1,
+                                         bottom == kLowest ? bottom : bottom - 1));
 }
 
 HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {

@@ -57,20 +57,27 @@ void SolidOutline(DcObject& dc, int left, int top, int right, int bottom, const 
     BrushPattern color;
     color.hollow = false;
     color.solid = pen.Color();
-    PatternRop(dc, RECT{l.first, t.first, r.last + 1, t.last + 1}, color, kPatCopy);
-    PatternRop(dc, RECT{l.first, b.first, r.last + 1, b.last + 1}, color, kPatCopy);
-    PatternRop(dc, RECT{l.first, t.first, l.last + 1, b.last + 1}, color, kPatCopy);
-    PatternRop(dc, RECT{r.first, t.first, r.last + 1, b.last + 1}, color, kPatCopy);
+    // A pen three pixels wide joins the sides round: the pen's tip is a plus
+    // shape, so the outermost pixel of each corner stays unpainted.
+    const int cut = w == 3 ? 1 : 0;
+    PatternRop(dc, RECT{l.first + cut, t.first, r.last + 1 - cut, t.first + 1}, color, kPatCopy);
+    PatternRop(dc, RECT{l.first + cut, b.last, r.last + 1 - cut, b.last + 1}, color, kPatCopy);
+    PatternRop(dc, RECT{l.first, t.first + 1, r.last + 1, std::min(t.last + 1, b.last)}, color, kPatCopy);
+    PatternRop(dc, RECT{l.first, std::max(b.first, t.first + 1), r.last + 1, b.last}, color, kPatCopy);
+    PatternRop(dc, RECT{l.first, t.first + 1, l.last + 1, b.last}, color, kPatCopy);
+    PatternRop(dc, RECT{r.first, t.first + 1, r.last + 1, b.last}, color, kPatCopy);
 }
 
+// The outline's path: from the top right corner leftwards along the top,
+// down the left side, rightwards along the bottom and up the right side, each
+// side without its last pixel, so that the dash pattern runs on round the
+// corners. A one-pixel rectangle has no path and shows nothing.
 void StyledOutline(int left, int top, int right, int bottom, PenStroke& pen) {
     const POINT corners[] = {
-        {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
+        {right - 1, top}, {left, top}, {left, bottom - 1}, {right - 1, bottom - 1}, {right - 1, top}};
     for (int i = 0; i < 4; ++i) {
         StrokeLine(pen, corners[i], corners[i + 1]);
     }
-    if (left == right - 1 && top == bottom - 1)
-        pen.Plot(left, top); // a one-pixel rectangle has no segments
 }
 
 // ---- Ellipses --------------------------------------------------------------
@@ -150,16 +157,24 @@ void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double st
     };
     std::vector<Placed> placed;
     const double sweep = whole ? 2 * std::numbers::pi : Normalised(end - start);
+    // A wide pen's band is the outline itself: its pixels are painted once
+    // each, and only those on the surface are looked at, whatever the width.
+    const Surface& surface = *pen.Dc().surface;
+    const RECT reach = w > 1 ? RECT{0, 0, surface.width, surface.height} : pen.Reach();
     for (const POINT& p : OutlinePixels(
-             e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, pen.Reach())) {
+             e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, reach)) {
         const double offset = Normalised(e.AngleOfPixel(p.x, p.y) - start);
         if (whole || offset <= sweep)
             placed.push_back(Placed{offset, p});
     }
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
-    for (const Placed& p : placed)
-        pen.Plot(p.point.x, p.point.y);
+    for (const Placed& p : placed) {
+        if (w > 1)
+            PutPixel(pen.Dc(), p.point.x, p.point.y, pen.Color());
+        else
+            pen.Plot(p.point.x, p.point.y);
+    }
 }
 
 } // namespace
@@ -179,6 +194,8 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     }
     PatternRop(*dc, RECT{left + 1, top + 1, right - 1, bottom - 1}, brush, kPatCopy);
     const PenObject* object = FindPen(dc->pen);
+    if (pen.Width() == 1 && left + 1 == right && top + 1 == bottom)
+        return TRUE; // a one-pixel outline has no path: nothing shows
     if (pen.IsStyled()) {
         StyledOutline(left, top, right, bottom, pen);
     } else {

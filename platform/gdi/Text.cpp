@@ -80,6 +80,10 @@ BOOL TextOutA(HDC hdc, int x, int y, const char* text, int length) {
     const FontFace& face = DcFont(*dc)->Face();
     const std::string_view run(text, static_cast<std::size_t>(length));
     const TextSink sink = SinkFor(*dc, kUnbounded);
+    // Positions far beyond any surface are pulled in, so that the text's
+    // extent can be added without overflow; nothing visible moves.
+    x = ClampCoordinate(x);
+    y = ClampCoordinate(y);
     if (sink.fillBackground)
         sink.fillBackground(RECT{x, y, x + face.Advance(run), y + face.Metrics().tmHeight});
     face.DrawRun(run, x, y, sink);

@@ -95,9 +95,107 @@ RECT PenStroke::Reach() const {
     return RECT{-width_, -width_, dc_.surface->width + width_, dc_.surface->height + width_};
 }
 
+namespace {
+
+// The path pixel i of a line: major step i, minor coordinate by the half-step rule.
+struct LinePath {
+    POINT a;
+    std::int64_t steps, minorSteps;
+    int sx, sy;
+    bool xMajor;
+    std::int64_t Minor(std::int64_t i) const {
+        if (steps == 0)
+            return 0; // a line of no length is its start point
+        // An exact half step goes to the smaller coordinate, whichever way the
+        // line runs: rounded down going forward, up going backward.
+        const Wide halfRounding = (xMajor ? sy : sx) > 0 ? steps - 1 : steps;
+        return static_cast<std::int64_t>((2 * Wide{i} * minorSteps + halfRounding) / (2 * Wide{steps}));
+    }
+    std::int64_t X(std::int64_t i) const { return a.x + sx * (xMajor ? i : Minor(i)); }
+    std::int64_t Y(std::int64_t i) const { return a.y + sy * (xMajor ? Minor(i) : i); }
+};
+
+// The first index in [low, high] for which holds(i) is true, holds being
+// false and then true along the path; high + 1 when it never holds.
+template <typename Holds> std::int64_t FirstWhere(std::int64_t low, std::int64_t high, Holds holds) {
+    std::int64_t end = high + 1;
+    while (low < end) {
+        const std::int64_t middle = low + (end - low) / 2;
+        if (holds(middle))
+            end = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+// One row of a pen's tip: the columns [left, right] relative to the path
+// pixel, on the rows [top, bottom] relative to it.
+struct TipRows {
+    std::int64_t top, bottom, left, right;
+};
+
+// A wide pen paints the union of its tips along the path. Path coordinates
+// only grow or only shrink, so the path pixels whose tip rows reach a surface
+// row form one run, found by bisection, and the row gets one span: the cost
+// follows the surface rows, not the pen's width. Unlike one-pixel lines, a
+// wide line covers its end point too. A pen three pixels wide has a round tip
+// (a plus shape); other widths stamp a square.
+void StrokeWideLine(const PenStroke& pen, const LinePath& path) {
+    DcObject& dc = pen.Dc();
+    const std::int64_t w = pen.Width();
+    const std::int64_t before = w / 2, after = w - 1 - w / 2;
+    const bool round = w == 3;
+    const std::int64_t last = path.steps;
+    const TipRows square[] = {{-before, after, -before, after}};
+    const TipRows plus[] = {{-1, -1, 0, 0}, {0, 0, -1, 1}, {1, 1, 0, 0}};
+    const TipRows* tip = round ? plus : square;
+    const int tipRows = round ? 3 : 1;
+    BrushPattern color;
+    color.hollow = false;
+    color.solid = pen.Color();
+    const bool down = path.Y(last) >= path.Y(0);
+    const bool right = path.X(last) >= path.X(0);
+    for (int row = 0; row < dc.surface->height; ++row) {
+        std::int64_t left = 0, rightEnd = 0;
+        bool any = false;
+        for (int t = 0; t < tipRows; ++t) {
+            // Path pixels whose tip rows cover this row: y in [row - bottom, row - top].
+            const std::int64_t yLow = row - tip[t].bottom, yHigh = row - tip[t].top;
+            const std::int64_t first =
+                down ? FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) >= yLow; })
+                     : FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) <= yHigh; });
+            const std::int64_t end =
+                down ? FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) > yHigh; })
+                     : FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) < yLow; });
+            if (first >= end)
+                continue;
+            const std::int64_t xFirst = path.X(first), xLast = path.X(end - 1);
+            const std::int64_t spanLeft = (right ? xFirst : xLast) + tip[t].left;
+            const std::int64_t spanEnd = (right ? xLast : xFirst) + tip[t].right + 1;
+            left = any ? std::min(left, spanLeft) : spanLeft;
+            rightEnd = any ? std::max(rightEnd, spanEnd) : spanEnd;
+            any = true;
+        }
+        if (any)
+            PatternRop(dc, RECT{ClampCoordinate(left), row, ClampCoordinate(rightEnd), row + 1}, color,
+                       RopIndex(PATCOPY));
+    }
+}
+
+} // namespace
+
 void StrokeLine(PenStroke& pen, POINT a, POINT b) {
     if (pen.IsNull())
         return;
+    if (pen.Width() > 1 && !pen.IsStyled()) {
+        const std::int64_t dx = std::int64_t{b.x} - a.x, dy = std::int64_t{b.y} - a.y;
+        const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+        const LinePath path{
+            a, std::max(adx, ady), std::min(adx, ady), dx < 0 ? -1 : 1, dy < 0 ? -1 : 1, adx >= ady};
+        StrokeWideLine(pen, path);
+        return;
+    }
     const std::int64_t dx = std::int64_t{b.x} - a.x, dy = std::int64_t{b.y} - a.y;
     const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
     const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
@@ -143,14 +241,9 @@ void StrokeLine(PenStroke& pen, POINT a, POINT b) {
         return;
     }
     pen.Skip(first);
-    for (std::int64_t i = first; i <= last; ++i) {
-        const auto minor =
-            static_cast<std::int64_t>((2 * Wide{i} * minorSteps + steps - 1) / (2 * Wide{steps}));
-        const std::int64_t major = i;
-        const std::int64_t x = a.x + sx * (xMajor ? major : minor);
-        const std::int64_t y = a.y + sy * (xMajor ? minor : major);
-        pen.Plot(static_cast<int>(x), static_cast<int>(y));
-    }
+    const LinePath path{a, steps, minorSteps, sx, sy, xMajor};
+    for (std::int64_t i = first; i <= last; ++i)
+        pen.Plot(static_cast<int>(path.X(i)), static_cast<int>(path.Y(i)));
     pen.Skip(steps - 1 - last);
 }
 

@@ -15,6 +15,7 @@ class PenStroke {
     int Width() const { return width_; }
     bool IsStyled() const { return dashCount_ > 0; }
     Pixel Color() const { return color_; }
+    DcObject& Dc() const { return dc_; }
     // One pixel of the path: painted, skipped or painted in the background
     // colour, by the dash pattern; wide pens paint a square centred on it.
     void Plot(int x, int y);
@@ -38,7 +39,7 @@ class PenStroke {
 };
 
 // Strokes the line from a to b without b (Bresenham, x- or y-major; exact
-// half steps stay on the earlier row or column). Pixels far outside the
+// half steps go to the smaller row or column). Pixels far outside the
 // surface are skipped without visiting them, keeping the dash phase.
 void StrokeLine(PenStroke& pen, POINT a, POINT b);
 

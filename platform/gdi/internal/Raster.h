@@ -65,6 +65,9 @@ struct BrushPattern {
 BrushPattern PatternOf(const DcObject& dc, HBRUSH brush);
 BrushPattern SolidPattern(const DcObject& dc, COLORREF color);
 
+// The pixels a PatBlt of (x, y, width, height) covers, also for negative extents.
+RECT PatBltArea(int x, int y, int width, int height);
+
 // Raster operation with the brush only (no source), clipped.
 void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop);
 void PatternRopRegion(DcObject& dc, const Region& region, const BrushPattern& pattern, BYTE rop);

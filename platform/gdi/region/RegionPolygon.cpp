@@ -1,14 +1,12 @@
-// Polygon regions by scan lines through the pixel centres.
+// Polygon regions by scan lines through the pixels' top left corners.
 //
-// Row y is sampled along the line Y = y + 0.5. Vertices have integer
-// coordinates, so that line never runs along a horizontal edge nor through a
-// vertex: horizontal edges drop out and every other edge crosses it cleanly.
-// An edge crossing at X decides the pixels whose centre x + 0.5 >= X, which
-// puts a centre lying exactly on an edge on that edge's right-hand side:
-// inside for a left edge, outside for a right edge. Together with the
-// half-integer rows (top edges keep their row, bottom edges lose theirs) this
-// is the tiling rule of Windows and X11: polygons that share an edge never
-// share a pixel, and a rectangle gives the same pixels as FromRect.
+// Windows decides each pixel by its top left corner (x, y): row y is sampled
+// along the line Y = y, and a pixel belongs to the polygon when its corner
+// lies inside, a corner on a left edge counting as inside and one on a right
+// edge as outside. An edge covers the rows [yTop, yBottom), so horizontal
+// edges drop out, a top edge keeps its row and a bottom edge loses it.
+// Polygons that share an edge never share a pixel, and a rectangle gives the
+// same pixels as FromRect.
 //
 // ALTERNATE keeps pixels crossed by an odd number of edges to their left,
 // WINDING those whose signed crossing count is not zero.
@@ -33,7 +31,7 @@ struct Edge {
 };
 
 struct Crossing {
-    long long firstPixel; // first pixel whose centre lies at or right of the crossing
+    long long firstPixel; // first pixel whose corner lies at or right of the crossing
     int direction;
 };
 
@@ -49,13 +47,12 @@ long long CeilDivide(long long numerator, long long denominator) {
     return -FloorDivide(-numerator, denominator);
 }
 
-// ceil(X - 0.5) for the crossing X of the edge with the line y + 0.5:
-// X - 0.5 = xTop - 1/2 + (2y + 1 - 2 yTop) (xBottom - xTop) / (2 (yBottom - yTop)).
+// ceil(X) for the crossing X of the edge with the line Y = y:
+// X = xTop + (y - yTop) (xBottom - xTop) / (yBottom - yTop).
 long long FirstPixelRightOf(const Edge& edge, long long y) {
     const long long height = edge.yBottom - edge.yTop;
-    const long long numerator =
-        (2 * edge.xTop - 1) * height + (2 * y + 1 - 2 * edge.yTop) * (edge.xBottom - edge.xTop);
-    return CeilDivide(numerator, 2 * height);
+    const long long numerator = edge.xTop * height + (y - edge.yTop) * (edge.xBottom - edge.xTop);
+    return CeilDivide(numerator, height);
 }
 
 std::vector<Edge> CollectEdges(const POINT* points, int count) {

@@ -104,7 +104,7 @@ TEST(PatBlt, NamedOperationsAndRefusalOfSourceOperations) {
     EXPECT_TRUE(PatBlt(canvas.Dc(), 0, 0, 1, 1, PATCOPY));
     EXPECT_TRUE(PatBlt(canvas.Dc(), 1, 0, 1, 1, PATINVERT));
     EXPECT_TRUE(PatBlt(canvas.Dc(), 2, 0, 1, 1, DSTINVERT));
-    EXPECT_TRUE(PatBlt(canvas.Dc(), 4, 0, -1, 1, WHITENESS)); // negative extents count leftwards
+    EXPECT_TRUE(PatBlt(canvas.Dc(), 3, 0, -1, 1, WHITENESS)); // a negative extent covers its origin
     EXPECT_EQ(GetPixel(canvas.Dc(), 0, 0), RGB(0xF0, 0x0F, 0xFF));
     EXPECT_EQ(GetPixel(canvas.Dc(), 1, 0), RGB(0x12 ^ 0xF0, 0x34 ^ 0x0F, 0x56 ^ 0xFF));
     EXPECT_EQ(GetPixel(canvas.Dc(), 2, 0), RGB(0xED, 0xCB, 0xA9));
@@ -245,32 +245,34 @@ TEST(StretchBlt, DoublesHalvesAndMirrors) {
     EXPECT_TRUE(MatchesArt(small.Dc(), {"ab", "cd"}, kLetters));
 
     Canvas mirrored(2, 2, kOdd);
-    ASSERT_TRUE(StretchBlt(mirrored.Dc(), 2, 0, -2, 2, source.Dc(), 0, 0, 2, 2, SRCCOPY));
+    // A negative width covers the origin column and the one before it.
+    ASSERT_TRUE(StretchBlt(mirrored.Dc(), 1, 0, -2, 2, source.Dc(), 0, 0, 2, 2, SRCCOPY));
     EXPECT_TRUE(MatchesArt(mirrored.Dc(), {"ba", "dc"}, kLetters));
 }
 
 // Shrinking drops pixels; the DC's stretch mode says how they still count.
 TEST(StretchBlt, ShrinkingFollowsTheStretchMode) {
     const Legend grey{{'k', RGB(0, 0, 0)}, {'w', RGB(255, 255, 255)}, {'g', RGB(127, 127, 127)}, {'.', kOdd}};
-    Canvas source(4, 2, kOdd);
-    testing::PaintArt(source.Dc(), {"kwww", "wwwk"}, grey);
+    Canvas source(4, 3, kOdd);
+    testing::PaintArt(source.Dc(), {"kwwk", "wwwk", "wkww"}, grey);
+    // Rows 0..2 become rows 0, 0, 1 and columns 0..3 columns 0, 0, 1, 1.
     const struct {
         int mode;
         std::vector<std::string> expected;
     } cases[] = {
-        {BLACKONWHITE, {"kk"}}, // the default: black pixels survive (AND)
-        {WHITEONBLACK, {"ww"}}, // white survives (OR)
-        {COLORONCOLOR, {"wk"}}, // the pixel nearest each block's centre: (1,1) and (3,1)
-        {HALFTONE, {}},         // the average of each 2 x 2 block: one black, three whites
+        {BLACKONWHITE, {"kk", "kw"}}, // the default: black pixels survive (AND)
+        {WHITEONBLACK, {"ww", "ww"}}, // white survives (OR)
+        {COLORONCOLOR, {"wk", "kw"}}, // the last column and the first row of each block
+        {HALFTONE, {}},               // the average of each block
     };
     for (const auto& c : cases) {
-        Canvas dest(2, 1, kOdd);
+        Canvas dest(2, 2, kOdd);
         if (c.mode != BLACKONWHITE)
             SetStretchBltMode(dest.Dc(), c.mode);
-        ASSERT_TRUE(StretchBlt(dest.Dc(), 0, 0, 2, 1, source.Dc(), 0, 0, 4, 2, SRCCOPY));
+        ASSERT_TRUE(StretchBlt(dest.Dc(), 0, 0, 2, 2, source.Dc(), 0, 0, 4, 3, SRCCOPY));
         if (c.mode == HALFTONE) {
             EXPECT_EQ(GetPixel(dest.Dc(), 0, 0), RGB(191, 191, 191));
-            EXPECT_EQ(GetPixel(dest.Dc(), 1, 0), RGB(191, 191, 191));
+            EXPECT_EQ(GetPixel(dest.Dc(), 1, 0), RGB(127, 127, 127));
         } else {
             EXPECT_TRUE(MatchesArt(dest.Dc(), c.expected, grey)) << "stretch mode " << c.mode;
         }

@@ -65,9 +65,9 @@ TEST(FilledShapes, PenAndBrushPixelsMatchThePicture) {
          {"........", ".#####..", ".#ooo#..", ".#ooo#..", ".#####..", "........"}},
         {"rectangle, 2 px pen: extra pixel up and left", Rectangle, PS_SOLID, 2, {2, 2, 8, 6},
          {".........", ".#######.", ".#######.", ".##ooo##.", ".#######.", ".#######.", "........."}},
-        {"rectangle, 3 px pen: centred on the outline", Rectangle, PS_SOLID, 3, {2, 2, 9, 8},
-         {"...........", ".#########.", ".#########.", ".#########.", ".###ooo###.", ".###ooo###.",
-          ".#########.", ".#########.", ".#########.", "..........."}},
+        {"rectangle, 3 px pen: centred on the outline, round corners", Rectangle, PS_SOLID, 3, {2, 2, 9, 8},
+         {"...........", "..#######..", ".#########.", ".#########.", ".###ooo###.", ".###ooo###.",
+          ".#########.", ".#########.", "..#######..", "..........."}},
         {"rectangle, inside-frame pen stays within", Rectangle, PS_INSIDEFRAME, 2, {1, 1, 8, 7},
          {".........", ".#######.", ".#######.", ".##ooo##.", ".##ooo##.", ".#######.", ".#######.",
           "........."}},
@@ -90,8 +90,8 @@ TEST(FilledShapes, PenAndBrushPixelsMatchThePicture) {
     }
 }
 
-// The outline runs clockwise from the top-left corner; three on, three off,
-// and the rhythm carries on round every corner. Gaps take the background
+// The outline runs anticlockwise from the top right corner; three on, three
+// off, and the rhythm carries on round every corner. Gaps take the background
 // colour only in opaque mode.
 TEST(Rectangle, DottedPenKeepsItsPatternAroundCorners) {
     // clang-format off
@@ -100,8 +100,8 @@ TEST(Rectangle, DottedPenKeepsItsPatternAroundCorners) {
         int bkMode;
         std::vector<std::string> art;
     } rows[] = {
-        {"transparent gaps", TRANSPARENT, {"###...##", ".......#", "#.......", "#.......", "#...###."}},
-        {"opaque gaps", OPAQUE, {"###bbb##", "b......#", "#......b", "#......b", "#bbb###b"}},
+        {"transparent gaps", TRANSPARENT, {"##...###", "#.......", ".......#", ".......#", ".###...#"}},
+        {"opaque gaps", OPAQUE, {"##bbb###", "#......b", "b......#", "b......#", "b###bbb#"}},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -126,7 +126,8 @@ TEST(Rectangle, BackgroundModeThreeIsTransparent) {
 }
 
 // Eight lines from the centre of a 13 x 13 canvas, one per octant. Each
-// leaves out its end point; exact half steps stay on the earlier row/column.
+// leaves out its end point; exact half steps go to the smaller row/column,
+// whichever way the line runs.
 TEST(Lines, AllEightOctantsLeaveOutTheEndPoint) {
     Canvas canvas(13, 13, kOdd);
     Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 1, kPen), CreateSolidBrush(kBrush));
@@ -138,17 +139,17 @@ TEST(Lines, AllEightOctantsLeaveOutTheEndPoint) {
     EXPECT_TRUE(MatchesArt(canvas.Dc(),
                            {
                                ".............",
+                               "...#....#....",
                                "....#...#....",
-                               "....#...#....",
-                               ".....#.#.....",
-                               ".##..#.#..##.",
-                               "...##.#.##...",
+                               ".#..#..#...#.",
+                               "..##.#.#.##..",
+                               "....#####....",
                                ".....###.....",
-                               "...##.#.##...",
+                               "...####.##...",
                                ".##..#.#..##.",
-                               ".....#.#.....",
+                               "....#..#.....",
                                "....#...#....",
-                               "....#...#....",
+                               "...#....#....",
                                ".............",
                            },
                            kLegend));
@@ -292,7 +293,9 @@ TEST(Pixels, SetAndGetInsideAndOutside) {
     EXPECT_EQ(GetPixel(canvas.Dc(), 2, 1), RGB(10, 20, 30));
     EXPECT_EQ(GetPixel(canvas.Dc(), 3, 1), CLR_INVALID);
     EXPECT_EQ(GetPixel(canvas.Dc(), -1, 0), CLR_INVALID);
-    EXPECT_EQ(SetPixel(canvas.Dc(), 0, 2, kPen), CLR_INVALID);
+    // Outside the bitmap nothing is painted, but the colour is still answered.
+    EXPECT_EQ(SetPixel(canvas.Dc(), 0, 2, kPen), kPen);
+    EXPECT_EQ(SetPixel(0, 0, 0, kPen), CLR_INVALID);
     EXPECT_EQ(GetPixel(0, 0, 0), CLR_INVALID);
 }
 

@@ -15,19 +15,20 @@ Region Polygon(const std::vector<POINT>& points, int fillMode) {
     return Region::FromPolygon(points.data(), static_cast<int>(points.size()), fillMode);
 }
 
-// Winding number at the centre of pixel (x, y), by the side-of-edge cross
-// product in doubled coordinates. A centre on an edge counts as right of it,
-// so it is inside for a left edge and outside for a right edge.
-int WindingAtCentre(const std::vector<POINT>& points, int x, int y) {
-    const long long px = 2LL * x + 1;
-    const long long py = 2LL * y + 1;
+// Winding number at the top left corner of pixel (x, y), by the side-of-edge
+// cross product. An edge counts for the rows [top, bottom) it spans, and a
+// corner on an edge counts as right of it, so it is inside for a left edge
+// and outside for a right edge.
+int WindingAtCorner(const std::vector<POINT>& points, int x, int y) {
+    const long long px = x;
+    const long long py = y;
     int winding = 0;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const POINT& a = points[i];
         const POINT& b = points[(i + 1) % points.size()];
-        const long long ax = 2LL * a.x, ay = 2LL * a.y, bx = 2LL * b.x, by = 2LL * b.y;
-        if ((ay < py) == (by < py)) {
-            continue; // does not cross this row's centre line
+        const long long ax = a.x, ay = a.y, bx = b.x, by = b.y;
+        if (py < std::min(ay, by) || py >= std::max(ay, by)) {
+            continue; // does not cross this row's sampling line
         }
         // Sign of (b - a) x (p - a), oriented so that positive means p lies
         // right of (or on) the edge when walking it downwards.
@@ -45,7 +46,7 @@ PixelSet Reference(const std::vector<POINT>& points, int fillMode, int left, int
     PixelSet set(left, top, width, height);
     for (int y = top; y < top + height; ++y) {
         for (int x = left; x < left + width; ++x) {
-            const int winding = WindingAtCentre(points, x, y);
+            const int winding = WindingAtCorner(points, x, y);
             set.Set(x, y, fillMode == WINDING ? winding != 0 : (winding & 1) != 0);
         }
     }
@@ -60,7 +61,7 @@ TEST(RegionPolygon, RectangleOutlineGivesTheRectangle) {
 }
 
 TEST(RegionPolygon, TrianglePicture) {
-    // Centres on the slanted left edge (x = y) are inside.
+    // Corners on the slanted left edge (x = y) are inside.
     EXPECT_TRUE(RegionLooksLike(Polygon({{0, 0}, {6, 6}, {6, 0}}, ALTERNATE), 0, 0,
                                 {
                                     "######",
@@ -70,15 +71,15 @@ TEST(RegionPolygon, TrianglePicture) {
                                     "....##",
                                     ".....#",
                                 }));
-    // Mirrored: now the slant is a right edge and its centres fall outside.
+    // Mirrored: now the slant is a right edge and its corners fall outside.
     EXPECT_TRUE(RegionLooksLike(Polygon({{0, 0}, {0, 6}, {6, 0}}, ALTERNATE), 0, 0,
                                 {
+                                    "######",
                                     "#####.",
                                     "####..",
                                     "###...",
                                     "##....",
                                     "#.....",
-                                    "......",
                                 }));
 }
 
@@ -145,18 +146,18 @@ TEST(RegionPolygon, SlantedButtonShapes) {
     const Region left = Polygon({{0, 0}, {k, h + 1}, {w + 1, h + 1}, {w + 1, 0}}, WINDING);
     for (int y = 0; y <= h; ++y) {
         EXPECT_FALSE(left.Contains(y - 1, y)) << y; // left of the 45 degree slant
-        EXPECT_TRUE(left.Contains(y, y)) << y;      // centre exactly on the left edge
+        EXPECT_TRUE(left.Contains(y, y)) << y;      // corner exactly on the left edge
     }
     EXPECT_TRUE(left.Contains(w, h));
     EXPECT_EQ(left.Bounds().bottom, h + 1);
     // Parallelogram 100 x 30: (0,0), (31,31), (101,31), (70,0).
     const Region both = Polygon({{0, 0}, {31, 31}, {101, 31}, {70, 0}}, WINDING);
     EXPECT_TRUE(both.Contains(0, 0));
-    EXPECT_FALSE(both.Contains(70, 0)); // centre on the right edge
+    EXPECT_FALSE(both.Contains(70, 0)); // corner on the right edge
     EXPECT_TRUE(both.Contains(69, 0));
     EXPECT_TRUE(both.Contains(99, 30));
-    EXPECT_FALSE(both.Contains(100, 30)); // centre on the right slant
-    EXPECT_TRUE(both.Contains(30, 30));   // centre on the left slant
+    EXPECT_FALSE(both.Contains(100, 30)); // corner on the right slant
+    EXPECT_TRUE(both.Contains(30, 30));   // corner on the left slant
     EXPECT_FALSE(both.Contains(29, 30));
 }
 

@@ -8,6 +8,8 @@
 #include "platform/gdi/text/Utf8.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -169,6 +171,17 @@ std::vector<Line> LayOut(const std::vector<ParsedLine>& parsed, UINT format, int
 }
 
 // Without DT_NOCLIP, DrawText keeps its output inside the rectangle.
+// Windows' wrapping 32-bit addition, done on unsigned values.
+LONG Wrapped(LONG value, int delta) {
+    return static_cast<LONG>(static_cast<std::uint32_t>(value) + static_cast<std::uint32_t>(delta));
+}
+
+// A drawing position pulled into +-2^29: text there is off every surface.
+int Placed(long long position) {
+    constexpr long long kLimit = 1LL << 29;
+    return static_cast<int>(std::clamp(position, -kLimit, kLimit));
+}
+
 TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
     TextSink clipped;
     if (sink.plot) {
@@ -236,41 +249,46 @@ int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT
         for (const Line& line : lines) {
             widest = std::max(widest, line.width);
         }
-        rect->right = rect->left + widest;
-        rect->bottom = rect->top + textHeight;
+        // As in Windows, the measured rectangle wraps round at the 32-bit limits.
+        rect->right = Wrapped(rect->left, widest);
+        rect->bottom = Wrapped(rect->top, textHeight);
         return textHeight;
     }
 
-    int y = rect->top;
+    // Positions in 64 bits; a line is drawn at its position pulled into the
+    // range where adding its extent cannot overflow (nothing visible moves).
+    long long y = rect->top;
     if (singleLine && (format & DT_VCENTER) != 0) {
-        y = (rect->top + rect->bottom - lineHeight) / 2;
+        y = (static_cast<long long>(rect->top) + rect->bottom - lineHeight) / 2;
     } else if (singleLine && (format & DT_BOTTOM) != 0) {
-        y = rect->bottom - lineHeight;
+        y = static_cast<long long>(rect->bottom) - lineHeight;
     }
-    const int firstLineTop = y;
+    const long long firstLineTop = y;
 
     const RECT clip = *rect;
     const TextSink clipped = ClippedTo(clip, sink);
     const TextSink& target = (format & DT_NOCLIP) != 0 ? sink : clipped;
     for (const Line& line : lines) {
-        int x = rect->left;
+        long long left = rect->left;
         if ((format & DT_CENTER) != 0) {
-            x = (rect->left + rect->right - line.width) / 2;
+            left = (static_cast<long long>(rect->left) + rect->right - line.width) / 2;
         } else if ((format & DT_RIGHT) != 0) {
-            x = rect->right - line.width;
+            left = static_cast<long long>(rect->right) - line.width;
         }
+        const int x = Placed(left), top = Placed(y);
         if (target.fillBackground) {
-            target.fillBackground(RECT{x, y, x + line.width, y + lineHeight});
+            target.fillBackground(RECT{x, top, x + line.width, top + lineHeight});
         }
-        font.DrawRun(line.text, x, y, target);
+        font.DrawRun(line.text, x, top, target);
         if (prefixes) {
-            DrawAccessKey(font, line, x, y, target);
+            DrawAccessKey(font, line, x, top, target);
         }
         y += lineHeight;
     }
     // Like DrawText, the height counts from the rectangle's top, so a
     // vertically placed single line includes its offset.
-    return singleLine ? (firstLineTop - rect->top) + textHeight : textHeight;
+    const long long height = singleLine ? (firstLineTop - rect->top) + textHeight : textHeight;
+    return static_cast<int>(std::clamp<long long>(height, INT_MIN, INT_MAX));
 }
 
 } // namespace gdi::detail
