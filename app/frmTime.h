@@ -57,6 +57,7 @@ class frmTime final : public QWidget {
     void wscDateTime_Error();
     void wscDateTime_Close();
     void Sleep(int milliseconds);
+    void PauseProcessingEvents(int steps);
     bool CommandLineHolds(const QString& word) const;
 
     AppEnvironment env_;
