@@ -58,6 +58,7 @@ class frmTime final : public QWidget {
     void wscDateTime_Close();
     void Sleep(int milliseconds);
     void PauseProcessingEvents(int steps);
+    std::int32_t ApplyAndExplain(const QString& reply);
     bool CommandLineHolds(const QString& word) const;
 
     AppEnvironment env_;
