@@ -44,6 +44,7 @@ bool FakeWallClock::SetLocalTimeOfDay(int hour, int minute, int second) {
 
 PrivateIniFile::PrivateIniFile() : path_(folder_.filePath("DunmoraDesk.ini")) {
     mdlIniFile::IniPath = path_;
+    mdlIniFile::IniDefaultsPath.clear();
 }
 
 PrivateIniFile::~PrivateIniFile() {
