@@ -18,6 +18,9 @@ struct WaitTiming {
     int maxSteps = 101;      // steps of one daytime query's wait
     int stepMs = 55;         // sleep of each step, before events are processed
     int closeDelayMs = 2000; // pause before "close" ends the program
+    // Steps between the two queries of a server that answers in the NIST form:
+    // NIST refuses a client that asks again within 4 s (73 x 55 ms = 4015 ms).
+    int nistPauseSteps = 73;
 };
 
 // Publisher's host under the reserved ".example" domain: no stranger's server is

@@ -4,12 +4,11 @@
 #include <QPixmap>
 
 namespace app {
-namespace {
 
-QPixmap ClockFace(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+QImage AppIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal edge = size / 16.0;
     painter.setPen(QPen(QColor(0, 0, 192), edge));
@@ -19,15 +18,14 @@ QPixmap ClockFace(int size) {
     painter.setPen(QPen(QColor(192, 0, 0), edge * 1.5, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(centre, centre + QPointF(0, -size * 0.32));
     painter.drawLine(centre, centre + QPointF(size * 0.22, 0));
-    return pixmap;
+    painter.end();
+    return image;
 }
-
-} // namespace
 
 QIcon CreateAppIcon() {
     QIcon icon;
-    icon.addPixmap(ClockFace(16));
-    icon.addPixmap(ClockFace(32));
+    icon.addPixmap(QPixmap::fromImage(AppIconImage(16)));
+    icon.addPixmap(QPixmap::fromImage(AppIconImage(32)));
     return icon;
 }
 

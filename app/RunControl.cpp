@@ -55,12 +55,6 @@ bool frmTime::WaitProcessingEvents(int milliseconds) {
     }
 }
 
-std::int32_t frmTime::SetClockFromReply(const QString& reply) {
-    if (closedWhileRunning_) // the user no longer wants the clock changed
-        return mdlFuncSub::kClockStepFailed;
-    return mdlFuncSub::ApplyServerTime(reply, *env_.clock);
-}
-
 void frmTime::WriteOutputLine(const QString& text) const {
     if (!CommandLineHolds("close"))
         return;

@@ -1,11 +1,14 @@
 // The synchronise command: ask the configured daytime server, fall back to the
 // downloaded server list, set the clock and report every step.
 #include "app/CivilTime.h"
+#include "app/ClockRefusalText.h"
 #include "app/IndicatorShape.h"
 #include "app/TextLines.h"
 #include "app/frmTime.h"
 #include "app/mdlFuncSub.h"
 #include "app/mdlIniFile.h"
+
+#include <QCoreApplication>
 
 namespace app {
 
@@ -24,9 +27,10 @@ void frmTime::cmdDateTime_Click() {
     ShowResult(QStringLiteral("正在获取标准日期和时间"));
     shpDateTime->setVisible(true);
     SetCommandButtonsEnabled(false);
+    env_.clock->ForgetRefusals();
 
     const QString host = mdlIniFile::ReadIniString("INTERNET", "TIME", env_.defaultDaytimeHost);
-    std::int32_t diff = SetClockFromReply(GetServerTime(host));
+    std::int32_t diff = ApplyAndExplain(GetServerTime(host));
 
     if (diff < 0 && !closedWhileRunning_) {
         ShowResult(QStringLiteral("没有得到标准日期和时间"));
@@ -39,7 +43,7 @@ void frmTime::cmdDateTime_Click() {
         for (int k = 0; k < count && !closedWhileRunning_; ++k) {
             const QString line = lines.Next();
             ShowResult(QString::number(k + 1) + "/" + QString::number(count) + " " + line);
-            diff = SetClockFromReply(GetServerTime(line));
+            diff = ApplyAndExplain(GetServerTime(line));
             if (diff >= 0) {
                 mdlIniFile::WriteIniString("INTERNET", "TIME", line);
                 break;
@@ -73,6 +77,18 @@ void frmTime::cmdDateTime_Click() {
     commandRunning_ = false;
     if (closeNow)
         close();
+}
+
+// ApplyServerTime, and when the clock refused, one line that says why.
+std::int32_t frmTime::ApplyAndExplain(const QString& reply) {
+    if (closedWhileRunning_) // the user no longer wants the clock changed
+        return mdlFuncSub::kClockStepFailed;
+    sysclock::ClockRefusal refusal = sysclock::ClockRefusal::None;
+    const std::int32_t diff = mdlFuncSub::ApplyServerTime(reply, *env_.clock, &refusal);
+    const QString why = ClockRefusalLine(refusal, QCoreApplication::applicationFilePath());
+    if (!why.isEmpty())
+        ShowResult(why);
+    return diff;
 }
 
 } // namespace app

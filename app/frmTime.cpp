@@ -144,9 +144,23 @@ void frmTime::QueryDaytime(const QString& host) {
 
 QString frmTime::GetServerTime(const QString& host) {
     QueryDaytime(host);
-    if (!ReplyText.isEmpty())
+    if (!ReplyText.isEmpty()) {
+        // NIST's servers refuse a client that asks again within 4 seconds.
+        if (ReplyText.contains(QLatin1String("UTC(NIST)")))
+            PauseProcessingEvents(env_.timing.nistPauseSteps);
         QueryDaytime(host);
+    }
     return ReplyText;
+}
+
+// Waits like a query does: the window repaints, the indicator blinks and the
+// window can be closed meanwhile.
+void frmTime::PauseProcessingEvents(int steps) {
+    for (int step = 0; step < steps && !closedWhileRunning_; ++step) {
+        Sleep(env_.timing.stepMs);
+        shpDateTime->SetFillColor(RandomIndicatorColor());
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
 }
 
 void frmTime::wscDateTime_DataArrival(std::size_t bytesTotal) {

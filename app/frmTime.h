@@ -67,6 +67,10 @@ class frmTime final : public QWidget {
     void wscDateTime_Error();
     void wscDateTime_Close();
     void Sleep(int milliseconds);
+    void PauseProcessingEvents(int steps);
+    // ApplyServerTime of the reply, unless the window was closed meanwhile,
+    // and when the clock refused, one line that says why.
+    std::int32_t ApplyAndExplain(const QString& reply);
     bool CommandLineHolds(const QString& word) const;
     // Both commands' buttons: a click that cannot be taken looks unavailable.
     void SetCommandButtonsEnabled(bool enabled);
@@ -74,8 +78,6 @@ class frmTime final : public QWidget {
     // the window keeps painting. False, at once, when the window was closed
     // during the running command. Every wait inside a command should use it.
     bool WaitProcessingEvents(int milliseconds);
-    // ApplyServerTime of the reply, unless the window was closed meanwhile.
-    std::int32_t SetClockFromReply(const QString& reply);
     // The result-list line as a line of standard output (with "close").
     void WriteOutputLine(const QString& text) const;
 

@@ -10,7 +10,11 @@
 
 namespace mdlFuncSub {
 
-std::int32_t ApplyServerTime(const QString& reply, sysclock::SystemClock& clock) {
+std::int32_t ApplyServerTime(const QString& reply, sysclock::SystemClock& clock,
+                             sysclock::ClockRefusal* refusal) {
+    sysclock::ClockRefusal firstRefusal = sysclock::ClockRefusal::None;
+    if (refusal)
+        *refusal = firstRefusal;
     const QStringList fields = reply.split(QChar(' '), Qt::KeepEmptyParts);
     if (fields.size() < 3)
         return kUnusableReply;
@@ -35,10 +39,17 @@ std::int32_t ApplyServerTime(const QString& reply, sysclock::SystemClock& clock)
         std::min<std::int64_t>(difference, std::numeric_limits<std::int32_t>::max()));
 
     // A refused date still lets the time of day be tried.
-    if (!clock.SetLocalDate(corrected->year, corrected->month, corrected->day))
+    if (!clock.SetLocalDate(corrected->year, corrected->month, corrected->day)) {
         failed = true;
-    if (!clock.SetLocalTimeOfDay(corrected->hour, corrected->minute, corrected->second))
+        firstRefusal = clock.LastRefusal();
+    }
+    if (!clock.SetLocalTimeOfDay(corrected->hour, corrected->minute, corrected->second)) {
         failed = true;
+        if (firstRefusal == sysclock::ClockRefusal::None)
+            firstRefusal = clock.LastRefusal();
+    }
+    if (refusal)
+        *refusal = firstRefusal;
     return failed ? kClockStepFailed : result;
 }
 

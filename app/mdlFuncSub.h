@@ -18,8 +18,10 @@ constexpr std::int32_t kClockStepFailed = -2;
 // local date and then the local time of day, and returns how many whole seconds
 // the local clock was off (at most 2147483647). -1: the reply is no date and
 // time. -2: a step failed; the clock is not touched when the corrected time
-// falls outside the years 100 to 9999.
-std::int32_t ApplyServerTime(const QString& reply, sysclock::SystemClock& clock);
+// falls outside the years 100 to 9999. refusal, when given, receives why the
+// clock refused the first of the two steps it refused (None if neither did).
+std::int32_t ApplyServerTime(const QString& reply, sysclock::SystemClock& clock,
+                             sysclock::ClockRefusal* refusal = nullptr);
 
 // The body of an HTTP GET of the URL as text, whatever the status code; empty
 // when nothing complete was received. The window keeps painting meanwhile.

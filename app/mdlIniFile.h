@@ -9,8 +9,14 @@ namespace mdlIniFile {
 
 // Full path of the file, computed once by ResolveIniPath. Tests may set it.
 extern QString IniPath;
+// A system-wide file read while IniPath does not exist, and copied to IniPath
+// before its first write; empty: none. Set by ResolveIniPath with IniPath.
+extern QString IniDefaultsPath;
 
-// Program folder + "/" + program name without its extension + ".ini".
+// Program folder + "/" + program name without its extension + ".ini" while that
+// file exists or the folder is writable (a portable copy); for an installed
+// program, <config home>/DunmoraDesk/<name>.ini with the defaults from
+// <system config folder>/DunmoraDesk/<name>.ini (see platform/ini/IniLocation.h).
 void ResolveIniPath();
 
 // The value, or defaultValue when the file, section or key is missing; at most

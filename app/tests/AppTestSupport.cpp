@@ -20,6 +20,7 @@ bool FakeWallClock::SetLocalDate(int year, int month, int day) {
     char text[32];
     std::snprintf(text, sizeof text, "date %04d-%02d-%02d", year, month, day);
     calls.push_back(text);
+    lastRefusal_ = refuseDate ? refusal : sysclock::ClockRefusal::None;
     if (refuseDate)
         return false;
     now.year = year;
@@ -32,6 +33,7 @@ bool FakeWallClock::SetLocalTimeOfDay(int hour, int minute, int second) {
     char text[32];
     std::snprintf(text, sizeof text, "time %02d:%02d:%02d", hour, minute, second);
     calls.push_back(text);
+    lastRefusal_ = refuseTime ? refusal : sysclock::ClockRefusal::None;
     if (refuseTime)
         return false;
     now.hour = hour;
@@ -42,6 +44,7 @@ bool FakeWallClock::SetLocalTimeOfDay(int hour, int minute, int second) {
 
 PrivateIniFile::PrivateIniFile() : path_(folder_.filePath("DunmoraDesk.ini")) {
     mdlIniFile::IniPath = path_;
+    mdlIniFile::IniDefaultsPath.clear();
 }
 
 PrivateIniFile::~PrivateIniFile() {

@@ -22,11 +22,18 @@ class FakeWallClock final : public sysclock::SystemClock {
     bool ReadLocal(sysclock::LocalDateTime& now) override;
     bool SetLocalDate(int year, int month, int day) override;
     bool SetLocalTimeOfDay(int hour, int minute, int second) override;
+    sysclock::ClockRefusal LastRefusal() const override { return lastRefusal_; }
+    void ForgetRefusals() override { ++forgetCalls; }
 
     sysclock::LocalDateTime now{2024, 12, 7, 12, 0, 0};
     bool refuseDate = false;
     bool refuseTime = false;
+    sysclock::ClockRefusal refusal = sysclock::ClockRefusal::None; // why refused steps fail
+    int forgetCalls = 0;
     std::vector<std::string> calls; // "date 2024-12-08", "time 03:58:01"
+
+  private:
+    sysclock::ClockRefusal lastRefusal_ = sysclock::ClockRefusal::None;
 };
 
 // Points the configuration module at a file in a fresh temporary folder.

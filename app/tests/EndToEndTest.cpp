@@ -1,7 +1,8 @@
 // Runs the real program with "auto close" beside an INI file that points at a
 // daytime server of this test. It never sets this machine's clock: the program
-// runs without the cap_sys_time capability, and the first run also preloads a
-// library that takes the clock calls in place of the kernel.
+// runs without the cap_sys_time capability, preloads a library that takes the
+// clock calls in place of the kernel, and its system bus is the test's own.
+#include "platform/clock/testing/PrivateBus.h"
 #include "platform/net/testing/LoopbackServers.h"
 
 #include <QDateTime>
@@ -40,6 +41,12 @@ bool Has(quint64 capabilities, int bit) {
     return (capabilities >> bit) & 1U;
 }
 
+// A daytime reply without NIST's mark, so the program asks twice at once.
+QByteArray PlainReply(int year, int month, int day, int hour, int minute, int second) {
+    return QByteArray::fromStdString(net::testing::NistReply(year, month, day, hour, minute, second))
+        .replace("UTC(NIST) * ", "");
+}
+
 struct RunResult {
     bool finished = false;
     int exitCode = -1;
@@ -73,9 +80,15 @@ class EndToEnd : public ::testing::Test {
     }
 
     // Starts the program without cap_sys_time and serves the test's servers
-    // until it ends.
-    RunResult Run(const QStringList& preload, std::uint16_t daytimePort) {
+    // until it ends. Its system bus is busAddress, by default one where
+    // nothing listens: the machine's real bus is never reached.
+    RunResult Run(const QStringList& preload, std::uint16_t daytimePort,
+                  const std::string& busAddress = sysclock::testing::MissingBusAddress(),
+                  bool refuseClock = false) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DBUS_SYSTEM_BUS_ADDRESS", QString::fromStdString(busAddress));
+        if (refuseClock)
+            environment.insert("DUNMORA_FAKE_CLOCK_REFUSE", "1");
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("TZ", "UTC");
         environment.insert("LD_PRELOAD", preload.join(':'));
@@ -129,6 +142,20 @@ class EndToEnd : public ::testing::Test {
         return calls;
     }
 
+    // The SetTime calls the fake time service took: microseconds, relative, interactive.
+    std::vector<std::array<qint64, 3>> SetTimeCalls() const {
+        std::vector<std::array<qint64, 3>> calls;
+        QFile log(folder_.filePath("timedate.log"));
+        if (!log.open(QIODevice::ReadOnly))
+            return calls;
+        for (const QByteArray& line : log.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            if (fields.size() == 4 && fields[0] == "SetTime")
+                calls.push_back({fields[1].toLongLong(), fields[2].toLongLong(), fields[3].toLongLong()});
+        }
+        return calls;
+    }
+
     QTemporaryDir folder_;
     QString program_;
     QString ini_;
@@ -172,9 +199,8 @@ TEST_F(EndToEnd, WithoutTheRightToSetTheClockNothingIsWrittenAndTheProgramEnds) 
     // would not move. The kernel refuses anyway: the capability is dropped.
     const QDateTime now = QDateTime::currentDateTimeUtc();
     LoopbackDaytimeServer daytime;
-    daytime.AlwaysReply(QByteArray::fromStdString(
-        net::testing::NistReply(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
-                                now.time().minute(), now.time().second())));
+    daytime.AlwaysReply(PlainReply(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+                                   now.time().minute(), now.time().second()));
     LoopbackHttpServer http;
     http.Respond(HttpResponseBytes(200, "127.0.0.1"));
     const QByteArray ini =
@@ -219,6 +245,47 @@ TEST(EndToEndInformation, HelpAndVersionPrintWithoutOpeningAWindow) {
         const QByteArray output = process.readAllStandardOutput();
         EXPECT_TRUE(output.startsWith(c.expectedStart)) << output.constData();
     }
+}
+
+TEST_F(EndToEnd, WithoutTheRightTheTimeServiceSetsTheDateThenTheTimeOfDay) {
+    sysclock::testing::PrivateBus bus;
+    ASSERT_FALSE(bus.Address().empty()) << "dbus-daemon did not start";
+    QProcess service;
+    service.start(DUNMORA_FAKE_TIMEDATED,
+                  {QString::fromStdString(bus.Address()), "accept", folder_.filePath("timedate.log")});
+    ASSERT_TRUE(service.waitForReadyRead(10000));
+    ASSERT_EQ(service.readLine().trimmed(), "ready");
+
+    LoopbackDaytimeServer daytime;
+    daytime.AlwaysReply(PlainReply(2030, 6, 15, 10, 20, 30));
+    const QByteArray ini = "[INTERNET]\nTIME=127.0.0.1\nSERVLIEBIAO=http://127.0.0.1:" +
+                           QByteArray::number(net::testing::ClosedLoopbackPort()) +
+                           "/list\nXIUZHENXIAOSHI=8\n";
+    WriteIni(ini);
+
+    const RunResult run =
+        Run({DUNMORA_FAKE_CLOCK, DUNMORA_DAYTIME_REDIRECT}, daytime.Port(), bus.Address(), true);
+    service.kill();
+    service.waitForFinished(3000);
+    ASSERT_TRUE(run.finished) << run.errors.constData();
+    EXPECT_EQ(run.exitCode, 0) << run.errors.constData();
+    EXPECT_TRUE(ClockCalls().empty()); // the kernel refused; nothing moved the clock
+
+    // The fake service accepts without moving the clock, so each step is seen
+    // against the unchanged present time (the test runs in UTC).
+    const auto calls = SetTimeCalls();
+    ASSERT_EQ(calls.size(), 2u) << run.errors.constData();
+    const qint64 target = QDateTime(QDate(2030, 6, 15), QTime(18, 20, 30), Qt::UTC).toSecsSinceEpoch();
+    constexpr qint64 kDayUs = 86400LL * 1000000;
+    EXPECT_EQ(calls[0][0] / kDayUs, target / 86400); // date step: the server's day...
+    const qint64 nowOfDay = QDateTime::currentSecsSinceEpoch() % 86400;
+    EXPECT_NEAR(calls[0][0] % kDayUs / 1000000, nowOfDay, 60); // ...at the present time of day
+    EXPECT_EQ(calls[1][0] % kDayUs, target % 86400 * 1000000); // time step: to the whole second
+    for (const auto& call : calls) {
+        EXPECT_EQ(call[1], 0); // absolute
+        EXPECT_EQ(call[2], 1); // interactive: polkit may ask for a password
+    }
+    EXPECT_EQ(ReadIni(), ini);
 }
 
 } // namespace

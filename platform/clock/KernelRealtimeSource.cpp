@@ -1,6 +1,8 @@
 #include "platform/clock/LocalClock.h"
 #include "platform/clock/RealtimeSource.h"
+#include "platform/clock/TimeService.h"
 
+#include <cerrno>
 #include <ctime>
 
 namespace sysclock {
@@ -21,19 +23,32 @@ class KernelRealtimeSource final : public RealtimeSource {
         timespec value{};
         value.tv_sec = static_cast<std::time_t>(instant.seconds);
         value.tv_nsec = instant.nanoseconds;
-        return clock_settime(CLOCK_REALTIME, &value) == 0;
+        if (clock_settime(CLOCK_REALTIME, &value) == 0) {
+            refusal_ = ClockRefusal::None;
+            return true;
+        }
+        refusal_ = errno == EPERM ? ClockRefusal::NoRight : ClockRefusal::None;
+        return false;
     }
+    ClockRefusal LastRefusal() const override { return refusal_; }
+
+  private:
+    ClockRefusal refusal_ = ClockRefusal::None;
 };
 
 // The system clock owns its raw source.
 class OwningLocalClock final : public SystemClock {
   public:
-    OwningLocalClock() : source_(CreateKernelRealtimeSource()), clock_(*source_) {}
+    OwningLocalClock()
+        : source_(CreateServiceBackedSource(CreateKernelRealtimeSource(), CreateTimedateService())),
+          clock_(*source_) {}
     bool ReadLocal(LocalDateTime& now) override { return clock_.ReadLocal(now); }
     bool SetLocalDate(int year, int month, int day) override { return clock_.SetLocalDate(year, month, day); }
     bool SetLocalTimeOfDay(int hour, int minute, int second) override {
         return clock_.SetLocalTimeOfDay(hour, minute, second);
     }
+    ClockRefusal LastRefusal() const override { return clock_.LastRefusal(); }
+    void ForgetRefusals() override { clock_.ForgetRefusals(); }
 
   private:
     std::unique_ptr<RealtimeSource> source_;

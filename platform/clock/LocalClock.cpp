@@ -83,6 +83,7 @@ bool LocalClock::ReadLocal(LocalDateTime& now) {
 
 bool LocalClock::SetLocalDate(int year, int month, int day) {
     tzset();
+    refusal_ = ClockRefusal::None;
     Instant instant;
     if (!IsValidDate(year, month, day) || !source_.Get(instant))
         return false;
@@ -97,6 +98,7 @@ bool LocalClock::SetLocalDate(int year, int month, int day) {
 
 bool LocalClock::SetLocalTimeOfDay(int hour, int minute, int second) {
     tzset();
+    refusal_ = ClockRefusal::None;
     Instant instant;
     if (!IsValidTimeOfDay(hour, minute, second) || !source_.Get(instant))
         return false;
@@ -111,7 +113,12 @@ bool LocalClock::SetLocalTimeOfDay(int hour, int minute, int second) {
 
 bool LocalClock::SetWall(const LocalDateTime& wall, long nanoseconds) {
     auto seconds = ResolveWallTime(wall);
-    return seconds && source_.Set(Instant{*seconds, nanoseconds});
+    if (!seconds)
+        return false;
+    if (source_.Set(Instant{*seconds, nanoseconds}))
+        return true;
+    refusal_ = source_.LastRefusal();
+    return false;
 }
 
 } // namespace sysclock

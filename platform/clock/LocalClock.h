@@ -19,10 +19,13 @@ class LocalClock final : public SystemClock {
     bool ReadLocal(LocalDateTime& now) override;
     bool SetLocalDate(int year, int month, int day) override;
     bool SetLocalTimeOfDay(int hour, int minute, int second) override;
+    ClockRefusal LastRefusal() const override { return refusal_; }
+    void ForgetRefusals() override { source_.ForgetRefusals(); }
 
   private:
     bool SetWall(const LocalDateTime& wall, long nanoseconds);
     RealtimeSource& source_;
+    ClockRefusal refusal_ = ClockRefusal::None;
 };
 
 } // namespace sysclock

@@ -2,6 +2,8 @@
 // The raw real-time clock under the local clock: seconds and nanoseconds since
 // the epoch. The kernel's clock in production; a fake in tests, so that no test
 // ever sets this machine's clock.
+#include "platform/clock/SystemClock.h"
+
 #include <cstdint>
 #include <memory>
 
@@ -17,9 +19,13 @@ class RealtimeSource {
     virtual ~RealtimeSource() = default;
     virtual bool Get(Instant& now) = 0;
     virtual bool Set(const Instant& instant) = 0;
+    // Why the last Set failed; None after a success.
+    virtual ClockRefusal LastRefusal() const { return ClockRefusal::None; }
+    virtual void ForgetRefusals() {}
 };
 
-// CLOCK_REALTIME through libc clock_gettime / clock_settime.
+// CLOCK_REALTIME through libc clock_gettime / clock_settime. A Set refused for
+// want of the right (EPERM) reports NoRight.
 std::unique_ptr<RealtimeSource> CreateKernelRealtimeSource();
 
 } // namespace sysclock

@@ -5,6 +5,15 @@
 
 namespace sysclock {
 
+// Why the clock could not be set, as far as the user can do something about it.
+enum class ClockRefusal {
+    None,          // set, or refused for a reason of the request itself (an invalid date)
+    NoRight,       // no CAP_SYS_TIME and no time service to ask
+    AutomaticSync, // the time service refuses while automatic synchronisation is on
+    NotAuthorised, // the user was not authorised or cancelled the password prompt
+    ServiceFailed, // the time service failed or did not answer in time
+};
+
 struct LocalDateTime {
     int year = 0;
     int month = 0; // 1..12
@@ -24,10 +33,16 @@ class SystemClock {
     virtual bool SetLocalDate(int year, int month, int day) = 0;
     // Sets the local time of day (whole seconds) and keeps the local date.
     virtual bool SetLocalTimeOfDay(int hour, int minute, int second) = 0;
+    // Why the last set call failed; None after a success.
+    virtual ClockRefusal LastRefusal() const { return ClockRefusal::None; }
+    // A new synchronisation begins: the time service may ask the user for the
+    // right again, even though the user refused it before.
+    virtual void ForgetRefusals() {}
 };
 
-// The real clock of this computer. Setting it needs the right to do so
-// (root or the cap_sys_time capability); without it the set calls return false.
+// The real clock of this computer. With the right to set it (root or the
+// cap_sys_time capability) it is set through libc; without it, systemd-timedated
+// is asked over the system bus, which lets polkit ask the user for a password.
 std::unique_ptr<SystemClock> CreateSystemClock();
 
 } // namespace sysclock

@@ -20,14 +20,15 @@ class MemoryRealtime final : public RealtimeSource {
     bool Set(const Instant& instant) override {
         sets.push_back(instant);
         if (refuse)
-            return false;
+            return false; // as the kernel refuses a process without the right
         now_ = instant;
         return true;
     }
+    ClockRefusal LastRefusal() const override { return refuse ? ClockRefusal::NoRight : ClockRefusal::None; }
     void At(std::int64_t utcSeconds, long nanoseconds = 0) { now_ = Instant{utcSeconds, nanoseconds}; }
     std::int64_t Seconds() const { return now_.seconds; }
 
-    std::vector<Instant> sets;  // every write, refused ones included
+    std::vector<Instant> sets; // every write, refused ones included
     bool refuse = false;
 
   private:
@@ -46,4 +47,4 @@ inline std::int64_t Utc(int y, int mo, int d, int h, int mi, int s) {
     return timegm(&parts);
 }
 
-}  // namespace sysclock::testing
+} // namespace sysclock::testing

@@ -4,6 +4,8 @@
 // real-time clock include, so the program sees the clock it asked for. Every set
 // call is appended to the file named by DUNMORA_FAKE_CLOCK_LOG as
 //   <call> <seconds> <nanoseconds> <monotonic milliseconds>
+// With DUNMORA_FAKE_CLOCK_REFUSE set, clock_settime is refused with EPERM, as the
+// kernel refuses a process without cap_sys_time, and logged as "clock_settime-refused".
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -92,6 +94,11 @@ time_t time(time_t* result) {
 int clock_settime(clockid_t clock, const timespec* value) {
     if (clock != CLOCK_REALTIME) {
         errno = EINVAL;
+        return -1;
+    }
+    if (std::getenv("DUNMORA_FAKE_CLOCK_REFUSE")) {
+        Record("clock_settime-refused", *value);
+        errno = EPERM;
         return -1;
     }
     return MoveFakeClock("clock_settime", *value);
