@@ -1,0 +1,12 @@
+// The allocation hook of the paint benchmarks: every malloc, calloc,
+// realloc and aligned allocation of the process (operator new included, as
+// it allocates through malloc) counts one.
+#pragma once
+
+#include <cstdint>
+
+namespace paint_speed {
+
+std::uint64_t AllocationCount();
+
+} // namespace paint_speed
