@@ -123,14 +123,21 @@ int SelectClipRgn(HDC hdc, HRGN region) {
     DcObject* dc = FindDc(hdc);
     if (!dc)
         return ERROR;
+    // The DC keeps its own copy; the storage of a removed clip is kept for
+    // the next one, so clipping on and off in every paint allocates nothing.
     if (region == 0) {
-        dc->clip.reset();
+        if (dc->clip) {
+            dc->spareClip = std::move(*dc->clip);
+            dc->clip.reset();
+        }
         return SIMPLEREGION;
     }
     const RegionObject* object = FindRegion(region);
     if (!object)
         return ERROR;
-    dc->clip = object->region; // the DC keeps its own copy
+    if (!dc->clip)
+        dc->clip.emplace(std::move(dc->spareClip));
+    *dc->clip = object->region;
     return dc->clip->Kind();
 }
 
