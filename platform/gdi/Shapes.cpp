@@ -63,6 +63,12 @@ void SolidOutline(DcObject& dc, int left, int top, int right, int bottom, const 
     PatternRop(dc, RECT{r.first, t.first, r.last + 1, b.last + 1}, color, kPatCopy);
 }
 
+// A solid one-pixel pen of the brush's solid colour paints the outline ring
+// exactly as the fill would: a rectangle drawn with it is one fill.
+bool OutlineMatchesFill(const PenStroke& pen, const BrushPattern& brush) {
+    return !pen.IsNull() && pen.IsSolidThin() && brush.IsSolid() && brush.solid == pen.Color();
+}
+
 void StyledOutline(int left, int top, int right, int bottom, PenStroke& pen) {
     const POINT corners[] = {
         {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
@@ -175,6 +181,11 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     const BrushPattern brush = PatternOf(*dc, dc->brush);
     if (pen.IsNull()) {
         PatternRop(*dc, RECT{left, top, right - 1, bottom - 1}, brush, kPatCopy);
+        return TRUE;
+    }
+    if (OutlineMatchesFill(pen, brush)) {
+        // Fill and one-pixel outline in one colour: the whole rectangle in one fill.
+        PatternRop(*dc, RECT{left, top, right, bottom}, brush, kPatCopy);
         return TRUE;
     }
     PatternRop(*dc, RECT{left + 1, top + 1, right - 1, bottom - 1}, brush, kPatCopy);
