@@ -19,21 +19,42 @@ const FontObject* DcFont(const DcObject& dc) {
     return font ? font : FindFont(StockObject(SYSTEM_FONT));
 }
 
-// A sink that draws into the DC, limited to bounds (device coordinates).
-TextSink SinkFor(DcObject& dc, const RECT& bounds) {
-    const int bpp = dc.surface ? dc.surface->bitsPerPixel : 32;
-    const Pixel ink = ColorToPixel(dc.textColor, bpp);
+// What a text sink draws into: the DC, the bounds (device coordinates) that
+// limit it, and the ink as a device value. The sink's functions hold only a
+// reference to it, small enough to live inside the std::function itself.
+struct TextTarget {
+    TextTarget(DcObject& target, const RECT& limit)
+        : dc(target), bounds(limit),
+          ink(ColorToPixel(target.textColor, target.surface ? target.surface->bitsPerPixel : 32)) {}
+    DcObject& dc;
+    RECT bounds;
+    Pixel ink;
+};
+
+TextSink SinkFor(const TextTarget& target) {
     TextSink sink;
-    sink.plot = [&dc, bounds, ink](int x, int y) {
-        if (x >= bounds.left && x < bounds.right && y >= bounds.top && y < bounds.bottom)
-            PutPixel(dc, x, y, ink);
+    sink.plot = [&target](int x, int y) {
+        const RECT& b = target.bounds;
+        if (x >= b.left && x < b.right && y >= b.top && y < b.bottom)
+            PutPixel(target.dc, x, y, target.ink);
     };
-    if (dc.bkMode == OPAQUE) {
-        const BrushPattern background = SolidPattern(dc, dc.bkColor);
-        sink.fillBackground = [&dc, bounds, background](const RECT& line) {
-            const RECT r{std::max(line.left, bounds.left), std::max(line.top, bounds.top),
-                         std::min(line.right, bounds.right), std::min(line.bottom, bounds.bottom)};
-            PatternRop(dc, r, background, RopIndex(PATCOPY));
+    // Runs of ink: clipped to the bounds here and to the DC by the band walk of FillVisible.
+    sink.span = [&target](int x, int y, int count) {
+        const RECT& b = target.bounds;
+        if (y < b.top || y >= b.bottom)
+            return;
+        const long long left = std::max<long long>(x, b.left);
+        const long long right = std::min<long long>(static_cast<long long>(x) + count, b.right);
+        if (left < right)
+            FillVisible(target.dc, RECT{static_cast<LONG>(left), y, static_cast<LONG>(right), y + 1},
+                        target.ink);
+    };
+    if (target.dc.bkMode == OPAQUE) {
+        sink.fillBackground = [&target](const RECT& line) {
+            const RECT& b = target.bounds;
+            const RECT r{std::max(line.left, b.left), std::max(line.top, b.top),
+                         std::min(line.right, b.right), std::min(line.bottom, b.bottom)};
+            PatternRop(target.dc, r, SolidPattern(target.dc, target.dc.bkColor), RopIndex(PATCOPY));
         };
     }
     return sink;
@@ -79,7 +100,8 @@ BOOL TextOutA(HDC hdc, int x, int y, const char* text, int length) {
         return TRUE;
     const FontFace& face = DcFont(*dc)->Face();
     const std::string_view run(text, static_cast<std::size_t>(length));
-    const TextSink sink = SinkFor(*dc, kUnbounded);
+    const TextTarget target(*dc, kUnbounded);
+    const TextSink sink = SinkFor(target);
     if (sink.fillBackground)
         sink.fillBackground(RECT{x, y, x + face.Advance(run), y + face.Metrics().tmHeight});
     face.DrawRun(run, x, y, sink);
@@ -91,9 +113,8 @@ int DrawTextA(HDC hdc, const char* text, int length, RECT* rect, UINT format) {
     if (!dc || !rect || !text || length < -1)
         return 0;
     const std::size_t bytes = length == -1 ? std::strlen(text) : static_cast<std::size_t>(length);
-    const RECT bounds = (format & DT_NOCLIP) ? kUnbounded : *rect;
-    return DrawTextLayout(DcFont(*dc)->Face(), std::string_view(text, bytes), rect, format,
-                          SinkFor(*dc, bounds));
+    const TextTarget target(*dc, (format & DT_NOCLIP) ? kUnbounded : *rect);
+    return DrawTextLayout(DcFont(*dc)->Face(), std::string_view(text, bytes), rect, format, SinkFor(target));
 }
 
 } // namespace gdi

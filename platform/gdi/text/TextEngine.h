@@ -16,15 +16,18 @@
 namespace gdi::detail {
 
 // Where rendered text goes. plot is called for every inked pixel (already in
-// device coordinates, before clipping); fillBackground, when set, is called
-// with each line's extent before its glyphs (opaque background mode).
+// device coordinates, before clipping); when span is set, it is called in
+// plot's place for each run of count inked pixels of row y from x rightwards.
+// fillBackground, when set, is called with each line's extent before its
+// glyphs (opaque background mode).
 struct TextSink {
     std::function<void(int x, int y)> plot;
+    std::function<void(int x, int y, int count)> span;
     std::function<void(const RECT& rect)> fillBackground;
 };
 
 class FontFace {
-public:
+  public:
     virtual ~FontFace() = default;
     // Never returns null: an unknown face falls back to a default one.
     static std::shared_ptr<FontFace> Create(const LOGFONTA& logfont);
@@ -53,6 +56,7 @@ public:
 // DrawTextA on a font: lays out text in *rect by format and draws it into the
 // sink, or with DT_CALCRECT only measures and updates *rect. Returns the
 // height of the text, 0 on failure.
-int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT format, const TextSink& sink);
+int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT format,
+                   const TextSink& sink);
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

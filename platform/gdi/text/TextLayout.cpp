@@ -38,8 +38,8 @@ struct Line {
 
 // CR LF, lone LF and lone CR each end a line. A break at the very end of the
 // text does not start another (empty) line, as in DrawText.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
+void SplitLines(std::string_view text, std::vector<std::string_view>& lines) {
+    lines.clear();
     std::size_t start = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -55,13 +55,15 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     if (start < text.size() || lines.empty()) {
         lines.push_back(text.substr(start));
     }
-    return lines;
 }
 
 // "&x" shows x underlined (the last one of a line wins), "&&" shows "&", and a
-// lone "&" at the end of a line shows nothing.
-ParsedLine ParseLine(std::string_view source, bool prefixes, const FontFace& font) {
-    ParsedLine line;
+// lone "&" at the end of a line shows nothing. The line's storage may come
+// from an earlier line; it is emptied first.
+void ParseLine(std::string_view source, bool prefixes, const FontFace& font, ParsedLine& line) {
+    line.text.clear();
+    line.items.clear();
+    line.accessKey = std::string::npos;
     line.text.reserve(source.size());
     bool markNext = false;
     for (std::size_t pos = 0; pos < source.size();) {
@@ -84,7 +86,6 @@ ParsedLine ParseLine(std::string_view source, bool prefixes, const FontFace& fon
         line.items.push_back({line.text.size(), bytes.size(), codePoint, font.Advance(bytes)});
         line.text.append(bytes);
     }
-    return line;
 }
 
 Line MakeLine(const ParsedLine& parsed, std::size_t first, std::size_t last) {
@@ -155,18 +156,45 @@ void WrapLine(const ParsedLine& parsed, int limit, std::vector<Line>& out) {
     } while (lineStart < count);
 }
 
-std::vector<Line> LayOut(const std::vector<ParsedLine>& parsed, UINT format, int limit) {
-    std::vector<Line> lines;
+// Lays out the first count parsed lines into lines.
+void LayOut(const std::vector<ParsedLine>& parsed, std::size_t count, UINT format, int limit,
+            std::vector<Line>& lines) {
+    lines.clear();
     const bool wrap = (format & DT_WORDBREAK) != 0 && (format & DT_SINGLELINE) == 0;
-    for (const ParsedLine& line : parsed) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const ParsedLine& line = parsed[i];
         if (wrap) {
             WrapLine(line, limit, lines);
         } else {
             lines.push_back(MakeLine(line, 0, line.items.size()));
         }
     }
-    return lines;
 }
+
+// The working lists of a layout, kept per thread from call to call so that a
+// caption laid out again reuses their storage. A layout started from inside
+// another one's sink gets lists of its own.
+struct LayoutScratch {
+    std::vector<std::string_view> sources;
+    std::vector<ParsedLine> parsed; // entries are reused: their text and items keep their storage
+    std::vector<Line> lines;
+    bool busy = false;
+};
+
+class ScratchLease {
+  public:
+    ScratchLease() : scratch_(shared_.busy ? own_ : shared_) { scratch_.busy = true; }
+    ~ScratchLease() { scratch_.busy = false; }
+    ScratchLease(const ScratchLease&) = delete;
+    ScratchLease& operator=(const ScratchLease&) = delete;
+    LayoutScratch& Get() { return scratch_; }
+
+  private:
+    static thread_local LayoutScratch shared_;
+    LayoutScratch own_;
+    LayoutScratch& scratch_;
+};
+thread_local LayoutScratch ScratchLease::shared_;
 
 // Without DT_NOCLIP, DrawText keeps its output inside the rectangle.
 TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
@@ -175,6 +203,18 @@ TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
         clipped.plot = [&clip, &sink](int x, int y) {
             if (x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom) {
                 sink.plot(x, y);
+            }
+        };
+    }
+    if (sink.span) {
+        clipped.span = [&clip, &sink](int x, int y, int count) {
+            if (y < clip.top || y >= clip.bottom) {
+                return;
+            }
+            const long long left = std::max<long long>(x, clip.left);
+            const long long right = std::min<long long>(static_cast<long long>(x) + count, clip.right);
+            if (left < right) {
+                sink.span(static_cast<int>(left), y, static_cast<int>(right - left));
             }
         };
     }
@@ -191,11 +231,17 @@ TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
 }
 
 void DrawAccessKey(const FontFace& font, const Line& line, int x, int y, const TextSink& sink) {
-    if (line.accessKeyX < 0 || !sink.plot) {
+    if (line.accessKeyX < 0 || (!sink.plot && !sink.span)) {
         return;
     }
     const FontFace::LineRows rows = font.UnderlineRows();
     for (int row = 0; row < rows.thickness; ++row) {
+        if (sink.span) {
+            if (line.accessKeyWidth > 0) {
+                sink.span(x + line.accessKeyX, y + rows.top + row, line.accessKeyWidth);
+            }
+            continue;
+        }
         for (int column = 0; column < line.accessKeyWidth; ++column) {
             sink.plot(x + line.accessKeyX + column, y + rows.top + row);
         }
@@ -213,19 +259,30 @@ int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT
     const bool prefixes = (format & DT_NOPREFIX) == 0;
     const int lineHeight = font.Metrics().tmHeight;
 
-    std::vector<ParsedLine> parsed;
+    ScratchLease lease;
+    LayoutScratch& scratch = lease.Get();
+    std::vector<ParsedLine>& parsed = scratch.parsed;
+    std::size_t parsedCount = 0;
+    const auto parse = [&](std::string_view source) {
+        if (parsedCount == parsed.size()) {
+            parsed.emplace_back();
+        }
+        ParseLine(source, prefixes, font, parsed[parsedCount++]);
+    };
     if (!text.empty()) {
         if (singleLine) {
-            parsed.push_back(ParseLine(text, prefixes, font));
+            parse(text);
         } else {
-            for (std::string_view source : SplitLines(text)) {
-                parsed.push_back(ParseLine(source, prefixes, font));
+            SplitLines(text, scratch.sources);
+            for (std::string_view source : scratch.sources) {
+                parse(source);
             }
         }
     }
     const long long available = static_cast<long long>(rect->right) - rect->left;
     const int limit = static_cast<int>(std::clamp<long long>(available, 0, 1 << 30));
-    const std::vector<Line> lines = LayOut(parsed, format, limit);
+    const std::vector<Line>& lines = scratch.lines;
+    LayOut(parsed, parsedCount, format, limit, scratch.lines);
 
     // An empty text still occupies one line when it is a single line.
     const int lineCount = static_cast<int>(lines.size()) + ((lines.empty() && singleLine) ? 1 : 0);
