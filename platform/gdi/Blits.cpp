@@ -89,15 +89,18 @@ SourceRange Placed(SourceRange range, int origin, int limit) {
     return range;
 }
 
-// Merges the source blocks rows [rowFirst, rowEnd) x columns [first[i], end[i]).
-void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange rows, const int* first,
-                 const int* end, int count, Shrink mode, Pixel* out) {
+// Merges the source blocks rows [rowFirst, rowEnd) x columns [first[i], end[i]),
+// reading pixels through get (one instance per pixel format, so the inner loop
+// makes no indirect call).
+template <typename Get>
+void MergeBlocksWith(Get get, Pixel mask, bool monochrome, SourceRange rows, const int* first, const int* end,
+                     int count, Shrink mode, Pixel* out) {
     for (int i = 0; i < count; ++i) {
-        Pixel all = format.mask, any = 0;
+        Pixel all = mask, any = 0;
         std::uint64_t red = 0, green = 0, blue = 0, samples = 0;
         for (int row = rows.first; row < rows.end; ++row) {
             for (int col = first[i]; col < end[i]; ++col) {
-                const Pixel value = format.get(source, col, row);
+                const Pixel value = get(col, row);
                 all &= value;
                 any |= value;
                 red += (value >> 16) & 0xFF;
@@ -114,7 +117,7 @@ void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange r
             out[i] = any;
             break;
         default:
-            if (source.bitsPerPixel == 1) {
+            if (monochrome) {
                 out[i] = blue * 2 >= samples ? 1u : 0u; // the majority of the bits
             } else {
                 out[i] =
@@ -124,17 +127,32 @@ void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange r
     }
 }
 
+void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange rows, const int* first,
+                 const int* end, int count, Shrink mode, Pixel* out) {
+    if (source.bitsPerPixel == 32) {
+        const auto get = [&source](int col, int row) {
+            return reinterpret_cast<const Pixel*>(source.Row(row))[col] & 0xFFFFFF;
+        };
+        MergeBlocksWith(get, format.mask, false, rows, first, end, count, mode, out);
+        return;
+    }
+    const auto get = [&source](int col, int row) -> Pixel {
+        return (source.Row(row)[col >> 3] >> (7 - (col & 7))) & 1u;
+    };
+    MergeBlocksWith(get, format.mask, true, rows, first, end, count, mode, out);
+}
+
 // Source pixels of one row at the given columns (for scaled or mirrored blits).
-void GatherColumns(const Surface& source, const PixelFormat& format, int row, const int* columns, int count,
-                   Pixel* out) {
+void GatherColumns(const Surface& source, int row, const int* columns, int count, Pixel* out) {
     if (source.bitsPerPixel == 32) {
         const auto* pixels = reinterpret_cast<const Pixel*>(source.Row(row));
         for (int i = 0; i < count; ++i)
             out[i] = pixels[columns[i]] & 0xFFFFFF;
         return;
     }
+    const std::uint8_t* bits = source.Row(row);
     for (int i = 0; i < count; ++i)
-        out[i] = format.get(source, columns[i], row);
+        out[i] = (bits[columns[i] >> 3] >> (7 - (columns[i] & 7))) & 1u;
 }
 
 // True when [left, right) is every pixel of each row and rows follow each other without padding.
@@ -169,6 +187,11 @@ void CopyRows32(Surface& dest, const RECT& r, const Surface& source, int dx, int
                      reinterpret_cast<const Pixel*>(source.Row(y - dy)) + (left - dx), bytes);
     }
 }
+
+struct BlitScratch {
+    std::vector<int> columns, columnEnds;
+    std::vector<Pixel> destRow, sourceRow, patternRow;
+};
 
 } // namespace
 
@@ -216,15 +239,21 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
     const int firstColumn = std::max(x, 0), endColumn = std::min(x + width, target.width);
     if (firstColumn >= endColumn)
         return;
-    std::vector<int> columns(static_cast<std::size_t>(endColumn - firstColumn));
-    std::vector<int> columnEnds(columns.size());
+    // Working rows kept from blit to blit (SourceRop never runs inside itself): no allocation per blit.
+    thread_local BlitScratch scratch;
+    std::vector<int>& columns = scratch.columns;
+    std::vector<int>& columnEnds = scratch.columnEnds;
+    columns.resize(static_cast<std::size_t>(endColumn - firstColumn));
+    columnEnds.resize(columns.size());
     for (int col = firstColumn; col < endColumn; ++col) {
         const SourceRange range =
             Placed(RangeFor(col - x, width, sw, mirrorX, mergeColumns), sx, source.width);
         columns[static_cast<std::size_t>(col - firstColumn)] = range.first;
         columnEnds[static_cast<std::size_t>(col - firstColumn)] = range.end;
     }
-    std::vector<Pixel> destRow, sourceRow, patternRow;
+    std::vector<Pixel>& destRow = scratch.destRow;
+    std::vector<Pixel>& sourceRow = scratch.sourceRow;
+    std::vector<Pixel>& patternRow = scratch.patternRow;
     ForEachVisibleRect(dest, area, [&](const RECT& r) {
         const auto count = static_cast<std::size_t>(r.right - r.left);
         destRow.resize(count);
@@ -257,7 +286,7 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
                                 &columnEnds[static_cast<std::size_t>(start - firstColumn)], n, shrink,
                                 sourceRow.data());
                 } else {
-                    GatherColumns(source, sourceFormat, sourceRowIndex, map, n, sourceRow.data());
+                    GatherColumns(source, sourceRowIndex, map, n, sourceRow.data());
                 }
                 ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
                 if (rop == RopIndex(SRCCOPY)) {
