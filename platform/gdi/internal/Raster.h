@@ -113,6 +113,12 @@ void SourceRop(DcObject& dest, const BlitGeometry& geometry, const Surface& sour
                const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop,
                int stretchMode = COLORONCOLOR);
 
+// FrameRgn's two roads: the general frame of any width and height, made by
+// eroding the region, and the one-pixel frame painted band by band (false
+// when the region is too complex for it; nothing is painted then).
+void FrameRegion(DcObject& dc, const Region& region, const BrushPattern& pattern, int width, int height);
+bool FrameRegionOnePixel(DcObject& dc, const Region& region, const BrushPattern& pattern);
+
 // A pixel in the DC's format, if visible.
 void PutPixel(DcObject& dc, int x, int y, Pixel value);
 
