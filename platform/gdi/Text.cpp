@@ -19,6 +19,37 @@ const FontObject* DcFont(const DcObject& dc) {
     return font ? font : FindFont(StockObject(SYSTEM_FONT));
 }
 
+// Sets the pixels of runs (relative to x, y) that lie within limit and are
+// visible on the DC, row run by row run. On an unclipped 32-bit surface the
+// rows are written straight; otherwise each run goes through the band walk of
+// FillVisible, the general path this short-cuts.
+void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t count, RECT limit, Pixel ink) {
+    if (!dc.surface)
+        return;
+    Surface& surface = *dc.surface;
+    limit = RECT{std::max(limit.left, 0), std::max(limit.top, 0), std::min(limit.right, surface.width),
+                 std::min(limit.bottom, surface.height)};
+    if (limit.left >= limit.right || limit.top >= limit.bottom)
+        return;
+    const bool direct = !dc.clip && surface.bitsPerPixel == 32;
+    for (std::size_t i = 0; i < count; ++i) {
+        const long long row = static_cast<long long>(y) + runs[i].dy;
+        if (row < limit.top || row >= limit.bottom)
+            continue;
+        const long long start = static_cast<long long>(x) + runs[i].dx;
+        const auto left = static_cast<int>(std::max<long long>(start, limit.left));
+        const auto right = static_cast<int>(std::min<long long>(start + runs[i].count, limit.right));
+        if (left >= right)
+            continue;
+        if (direct) {
+            Pixel* pixels = reinterpret_cast<Pixel*>(surface.Row(static_cast<int>(row)));
+            std::fill(pixels + left, pixels + right, ink & 0xFFFFFF);
+        } else {
+            FillVisible(dc, RECT{left, static_cast<int>(row), right, static_cast<int>(row) + 1}, ink);
+        }
+    }
+}
+
 // What a text sink draws into: the DC, the bounds (device coordinates) that
 // limit it, and the ink as a device value. The sink's functions hold only a
 // reference to it, small enough to live inside the std::function itself.
@@ -38,16 +69,12 @@ TextSink SinkFor(const TextTarget& target) {
         if (x >= b.left && x < b.right && y >= b.top && y < b.bottom)
             PutPixel(target.dc, x, y, target.ink);
     };
-    // Runs of ink: clipped to the bounds here and to the DC by the band walk of FillVisible.
-    sink.span = [&target](int x, int y, int count) {
+    sink.runs = [&target](int x, int y, const InkRun* runs, std::size_t count, const RECT& clip) {
         const RECT& b = target.bounds;
-        if (y < b.top || y >= b.bottom)
-            return;
-        const long long left = std::max<long long>(x, b.left);
-        const long long right = std::min<long long>(static_cast<long long>(x) + count, b.right);
-        if (left < right)
-            FillVisible(target.dc, RECT{static_cast<LONG>(left), y, static_cast<LONG>(right), y + 1},
-                        target.ink);
+        DrawInkRuns(target.dc, x, y, runs, count,
+                    RECT{std::max(b.left, clip.left), std::max(b.top, clip.top),
+                         std::min(b.right, clip.right), std::min(b.bottom, clip.bottom)},
+                    target.ink);
     };
     if (target.dc.bkMode == OPAQUE) {
         sink.fillBackground = [&target](const RECT& line) {

@@ -306,9 +306,9 @@ void FreeTypeFontFace::DrawRun(std::string_view utf8, int x, int yTop, const Tex
         }
         for (std::size_t i = 0; i < count; ++i) {
             const GlyphImage& glyph = *piece[i];
-            if (sink.span) {
-                for (const InkRun& run : glyph.runs)
-                    sink.span(pen + run.dx, baseline + run.dy, run.count);
+            if (sink.runs) {
+                if (!glyph.runs.empty())
+                    sink.runs(pen, baseline, glyph.runs.data(), glyph.runs.size(), kNoTextClip);
             } else if (sink.plot) {
                 for (const InkPixel& pixel : glyph.ink)
                     sink.plot(pen + pixel.dx, baseline + pixel.dy);
@@ -326,9 +326,8 @@ void FreeTypeFontFace::DrawRun(std::string_view utf8, int x, int yTop, const Tex
 
 void FreeTypeFontFace::DrawLine(LineRows rows, int x, int width, int yTop, const TextSink& sink) const {
     for (int row = 0; row < rows.thickness; ++row) {
-        if (sink.span) {
-            if (width > 0)
-                sink.span(x, yTop + rows.top + row, width);
+        if (sink.runs) {
+            RowAsRuns(sink, x, yTop + rows.top + row, width, kNoTextClip);
             continue;
         }
         if (!sink.plot)

@@ -206,15 +206,13 @@ TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
             }
         };
     }
-    if (sink.span) {
-        clipped.span = [&clip, &sink](int x, int y, int count) {
-            if (y < clip.top || y >= clip.bottom) {
-                return;
-            }
-            const long long left = std::max<long long>(x, clip.left);
-            const long long right = std::min<long long>(static_cast<long long>(x) + count, clip.right);
-            if (left < right) {
-                sink.span(static_cast<int>(left), y, static_cast<int>(right - left));
+    if (sink.runs) {
+        clipped.runs = [&clip, &sink](int x, int y, const InkRun* runs, std::size_t count,
+                                      const RECT& limit) {
+            const RECT both{std::max(limit.left, clip.left), std::max(limit.top, clip.top),
+                            std::min(limit.right, clip.right), std::min(limit.bottom, clip.bottom)};
+            if (both.left < both.right && both.top < both.bottom) {
+                sink.runs(x, y, runs, count, both);
             }
         };
     }
@@ -231,15 +229,13 @@ TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
 }
 
 void DrawAccessKey(const FontFace& font, const Line& line, int x, int y, const TextSink& sink) {
-    if (line.accessKeyX < 0 || (!sink.plot && !sink.span)) {
+    if (line.accessKeyX < 0 || (!sink.plot && !sink.runs)) {
         return;
     }
     const FontFace::LineRows rows = font.UnderlineRows();
     for (int row = 0; row < rows.thickness; ++row) {
-        if (sink.span) {
-            if (line.accessKeyWidth > 0) {
-                sink.span(x + line.accessKeyX, y + rows.top + row, line.accessKeyWidth);
-            }
+        if (sink.runs) {
+            RowAsRuns(sink, x + line.accessKeyX, y + rows.top + row, line.accessKeyWidth, kNoTextClip);
             continue;
         }
         for (int column = 0; column < line.accessKeyWidth; ++column) {
@@ -249,6 +245,14 @@ void DrawAccessKey(const FontFace& font, const Line& line, int x, int y, const T
 }
 
 } // namespace
+
+void RowAsRuns(const TextSink& sink, int x, int y, int width, const RECT& clip) {
+    constexpr int kLongestRun = 0x7FFF;
+    for (int done = 0; done < width; done += kLongestRun) {
+        const InkRun run{0, 0, static_cast<std::int16_t>(std::min(kLongestRun, width - done))};
+        sink.runs(x + done, y, &run, 1, clip);
+    }
+}
 
 int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT format,
                    const TextSink& sink) {
