@@ -6,6 +6,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstddef>
+#include <execinfo.h>
+#include <unistd.h>
 
 extern "C" {
 void* __libc_malloc(std::size_t size);
@@ -18,9 +20,19 @@ void __libc_free(void* block);
 namespace {
 
 std::atomic<std::uint64_t> allocations{0};
+thread_local bool tracing = false;
 
 void Count() {
     allocations.fetch_add(1, std::memory_order_relaxed);
+    if (tracing) {
+        tracing = false; // the trace itself may allocate
+        void* frames[24];
+        const int depth = backtrace(frames, 24);
+        backtrace_symbols_fd(frames, depth, 2);
+        static const char separator[] = "----\n";
+        (void)!write(2, separator, sizeof separator - 1);
+        tracing = true;
+    }
 }
 
 } // namespace
@@ -29,6 +41,10 @@ namespace paint_speed {
 
 std::uint64_t AllocationCount() {
     return allocations.load(std::memory_order_relaxed);
+}
+
+void TraceAllocations(bool on) {
+    tracing = on;
 }
 
 } // namespace paint_speed

@@ -283,6 +283,12 @@ void BM_OursAgainstQt(benchmark::State& state, Case c) {
     const MainWindowButton& b = kButtons[static_cast<std::size_t>(c.button)];
     QImage target(b.width, b.height, QImage::Format_ARGB32_Premultiplied);
     qt->render(&target); // polish and lay out before timing
+    if (std::getenv("PAINT_SPEED_TRACE_ALLOCATIONS") != nullptr) {
+        // One steady-state redraw with the stack of each allocation it makes.
+        paint_speed::TraceAllocations(true);
+        RedrawButton(button);
+        paint_speed::TraceAllocations(false);
+    }
 
     double bestOurs = 1e300;
     double bestQt = 1e300;

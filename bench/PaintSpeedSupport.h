@@ -8,5 +8,7 @@
 namespace paint_speed {
 
 std::uint64_t AllocationCount();
+// While on, every allocation of this thread prints its call stack to stderr.
+void TraceAllocations(bool on);
 
 } // namespace paint_speed

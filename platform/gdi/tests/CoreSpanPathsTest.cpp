@@ -1,6 +1,7 @@
 // The span paths of the drawing layer against the general paths they short-cut,
 // on random inputs from a fixed seed: a fast path must give the same pixels.
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/Objects.h"
 #include "platform/gdi/internal/PenStroke.h"
 #include "platform/gdi/tests/support/PixelArt.h"
 #include "platform/gdi/text/TextEngine.h"
@@ -160,6 +161,33 @@ TEST(SpanPaths, TheClipBandWalkCoversWhatTheRegionClipsTo) {
     }
 }
 
+// The one-pixel frame band by band against the frame made by eroding the region.
+TEST(SpanPaths, TheOnePixelFrameByBandsMatchesTheErodedFrame) {
+    Inputs in;
+    for (int round = 0; round < 300; ++round) {
+        Surface32 fast, general;
+        const HRGN clip = in.Clip();
+        SelectClip(fast.Dc(), clip);
+        SelectClip(general.Dc(), clip);
+        DeleteObject(clip);
+        const RECT box = in.Rect();
+        HRGN shape = in.Clip();
+        if (round % 3 == 0) {
+            DeleteObject(shape);
+            shape = CreateEllipticRgn(box.left, box.top, box.right, box.bottom);
+        } else if (shape == 0) {
+            const POINT points[] = {{in.X(), in.Y()}, {in.X(), in.Y()}, {in.X(), in.Y()}, {in.X(), in.Y()}};
+            shape = CreatePolygonRgn(points, 4, round % 2 ? WINDING : ALTERNATE);
+        }
+        const Region& region = FindRegion(shape)->region;
+        const BrushPattern ink = SolidPattern(*FindDc(fast.Dc()), RGB(250, 250, 0));
+        ASSERT_TRUE(FrameRegionOnePixel(*FindDc(fast.Dc()), region, ink));
+        FrameRegion(*FindDc(general.Dc()), region, ink, 1, 1);
+        DeleteObject(shape);
+        ASSERT_EQ(fast.Pixels(), general.Pixels()) << "round " << round;
+    }
+}
+
 // Glyphs drawn as runs against the same glyphs drawn pixel by pixel, clipped to random rectangles.
 TEST(SpanPaths, TextInRunsInksThePixelsOfTextByPixel) {
     LOGFONTA logfont{};
@@ -183,10 +211,15 @@ TEST(SpanPaths, TextInRunsInksThePixelsOfTextByPixel) {
         TextSink pixels;
         pixels.plot = [&](int x, int y) { byPixel.insert({x, y}); };
         TextSink runs;
-        runs.span = [&](int x, int y, int count) {
-            ASSERT_GT(count, 0);
-            for (int i = 0; i < count; ++i)
-                byRun.insert({x + i, y});
+        runs.runs = [&](int x, int y, const InkRun* ink, std::size_t count, const RECT& clip) {
+            for (std::size_t r = 0; r < count; ++r) {
+                ASSERT_GT(ink[r].count, 0);
+                for (int i = 0; i < ink[r].count; ++i) {
+                    const int px = x + ink[r].dx + i, py = y + ink[r].dy;
+                    if (px >= clip.left && px < clip.right && py >= clip.top && py < clip.bottom)
+                        byRun.insert({px, py});
+                }
+            }
         };
         RECT first = bounds, second = bounds;
         DrawTextLayout(*face, caption, &first, format, pixels);
@@ -195,6 +228,26 @@ TEST(SpanPaths, TextInRunsInksThePixelsOfTextByPixel) {
         inked += byPixel.empty() ? 0 : 1;
     }
     EXPECT_GT(inked, 50); // the rectangles left enough of the text to compare
+}
+
+// Runs written straight into an unclipped surface against the same runs through the clip band walk.
+TEST(SpanPaths, TextWrittenStraightMatchesTextThroughTheClip) {
+    Inputs in;
+    for (int round = 0; round < 60; ++round) {
+        Surface32 direct, banded;
+        const HRGN whole = CreateRectRgn(0, 0, kWidth, kHeight);
+        SelectClipRgn(banded.Dc(), whole);
+        DeleteObject(whole);
+        RECT rect = in.Rect();
+        const std::string caption = round % 2 ? "获取标准时间" : "&Sync www.dunmora.example";
+        for (HDC dc : {direct.Dc(), banded.Dc()}) {
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, RGB(9, 99, 199));
+            RECT r = rect;
+            DrawTextA(dc, caption.c_str(), -1, &r, DT_CENTER | DT_WORDBREAK);
+        }
+        ASSERT_EQ(direct.Pixels(), banded.Pixels()) << "round " << round;
+    }
 }
 
 } // namespace
