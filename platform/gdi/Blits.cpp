@@ -90,39 +90,42 @@ SourceRange Placed(SourceRange range, int origin, int limit) {
 }
 
 // Merges the source blocks rows [rowFirst, rowEnd) x columns [first[i], end[i]),
-// reading pixels through get (one instance per pixel format, so the inner loop
-// makes no indirect call).
+// reading pixels through get(row bits, column): one instance per pixel format,
+// so the inner loops make no indirect call. AND and OR merges go row by row
+// over all blocks (their result does not depend on the order).
 template <typename Get>
-void MergeBlocksWith(Get get, Pixel mask, bool monochrome, SourceRange rows, const int* first, const int* end,
-                     int count, Shrink mode, Pixel* out) {
+void MergeBlocksWith(const Surface& source, Get get, Pixel mask, SourceRange rows, const int* first,
+                     const int* end, int count, Shrink mode, Pixel* out) {
+    if (mode == Shrink::And || mode == Shrink::Or) {
+        const bool all = mode == Shrink::And;
+        std::fill_n(out, count, all ? mask : 0u);
+        for (int row = rows.first; row < rows.end; ++row) {
+            const std::uint8_t* bits = source.Row(row);
+            for (int i = 0; i < count; ++i) {
+                Pixel value = out[i];
+                for (int col = first[i]; col < end[i]; ++col)
+                    value = all ? (value & get(bits, col)) : (value | get(bits, col));
+                out[i] = value;
+            }
+        }
+        return;
+    }
     for (int i = 0; i < count; ++i) {
-        Pixel all = mask, any = 0;
         std::uint64_t red = 0, green = 0, blue = 0, samples = 0;
         for (int row = rows.first; row < rows.end; ++row) {
+            const std::uint8_t* bits = source.Row(row);
             for (int col = first[i]; col < end[i]; ++col) {
-                const Pixel value = get(col, row);
-                all &= value;
-                any |= value;
+                const Pixel value = get(bits, col);
                 red += (value >> 16) & 0xFF;
                 green += (value >> 8) & 0xFF;
                 blue += value & 0xFF;
                 ++samples;
             }
         }
-        switch (mode) {
-        case Shrink::And:
-            out[i] = all;
-            break;
-        case Shrink::Or:
-            out[i] = any;
-            break;
-        default:
-            if (monochrome) {
-                out[i] = blue * 2 >= samples ? 1u : 0u; // the majority of the bits
-            } else {
-                out[i] =
-                    static_cast<Pixel>((red / samples) << 16 | (green / samples) << 8 | (blue / samples));
-            }
+        if (source.bitsPerPixel == 1) {
+            out[i] = blue * 2 >= samples ? 1u : 0u; // the majority of the bits
+        } else {
+            out[i] = static_cast<Pixel>((red / samples) << 16 | (green / samples) << 8 | (blue / samples));
         }
     }
 }
@@ -130,16 +133,16 @@ void MergeBlocksWith(Get get, Pixel mask, bool monochrome, SourceRange rows, con
 void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange rows, const int* first,
                  const int* end, int count, Shrink mode, Pixel* out) {
     if (source.bitsPerPixel == 32) {
-        const auto get = [&source](int col, int row) {
-            return reinterpret_cast<const Pixel*>(source.Row(row))[col] & 0xFFFFFF;
+        const auto get = [](const std::uint8_t* bits, int col) {
+            return reinterpret_cast<const Pixel*>(bits)[col] & 0xFFFFFF;
         };
-        MergeBlocksWith(get, format.mask, false, rows, first, end, count, mode, out);
+        MergeBlocksWith(source, get, format.mask, rows, first, end, count, mode, out);
         return;
     }
-    const auto get = [&source](int col, int row) -> Pixel {
-        return (source.Row(row)[col >> 3] >> (7 - (col & 7))) & 1u;
+    const auto get = [](const std::uint8_t* bits, int col) -> Pixel {
+        return (bits[col >> 3] >> (7 - (col & 7))) & 1u;
     };
-    MergeBlocksWith(get, format.mask, true, rows, first, end, count, mode, out);
+    MergeBlocksWith(source, get, format.mask, rows, first, end, count, mode, out);
 }
 
 // Source pixels of one row at the given columns (for scaled or mirrored blits).

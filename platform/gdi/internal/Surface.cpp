@@ -220,7 +220,18 @@ void Read1(const Surface& s, int x, int y, int count, Pixel* out) {
         out[i] = (row[x >> 3] >> (7 - (x & 7))) & 1u;
 }
 void Write1(Surface& s, int x, int y, int count, const Pixel* in) {
-    for (int i = 0; i < count; ++i)
+    int i = 0;
+    for (; i < count && ((x + i) & 7) != 0; ++i)
+        Set1(s, x + i, y, in[i]);
+    // Whole bytes at once, leftmost pixel in the high bit.
+    std::uint8_t* row = s.Row(y);
+    for (; count - i >= 8; i += 8) {
+        unsigned byte = 0;
+        for (int k = 0; k < 8; ++k)
+            byte = (byte << 1) | (in[i + k] & 1u);
+        row[(x + i) >> 3] = static_cast<std::uint8_t>(byte);
+    }
+    for (; i < count; ++i)
         Set1(s, x + i, y, in[i]);
 }
 void Fill1(Surface& s, int x, int y, int count, Pixel v) {
