@@ -31,9 +31,11 @@ struct HandleTable {
     }
 };
 
+// Constant-initialised: ready before any code runs, and no guard on each use.
+constinit HandleTable handleTable;
+
 HandleTable& Table() {
-    static HandleTable table;
-    return table;
+    return handleTable;
 }
 
 bool IsUserObject(ObjectKind kind) {
@@ -104,7 +106,7 @@ HandleTable& ReadyTable() {
     HandleTable& table = Table();
     if (!table.stockReady)
         CreateStockObjects(table);
-    return table;
+    return handleTable;
 }
 
 } // namespace

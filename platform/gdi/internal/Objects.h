@@ -26,9 +26,9 @@ namespace gdi::detail {
 class FontFace;
 
 // Pens, brushes, regions, bitmaps and memory DCs are made and deleted several
-// times in every paint: their memory goes back to a free list of the type (one
-// per thread) and the next object of that type takes it, instead of a round
-// trip to the heap.
+// times in every paint: their memory goes back to a free list of the type and
+// the next object of that type takes it, instead of a round trip to the heap.
+// Like the handle table, the lists belong to the user-interface thread.
 template <typename T> struct Pooled {
     static void* operator new(std::size_t size) {
         if (size == sizeof(T) && freeList_) {
@@ -52,7 +52,7 @@ template <typename T> struct Pooled {
     struct FreeBlock {
         FreeBlock* next;
     };
-    static inline thread_local FreeBlock* freeList_ = nullptr;
+    static inline FreeBlock* freeList_ = nullptr;
 };
 
 enum class ObjectKind { Pen, Brush, Font, Bitmap, Region, Dc, Icon };
