@@ -32,6 +32,7 @@ void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t cou
     if (limit.left >= limit.right || limit.top >= limit.bottom)
         return;
     const bool direct = !dc.clip && surface.bitsPerPixel == 32;
+    const Pixel value = ink & 0xFFFFFF;
     for (std::size_t i = 0; i < count; ++i) {
         const long long row = static_cast<long long>(y) + runs[i].dy;
         if (row < limit.top || row >= limit.bottom)
@@ -43,7 +44,8 @@ void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t cou
             continue;
         if (direct) {
             Pixel* pixels = reinterpret_cast<Pixel*>(surface.Row(static_cast<int>(row)));
-            std::fill(pixels + left, pixels + right, ink & 0xFFFFFF);
+            for (int column = left; column < right; ++column)
+                pixels[column] = value;
         } else {
             FillVisible(dc, RECT{left, static_cast<int>(row), right, static_cast<int>(row) + 1}, ink);
         }
