@@ -20,12 +20,17 @@ struct HandleTable {
     DWORD gdiCount = 0;
     DWORD userCount = 0;
     bool stockReady = false;
+    // The rectangle storage of the last region deleted: the region copies a
+    // paint makes and deletes reuse it instead of allocating.
+    Region spareRegion;
+    bool closing = false;
 
     HandleTable() = default;
     HandleTable(const HandleTable&) = delete;
     HandleTable& operator=(const HandleTable&) = delete;
     ~HandleTable() {
         handleStore = HandleStore{}; // lookups after the end of the process find nothing
+        closing = true;
         for (HandleSlot& slot : slots)
             delete slot.object;
     }
@@ -179,9 +184,21 @@ HBITMAP AddBitmap(std::shared_ptr<Surface> surface, bool dibSection) {
     return AddObject(std::move(bitmap));
 }
 
+RegionObject::~RegionObject() {
+    HandleTable& table = Table();
+    if (!table.closing && region.Rects().capacity() >= table.spareRegion.Rects().capacity())
+        table.spareRegion = std::move(region);
+}
+
 HRGN AddRegion(Region region) {
     auto object = std::make_unique<RegionObject>();
-    object->region = std::move(region);
+    HandleTable& table = Table();
+    if (region.Rects().size() <= table.spareRegion.Rects().capacity()) {
+        object->region = std::move(table.spareRegion);
+        object->region = region; // a copy into the kept storage
+    } else {
+        object->region = std::move(region);
+    }
     return AddObject(std::move(object));
 }
 

@@ -99,6 +99,7 @@ struct BitmapObject : Object, Pooled<BitmapObject> {
 
 struct RegionObject : Object, Pooled<RegionObject> {
     RegionObject() : Object(ObjectKind::Region) {}
+    ~RegionObject() override; // leaves the storage of its rectangles to the next region made
     Region region;
 };
 
