@@ -36,7 +36,7 @@ struct Surface {
     int bitsPerPixel = 32; // 32 or 1
     int stride = 0;        // bytes per row in memory
     bool bottomUp = false; // rows stored bottom row first (DIB with positive height)
-    std::unique_ptr<std::uint8_t[], PixelMemory::Release> bits;
+    std::unique_ptr<std::uint8_t[], PixelMemory::Release> bits; // only ever from PixelMemory::Take
 
     std::uint8_t* Row(int y) { return bits.get() + RowOffset(y); }
     const std::uint8_t* Row(int y) const { return bits.get() + RowOffset(y); }
