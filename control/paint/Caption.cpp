@@ -51,7 +51,8 @@ void PaintCaption(ztButtons_H& button, RgbColor face, Long captionColour, bool c
     // Shapes 5 to 8 show their caption only while checked.
     if (button.ButtonShape > ButtonShapeValue::Ellipse && !IsChecked(button)) return;
 
-    const std::string text = CaptionForDrawing(button.CaptionText);
+    thread_local std::string text;  // kept from paint to paint
+    CaptionForDrawing(button.CaptionText, text);
     if (text.empty()) return;
     const gdi::UINT format = CaptionTextFormat(button.CaptionAlign);
     const bool enabled = button.Enabled();

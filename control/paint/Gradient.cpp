@@ -34,7 +34,9 @@ void FillGradient(ztButtons_H& button, RgbColor first, RgbColor last) {
     }
     if (bands <= 0) return;
 
-    std::vector<RgbColor> colours(static_cast<std::size_t>(bands));
+    // The band colours of the last gradient keep their storage for the next one.
+    thread_local std::vector<RgbColor> colours;
+    colours.resize(static_cast<std::size_t>(bands));
     GradientBandColours(colours, first, last);
 
     gdi::RECT band{0, 0, width, height};

@@ -141,6 +141,12 @@ void ClampInside(gdi::RECT& rect, const ContentBand& band, double sh) {
 
 std::string CaptionForDrawing(const std::string& captionText) {
     std::string text;
+    CaptionForDrawing(captionText, text);
+    return text;
+}
+
+void CaptionForDrawing(const std::string& captionText, std::string& text) {
+    text.clear();
     text.reserve(captionText.size());
     for (std::size_t i = 0; i < captionText.size(); ++i) {
         if (captionText[i] == '|' && i + 1 < captionText.size() && captionText[i + 1] == '|') {
@@ -150,7 +156,6 @@ std::string CaptionForDrawing(const std::string& captionText) {
             text += captionText[i];
         }
     }
-    return text;
 }
 
 void LayoutCaptionAndImage(ztButtons_H& button, bool& rebuildImage) {

@@ -13,3 +13,5 @@ void LayoutCaptionAndImage(ztButtons_H& button, bool&& rebuildImage);
 
 // The caption as it is measured and drawn: every "||" becomes CR LF.
 std::string CaptionForDrawing(const std::string& captionText);
+// The same into text, whose storage is reused (painting makes no allocation).
+void CaptionForDrawing(const std::string& captionText, std::string& text);

@@ -108,52 +108,73 @@ SourceRange Placed(SourceRange range, int origin, int limit) {
     return range;
 }
 
-// Merges the source blocks rows [rowFirst, rowEnd) x columns [first[i], end[i]).
-void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange rows, const int* first,
-                 const int* end, int count, Shrink mode, Pixel* out) {
+// Merges the source blocks rows [rowFirst, rowEnd) x columns [first[i], end[i]),
+// reading pixels through get(row bits, column): one instance per pixel format,
+// so the inner loops make no indirect call. AND and OR merges go row by row
+// over all blocks (their result does not depend on the order).
+template <typename Get>
+void MergeBlocksWith(const Surface& source, Get get, Pixel mask, SourceRange rows, const int* first,
+                     const int* end, int count, Shrink mode, Pixel* out) {
+    if (mode == Shrink::And || mode == Shrink::Or) {
+        const bool all = mode == Shrink::And;
+        std::fill_n(out, count, all ? mask : 0u);
+        for (int row = rows.first; row < rows.end; ++row) {
+            const std::uint8_t* bits = source.Row(row);
+            for (int i = 0; i < count; ++i) {
+                Pixel value = out[i];
+                for (int col = first[i]; col < end[i]; ++col)
+                    value = all ? (value & get(bits, col)) : (value | get(bits, col));
+                out[i] = value;
+            }
+        }
+        return;
+    }
     for (int i = 0; i < count; ++i) {
-        Pixel all = format.mask, any = 0;
         std::uint64_t red = 0, green = 0, blue = 0, samples = 0;
         for (int row = rows.first; row < rows.end; ++row) {
+            const std::uint8_t* bits = source.Row(row);
             for (int col = first[i]; col < end[i]; ++col) {
-                const Pixel value = format.get(source, col, row);
-                all &= value;
-                any |= value;
+                const Pixel value = get(bits, col);
                 red += (value >> 16) & 0xFF;
                 green += (value >> 8) & 0xFF;
                 blue += value & 0xFF;
                 ++samples;
             }
         }
-        switch (mode) {
-        case Shrink::And:
-            out[i] = all;
-            break;
-        case Shrink::Or:
-            out[i] = any;
-            break;
-        default:
-            if (source.bitsPerPixel == 1) {
-                out[i] = blue * 2 >= samples ? 1u : 0u; // the majority of the bits
-            } else {
-                out[i] =
-                    static_cast<Pixel>((red / samples) << 16 | (green / samples) << 8 | (blue / samples));
-            }
+        if (source.bitsPerPixel == 1) {
+            out[i] = blue * 2 >= samples ? 1u : 0u; // the majority of the bits
+        } else {
+            out[i] = static_cast<Pixel>((red / samples) << 16 | (green / samples) << 8 | (blue / samples));
         }
     }
 }
 
+void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange rows, const int* first,
+                 const int* end, int count, Shrink mode, Pixel* out) {
+    if (source.bitsPerPixel == 32) {
+        const auto get = [](const std::uint8_t* bits, int col) {
+            return reinterpret_cast<const Pixel*>(bits)[col] & 0xFFFFFF;
+        };
+        MergeBlocksWith(source, get, format.mask, rows, first, end, count, mode, out);
+        return;
+    }
+    const auto get = [](const std::uint8_t* bits, int col) -> Pixel {
+        return (bits[col >> 3] >> (7 - (col & 7))) & 1u;
+    };
+    MergeBlocksWith(source, get, format.mask, rows, first, end, count, mode, out);
+}
+
 // Source pixels of one row at the given columns (for scaled or mirrored blits).
-void GatherColumns(const Surface& source, const PixelFormat& format, int row, const int* columns, int count,
-                   Pixel* out) {
+void GatherColumns(const Surface& source, int row, const int* columns, int count, Pixel* out) {
     if (source.bitsPerPixel == 32) {
         const auto* pixels = reinterpret_cast<const Pixel*>(source.Row(row));
         for (int i = 0; i < count; ++i)
             out[i] = pixels[columns[i]] & 0xFFFFFF;
         return;
     }
+    const std::uint8_t* bits = source.Row(row);
     for (int i = 0; i < count; ++i)
-        out[i] = format.get(source, columns[i], row);
+        out[i] = (bits[columns[i] >> 3] >> (7 - (columns[i] & 7))) & 1u;
 }
 
 // True when [left, right) is every pixel of each row and rows follow each other without padding.
@@ -188,6 +209,11 @@ void CopyRows32(Surface& dest, const RECT& r, const Surface& source, int dx, int
                      reinterpret_cast<const Pixel*>(source.Row(y - dy)) + (left - dx), bytes);
     }
 }
+
+struct BlitScratch {
+    std::vector<int> columns, columnEnds;
+    std::vector<Pixel> destRow, sourceRow, patternRow;
+};
 
 } // namespace
 
@@ -253,15 +279,21 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
     const int firstColumn = std::max(x, 0), endColumn = std::min(x + width, target.width);
     if (firstColumn >= endColumn)
         return;
-    std::vector<int> columns(static_cast<std::size_t>(endColumn - firstColumn));
-    std::vector<int> columnEnds(columns.size());
+    // Working rows kept from blit to blit (SourceRop never runs inside itself): no allocation per blit.
+    thread_local BlitScratch scratch;
+    std::vector<int>& columns = scratch.columns;
+    std::vector<int>& columnEnds = scratch.columnEnds;
+    columns.resize(static_cast<std::size_t>(endColumn - firstColumn));
+    columnEnds.resize(columns.size());
     for (int col = firstColumn; col < endColumn; ++col) {
         const SourceRange range =
             Placed(RangeFor(col - x, width, sw, mirrorX, mergeColumns, true), sx, source.width);
         columns[static_cast<std::size_t>(col - firstColumn)] = range.first;
         columnEnds[static_cast<std::size_t>(col - firstColumn)] = range.end;
     }
-    std::vector<Pixel> destRow, sourceRow, patternRow;
+    std::vector<Pixel>& destRow = scratch.destRow;
+    std::vector<Pixel>& sourceRow = scratch.sourceRow;
+    std::vector<Pixel>& patternRow = scratch.patternRow;
     ForEachVisibleRect(dest, area, [&](const RECT& r) {
         const auto count = static_cast<std::size_t>(r.right - r.left);
         destRow.resize(count);
@@ -294,7 +326,7 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
                                 &columnEnds[static_cast<std::size_t>(start - firstColumn)], n, shrink,
                                 sourceRow.data());
                 } else {
-                    GatherColumns(source, sourceFormat, sourceRowIndex, map, n, sourceRow.data());
+                    GatherColumns(source, sourceRowIndex, map, n, sourceRow.data());
                 }
                 ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
                 if (rop == RopIndex(SRCCOPY)) {

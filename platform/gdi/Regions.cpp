@@ -3,6 +3,7 @@
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/internal/Raster.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -128,14 +129,21 @@ int SelectClipRgn(HDC hdc, HRGN region) {
     DcObject* dc = FindDc(hdc);
     if (!dc)
         return ERROR;
+    // The DC keeps its own copy; the storage of a removed clip is kept for
+    // the next one, so clipping on and off in every paint allocates nothing.
     if (region == 0) {
-        dc->clip.reset();
+        if (dc->clip) {
+            dc->spareClip = std::move(*dc->clip);
+            dc->clip.reset();
+        }
         return SIMPLEREGION;
     }
     const RegionObject* object = FindRegion(region);
     if (!object)
         return ERROR;
-    dc->clip = object->region; // the DC keeps its own copy
+    if (!dc->clip)
+        dc->clip.emplace(std::move(dc->spareClip));
+    *dc->clip = object->region;
     return dc->clip->Kind();
 }
 
@@ -187,9 +195,104 @@ Region SweptIntersection(const Region& region, int steps, bool horizontal) {
 
 } // namespace
 
+namespace detail {
+
 // The frame is the region minus the region eroded by width horizontally and
 // height vertically: every pixel of the region within that distance of its
 // outside, straight left, right, up or down.
+void FrameRegion(DcObject& dc, const Region& shape, const BrushPattern& pattern, int width, int height) {
+    const Region across = Shifted(SweptIntersection(shape, 2 * width, true), -width, true);
+    const Region down = Shifted(SweptIntersection(shape, 2 * height, false), -height, false);
+    const Region eroded = Region::Combine(across, down, RGN_AND);
+    PatternRopRegion(dc, Region::Combine(shape, eroded, RGN_DIFF), pattern, RopIndex(PATCOPY));
+}
+
+namespace {
+
+// The rectangles of one band of a region (they share its top and bottom); empty when first == last.
+struct BandView {
+    const RECT* first = nullptr;
+    const RECT* last = nullptr;
+};
+
+// Paints the frame pixels of row y, whose spans are row's: a pixel stays
+// unframed when both side neighbours are in its span and the pixels above
+// and below lie in the rows above and below.
+void FrameRow(DcObject& dc, const BrushPattern& pattern, int y, BandView row, BandView above,
+              BandView below) {
+    const auto paint = [&](int left, int right) {
+        PatternRop(dc, RECT{left, y, right, y + 1}, pattern, RopIndex(PATCOPY));
+    };
+    for (const RECT* span = row.first; span != row.last; ++span) {
+        const int innerLeft = span->left + 1, innerRight = span->right - 1;
+        int x = span->left; // pixels left of x are painted or unframed
+        // The parts of above AND below inside the span's inner pixels, left to right.
+        const RECT* a = above.first;
+        const RECT* b = below.first;
+        while (a != above.last && b != below.last) {
+            const int low = std::max({a->left, b->left, innerLeft});
+            const int high = std::min({a->right, b->right, innerRight});
+            if (low < high) {
+                if (x < low)
+                    paint(x, low);
+                x = high;
+            }
+            if (a->right < b->right)
+                ++a;
+            else
+                ++b;
+        }
+        if (x < span->right)
+            paint(x, span->right);
+    }
+}
+
+} // namespace
+
+// The one-pixel frame band by band, without building regions: each band's
+// first and last rows against the neighbouring bands, its rows between them
+// only at the ends of its spans. Paints what FrameRegion paints for a width
+// and height of 1. Returns false, painting nothing, for regions with so many
+// rectangles that comparing rows span by span would cost more.
+bool FrameRegionOnePixel(DcObject& dc, const Region& shape, const BrushPattern& pattern) {
+    constexpr std::size_t kMaxRects = 1024;
+    const std::vector<RECT>& rects = shape.Rects();
+    if (rects.size() > kMaxRects)
+        return false;
+    const RECT* end = rects.data() + rects.size();
+    const auto bandFrom = [end](const RECT* first) {
+        const RECT* last = first;
+        while (last != end && last->top == first->top)
+            ++last;
+        return BandView{first, last};
+    };
+    BandView previous;
+    BandView band = rects.empty() ? BandView{} : bandFrom(rects.data());
+    while (band.first != band.last) {
+        const BandView next = band.last != end ? bandFrom(band.last) : BandView{};
+        const int top = band.first->top, bottom = band.first->bottom;
+        const BandView above =
+            previous.first != previous.last && previous.first->bottom == top ? previous : BandView{};
+        const BandView below = next.first != next.last && next.first->top == bottom ? next : BandView{};
+        FrameRow(dc, pattern, top, band, above, bottom - top > 1 ? band : below);
+        if (bottom - top > 2) {
+            for (const RECT* span = band.first; span != band.last; ++span) {
+                PatternRop(dc, RECT{span->left, top + 1, span->left + 1, bottom - 1}, pattern,
+                           RopIndex(PATCOPY));
+                PatternRop(dc, RECT{span->right - 1, top + 1, span->right, bottom - 1}, pattern,
+                           RopIndex(PATCOPY));
+            }
+        }
+        if (bottom - top > 1)
+            FrameRow(dc, pattern, bottom - 1, band, band, below);
+        previous = band;
+        band = next;
+    }
+    return true;
+}
+
+} // namespace detail
+
 BOOL FrameRgn(HDC hdc, HRGN region, HBRUSH brush, int width, int height) {
     DcObject* dc = FindDc(hdc);
     const RegionObject* object = FindRegion(region);
@@ -197,11 +300,10 @@ BOOL FrameRgn(HDC hdc, HRGN region, HBRUSH brush, int width, int height) {
         return FALSE;
     if (width < 1 || height < 1 || width > kMaxFrameWidth || height > kMaxFrameWidth)
         return FALSE;
-    const Region& shape = object->region;
-    const Region across = Shifted(SweptIntersection(shape, 2 * width, true), -width, true);
-    const Region down = Shifted(SweptIntersection(shape, 2 * height, false), -height, false);
-    const Region eroded = Region::Combine(across, down, RGN_AND);
-    PatternRopRegion(*dc, Region::Combine(shape, eroded, RGN_DIFF), PatternOf(*dc, brush), RopIndex(PATCOPY));
+    const BrushPattern pattern = PatternOf(*dc, brush);
+    if (width == 1 && height == 1 && FrameRegionOnePixel(*dc, object->region, pattern))
+        return TRUE;
+    FrameRegion(*dc, object->region, pattern, width, height);
     return TRUE;
 }
 

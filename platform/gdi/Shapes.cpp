@@ -68,6 +68,12 @@ void SolidOutline(DcObject& dc, int left, int top, int right, int bottom, const 
     PatternRop(dc, RECT{r.first, t.first + 1, r.last + 1, b.last}, color, kPatCopy);
 }
 
+// A solid one-pixel pen of the brush's solid colour paints the outline ring
+// exactly as the fill would: a rectangle drawn with it is one fill.
+bool OutlineMatchesFill(const PenStroke& pen, const BrushPattern& brush) {
+    return !pen.IsNull() && pen.IsSolidThin() && brush.IsSolid() && brush.solid == pen.Color();
+}
+
 // The outline's path: from the top right corner leftwards along the top,
 // down the left side, rightwards along the bottom and up the right side, each
 // side without its last pixel, so that the dash pattern runs on round the
@@ -192,10 +198,15 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
         PatternRop(*dc, RECT{left, top, right - 1, bottom - 1}, brush, kPatCopy);
         return TRUE;
     }
+    if (pen.Width() == 1 && left + 1 == right && top + 1 == bottom)
+        return TRUE; // a one-pixel outline has no path and no inside: nothing shows
+    if (OutlineMatchesFill(pen, brush)) {
+        // Fill and one-pixel outline in one colour: the whole rectangle in one fill.
+        PatternRop(*dc, RECT{left, top, right, bottom}, brush, kPatCopy);
+        return TRUE;
+    }
     PatternRop(*dc, RECT{left + 1, top + 1, right - 1, bottom - 1}, brush, kPatCopy);
     const PenObject* object = FindPen(dc->pen);
-    if (pen.Width() == 1 && left + 1 == right && top + 1 == bottom)
-        return TRUE; // a one-pixel outline has no path: nothing shows
     if (pen.IsStyled()) {
         StyledOutline(left, top, right, bottom, pen);
     } else {

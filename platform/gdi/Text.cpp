@@ -19,21 +19,71 @@ const FontObject* DcFont(const DcObject& dc) {
     return font ? font : FindFont(StockObject(SYSTEM_FONT));
 }
 
-// A sink that draws into the DC, limited to bounds (device coordinates).
-TextSink SinkFor(DcObject& dc, const RECT& bounds) {
-    const int bpp = dc.surface ? dc.surface->bitsPerPixel : 32;
-    const Pixel ink = ColorToPixel(dc.textColor, bpp);
+// Sets the pixels of runs (relative to x, y) that lie within limit and are
+// visible on the DC, row run by row run. On an unclipped 32-bit surface the
+// rows are written straight; otherwise each run goes through the band walk of
+// FillVisible, the general path this short-cuts.
+void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t count, RECT limit, Pixel ink) {
+    if (!dc.surface)
+        return;
+    Surface& surface = *dc.surface;
+    limit = RECT{std::max(limit.left, 0), std::max(limit.top, 0), std::min(limit.right, surface.width),
+                 std::min(limit.bottom, surface.height)};
+    if (limit.left >= limit.right || limit.top >= limit.bottom)
+        return;
+    const bool direct = !dc.clip && surface.bitsPerPixel == 32;
+    const Pixel value = ink & 0xFFFFFF;
+    for (std::size_t i = 0; i < count; ++i) {
+        const long long row = static_cast<long long>(y) + runs[i].dy;
+        if (row < limit.top || row >= limit.bottom)
+            continue;
+        const long long start = static_cast<long long>(x) + runs[i].dx;
+        const auto left = static_cast<int>(std::max<long long>(start, limit.left));
+        const auto right = static_cast<int>(std::min<long long>(start + runs[i].count, limit.right));
+        if (left >= right)
+            continue;
+        if (direct) {
+            Pixel* pixels = reinterpret_cast<Pixel*>(surface.Row(static_cast<int>(row)));
+            for (int column = left; column < right; ++column)
+                pixels[column] = value;
+        } else {
+            FillVisible(dc, RECT{left, static_cast<int>(row), right, static_cast<int>(row) + 1}, ink);
+        }
+    }
+}
+
+// What a text sink draws into: the DC, the bounds (device coordinates) that
+// limit it, and the ink as a device value. The sink's functions hold only a
+// reference to it, small enough to live inside the std::function itself.
+struct TextTarget {
+    TextTarget(DcObject& target, const RECT& limit)
+        : dc(target), bounds(limit),
+          ink(ColorToPixel(target.textColor, target.surface ? target.surface->bitsPerPixel : 32)) {}
+    DcObject& dc;
+    RECT bounds;
+    Pixel ink;
+};
+
+TextSink SinkFor(const TextTarget& target) {
     TextSink sink;
-    sink.plot = [&dc, bounds, ink](int x, int y) {
-        if (x >= bounds.left && x < bounds.right && y >= bounds.top && y < bounds.bottom)
-            PutPixel(dc, x, y, ink);
+    sink.plot = [&target](int x, int y) {
+        const RECT& b = target.bounds;
+        if (x >= b.left && x < b.right && y >= b.top && y < b.bottom)
+            PutPixel(target.dc, x, y, target.ink);
     };
-    if (dc.bkMode == OPAQUE) {
-        const BrushPattern background = SolidPattern(dc, dc.bkColor);
-        sink.fillBackground = [&dc, bounds, background](const RECT& line) {
-            const RECT r{std::max(line.left, bounds.left), std::max(line.top, bounds.top),
-                         std::min(line.right, bounds.right), std::min(line.bottom, bounds.bottom)};
-            PatternRop(dc, r, background, RopIndex(PATCOPY));
+    sink.runs = [&target](int x, int y, const InkRun* runs, std::size_t count, const RECT& clip) {
+        const RECT& b = target.bounds;
+        DrawInkRuns(target.dc, x, y, runs, count,
+                    RECT{std::max(b.left, clip.left), std::max(b.top, clip.top),
+                         std::min(b.right, clip.right), std::min(b.bottom, clip.bottom)},
+                    target.ink);
+    };
+    if (target.dc.bkMode == OPAQUE) {
+        sink.fillBackground = [&target](const RECT& line) {
+            const RECT& b = target.bounds;
+            const RECT r{std::max(line.left, b.left), std::max(line.top, b.top),
+                         std::min(line.right, b.right), std::min(line.bottom, b.bottom)};
+            PatternRop(target.dc, r, SolidPattern(target.dc, target.dc.bkColor), RopIndex(PATCOPY));
         };
     }
     return sink;
@@ -79,7 +129,8 @@ BOOL TextOutA(HDC hdc, int x, int y, const char* text, int length) {
         return TRUE;
     const FontFace& face = DcFont(*dc)->Face();
     const std::string_view run(text, static_cast<std::size_t>(length));
-    const TextSink sink = SinkFor(*dc, kUnbounded);
+    const TextTarget target(*dc, kUnbounded);
+    const TextSink sink = SinkFor(target);
     // Positions far beyond any surface are pulled in, so that the text's
     // extent can be added without overflow; nothing visible moves.
     x = ClampCoordinate(x);
@@ -95,9 +146,8 @@ int DrawTextA(HDC hdc, const char* text, int length, RECT* rect, UINT format) {
     if (!dc || !rect || !text || length < -1)
         return 0;
     const std::size_t bytes = length == -1 ? std::strlen(text) : static_cast<std::size_t>(length);
-    const RECT bounds = (format & DT_NOCLIP) ? kUnbounded : *rect;
-    return DrawTextLayout(DcFont(*dc)->Face(), std::string_view(text, bytes), rect, format,
-                          SinkFor(*dc, bounds));
+    const TextTarget target(*dc, (format & DT_NOCLIP) ? kUnbounded : *rect);
+    return DrawTextLayout(DcFont(*dc)->Face(), std::string_view(text, bytes), rect, format, SinkFor(target));
 }
 
 } // namespace gdi

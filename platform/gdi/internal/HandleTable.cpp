@@ -1,49 +1,68 @@
 #include "platform/gdi/internal/Objects.h"
 #include "platform/gdi/text/TextEngine.h"
 
+#include <array>
 #include <cstring>
-#include <unordered_map>
+#include <vector>
 
 namespace gdi::detail {
 
 namespace {
 
-// Stock handles live in their own range so they can never collide with
-// created objects (and small values stay free for "system colour + 1" brushes).
-constexpr HANDLE kStockBase = 0x80000000u;
-constexpr int kStockCount = 20;
 constexpr int kDefaultBitmapIndex = 19; // internal: DEFAULT_BITMAP has no public index
+constexpr HANDLE kMaxSlots = kSlotMask + 1;
+static_assert(kFirstHandle + ((kGenerations - 1) << kSlotBits) + kSlotMask < kStockBase);
 
 struct HandleTable {
-    std::unordered_map<HANDLE, std::unique_ptr<Object>> objects;
-    HANDLE next = 0x100;
+    std::vector<HandleSlot> slots; // owns the objects of its slots
+    std::vector<HANDLE> freeSlots; // reused last-freed first: the recent slot is warm in the cache
+    std::array<std::unique_ptr<Object>, kStockCount> stock;
     DWORD gdiCount = 0;
     DWORD userCount = 0;
     bool stockReady = false;
+    // The rectangle storage of the last region deleted: the region copies a
+    // paint makes and deletes reuse it instead of allocating.
+    Region spareRegion;
+    bool closing = false;
+
+    HandleTable() = default;
+    HandleTable(const HandleTable&) = delete;
+    HandleTable& operator=(const HandleTable&) = delete;
+    ~HandleTable() {
+        handleStore = HandleStore{}; // lookups after the end of the process find nothing
+        closing = true;
+        for (HandleSlot& slot : slots)
+            delete slot.object;
+    }
 };
 
+// Constant-initialised: ready before any code runs, and no guard on each use.
+constinit HandleTable handleTable;
+
 HandleTable& Table() {
-    static HandleTable table;
-    return table;
+    return handleTable;
 }
 
 bool IsUserObject(ObjectKind kind) {
     return kind == ObjectKind::Icon;
 }
 
-HANDLE NextHandle(HandleTable& table) {
-    // Handles only grow; skipping the stock range keeps them apart.
-    HANDLE handle = table.next++;
-    if (table.next >= kStockBase)
-        table.next = 0x100;
-    while (table.objects.count(handle) != 0)
-        handle = table.next++;
-    return handle;
+// The slot a created object's handle names, or null when the handle is stale or not one.
+HandleSlot* SlotOf(HandleTable& table, HANDLE handle) {
+    if (handle < kFirstHandle || handle >= kStockBase)
+        return nullptr;
+    const HANDLE value = handle - kFirstHandle;
+    const HANDLE index = value & kSlotMask;
+    if (index >= table.slots.size())
+        return nullptr;
+    HandleSlot& slot = table.slots[index];
+    return slot.object && slot.generation == (value >> kSlotBits) ? &slot : nullptr;
 }
 
 void AddStock(HandleTable& table, int index, std::unique_ptr<Object> object) {
     object->stock = true;
-    table.objects[kStockBase + static_cast<HANDLE>(index)] = std::move(object);
+    handleStore.stock[index] = object.get();
+    table.stock[static_cast<std::size_t>(index)] = std::move(object);
 }
 
 std::unique_ptr<Object> StockBrush(COLORREF color, bool hollow) {
@@ -92,7 +111,7 @@ HandleTable& ReadyTable() {
     HandleTable& table = Table();
     if (!table.stockReady)
         CreateStockObjects(table);
-    return table;
+    return handleTable;
 }
 
 } // namespace
@@ -107,35 +126,43 @@ HANDLE AddObject(std::unique_ptr<Object> object) {
     if (!object)
         return 0;
     HandleTable& table = ReadyTable();
-    const HANDLE handle = NextHandle(table);
+    HANDLE index = 0;
+    if (!table.freeSlots.empty()) {
+        index = table.freeSlots.back();
+        table.freeSlots.pop_back();
+    } else {
+        if (table.slots.size() >= kMaxSlots)
+            return 0;
+        index = static_cast<HANDLE>(table.slots.size());
+        table.slots.emplace_back();
+        table.freeSlots.reserve(table.slots.capacity()); // freeing a slot never allocates
+        handleStore.slots = table.slots.data();
+        handleStore.slotCount = table.slots.size();
+    }
+    HandleSlot& slot = table.slots[index];
     (IsUserObject(object->kind) ? table.userCount : table.gdiCount)++;
-    table.objects[handle] = std::move(object);
-    return handle;
-}
-
-Object* FindObject(HANDLE handle) {
-    if (handle == 0)
-        return nullptr;
-    HandleTable& table = ReadyTable();
-    auto it = table.objects.find(handle);
-    return it == table.objects.end() ? nullptr : it->second.get();
+    slot.object = object.release();
+    return kFirstHandle + ((slot.generation << kSlotBits) | index);
 }
 
 void RemoveObject(HANDLE handle) {
     HandleTable& table = ReadyTable();
-    auto it = table.objects.find(handle);
-    if (it == table.objects.end() || it->second->stock)
+    HandleSlot* slot = SlotOf(table, handle);
+    if (!slot || slot->object->stock)
         return;
-    (IsUserObject(it->second->kind) ? table.userCount : table.gdiCount)--;
-    table.objects.erase(it);
+    (IsUserObject(slot->object->kind) ? table.userCount : table.gdiCount)--;
+    Object* object = slot->object;
+    slot->object = nullptr;
+    slot->generation = (slot->generation + 1) % kGenerations;
+    table.freeSlots.push_back(static_cast<HANDLE>(slot - table.slots.data()));
+    delete object;
 }
 
 HGDIOBJ StockObject(int index) {
     if (index < 0 || index >= kStockCount || index == kDefaultBitmapIndex)
         return 0;
     HandleTable& table = ReadyTable();
-    const HANDLE handle = kStockBase + static_cast<HANDLE>(index);
-    return table.objects.count(handle) != 0 ? handle : 0;
+    return table.stock[static_cast<std::size_t>(index)] ? kStockBase + static_cast<HANDLE>(index) : 0;
 }
 
 HBITMAP DefaultBitmap() {
@@ -157,9 +184,21 @@ HBITMAP AddBitmap(std::shared_ptr<Surface> surface, bool dibSection) {
     return AddObject(std::move(bitmap));
 }
 
+RegionObject::~RegionObject() {
+    HandleTable& table = Table();
+    if (!table.closing && region.Rects().capacity() >= table.spareRegion.Rects().capacity())
+        table.spareRegion = std::move(region);
+}
+
 HRGN AddRegion(Region region) {
     auto object = std::make_unique<RegionObject>();
-    object->region = std::move(region);
+    HandleTable& table = Table();
+    if (region.Rects().size() <= table.spareRegion.Rects().capacity()) {
+        object->region = std::move(table.spareRegion);
+        object->region = region; // a copy into the kept storage
+    } else {
+        object->region = std::move(region);
+    }
     return AddObject(std::move(object));
 }
 

@@ -1,7 +1,8 @@
 // The object model behind the handles: every pen, brush, font, bitmap, region,
-// device context and icon lives in one handle table. Handles are never reused
-// while the process runs, so a stale handle is simply unknown. Stock objects
-// sit in the same table but are not counted and cannot be deleted.
+// device context and icon lives in one handle table, found by index. A handle
+// carries its slot's generation, so a stale handle is simply unknown even
+// after its slot holds a new object. Stock objects sit in the same table but
+// are not counted and cannot be deleted.
 //
 // Deleting an object that is still selected into a device context is
 // deferred: DeleteObject succeeds, the object stays valid for the DCs that
@@ -16,12 +17,43 @@
 #include "platform/gdi/internal/Surface.h"
 #include "platform/gdi/region/Region.h"
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 
 namespace gdi::detail {
 
 class FontFace;
+
+// Pens, brushes, regions, bitmaps and memory DCs are made and deleted several
+// times in every paint: their memory goes back to a free list of the type and
+// the next object of that type takes it, instead of a round trip to the heap.
+// Like the handle table, the lists belong to the user-interface thread.
+template <typename T> struct Pooled {
+    static void* operator new(std::size_t size) {
+        if (size == sizeof(T) && freeList_) {
+            FreeBlock* block = freeList_;
+            freeList_ = block->next;
+            return block;
+        }
+        return ::operator new(size);
+    }
+    static void operator delete(void* memory, std::size_t size) {
+        if (size != sizeof(T)) {
+            ::operator delete(memory);
+            return;
+        }
+        auto* block = static_cast<FreeBlock*>(memory);
+        block->next = freeList_;
+        freeList_ = block;
+    }
+
+  private:
+    struct FreeBlock {
+        FreeBlock* next;
+    };
+    static inline FreeBlock* freeList_ = nullptr;
+};
 
 enum class ObjectKind { Pen, Brush, Font, Bitmap, Region, Dc, Icon };
 
@@ -34,14 +66,14 @@ struct Object {
     bool deletePending = false; // deleted while selected: freed when the last DC lets go
 };
 
-struct PenObject : Object {
+struct PenObject : Object, Pooled<PenObject> {
     PenObject() : Object(ObjectKind::Pen) {}
     int style = PS_SOLID;
     int width = 1;
     COLORREF color = 0;
 };
 
-struct BrushObject : Object {
+struct BrushObject : Object, Pooled<BrushObject> {
     BrushObject() : Object(ObjectKind::Brush) {}
     bool hollow = false;
     COLORREF color = 0;
@@ -59,18 +91,19 @@ struct FontObject : Object {
     mutable std::shared_ptr<FontFace> face_;
 };
 
-struct BitmapObject : Object {
+struct BitmapObject : Object, Pooled<BitmapObject> {
     BitmapObject() : Object(ObjectKind::Bitmap) {}
     std::shared_ptr<Surface> surface;
     bool dibSection = false;
 };
 
-struct RegionObject : Object {
+struct RegionObject : Object, Pooled<RegionObject> {
     RegionObject() : Object(ObjectKind::Region) {}
+    ~RegionObject() override; // leaves the storage of its rectangles to the next region made
     Region region;
 };
 
-struct DcObject : Object {
+struct DcObject : Object, Pooled<DcObject> {
     DcObject() : Object(ObjectKind::Dc) {}
     bool isMemory = true; // false: a screen DC from GetDC(0)
     HBITMAP bitmap = 0;   // memory DCs only
@@ -85,6 +118,7 @@ struct DcObject : Object {
     int stretchMode = BLACKONWHITE;
     POINT position{0, 0};
     std::optional<Region> clip; // device coordinates; none: the whole surface
+    Region spareClip;           // a removed clip's storage, kept for the next one
 };
 
 struct IconObject : Object {
@@ -98,10 +132,50 @@ struct IconObject : Object {
     int Height() const { return color ? mask->height : mask->height / 2; }
 };
 
+// The handle table's storage as the lookup below reads it; HandleTable.cpp
+// owns the objects and keeps this view current. Stock handles are
+// kStockBase + their index. A created object's handle is its slot and the
+// slot's generation: kFirstHandle + (generation << kSlotBits | slot). A freed
+// slot is reused by the next object with the next generation, so the old
+// handle stays unknown (until the generation wraps, after kGenerations
+// reuses of that one slot).
+constexpr HANDLE kStockBase = 0x80000000u;
+constexpr int kStockCount = 20;
+constexpr HANDLE kFirstHandle = 0x100; // small values stay free for "system colour + 1" brushes
+constexpr int kSlotBits = 20;
+constexpr HANDLE kSlotMask = (HANDLE{1} << kSlotBits) - 1;
+constexpr HANDLE kGenerations =
+    (kStockBase - kFirstHandle) >> kSlotBits; // handles stay below the stock range
+
+struct HandleSlot {
+    Object* object = nullptr; // null while the slot is free
+    HANDLE generation = 0;
+};
+struct HandleStore {
+    const HandleSlot* slots = nullptr;
+    std::size_t slotCount = 0;
+    Object* stock[kStockCount] = {};
+};
+inline HandleStore handleStore;
+
 // Adds an object and returns its new handle (0 if the object is null).
 HANDLE AddObject(std::unique_ptr<Object> object);
-// The object behind a handle, or null for 0, unknown handles and stock-free lookups of a wrong kind.
-Object* FindObject(HANDLE handle);
+// The object behind a handle, or null for 0 and unknown handles: an index
+// into the table and a compare of the generation.
+inline Object* FindObject(HANDLE handle) {
+    if (handle >= kStockBase) {
+        const HANDLE index = handle - kStockBase;
+        return index < kStockCount ? handleStore.stock[index] : nullptr;
+    }
+    if (handle < kFirstHandle)
+        return nullptr;
+    const HANDLE value = handle - kFirstHandle;
+    const HANDLE index = value & kSlotMask;
+    if (index >= handleStore.slotCount)
+        return nullptr;
+    const HandleSlot& slot = handleStore.slots[index];
+    return slot.generation == (value >> kSlotBits) ? slot.object : nullptr;
+}
 void RemoveObject(HANDLE handle);
 HGDIOBJ StockObject(int index); // creates the stock table on first use
 HBITMAP DefaultBitmap();        // the 1x1 monochrome bitmap every memory DC starts with

@@ -183,9 +183,62 @@ void StrokeWideLine(const PenStroke& pen, const LinePath& path) {
     }
 }
 
+bool Within(const RECT& box, POINT p) {
+    return p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom;
+}
+
+// The fast path of a solid one-pixel pen whose line starts and ends within
+// the pen's reach, so every step is visited: the pixels of StrokeLinePixelwise
+// (the minor coordinate of step i follows LinePath's half-step rule), found
+// by stepping the remainder instead of dividing, and painted as
+// runs of steps that share a minor coordinate: rows for lines that are mostly
+// horizontal, columns for mostly vertical ones. Returns false when it does
+// not apply.
+bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
+    const RECT reach = pen.Reach();
+    if (!pen.IsSolidThin() || !Within(reach, a) || !Within(reach, b))
+        return false;
+    const int dx = b.x - a.x, dy = b.y - a.y; // both endpoints lie within the surface's reach
+    const int adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    const bool xMajor = adx >= ady;
+    const std::int64_t steps = xMajor ? adx : ady, minorSteps = xMajor ? ady : adx;
+    if (steps == 0)
+        return true;
+    const auto paint = [&](std::int64_t first, std::int64_t end, std::int64_t minor) {
+        // Steps first .. end - 1 at one minor coordinate.
+        const int majorA = static_cast<int>((xMajor ? a.x : a.y) + (xMajor ? sx : sy) * first);
+        const int majorB = static_cast<int>((xMajor ? a.x : a.y) + (xMajor ? sx : sy) * (end - 1));
+        const int low = std::min(majorA, majorB), high = std::max(majorA, majorB) + 1;
+        const int at = static_cast<int>((xMajor ? a.y : a.x) + (xMajor ? sy : sx) * minor);
+        pen.PaintRun(xMajor ? RECT{low, at, high, at + 1} : RECT{at, low, at + 1, high});
+    };
+    const std::int64_t twoSteps = 2 * steps;
+    std::int64_t minor = 0;
+    // 2 * i * minorSteps plus the half-step rounding, less the whole multiples of twoSteps.
+    std::int64_t remainder = (xMajor ? sy : sx) > 0 ? steps - 1 : steps;
+    std::int64_t runStart = 0;
+    for (std::int64_t i = 1; i < steps; ++i) {
+        remainder += 2 * minorSteps;
+        if (remainder >= twoSteps) {
+            remainder -= twoSteps;
+            paint(runStart, i, minor);
+            ++minor;
+            runStart = i;
+        }
+    }
+    paint(runStart, steps, minor);
+    return true;
+}
+
 } // namespace
 
 void StrokeLine(PenStroke& pen, POINT a, POINT b) {
+    if (!StrokeSolidLine(pen, a, b))
+        StrokeLinePixelwise(pen, a, b);
+}
+
+void StrokeLinePixelwise(PenStroke& pen, POINT a, POINT b) {
     if (pen.IsNull())
         return;
     if (pen.Width() > 1 && !pen.IsStyled()) {
@@ -256,10 +309,11 @@ void PenStroke::Stamp(int x, int y, Pixel value) {
     if (x < reach.left || x >= reach.right || y < reach.top || y >= reach.bottom)
         return;
     const int first = width_ / 2;
-    for (int dy = 0; dy < width_; ++dy) {
-        for (int dx = 0; dx < width_; ++dx)
-            PutPixel(dc_, x - first + dx, y - first + dy, value);
-    }
+    FillVisible(dc_, RECT{x - first, y - first, x - first + width_, y - first + width_}, value);
+}
+
+void PenStroke::PaintRun(const RECT& rect) {
+    FillVisible(dc_, rect, color_);
 }
 
 } // namespace gdi::detail

@@ -14,6 +14,8 @@ class PenStroke {
     bool IsNull() const { return null_; }
     int Width() const { return width_; }
     bool IsStyled() const { return dashCount_ > 0; }
+    // A one-pixel pen without dashes: its path pixels may be painted in runs.
+    bool IsSolidThin() const { return !null_ && width_ == 1 && dashCount_ == 0; }
     Pixel Color() const { return color_; }
     DcObject& Dc() const { return dc_; }
     // One pixel of the path: painted, skipped or painted in the background
@@ -23,6 +25,8 @@ class PenStroke {
     void Skip(std::int64_t count);
     // Path pixels outside this box cannot paint anything.
     RECT Reach() const;
+    // Paints the pixels of rect in the pen's colour (solid pens; clipped).
+    void PaintRun(const RECT& rect);
 
   private:
     void Stamp(int x, int y, Pixel value);
@@ -42,5 +46,8 @@ class PenStroke {
 // half steps go to the smaller row or column). Pixels far outside the
 // surface are skipped without visiting them, keeping the dash phase.
 void StrokeLine(PenStroke& pen, POINT a, POINT b);
+// The general path of StrokeLine, one pixel at a time; StrokeLine takes a
+// faster road to the same pixels for solid one-pixel pens.
+void StrokeLinePixelwise(PenStroke& pen, POINT a, POINT b);
 
 } // namespace gdi::detail

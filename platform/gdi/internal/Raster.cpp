@@ -107,16 +107,19 @@ void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop) 
         return;
     }
     const RopSpanFunction span = RopSpanFor(rop);
-    std::vector<Pixel> dest, pat;
+    // Rows go through in pieces of a fixed size, so the buffers live on the stack.
+    constexpr int kPiece = 256;
+    Pixel dest[kPiece];
+    Pixel pat[kPiece];
     ForEachVisibleRect(dc, rect, [&](const RECT& r) {
-        const int count = r.right - r.left;
-        dest.resize(static_cast<std::size_t>(count));
-        pat.resize(static_cast<std::size_t>(count));
         for (int y = r.top; y < r.bottom; ++y) {
-            format.read(surface, r.left, y, count, dest.data());
-            pattern.Row(r.left, y, count, pat.data());
-            span(dest.data(), nullptr, pat.data(), count, format.mask);
-            format.write(surface, r.left, y, count, dest.data());
+            for (int x = r.left; x < r.right; x += kPiece) {
+                const int count = std::min(kPiece, r.right - x);
+                format.read(surface, x, y, count, dest);
+                pattern.Row(x, y, count, pat);
+                span(dest, nullptr, pat, count, format.mask);
+                format.write(surface, x, y, count, dest);
+            }
         }
     });
 }
@@ -133,6 +136,15 @@ SourceConversion ConversionFor(const DcObject& dest, COLORREF sourceBackground) 
     conversion.monoZero = ColorToPixel(dest.textColor, bpp);
     conversion.monoOne = ColorToPixel(dest.bkColor, bpp);
     return conversion;
+}
+
+void FillVisible(DcObject& dc, const RECT& rect, Pixel value) {
+    ForEachVisibleRect(dc, rect, [&](const RECT& r) {
+        Surface& surface = *dc.surface;
+        const PixelFormat& format = FormatOf(surface);
+        for (int y = r.top; y < r.bottom; ++y)
+            format.fill(surface, r.left, y, r.right - r.left, value);
+    });
 }
 
 void PutPixel(DcObject& dc, int x, int y, Pixel value) {

@@ -6,6 +6,7 @@
 #include "platform/gdi/internal/Objects.h"
 #include "platform/gdi/internal/Rop.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace gdi::detail {
@@ -28,16 +29,27 @@ inline RECT ClampRect(const RECT& r) {
 std::vector<RECT> VisibleRects(const DcObject& dc, RECT rect);
 bool IsVisible(const DcObject& dc, int x, int y);
 
-// Calls visit(const RECT&) for each visible part of rect; without a clip
-// region this costs no allocation, which matters for small, frequent blits.
+// Calls visit(const RECT&) for each part of rect that lies in one of the clip
+// region's rectangles. The region is walked band by band where it meets rect
+// (its bands run top to bottom, so the first one is found by halving): one
+// clip test per band, and no allocation.
+template <typename Visit> void ForEachClipPart(const Region& clip, const RECT& rect, Visit&& visit) {
+    const std::vector<RECT>& rects = clip.Rects();
+    auto it =
+        std::partition_point(rects.begin(), rects.end(), [&](const RECT& r) { return r.bottom <= rect.top; });
+    for (; it != rects.end() && it->top < rect.bottom; ++it) {
+        const RECT part{std::max(rect.left, it->left), std::max(rect.top, it->top),
+                        std::min(rect.right, it->right), std::min(rect.bottom, it->bottom)};
+        if (part.left < part.right && part.top < part.bottom)
+            visit(static_cast<const RECT&>(part));
+    }
+}
+
+// Calls visit(const RECT&) for each visible part of rect (inside the surface
+// and the clip region); costs no allocation.
 template <typename Visit> void ForEachVisibleRect(const DcObject& dc, RECT rect, Visit&& visit) {
     if (!dc.surface)
         return;
-    if (dc.clip) {
-        for (const RECT& part : VisibleRects(dc, rect))
-            visit(part);
-        return;
-    }
     if (rect.left < 0)
         rect.left = 0;
     if (rect.top < 0)
@@ -46,9 +58,18 @@ template <typename Visit> void ForEachVisibleRect(const DcObject& dc, RECT rect,
         rect.right = dc.surface->width;
     if (rect.bottom > dc.surface->height)
         rect.bottom = dc.surface->height;
-    if (rect.left < rect.right && rect.top < rect.bottom)
-        visit(static_cast<const RECT&>(rect));
+    if (rect.left >= rect.right || rect.top >= rect.bottom)
+        return;
+    if (dc.clip) {
+        ForEachClipPart(*dc.clip, rect, visit);
+        return;
+    }
+    visit(static_cast<const RECT&>(rect));
 }
+
+// Sets every visible pixel of rect to value (a device value): the span form
+// of PutPixel, one clip test per band and one fill per row.
+void FillVisible(DcObject& dc, const RECT& rect, Pixel value);
 
 // A brush as device values of the DC it paints on.
 struct BrushPattern {
@@ -94,6 +115,12 @@ struct BlitGeometry {
 void SourceRop(DcObject& dest, const BlitGeometry& geometry, const Surface& source,
                const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop,
                int stretchMode = COLORONCOLOR);
+
+// FrameRgn's two roads: the general frame of any width and height, made by
+// eroding the region, and the one-pixel frame painted band by band (false
+// when the region is too complex for it; nothing is painted then).
+void FrameRegion(DcObject& dc, const Region& region, const BrushPattern& pattern, int width, int height);
+bool FrameRegionOnePixel(DcObject& dc, const Region& region, const BrushPattern& pattern);
 
 // A pixel in the DC's format, if visible.
 void PutPixel(DcObject& dc, int x, int y, Pixel value);

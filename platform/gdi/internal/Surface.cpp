@@ -7,6 +7,111 @@
 
 namespace gdi::detail {
 
+namespace {
+
+// A block of memory is preceded by its size, so that a released block can be
+// matched with the next request.
+constexpr std::size_t kHeader = alignof(std::max_align_t);
+constexpr int kCachedBlocks = 8;
+constexpr std::size_t kLargestCachedBlock = std::size_t{1} << 20; // larger blocks go straight back
+
+struct BlockCache {
+    std::uint8_t* blocks[kCachedBlocks] = {};
+    bool closed = false; // the thread is ending: releases free at once
+    BlockCache() = default;
+    BlockCache(const BlockCache&) = delete;
+    BlockCache& operator=(const BlockCache&) = delete;
+    ~BlockCache() {
+        for (std::uint8_t*& block : blocks) {
+            ::operator delete[](block, std::nothrow);
+            block = nullptr;
+        }
+        closed = true;
+    }
+};
+thread_local BlockCache cache;
+
+std::size_t SizeOf(const std::uint8_t* block) {
+    std::size_t size = 0;
+    std::memcpy(&size, block, sizeof size);
+    return size;
+}
+
+// Surface records and their shared_ptr control blocks, recycled likewise.
+template <typename T> struct RecyclingAllocator {
+    using value_type = T;
+    RecyclingAllocator() = default;
+    template <typename U> RecyclingAllocator(const RecyclingAllocator<U>&) {}
+    T* allocate(std::size_t n) {
+        if (n == 1 && freeList) {
+            Free* block = freeList;
+            freeList = block->next;
+            return reinterpret_cast<T*>(block);
+        }
+        return static_cast<T*>(::operator new(n * sizeof(T)));
+    }
+    void deallocate(T* memory, std::size_t n) {
+        if (n != 1) {
+            ::operator delete(memory);
+            return;
+        }
+        auto* block = reinterpret_cast<Free*>(memory);
+        block->next = freeList;
+        freeList = block;
+    }
+    template <typename U> bool operator==(const RecyclingAllocator<U>&) const { return true; }
+
+  private:
+    struct Free {
+        Free* next;
+    };
+    static_assert(sizeof(T) >= sizeof(Free));
+    static inline thread_local Free* freeList = nullptr;
+};
+
+std::shared_ptr<Surface> NewSurface() {
+    return std::allocate_shared<Surface>(RecyclingAllocator<Surface>());
+}
+
+} // namespace
+
+std::uint8_t* PixelMemory::Take(std::size_t size) {
+    for (std::uint8_t*& block : cache.blocks) {
+        if (block && SizeOf(block) == size && !cache.closed) {
+            std::uint8_t* bits = block + kHeader;
+            block = nullptr;
+            std::memset(bits, 0, size);
+            return bits;
+        }
+    }
+    auto* block = static_cast<std::uint8_t*>(::operator new[](kHeader + size, std::nothrow));
+    if (!block)
+        return nullptr;
+    std::memcpy(block, &size, sizeof size);
+    std::memset(block + kHeader, 0, size);
+    return block + kHeader;
+}
+
+void PixelMemory::Release::operator()(std::uint8_t* bits) const {
+    if (!bits)
+        return;
+    std::uint8_t* block = bits - kHeader;
+    if (cache.closed || SizeOf(block) > kLargestCachedBlock) {
+        ::operator delete[](block, std::nothrow);
+        return;
+    }
+    // Into a free place of the cache; when it is full, the first entry makes room.
+    for (std::uint8_t*& entry : cache.blocks) {
+        if (!entry) {
+            entry = block;
+            return;
+        }
+    }
+    ::operator delete[](cache.blocks[0], std::nothrow);
+    std::memmove(cache.blocks, cache.blocks + 1, sizeof cache.blocks - sizeof cache.blocks[0]);
+    cache.blocks[kCachedBlocks - 1] = block;
+}
+
 std::shared_ptr<Surface> CreateSurface(int width, int height, int bitsPerPixel, int rowAlignment,
                                        bool bottomUp) {
     if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide)
@@ -17,8 +122,8 @@ std::shared_ptr<Surface> CreateSurface(int width, int height, int bitsPerPixel, 
         return nullptr;
     const int rowBytes = bitsPerPixel == 32 ? width * 4 : (width + 7) / 8;
     const int stride = (rowBytes + rowAlignment - 1) / rowAlignment * rowAlignment;
-    auto surface = std::make_shared<Surface>();
-    surface->bits.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(stride) * height]());
+    auto surface = NewSurface();
+    surface->bits.reset(PixelMemory::Take(static_cast<std::size_t>(stride) * height));
     if (!surface->bits)
         return nullptr;
     surface->width = width;
@@ -30,9 +135,9 @@ std::shared_ptr<Surface> CreateSurface(int width, int height, int bitsPerPixel, 
 }
 
 std::shared_ptr<Surface> CopySurface(const Surface& source) {
-    auto copy = std::make_shared<Surface>();
+    auto copy = NewSurface();
     const std::size_t bytes = static_cast<std::size_t>(source.stride) * source.height;
-    copy->bits.reset(new (std::nothrow) std::uint8_t[bytes]);
+    copy->bits.reset(PixelMemory::Take(bytes));
     if (!copy->bits)
         return nullptr;
     std::memcpy(copy->bits.get(), source.bits.get(), bytes);
@@ -115,7 +220,18 @@ void Read1(const Surface& s, int x, int y, int count, Pixel* out) {
         out[i] = (row[x >> 3] >> (7 - (x & 7))) & 1u;
 }
 void Write1(Surface& s, int x, int y, int count, const Pixel* in) {
-    for (int i = 0; i < count; ++i)
+    int i = 0;
+    for (; i < count && ((x + i) & 7) != 0; ++i)
+        Set1(s, x + i, y, in[i]);
+    // Whole bytes at once, leftmost pixel in the high bit.
+    std::uint8_t* row = s.Row(y);
+    for (; count - i >= 8; i += 8) {
+        unsigned byte = 0;
+        for (int k = 0; k < 8; ++k)
+            byte = (byte << 1) | (in[i + k] & 1u);
+        row[(x + i) >> 3] = static_cast<std::uint8_t>(byte);
+    }
+    for (; i < count; ++i)
         Set1(s, x + i, y, in[i]);
 }
 void Fill1(Surface& s, int x, int y, int count, Pixel v) {

@@ -19,13 +19,24 @@ using Pixel = std::uint32_t;
 constexpr int kMaxBitmapSide = 32767;
 constexpr std::int64_t kMaxBitmapPixels = 64 * 1024 * 1024;
 
+// Pixel memory. Blocks go back to a small per-thread cache when released and
+// the next request of the same size takes one from there, so the scratch
+// bitmaps that a paint makes and deletes cost no heap round trip.
+struct PixelMemory {
+    // size bytes, zero-filled; null when memory is short.
+    static std::uint8_t* Take(std::size_t size);
+    struct Release {
+        void operator()(std::uint8_t* block) const;
+    };
+};
+
 struct Surface {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 32; // 32 or 1
     int stride = 0;        // bytes per row in memory
     bool bottomUp = false; // rows stored bottom row first (DIB with positive height)
-    std::unique_ptr<std::uint8_t[]> bits;
+    std::unique_ptr<std::uint8_t[], PixelMemory::Release> bits; // only ever from PixelMemory::Take
 
     std::uint8_t* Row(int y) { return bits.get() + RowOffset(y); }
     const std::uint8_t* Row(int y) const { return bits.get() + RowOffset(y); }

@@ -241,6 +241,7 @@ GlyphImage FreeTypeFontFace::Render(char32_t codePoint) const {
         glyph.advance += 1;
     }
     glyph.ink = InkOf(bitmap);
+    glyph.runs = RunsOf(glyph.ink);
     return glyph;
 }
 
@@ -290,24 +291,30 @@ int FreeTypeFontFace::Advance(std::string_view utf8) const {
 }
 
 void FreeTypeFontFace::DrawRun(std::string_view utf8, int x, int yTop, const TextSink& sink) const {
-    // Glyphs are looked up under the lock and plotted outside it, so a sink
-    // may use the font again.
-    std::vector<const GlyphImage*> run;
-    {
-        std::lock_guard lock(mutex_);
-        for (std::size_t pos = 0; pos < utf8.size();) {
-            run.push_back(&GlyphLocked(NextCodePoint(utf8, pos)));
-        }
-    }
+    // Glyphs are looked up under the lock and drawn outside it, so a sink may
+    // use the font again; a line goes through in pieces of a fixed count.
+    constexpr std::size_t kPiece = 64;
+    const GlyphImage* piece[kPiece];
     const int baseline = yTop + metrics_.tmAscent;
     int pen = x;
-    for (const GlyphImage* glyph : run) {
-        if (sink.plot) {
-            for (const InkPixel& pixel : glyph->ink) {
-                sink.plot(pen + pixel.dx, baseline + pixel.dy);
-            }
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        std::size_t count = 0;
+        {
+            std::lock_guard lock(mutex_);
+            while (count < kPiece && pos < utf8.size())
+                piece[count++] = &GlyphLocked(NextCodePoint(utf8, pos));
         }
-        pen += glyph->advance;
+        for (std::size_t i = 0; i < count; ++i) {
+            const GlyphImage& glyph = *piece[i];
+            if (sink.runs) {
+                if (!glyph.runs.empty())
+                    sink.runs(pen, baseline, glyph.runs.data(), glyph.runs.size(), kNoTextClip);
+            } else if (sink.plot) {
+                for (const InkPixel& pixel : glyph.ink)
+                    sink.plot(pen + pixel.dx, baseline + pixel.dy);
+            }
+            pen += glyph.advance;
+        }
     }
     if (logfont_.lfUnderline != 0) {
         DrawLine(underline_, x, pen - x, yTop, sink);
@@ -318,10 +325,13 @@ void FreeTypeFontFace::DrawRun(std::string_view utf8, int x, int yTop, const Tex
 }
 
 void FreeTypeFontFace::DrawLine(LineRows rows, int x, int width, int yTop, const TextSink& sink) const {
-    if (!sink.plot) {
-        return;
-    }
     for (int row = 0; row < rows.thickness; ++row) {
+        if (sink.runs) {
+            RowAsRuns(sink, x, yTop + rows.top + row, width, kNoTextClip);
+            continue;
+        }
+        if (!sink.plot)
+            return;
         for (int column = 0; column < width; ++column) {
             sink.plot(x + column, yTop + rows.top + row);
         }

@@ -72,4 +72,20 @@ std::vector<InkPixel> InkOf(const GlyphBitmap& bitmap) {
     return ink;
 }
 
+std::vector<InkRun> RunsOf(const std::vector<InkPixel>& ink) {
+    // InkOf lists pixels row by row, left to right: neighbours on a row join a run.
+    std::vector<InkRun> runs;
+    for (const InkPixel& pixel : ink) {
+        if (!runs.empty()) {
+            InkRun& last = runs.back();
+            if (last.dy == pixel.dy && last.dx + last.count == pixel.dx && last.count < INT16_MAX) {
+                ++last.count;
+                continue;
+            }
+        }
+        runs.push_back({pixel.dx, pixel.dy, 1});
+    }
+    return runs;
+}
+
 } // namespace gdi::detail

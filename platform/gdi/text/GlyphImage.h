@@ -13,9 +13,17 @@ struct InkPixel {
     std::int16_t dy; // negative above the baseline
 };
 
+// A run of inked pixels on one row: count pixels from (dx, dy) rightwards.
+struct InkRun {
+    std::int16_t dx;
+    std::int16_t dy;
+    std::int16_t count;
+};
+
 struct GlyphImage {
     int advance = 0;
     std::vector<InkPixel> ink;
+    std::vector<InkRun> runs; // the same pixels as ink, row by row, for drawing
 };
 
 // A 1-bit glyph bitmap while it is being shaped (synthetic bold and italic),
@@ -36,5 +44,7 @@ GlyphBitmap Embolden(const GlyphBitmap& bitmap);
 // Slants rows right in proportion to their height above the baseline.
 GlyphBitmap Slant(const GlyphBitmap& bitmap);
 std::vector<InkPixel> InkOf(const GlyphBitmap& bitmap);
+// The inked pixels as horizontal runs, top row first.
+std::vector<InkRun> RunsOf(const std::vector<InkPixel>& ink);
 
 } // namespace gdi::detail

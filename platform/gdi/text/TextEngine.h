@@ -7,6 +7,9 @@
 #pragma once
 
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/text/GlyphImage.h"
+
+#include <cstddef>
 
 #include <functional>
 #include <memory>
@@ -16,15 +19,25 @@
 namespace gdi::detail {
 
 // Where rendered text goes. plot is called for every inked pixel (already in
-// device coordinates, before clipping); fillBackground, when set, is called
-// with each line's extent before its glyphs (opaque background mode).
+// device coordinates, before clipping). When runs is set, it is called in
+// plot's place once per glyph, and once per row of an underline or
+// strike-out, with the inked pixels as row runs relative to (x, y): only the
+// parts of them within clip are to be drawn. fillBackground, when set, is
+// called with each line's extent before its glyphs (opaque background mode).
 struct TextSink {
     std::function<void(int x, int y)> plot;
+    std::function<void(int x, int y, const InkRun* runs, std::size_t count, const RECT& clip)> runs;
     std::function<void(const RECT& rect)> fillBackground;
 };
 
+// No limit: the clip of runs that nothing has narrowed.
+inline constexpr RECT kNoTextClip{-0x7FFFFFFF - 1, -0x7FFFFFFF - 1, 0x7FFFFFFF, 0x7FFFFFFF};
+
+// Calls sink.runs with one row of width inked pixels from (x, y), in runs of at most the longest InkRun.
+void RowAsRuns(const TextSink& sink, int x, int y, int width, const RECT& clip);
+
 class FontFace {
-public:
+  public:
     virtual ~FontFace() = default;
     // Never returns null: an unknown face falls back to a default one.
     static std::shared_ptr<FontFace> Create(const LOGFONTA& logfont);
@@ -53,6 +66,7 @@ public:
 // DrawTextA on a font: lays out text in *rect by format and draws it into the
 // sink, or with DT_CALCRECT only measures and updates *rect. Returns the
 // height of the text, 0 on failure.
-int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT format, const TextSink& sink);
+int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT format,
+                   const TextSink& sink);
 
-}  // namespace gdi::detail
+} // namespace gdi::detail

@@ -40,8 +40,8 @@ struct Line {
 
 // CR LF, lone LF and lone CR each end a line. A break at the very end of the
 // text does not start another (empty) line, as in DrawText.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
+void SplitLines(std::string_view text, std::vector<std::string_view>& lines) {
+    lines.clear();
     std::size_t start = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -57,13 +57,15 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     if (start < text.size() || lines.empty()) {
         lines.push_back(text.substr(start));
     }
-    return lines;
 }
 
 // "&x" shows x underlined (the last one of a line wins), "&&" shows "&", and a
-// lone "&" at the end of a line shows nothing.
-ParsedLine ParseLine(std::string_view source, bool prefixes, const FontFace& font) {
-    ParsedLine line;
+// lone "&" at the end of a line shows nothing. The line's storage may come
+// from an earlier line; it is emptied first.
+void ParseLine(std::string_view source, bool prefixes, const FontFace& font, ParsedLine& line) {
+    line.text.clear();
+    line.items.clear();
+    line.accessKey = std::string::npos;
     line.text.reserve(source.size());
     bool markNext = false;
     for (std::size_t pos = 0; pos < source.size();) {
@@ -86,7 +88,6 @@ ParsedLine ParseLine(std::string_view source, bool prefixes, const FontFace& fon
         line.items.push_back({line.text.size(), bytes.size(), codePoint, font.Advance(bytes)});
         line.text.append(bytes);
     }
-    return line;
 }
 
 Line MakeLine(const ParsedLine& parsed, std::size_t first, std::size_t last) {
@@ -157,18 +158,45 @@ void WrapLine(const ParsedLine& parsed, int limit, std::vector<Line>& out) {
     } while (lineStart < count);
 }
 
-std::vector<Line> LayOut(const std::vector<ParsedLine>& parsed, UINT format, int limit) {
-    std::vector<Line> lines;
+// Lays out the first count parsed lines into lines.
+void LayOut(const std::vector<ParsedLine>& parsed, std::size_t count, UINT format, int limit,
+            std::vector<Line>& lines) {
+    lines.clear();
     const bool wrap = (format & DT_WORDBREAK) != 0 && (format & DT_SINGLELINE) == 0;
-    for (const ParsedLine& line : parsed) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const ParsedLine& line = parsed[i];
         if (wrap) {
             WrapLine(line, limit, lines);
         } else {
             lines.push_back(MakeLine(line, 0, line.items.size()));
         }
     }
-    return lines;
 }
+
+// The working lists of a layout, kept per thread from call to call so that a
+// caption laid out again reuses their storage. A layout started from inside
+// another one's sink gets lists of its own.
+struct LayoutScratch {
+    std::vector<std::string_view> sources;
+    std::vector<ParsedLine> parsed; // entries are reused: their text and items keep their storage
+    std::vector<Line> lines;
+    bool busy = false;
+};
+
+class ScratchLease {
+  public:
+    ScratchLease() : scratch_(shared_.busy ? own_ : shared_) { scratch_.busy = true; }
+    ~ScratchLease() { scratch_.busy = false; }
+    ScratchLease(const ScratchLease&) = delete;
+    ScratchLease& operator=(const ScratchLease&) = delete;
+    LayoutScratch& Get() { return scratch_; }
+
+  private:
+    static thread_local LayoutScratch shared_;
+    LayoutScratch own_;
+    LayoutScratch& scratch_;
+};
+thread_local LayoutScratch ScratchLease::shared_;
 
 // Without DT_NOCLIP, DrawText keeps its output inside the rectangle.
 // Windows' wrapping 32-bit addition, done on unsigned values.
@@ -191,6 +219,16 @@ TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
             }
         };
     }
+    if (sink.runs) {
+        clipped.runs = [&clip, &sink](int x, int y, const InkRun* runs, std::size_t count,
+                                      const RECT& limit) {
+            const RECT both{std::max(limit.left, clip.left), std::max(limit.top, clip.top),
+                            std::min(limit.right, clip.right), std::min(limit.bottom, clip.bottom)};
+            if (both.left < both.right && both.top < both.bottom) {
+                sink.runs(x, y, runs, count, both);
+            }
+        };
+    }
     if (sink.fillBackground) {
         clipped.fillBackground = [&clip, &sink](const RECT& rect) {
             const RECT part{std::max(rect.left, clip.left), std::max(rect.top, clip.top),
@@ -204,11 +242,15 @@ TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
 }
 
 void DrawAccessKey(const FontFace& font, const Line& line, int x, int y, const TextSink& sink) {
-    if (line.accessKeyX < 0 || !sink.plot) {
+    if (line.accessKeyX < 0 || (!sink.plot && !sink.runs)) {
         return;
     }
     const FontFace::LineRows rows = font.UnderlineRows();
     for (int row = 0; row < rows.thickness; ++row) {
+        if (sink.runs) {
+            RowAsRuns(sink, x + line.accessKeyX, y + rows.top + row, line.accessKeyWidth, kNoTextClip);
+            continue;
+        }
         for (int column = 0; column < line.accessKeyWidth; ++column) {
             sink.plot(x + line.accessKeyX + column, y + rows.top + row);
         }
@@ -216,6 +258,14 @@ void DrawAccessKey(const FontFace& font, const Line& line, int x, int y, const T
 }
 
 } // namespace
+
+void RowAsRuns(const TextSink& sink, int x, int y, int width, const RECT& clip) {
+    constexpr int kLongestRun = 0x7FFF;
+    for (int done = 0; done < width; done += kLongestRun) {
+        const InkRun run{0, 0, static_cast<std::int16_t>(std::min(kLongestRun, width - done))};
+        sink.runs(x + done, y, &run, 1, clip);
+    }
+}
 
 int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT format,
                    const TextSink& sink) {
@@ -226,19 +276,30 @@ int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT
     const bool prefixes = (format & DT_NOPREFIX) == 0;
     const int lineHeight = font.Metrics().tmHeight;
 
-    std::vector<ParsedLine> parsed;
+    ScratchLease lease;
+    LayoutScratch& scratch = lease.Get();
+    std::vector<ParsedLine>& parsed = scratch.parsed;
+    std::size_t parsedCount = 0;
+    const auto parse = [&](std::string_view source) {
+        if (parsedCount == parsed.size()) {
+            parsed.emplace_back();
+        }
+        ParseLine(source, prefixes, font, parsed[parsedCount++]);
+    };
     if (!text.empty()) {
         if (singleLine) {
-            parsed.push_back(ParseLine(text, prefixes, font));
+            parse(text);
         } else {
-            for (std::string_view source : SplitLines(text)) {
-                parsed.push_back(ParseLine(source, prefixes, font));
+            SplitLines(text, scratch.sources);
+            for (std::string_view source : scratch.sources) {
+                parse(source);
             }
         }
     }
     const long long available = static_cast<long long>(rect->right) - rect->left;
     const int limit = static_cast<int>(std::clamp<long long>(available, 0, 1 << 30));
-    const std::vector<Line> lines = LayOut(parsed, format, limit);
+    const std::vector<Line>& lines = scratch.lines;
+    LayOut(parsed, parsedCount, format, limit, scratch.lines);
 
     // An empty text still occupies one line when it is a single line.
     const int lineCount = static_cast<int>(lines.size()) + ((lines.empty() && singleLine) ? 1 : 0);

@@ -1,0 +1,254 @@
+// The span paths of the drawing layer against the general paths they short-cut,
+// on random inputs from a fixed seed: a fast path must give the same pixels.
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/Objects.h"
+#include "platform/gdi/internal/PenStroke.h"
+#include "platform/gdi/tests/support/PixelArt.h"
+#include "platform/gdi/text/TextEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace gdi {
+namespace {
+
+using namespace detail;
+
+constexpr int kWidth = 41;
+constexpr int kHeight = 29;
+constexpr COLORREF kBack = RGB(1, 2, 3);
+
+// A canvas of kBack and its pixels.
+class Surface32 {
+  public:
+    HDC Dc() const { return canvas_.Dc(); }
+    std::vector<COLORREF> Pixels() const {
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                pixels.push_back(GetPixel(canvas_.Dc(), x, y));
+        return pixels;
+    }
+
+  private:
+    testing::Canvas canvas_{kWidth, kHeight, kBack};
+};
+
+// Random inputs: coordinates reach past every edge of the surface.
+class Inputs {
+  public:
+    int X() { return Between(-12, kWidth + 12); }
+    int Y() { return Between(-12, kHeight + 12); }
+    RECT Rect() {
+        const int x1 = X(), x2 = X(), y1 = Y(), y2 = Y();
+        return RECT{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+    }
+    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    // No clip, a rectangle, or a union of a few rectangles with holes cut out of it.
+    HRGN Clip() {
+        const int kind = Between(0, 2);
+        if (kind == 0)
+            return 0;
+        HRGN region = CreateRectRgn(X(), Y(), X(), Y());
+        for (int i = 0; kind == 2 && i < 4; ++i) {
+            HRGN part = CreateRectRgn(X(), Y(), X(), Y());
+            CombineRgn(region, region, part, i % 2 ? RGN_DIFF : RGN_OR);
+            DeleteObject(part);
+        }
+        return region;
+    }
+
+  private:
+    std::mt19937 random_{20261208};
+};
+
+void SelectClip(HDC dc, HRGN clip) {
+    SelectClipRgn(dc, clip);
+}
+
+TEST(SpanPaths, LinesOfASolidPenInRunsMatchThePixelwiseLine) {
+    Inputs in;
+    for (int round = 0; round < 400; ++round) {
+        Surface32 fast, general;
+        const HRGN clip = in.Clip();
+        SelectClip(fast.Dc(), clip);
+        SelectClip(general.Dc(), clip);
+        DeleteObject(clip);
+        const HPEN pen = CreatePen(PS_SOLID, 1, RGB(200, 10, 10));
+        const HGDIOBJ oldFast = SelectObject(fast.Dc(), pen);
+        const HGDIOBJ oldGeneral = SelectObject(general.Dc(), pen);
+        const POINT a{in.X(), in.Y()}, b{in.X(), in.Y()};
+        {
+            PenStroke stroke(*FindDc(fast.Dc()));
+            StrokeLine(stroke, a, b);
+        }
+        {
+            PenStroke stroke(*FindDc(general.Dc()));
+            StrokeLinePixelwise(stroke, a, b);
+        }
+        SelectObject(fast.Dc(), oldFast);
+        SelectObject(general.Dc(), oldGeneral);
+        DeleteObject(pen);
+        ASSERT_EQ(fast.Pixels(), general.Pixels())
+            << "line " << a.x << "," << a.y << " to " << b.x << "," << b.y << " in round " << round;
+    }
+}
+
+// A rectangle whose pen has the brush's colour is one fill; with another brush
+// colour the general path draws fill and outline apart, and the two together
+// must cover the same pixels.
+TEST(SpanPaths, ARectangleInOneColourCoversFillAndOutline) {
+    Inputs in;
+    constexpr COLORREF kInk = RGB(20, 200, 20), kOther = RGB(20, 20, 200);
+    for (int round = 0; round < 300; ++round) {
+        Surface32 fast, general;
+        const HRGN clip = in.Clip();
+        SelectClip(fast.Dc(), clip);
+        SelectClip(general.Dc(), clip);
+        DeleteObject(clip);
+        const int style = in.Between(0, 1) ? PS_SOLID : PS_INSIDEFRAME;
+        const HPEN pen = CreatePen(style, 1, kInk);
+        const HBRUSH same = CreateSolidBrush(kInk), other = CreateSolidBrush(kOther);
+        const HGDIOBJ oldPens[] = {SelectObject(fast.Dc(), pen), SelectObject(general.Dc(), pen)};
+        const HGDIOBJ oldBrushes[] = {SelectObject(fast.Dc(), same), SelectObject(general.Dc(), other)};
+        const RECT r{in.X(), in.Y(), in.X(), in.Y()};
+        Rectangle(fast.Dc(), r.left, r.top, r.right, r.bottom);
+        Rectangle(general.Dc(), r.left, r.top, r.right, r.bottom);
+        SelectObject(fast.Dc(), oldPens[0]);
+        SelectObject(general.Dc(), oldPens[1]);
+        SelectObject(fast.Dc(), oldBrushes[0]);
+        SelectObject(general.Dc(), oldBrushes[1]);
+        DeleteObject(pen);
+        DeleteObject(same);
+        DeleteObject(other);
+        std::vector<COLORREF> expected = general.Pixels();
+        for (COLORREF& pixel : expected)
+            pixel = pixel == kOther ? kInk : pixel;
+        ASSERT_EQ(fast.Pixels(), expected) << "rectangle " << r.left << "," << r.top << "," << r.right << ","
+                                           << r.bottom << " in round " << round;
+    }
+}
+
+// The band walk that clips without allocating against the region's own clipping.
+TEST(SpanPaths, TheClipBandWalkCoversWhatTheRegionClipsTo) {
+    Inputs in;
+    for (int round = 0; round < 300; ++round) {
+        Surface32 canvas;
+        const HRGN clip = in.Clip();
+        SelectClip(canvas.Dc(), clip);
+        DeleteObject(clip);
+        const DcObject& dc = *FindDc(canvas.Dc());
+        const RECT r = in.Rect();
+        std::set<std::pair<int, int>> walked, clipped;
+        ForEachVisibleRect(dc, r, [&](const RECT& part) {
+            for (int y = part.top; y < part.bottom; ++y)
+                for (int x = part.left; x < part.right; ++x)
+                    ASSERT_TRUE(walked.insert({x, y}).second)
+                        << "pixel " << x << "," << y << " visited twice";
+        });
+        for (const RECT& part : VisibleRects(dc, r))
+            for (int y = part.top; y < part.bottom; ++y)
+                for (int x = part.left; x < part.right; ++x)
+                    clipped.insert({x, y});
+        ASSERT_EQ(walked, clipped) << "round " << round;
+    }
+}
+
+// The one-pixel frame band by band against the frame made by eroding the region.
+TEST(SpanPaths, TheOnePixelFrameByBandsMatchesTheErodedFrame) {
+    Inputs in;
+    for (int round = 0; round < 300; ++round) {
+        Surface32 fast, general;
+        const HRGN clip = in.Clip();
+        SelectClip(fast.Dc(), clip);
+        SelectClip(general.Dc(), clip);
+        DeleteObject(clip);
+        const RECT box = in.Rect();
+        HRGN shape = in.Clip();
+        if (round % 3 == 0) {
+            DeleteObject(shape);
+            shape = CreateEllipticRgn(box.left, box.top, box.right, box.bottom);
+        } else if (shape == 0) {
+            const POINT points[] = {{in.X(), in.Y()}, {in.X(), in.Y()}, {in.X(), in.Y()}, {in.X(), in.Y()}};
+            shape = CreatePolygonRgn(points, 4, round % 2 ? WINDING : ALTERNATE);
+        }
+        const Region& region = FindRegion(shape)->region;
+        const BrushPattern ink = SolidPattern(*FindDc(fast.Dc()), RGB(250, 250, 0));
+        ASSERT_TRUE(FrameRegionOnePixel(*FindDc(fast.Dc()), region, ink));
+        FrameRegion(*FindDc(general.Dc()), region, ink, 1, 1);
+        DeleteObject(shape);
+        ASSERT_EQ(fast.Pixels(), general.Pixels()) << "round " << round;
+    }
+}
+
+// Glyphs drawn as runs against the same glyphs drawn pixel by pixel, clipped to random rectangles.
+TEST(SpanPaths, TextInRunsInksThePixelsOfTextByPixel) {
+    LOGFONTA logfont{};
+    logfont.lfHeight = -12;
+    logfont.lfWeight = FW_NORMAL;
+    logfont.lfUnderline = 1;
+    logfont.lfCharSet = DEFAULT_CHARSET;
+    const std::string song = "宋体";
+    song.copy(logfont.lfFaceName, song.size());
+    const auto face = FontFace::Create(logfont);
+    const char* const captions[] = {"获取标准时间", "www.dunmora.example", "&Sync now\r\nsecond line",
+                                    "a&&b &x"};
+    Inputs in;
+    int inked = 0;
+    for (int round = 0; round < 200; ++round) {
+        const std::string caption = captions[round % 4];
+        RECT bounds{in.X(), in.Y(), in.X() + in.Between(0, 120), in.Y() + in.Between(0, 30)};
+        const UINT format =
+            (round % 3 == 0 ? DT_CENTER : DT_LEFT) | (round % 5 == 0 ? DT_NOCLIP : 0) | DT_WORDBREAK;
+        std::set<std::pair<int, int>> byPixel, byRun;
+        TextSink pixels;
+        pixels.plot = [&](int x, int y) { byPixel.insert({x, y}); };
+        TextSink runs;
+        runs.runs = [&](int x, int y, const InkRun* ink, std::size_t count, const RECT& clip) {
+            for (std::size_t r = 0; r < count; ++r) {
+                ASSERT_GT(ink[r].count, 0);
+                for (int i = 0; i < ink[r].count; ++i) {
+                    const int px = x + ink[r].dx + i, py = y + ink[r].dy;
+                    if (px >= clip.left && px < clip.right && py >= clip.top && py < clip.bottom)
+                        byRun.insert({px, py});
+                }
+            }
+        };
+        RECT first = bounds, second = bounds;
+        DrawTextLayout(*face, caption, &first, format, pixels);
+        DrawTextLayout(*face, caption, &second, format, runs);
+        ASSERT_EQ(byRun, byPixel) << caption << " in round " << round;
+        inked += byPixel.empty() ? 0 : 1;
+    }
+    EXPECT_GT(inked, 50); // the rectangles left enough of the text to compare
+}
+
+// Runs written straight into an unclipped surface against the same runs through the clip band walk.
+TEST(SpanPaths, TextWrittenStraightMatchesTextThroughTheClip) {
+    Inputs in;
+    for (int round = 0; round < 60; ++round) {
+        Surface32 direct, banded;
+        const HRGN whole = CreateRectRgn(0, 0, kWidth, kHeight);
+        SelectClipRgn(banded.Dc(), whole);
+        DeleteObject(whole);
+        RECT rect = in.Rect();
+        const std::string caption = round % 2 ? "获取标准时间" : "&Sync www.dunmora.example";
+        for (HDC dc : {direct.Dc(), banded.Dc()}) {
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, RGB(9, 99, 199));
+            RECT r = rect;
+            DrawTextA(dc, caption.c_str(), -1, &r, DT_CENTER | DT_WORDBREAK);
+        }
+        ASSERT_EQ(direct.Pixels(), banded.Pixels()) << "round " << round;
+    }
+}
+
+} // namespace
+} // namespace gdi
