@@ -52,7 +52,8 @@ TEST_F(MainWindow, StartUpSetsTitleAndDisplayNameAndFocusesTheSyncButton) {
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), "MyClock 1.0.5");
     EXPECT_TRUE(window.isVisible());
     QWidget* first = window.findChild<QWidget*>("cmdDateTime");
-    EXPECT_EQ(window.focusWidget() ? window.focusWidget() : window.nextInFocusChain(), first);
+    QWidget* focus = window.focusWidget() ? window.focusWidget() : window.nextInFocusChain();
+    EXPECT_TRUE(focus == first || focus == first->focusProxy()); // the button's drawn window holds it
     EXPECT_TRUE(clock_.calls.empty());
 }
 
