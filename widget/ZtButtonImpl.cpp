@@ -267,7 +267,8 @@ void ZtButton::Impl::ControlFollowsWidget(QEvent::Type change) {
 }
 
 bool ZtButton::Impl::Pressed() const {
-    return control_ && (control_->StateFlags & StateFlagBits::Pushed) == StateFlagBits::Pushed;
+    // Held down by the left button or Space, whether or not the pointer is over it.
+    return control_ && (control_->StateFlags & StateFlagBits::ButtonHeld) != 0;
 }
 
 // ---- Size ----
