@@ -2,6 +2,7 @@
 // button has the device size and its caption is drawn at that size, not an
 // enlargement of the picture the same button makes on a screen of ratio 1
 // (drawn by this program again, run with QT_SCALE_FACTOR 1).
+#include "platform/qt/QtControlSite.h"
 #include "ztbuttons/ZtButton.h"
 
 #include <QApplication>
@@ -90,6 +91,20 @@ TEST(DeviceScale, FontsAreSizedForTheScreen) {
     // The size hint is in widget pixels whatever the screen.
     const QSize hint = button.sizeHint();
     EXPECT_LT(hint.height(), 40);
+}
+
+// The site under the widget: its pixels, sizes and twips are the screen's.
+TEST(DeviceScale, TheSiteCountsTheScreensPixelsAndTwips) {
+    const qreal ratio = qApp->devicePixelRatio();
+    qtplatform::QtWindowSystem system;
+    QWidget form;
+    auto* site = new qtplatform::QtControlSite(qtplatform::QtForm::Of(system, &form), "ztButtons_H1");
+    site->resize(40, 20);
+    form.show();
+    EXPECT_DOUBLE_EQ(site->TwipsPerPixelX(), 15.0 / ratio); // 7.5 at ratio 2, 10 at 1.5
+    EXPECT_FLOAT_EQ(site->ScaleWidth(), std::lround(40 * ratio));
+    EXPECT_FLOAT_EQ(site->ScaleHeight(), std::lround(20 * ratio));
+    EXPECT_FLOAT_EQ(site->Width(), 600.0f); // twips do not change with the screen
 }
 
 } // namespace
