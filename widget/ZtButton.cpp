@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QResizeEvent>
 
 namespace ztbuttons {
@@ -268,9 +269,15 @@ bool ZtButton::event(QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        // Mouse events sent to the widget itself (not through the window) go to the control's window.
-        if (d_->Site() != nullptr && d_->Site()->isEnabled()) {
-            QCoreApplication::sendEvent(d_->Site(), event);
+        // Mouse events sent to the widget itself (not through the window) go
+        // to the control's window; outside its shape they pass to the parent.
+        if (QWidget* site = d_->Site(); site != nullptr && site->isEnabled()) {
+            const QPoint at = site->mapFrom(this, static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (!site->mask().isEmpty() && !site->mask().contains(at)) {
+                event->ignore();
+                return false;
+            }
+            QCoreApplication::sendEvent(site, event);
             return true;
         }
         break;

@@ -3,8 +3,10 @@
 // option groups per parent widget.
 #include "ztbuttons/ZtButton.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QMetaProperty>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -151,6 +153,39 @@ TEST(ZtButtonEvents, ACheckBoxTogglesBeforeClickedAndKeysComeAsKeySignals) {
     button.click();
     EXPECT_EQ(events,
               (std::vector<std::string>{"keyDown 32", "keyUp 32", "true", "click", "false", "click"}));
+}
+
+// Qt's drag and drop as the control's drag events, only while the widget accepts drops.
+TEST(ZtButtonEvents, ADropOntoTheButtonIsDragOverThenDragDropWithQtsData) {
+    QWidget form;
+    ZtButton button("Drop here", &form);
+    button.setGeometry(0, 0, 80, 24);
+    form.show();
+    std::vector<std::string> events;
+    QObject::connect(&button, &ZtButton::oleDragOver,
+                     [&](const QMimeData* data, int effect, int, int, float x, float, int state) {
+                         events.push_back("over " + std::to_string(state) + " " + std::to_string(effect) +
+                                          " " + (data ? data->text().toStdString() : "-") + " " +
+                                          std::to_string(int(x)));
+                     });
+    QObject::connect(
+        &button, &ZtButton::oleDragDrop, [&](const QMimeData* data, int effect, int, int, float, float) {
+            events.push_back("drop " + std::to_string(effect) + " " + data->text().toStdString());
+        });
+    QMimeData data;
+    data.setText("time.example");
+    auto dragOnto = [&] {
+        QDragEnterEvent enter(QPoint(10, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(button.focusProxy(), &enter);
+        QDropEvent drop(QPointF(12, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(button.focusProxy(), &drop);
+        return drop.isAccepted();
+    };
+    dragOnto();
+    EXPECT_TRUE(events.empty()) << "drops are off until acceptDrops";
+    button.setAcceptDrops(true);
+    EXPECT_TRUE(dragOnto());
+    EXPECT_EQ(events, (std::vector<std::string>{"over 0 1 time.example 10", "drop 1 time.example"}));
 }
 
 TEST(ZtButtonOptionGroups, OneCheckedPerParentAndAMovedButtonJoinsItsNewParent) {
