@@ -101,8 +101,8 @@ void ZtButton::Impl::CreateSite(const container::PropertyBag* settings) {
         owner_.updateGeometry();
     });
     site_->SetScaleChangedHandler([this] {
-        // The font's pixel size follows the twips per pixel of the new screen.
-        control_->DelayDrawing(True);
+        // The font's pixel size follows the twips per pixel of the new screen;
+        // the Resize that follows lays out and draws at the new size.
         if (const container::FontPtr font = control_->GetFont())
             control_->SetFont(font->Clone());
     });
