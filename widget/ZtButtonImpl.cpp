@@ -120,6 +120,7 @@ void ZtButton::Impl::CreateSite(const container::PropertyBag* settings) {
 void ZtButton::Impl::DestroySite() {
     if (!site_)
         return;
+    site_->removeEventFilter(&owner_); // the widget hears nothing of a site being destroyed
     site_->Terminate();
     delete site_.data();
     control_.reset();
