@@ -52,7 +52,8 @@ TEST_F(MainWindow, StartUpSetsTitleAndDisplayNameAndFocusesTheSyncButton) {
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), "MyClock 1.0.5");
     EXPECT_TRUE(window.isVisible());
     QWidget* first = window.findChild<QWidget*>("cmdDateTime");
-    EXPECT_EQ(window.focusWidget() ? window.focusWidget() : window.nextInFocusChain(), first);
+    QWidget* focus = window.focusWidget() ? window.focusWidget() : window.nextInFocusChain();
+    EXPECT_TRUE(focus == first || focus == first->focusProxy()); // the button's drawn window holds it
     EXPECT_TRUE(clock_.calls.empty());
 }
 
@@ -145,6 +146,52 @@ TEST_F(MainWindow, ClickOnTheOtherCommandIsIgnoredWhileOneRuns) {
     EXPECT_EQ(daytime_.Connections(), 1); // only the synchronisation's own query
     EXPECT_EQ(opened.size(), 1u);         // the home page stays usable
     EXPECT_TRUE(window.cmdCeShi->Enabled());
+}
+
+} // namespace
+} // namespace app::testing
+
+namespace app::testing {
+namespace {
+
+// The keyboard reaches the drawn buttons: the focused one shows it, Enter and
+// Space press it, and after a command it started the focus is back on it.
+TEST_F(MainWindow, TheFocusedDrawnButtonShowsItAndTakesEnterAndSpaceAgainAfterItsCommand) {
+    daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
+    WriteIni("127.0.0.1", "");
+    frmTime& window = Window();
+    window.Form_Load();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QWidget* button = window.findChild<QWidget*>("cmdDateTime");
+    QWidget* drawn = button->focusProxy(); // the control's window, which holds the focus
+
+    window.lstResult->setFocus(Qt::TabFocusReason);
+    const QImage unfocused = button->grab().toImage();
+    button->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), drawn);
+    const QImage focused = button->grab().toImage();
+    int changed = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x)
+            changed += focused.pixel(x, y) != unfocused.pixel(x, y);
+    }
+    EXPECT_GT(changed, 20) << "the focus and default look is drawn";
+
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter}) {
+        const std::size_t before = clock_.calls.size();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(clock_.calls.size(), before + 2) << "key " << key;
+        EXPECT_EQ(QApplication::focusWidget(), drawn) << "after the command of key " << key;
+    }
+
+    // A focus the user moved elsewhere while the command ran stays there.
+    onSleep_ = [&] {
+        if (!button->isEnabled())
+            window.txtCeShi->setFocus(Qt::MouseFocusReason);
+    };
+    QTest::keyClick(drawn, Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), window.txtCeShi);
 }
 
 } // namespace

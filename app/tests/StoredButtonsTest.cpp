@@ -1,9 +1,8 @@
 #include "app/StoredButtons.h"
 #include "app/PointingHandCursors.h"
 #include "app/tests/WindowFixture.h"
-#include "control/model/ztButtons_H.h"
 #include "platform/qt/MousePointers.h"
-#include "platform/qt/QtControlSite.h"
+#include "ztbuttons/ZtButton.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -33,33 +32,31 @@ using StoredButtons = WindowFixture;
 // The window's buttons carry the stored settings through the control's own reading.
 TEST_F(StoredButtons, TheControlsReadTheirStoredLook) {
     frmTime& window = Window();
-    auto controlOf = [&](const char* name) {
-        auto* site = window.findChild<qtplatform::QtControlSite*>(name);
-        return site != nullptr ? dynamic_cast<ztButtons_H*>(site->Control()) : nullptr;
-    };
-    ztButtons_H* dateTime = controlOf("cmdDateTime");
-    ztButtons_H* homePage = controlOf("cmdHomePage");
-    ztButtons_H* ceShi = controlOf("cmdCeShi");
+    using ztbuttons::ZtButton;
+    auto* dateTime = window.findChild<ZtButton*>("cmdDateTime");
+    auto* homePage = window.findChild<ZtButton*>("cmdHomePage");
+    auto* ceShi = window.findChild<ZtButton*>("cmdCeShi");
     ASSERT_TRUE(dateTime && homePage && ceShi);
-    EXPECT_EQ(dateTime->GetButtonStyle(), 2);
-    EXPECT_EQ(dateTime->GetForeColor(), 0xC00000);
-    EXPECT_EQ(dateTime->GetHoverBackColor(), 0xC0FFC0);
-    EXPECT_EQ(homePage->GetButtonStyle(), 6);
-    EXPECT_EQ(homePage->GetButtonShape(), 4);
-    EXPECT_EQ(homePage->GetHoverBackColor(), 0xC0C0FF);
-    EXPECT_EQ(homePage->GetCaption(), kPublisherHost.toStdString());
-    EXPECT_EQ(ceShi->GetButtonStyle(), 0);
-    EXPECT_EQ(ceShi->GetBackColor(), static_cast<OleColor>(0x8000000F));
-    for (ztButtons_H* button : {dateTime, homePage, ceShi}) {
-        EXPECT_EQ(button->GetMousePointer(), 99);
-        EXPECT_EQ(button->GetFont()->Name(), "宋体");
-        EXPECT_DOUBLE_EQ(button->GetFont()->Size(), 9.0);
-        EXPECT_EQ(button->GetGradientColor(), 0);
+    EXPECT_EQ(dateTime->buttonStyle(), 2);
+    EXPECT_EQ(dateTime->foreColor(), QColor(0, 0, 192));
+    EXPECT_EQ(dateTime->hoverBackColor(), QColor(192, 255, 192));
+    EXPECT_EQ(homePage->buttonStyle(), 6);
+    EXPECT_EQ(homePage->buttonShape(), 4);
+    EXPECT_EQ(homePage->hoverBackColor(), QColor(255, 192, 192));
+    EXPECT_EQ(homePage->caption(), kPublisherHost);
+    EXPECT_EQ(ceShi->buttonStyle(), 0);
+    EXPECT_EQ(ceShi->backColor(), ZtButton::systemColor(15));
+    for (ZtButton* button : {dateTime, homePage, ceShi}) {
+        EXPECT_EQ(button->mousePointer(), 99);
+        EXPECT_EQ(button->font().family(), QStringLiteral("宋体"));
+        EXPECT_DOUBLE_EQ(button->font().pointSizeF(), 9.0);
+        EXPECT_EQ(button->gradientColor(), QColor(0, 0, 0));
     }
-    // The ellipse is cut out of the window.
-    const QRegion ellipse = window.findChild<QWidget*>("cmdHomePage")->mask();
-    EXPECT_FALSE(ellipse.contains(QPoint(0, 0)));
-    EXPECT_TRUE(ellipse.contains(QPoint(69, 11)));
+    // The ellipse is cut out of the control's window.
+    auto* ellipseWindow = homePage->focusProxy();
+    ASSERT_NE(ellipseWindow, nullptr);
+    EXPECT_FALSE(ellipseWindow->mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(ellipseWindow->mask().contains(QPoint(69, 11)));
 }
 
 } // namespace

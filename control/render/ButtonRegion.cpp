@@ -150,8 +150,8 @@ gdi::HRGN CustomRegion(ztButtons_H& button) {
     const gdi::SIZE fitted = FitImageSize(button, ClientWidth(button), ClientHeight(button));
     container::ControlSite* site = button.Site();
     if (site != nullptr && fitted.cx > 0 && fitted.cy > 0) {
-        site->Size(static_cast<float>(fitted.cx * user::TwipsPerPixelX()),
-                   static_cast<float>(fitted.cy * user::TwipsPerPixelY()));
+        site->Size(static_cast<float>(fitted.cx * site->TwipsPerPixelX()),
+                   static_cast<float>(fitted.cy * site->TwipsPerPixelY()));
     }
     button.FaceRight = ClientWidth(button);
     button.DrawingDelayed = False;

@@ -26,8 +26,9 @@ std::size_t Utf8PrefixLength(const std::string& text, std::size_t limit) {
 void UpdateFont(ztButtons_H& button) {
     const container::FontPtr font = button.Font();
     if (!font) return;
-    int twipsPerPixelY = user::TwipsPerPixelY();
-    if (twipsPerPixelY <= 0) twipsPerPixelY = 15;  // no window system: the classic screen
+    // The site knows the screen the control is on; fonts are sized for it.
+    double twipsPerPixelY = button.Site() != nullptr ? button.Site()->TwipsPerPixelY() : user::TwipsPerPixelY();
+    if (!(twipsPerPixelY > 0)) twipsPerPixelY = 15;  // no window system: the classic screen
     const gdi::LOGFONTA logFont = BuildLogFont(*font, twipsPerPixelY);
     const gdi::HFONT newFont = gdi::CreateFontIndirectA(&logFont);
     if (newFont == 0) return;  // the previous font stays selected
@@ -144,9 +145,9 @@ RgbColor ShadeColor(RgbColor colour, int offset, bool blueRatio, bool avoidExtre
     return ShadeColor(colour, kept, blueRatio, avoidExtremes, invert);
 }
 
-gdi::LOGFONTA BuildLogFont(const container::Font& font, int twipsPerPixelY) {
+gdi::LOGFONTA BuildLogFont(const container::Font& font, double twipsPerPixelY) {
     gdi::LOGFONTA logFont{};
-    if (twipsPerPixelY <= 0) twipsPerPixelY = 15;
+    if (!(twipsPerPixelY > 0)) twipsPerPixelY = 15;
     logFont.lfHeight = RoundHalfEven(-20.0 * font.Size() / twipsPerPixelY);
     logFont.lfWeight = font.Weight();
     logFont.lfItalic = font.Italic() ? 1 : 0;

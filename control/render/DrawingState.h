@@ -23,4 +23,4 @@ RgbColor ShadeColor(RgbColor colour, int offset, bool blueRatio, bool avoidExtre
 // The LOGFONT the caption font is created from: lfHeight = -20 x Size /
 // twipsPerPixelY rounded half to even, weight, italic/underline/strike-out,
 // DEFAULT_CHARSET, the face name NUL-terminated and padded with spaces.
-gdi::LOGFONTA BuildLogFont(const container::Font& font, int twipsPerPixelY);
+gdi::LOGFONTA BuildLogFont(const container::Font& font, double twipsPerPixelY);

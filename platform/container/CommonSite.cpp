@@ -99,22 +99,22 @@ bool CommonSite::SetTag(std::string tag) {
 // ---- Size in twips ----
 
 float CommonSite::ScaleX(float width, ScaleUnit from, ScaleUnit to) const {
-    return ConvertScale(width, from, to, system_.TwipsPerPixelX());
+    return ConvertScale(width, from, to, TwipsPerPixelX());
 }
 
 float CommonSite::Width() const {
-    return ScaleWidth() * static_cast<float>(system_.TwipsPerPixelX());
+    return ScaleWidth() * static_cast<float>(TwipsPerPixelX());
 }
 
 bool CommonSite::SetWidth(float width) {
-    return Size(width, ScaleHeight() * static_cast<float>(system_.TwipsPerPixelY()));
+    return Size(width, ScaleHeight() * static_cast<float>(TwipsPerPixelY()));
 }
 
 bool CommonSite::Size(float width, float height) {
     if (!(width >= 0.0f && height >= 0.0f))
         return false;
-    const long pixelWidth = std::lround(width / static_cast<float>(system_.TwipsPerPixelX()));
-    const long pixelHeight = std::lround(height / static_cast<float>(system_.TwipsPerPixelY()));
+    const long pixelWidth = std::lround(width / static_cast<float>(TwipsPerPixelX()));
+    const long pixelHeight = std::lround(height / static_cast<float>(TwipsPerPixelY()));
     if (pixelWidth > largestPixelSize_ || pixelHeight > largestPixelSize_)
         return false;
     ResizeWindow(static_cast<int>(pixelWidth), static_cast<int>(pixelHeight));

@@ -55,6 +55,8 @@ class CommonSite : public ControlSite {
     bool SetTag(std::string tag) override;
     // The form measures in twips, so its container units are twips.
     float ScaleX(float width, ScaleUnit from, ScaleUnit to) const override;
+    double TwipsPerPixelX() const override { return system_.TwipsPerPixelX(); }
+    double TwipsPerPixelY() const override { return system_.TwipsPerPixelY(); }
     float Width() const override;
     bool SetWidth(float width) override;
     bool Size(float width,

@@ -61,6 +61,10 @@ class ControlSite {
     virtual bool SetWidth(float width) = 0;           // in container units
     virtual bool Size(float width, float height) = 0; // in twips
     virtual void Refresh() = 0;                       // show what was drawn on HDC() now
+    // Twips per pixel of the screen the control is on: 15 on a classic
+    // 96-dpi screen, 7.5 where every pixel of it is two pixels of the screen.
+    virtual double TwipsPerPixelX() const { return user::TwipsPerPixelX(); }
+    virtual double TwipsPerPixelY() const { return user::TwipsPerPixelY(); }
 
     // The parent form.
     virtual OleColor ParentBackColor() const = 0;

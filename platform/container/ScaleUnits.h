@@ -7,7 +7,7 @@
 
 namespace container {
 
-inline float TwipsPerUnit(ScaleUnit unit, int twipsPerPixel) {
+inline float TwipsPerUnit(ScaleUnit unit, double twipsPerPixel) {
     switch (unit) {
     case ScaleUnit::Points:
         return 20.0f;
@@ -20,7 +20,7 @@ inline float TwipsPerUnit(ScaleUnit unit, int twipsPerPixel) {
     return 1.0f;
 }
 
-inline float ConvertScale(float value, ScaleUnit from, ScaleUnit to, int twipsPerPixel) {
+inline float ConvertScale(float value, ScaleUnit from, ScaleUnit to, double twipsPerPixel) {
     return value * TwipsPerUnit(from, twipsPerPixel) / TwipsPerUnit(to, twipsPerPixel);
 }
 

@@ -20,7 +20,9 @@ QImage QtWindowSystem::SurfaceImage(user::HWND hwnd) const {
     // The drawing layer leaves the fourth byte as it likes; the copy makes every pixel opaque.
     const QImage view(reinterpret_cast<const uchar*>(surface->Bits()), surface->Width(), surface->Height(),
                       surface->Width() * 4, QImage::Format_RGB32);
-    return view.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage image = view.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(Find(hwnd)->ratio);
+    return image;
 }
 
 } // namespace qtplatform

@@ -14,13 +14,16 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <cmath>
 #include <vector>
 
 namespace qtplatform {
 namespace {
 
-// The rectangles of a drawing-layer region as a Qt region.
-QRegion ToQRegion(gdi::HRGN region) {
+// The rectangles of a drawing-layer region as a Qt region in the widget's
+// pixels; at a ratio above 1 each rectangle grows to whole widget pixels, so
+// the mask never cuts into what the control drew.
+QRegion ToQRegion(gdi::HRGN region, double ratio) {
     const gdi::DWORD size = gdi::GetRegionData(region, 0, nullptr);
     if (size == 0)
         return {};
@@ -32,7 +35,15 @@ QRegion ToQRegion(gdi::HRGN region) {
     const auto* rects = reinterpret_cast<const gdi::RECT*>(data->Buffer);
     for (gdi::DWORD i = 0; i < data->rdh.nCount; ++i) {
         const gdi::RECT& r = rects[i];
-        result += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        if (ratio == 1.0) {
+            result += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+            continue;
+        }
+        const int left = static_cast<int>(std::floor(r.left / ratio));
+        const int top = static_cast<int>(std::floor(r.top / ratio));
+        const int right = static_cast<int>(std::ceil(r.right / ratio));
+        const int bottom = static_cast<int>(std::ceil(r.bottom / ratio));
+        result += QRect(left, top, right - left, bottom - top);
     }
     return result;
 }
@@ -73,7 +84,7 @@ user::HWND QtWindowSystem::Register(QWidget* widget) {
         return known;
     auto window = std::make_unique<Window>();
     window->widget = widget;
-    window->surface.Resize(widget->width(), widget->height());
+    FitSurface(*window);
     const user::HWND hwnd = AddRecord(std::move(window));
     handles_[widget] = hwnd;
     widget->installEventFilter(this);
@@ -111,9 +122,27 @@ bool QtWindowSystem::eventFilter(QObject* watched, QEvent* event) {
     // so a control that rebuilds itself on resize finds the new size ready.
     if (event->type() == QEvent::Resize) {
         if (Window* window = Find(HandleOf(qobject_cast<QWidget*>(watched))))
-            window->surface.Resize(window->widget->width(), window->widget->height());
+            FitSurface(*window);
     }
     return QObject::eventFilter(watched, event);
+}
+
+void QtWindowSystem::FitSurface(Window& window) {
+    const auto device = [&window](int size) { return static_cast<int>(std::lround(size * window.ratio)); };
+    window.surface.Resize(device(window.widget->width()), device(window.widget->height()));
+}
+
+void QtWindowSystem::SetDevicePixelRatio(user::HWND hwnd, double ratio) {
+    Window* window = Find(hwnd);
+    if (window == nullptr || !(ratio > 0) || ratio == window->ratio)
+        return;
+    window->ratio = ratio;
+    FitSurface(*window);
+}
+
+double QtWindowSystem::DevicePixelRatio(user::HWND hwnd) const {
+    const Window* window = Find(hwnd);
+    return window == nullptr ? 1.0 : window->ratio;
 }
 
 user::BOOL QtWindowSystem::IsWindow(user::HWND hwnd) {
@@ -140,6 +169,7 @@ user::POINT QtWindowSystem::ClientOrigin(const user::WindowRecord& record) const
 }
 
 user::RECT QtWindowSystem::ClientArea(const user::WindowRecord& record) const {
+    // In the widget's pixels, as the window rectangle MoveWindow takes.
     const QWidget* widget = static_cast<const Window&>(record).widget;
     return {0, 0, widget->width(), widget->height()};
 }
@@ -149,7 +179,13 @@ user::BOOL QtWindowSystem::MoveWindow(user::HWND hwnd, int x, int y, int width, 
     QWidget* widget = Widget(hwnd);
     if (widget == nullptr)
         return 0;
-    widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+    // x and y are in the client area of the window's parent window; a widget
+    // may sit in layout widgets between the two.
+    QPoint position(x, y);
+    QWidget* parent = widget->parentWidget();
+    if (QWidget* parentWindow = Widget(GetParent(hwnd)); parentWindow != nullptr && parent != nullptr)
+        position = parent->mapFrom(parentWindow, position);
+    widget->setGeometry(position.x(), position.y(), std::max(width, 0), std::max(height, 0));
     if (repaint)
         widget->update();
     return 1;
@@ -164,6 +200,25 @@ int QtWindowSystem::GetSystemMetrics(int index) {
     if (index == user::SM_CYSCREEN)
         return screen->geometry().height();
     return 0;
+}
+
+user::BOOL QtWindowSystem::ScreenToClient(user::HWND hwnd, user::POINT* point) {
+    // A window drawn at device pixels has its client coordinates in them.
+    if (!RecordedWindowBackend::ScreenToClient(hwnd, point))
+        return 0;
+    const double ratio = DevicePixelRatio(hwnd);
+    point->x = static_cast<int>(std::floor(point->x * ratio));
+    point->y = static_cast<int>(std::floor(point->y * ratio));
+    return 1;
+}
+
+user::BOOL QtWindowSystem::ClientToScreen(user::HWND hwnd, user::POINT* point) {
+    const double ratio = DevicePixelRatio(hwnd);
+    if (point != nullptr && ratio != 1.0) {
+        point->x = static_cast<int>(std::floor(point->x / ratio));
+        point->y = static_cast<int>(std::floor(point->y / ratio));
+    }
+    return RecordedWindowBackend::ClientToScreen(hwnd, point);
 }
 
 // ---- Hit testing, cursor and capture ----
@@ -248,9 +303,10 @@ user::BOOL QtWindowSystem::PostMessageA(user::HWND hwnd, user::UINT message, use
 
 void QtWindowSystem::RegionChanged(user::WindowRecord& record, user::BOOL redraw) {
     // Qt's mask clips the widget's painting and its hit test, as a window region does.
-    QWidget* widget = static_cast<Window&>(record).widget;
+    auto& window = static_cast<Window&>(record);
+    QWidget* widget = window.widget;
     if (record.region != 0)
-        widget->setMask(ToQRegion(record.region));
+        widget->setMask(ToQRegion(record.region, window.ratio));
     else
         widget->clearMask();
     if (redraw)

@@ -42,8 +42,15 @@ class QtWindowSystem final : public QObject, public user::RecordedWindowBackend 
     QWidget* Widget(user::HWND hwnd) const;           // null for an unknown or destroyed window
     user::HWND HandleOf(const QWidget* widget) const; // 0 when not registered
 
-    // The window's pixels as an image (a copy), for painting the widget.
+    // The window's pixels as an image (a copy, carrying the window's device
+    // pixel ratio), for painting the widget.
     QImage SurfaceImage(user::HWND hwnd) const;
+
+    // A window that draws at device pixels: its surface, client area and
+    // region count pixels of the screen, ratio of them to one of the widget's.
+    // Every window starts at ratio 1.
+    void SetDevicePixelRatio(user::HWND hwnd, double ratio);
+    double DevicePixelRatio(user::HWND hwnd) const;
     const user::WindowSurface* Surface(user::HWND hwnd) const;
 
     // While a mouse event is being delivered, GetCursorPos reports where the
@@ -74,6 +81,8 @@ class QtWindowSystem final : public QObject, public user::RecordedWindowBackend 
     user::HWND GetCapture() override;
     user::BOOL GetCursorPos(user::POINT* point) override;
     user::HWND WindowFromPoint(user::POINT point) override;
+    user::BOOL ScreenToClient(user::HWND hwnd, user::POINT* point) override;
+    user::BOOL ClientToScreen(user::HWND hwnd, user::POINT* point) override;
     user::BOOL MoveWindow(user::HWND hwnd, int x, int y, int width, int height, user::BOOL repaint) override;
     user::UINT_PTR SetTimer(user::HWND hwnd, user::UINT_PTR idEvent, user::UINT elapse,
                             user::TIMERPROC timerProc) override;
@@ -91,7 +100,9 @@ class QtWindowSystem final : public QObject, public user::RecordedWindowBackend 
   private:
     struct Window : user::WindowRecord {
         QPointer<QWidget> widget;
+        double ratio = 1.0; // device pixels per pixel of the widget
     };
+    static void FitSurface(Window& window); // the widget's size in device pixels
     struct Timer {
         int qtTimerId = 0;
         user::TIMERPROC proc = nullptr;
