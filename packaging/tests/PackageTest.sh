@@ -13,7 +13,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 expected_files() {
-    sed 's/^usr\///' "$here/ExpectedFiles.txt" | sort
+    sed "s/^usr\///; s/@VERSION@/$version/" "$here/ExpectedFiles.txt" | sort
 }
 
 check_tree() { # <root of /usr>
