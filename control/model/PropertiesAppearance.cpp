@@ -78,9 +78,9 @@ void ztButtons_H::SetEnabled(Boolean enabled) {
     if (newEnabled == Enabled()) return;
     if (site_ != nullptr)
         site_->SetEnabled(newEnabled); // a refusal does not end the assignment
-    // A style-3 command button's region depends on Enabled, so it is rebuilt
-    // (with one drawing at the end) instead of only redrawn.
-    if (ButtonStyle == 3 && Mode == ModeValue::CommandButton && ButtonShape < ButtonShapeValue::Ellipse) {
+    // A style-3 button cuts its corners only while enabled, so its region is
+    // rebuilt (with one drawing at the end) instead of only redrawn, in every mode.
+    if (ButtonStyle == 3 && ButtonShape < ButtonShapeValue::Ellipse) {
         DelayDrawing(True);
         CreateButtonRegion(*this);
         LayoutCaptionAndImage(*this, false);
