@@ -11,15 +11,18 @@
 
 void ztButtons_H::SetMode(Long mode) {
     if (!kModeRange.Contains(mode)) return;
+    // The old mode may be any number a stored form held: only option mode is
+    // a member of the group, and only command mode is never checked.
     const Long oldMode = Mode;
-    if (oldMode == ModeValue::OptionButton && mode < ModeValue::OptionButton) {
+    if (oldMode == ModeValue::OptionButton && mode != ModeValue::OptionButton) {
         UpdateOptionGroup(*this, OptionGroupLeave);
     }
-    if (mode == ModeValue::OptionButton && oldMode < ModeValue::OptionButton) {
+    if (mode == ModeValue::OptionButton && oldMode != ModeValue::OptionButton) {
         UpdateOptionGroup(*this, OptionGroupJoin);
     }
     // A command button is never checked; cleared while the old mode still allows it.
-    if (mode == ModeValue::CommandButton && oldMode > ModeValue::CommandButton) SetValue(False);
+    if (mode == ModeValue::CommandButton && oldMode != ModeValue::CommandButton)
+        SetValue(False);
     Mode = mode;
     RedrawButton(*this);
     ReportChange("Mode");
