@@ -28,10 +28,12 @@
 //   |                 |                                  |                 | clicks on key up                       |
 //   | any             | access key; Enter, Esc (command) | unchanged       | Click                                  |
 //   | any             | Enter, Esc (check box, option)   | unchanged       | none                                   |
-//   | any (disabled)  | press, click, key, access, focus | unchanged       | none; a release still lets go          |
+//   | any (disabled)  | press, click, key, access, focus | unchanged       | none                                   |
+//   | any (disabled)  | release                          | not held        | MouseUp(b); a left one lets go         |
 //
 //   * Space while the pointer is elsewhere draws the pushed look once and
 //     leaves pressed-outside until the release.
+//   Every left release and every Space release repaints, in every mode.
 // clang-format on
 #pragma once
 
@@ -41,7 +43,9 @@ class ztButtons_H;
 
 // A disabled button takes no input: its host disabled it so that its command
 // cannot run again while it is busy (the application processes events while
-// it waits), so no notice may raise its events or change its state.
+// it waits), so no notice may raise its events or change its state. Releases
+// are the exception: they let go of a press that began while the button was
+// enabled, and the host hears of each one.
 bool AcceptsInput(const ztButtons_H& button);
 
 // The press handling shared by the press notice and the double click:

@@ -72,15 +72,20 @@ void ztButtons_H::KeyUp(std::int16_t& keyCode, std::int16_t shift) {
     IsPressing = False;
     if (!AcceptsInput(*this)) {
         // Let go of a Space press that began before the button was disabled.
-        if (keyCode == user::VK_SPACE)
+        if (keyCode == user::VK_SPACE && (StateFlags & StateFlagBits::ButtonHeld) != 0) {
             StateFlags &= static_cast<Integer>(~StateFlagBits::ButtonHeld);
+            RedrawButton(*this);
+        }
         return;
     }
     if (keyCode == user::VK_SPACE && (StateFlags & StateFlagBits::ButtonHeld) != 0) {
+        // The key counts as the left button from here on, also for the host's KeyUp handler.
+        LastMouseButton = container::kLeftButton;
         StateFlags &= static_cast<Integer>(~StateFlagBits::ButtonHeld);
-        if (Mode == ModeValue::CommandButton) {
-            RedrawButton(*this);
-        } else {
+        // Every mode repaints: a click that changes no Value (a checked option
+        // button) must not leave the pushed look on screen.
+        RedrawButton(*this);
+        if (Mode != ModeValue::CommandButton) {
             // The host sees the key go up before the click changes Value.
             const std::int16_t code = keyCode;
             if (!RaiseEvent(*this, [&](ButtonEvents& events) { events.KeyUp(code, shift); }))
@@ -88,7 +93,7 @@ void ztButtons_H::KeyUp(std::int16_t& keyCode, std::int16_t shift) {
             keyCode = 0;
         }
         const std::weak_ptr<const bool> lifeToken = Links().LifeToken();
-        ClickByKeyboard(*this);
+        HandleClick(*this);
         if (lifeToken.expired())
             return;
     } else if (ArrowScanCode(keyCode) != 0) {

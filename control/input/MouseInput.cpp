@@ -39,17 +39,18 @@ void ztButtons_H::MouseDown(std::int16_t button, std::int16_t shift, float x, fl
 }
 
 void ztButtons_H::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    // A release always lets go, also of a press that began before the host
+    // disabled the button, and the host hears of every release.
     IsPressing = False;
     if (button == container::kLeftButton) {
         user::ReleaseCapture();
         StateFlags &= static_cast<Integer>(~StateFlagBits::ButtonHeld);
         DrawingDelayed = False;
-        // Check boxes and option buttons repaint with their change of Value.
-        if (Mode == ModeValue::CommandButton)
-            RedrawButton(*this);
+        // Every mode repaints: a release that changes no Value (the second
+        // release of a double click, a checked option button) must not leave
+        // the pushed look on screen.
+        RedrawButton(*this);
     }
-    if (!AcceptsInput(*this))
-        return;
     if (!RaiseEvent(*this, [&](ButtonEvents& events) { events.MouseUp(button, shift, x, y); }))
         return;
     LastMouseButton = button;

@@ -3,7 +3,6 @@
 // (WriteProperties) under the 23 keys of the stored form.
 #include "control/input/OptionGroup.h"
 #include "control/model/Lifecycle.h"
-#include "control/model/PropertyRanges.h"
 #include "control/model/ztButtons_H.h"
 #include "control/render/DrawingState.h"
 #include "control/render/Surface.h"
@@ -18,18 +17,11 @@ using container::PropertyValue;
 namespace {
 
 // Each reader gives nullopt for a value that cannot be converted to the
-// target's type; the target then keeps what it had.
+// target's type; the target then keeps what it had. A value that converts is
+// taken as stored, without the range checks of the assignments: every reader
+// of the record copes with any value (a damaged or hand-edited form).
 std::optional<Long> ReadLong(const PropertyBag& bag, const char* key, Long defaultValue) {
     return container::ToLong(bag.ReadProperty(key, defaultValue));
-}
-
-// Stored values go straight into the record, so a number outside the
-// enumeration (a damaged form) is skipped like an unreadable one.
-std::optional<Long> ReadEnumeration(const PropertyBag& bag, const char* key, Long defaultValue,
-                                    PropertyRange range) {
-    const std::optional<Long> value = ReadLong(bag, key, defaultValue);
-    if (value && !range.Contains(*value)) return std::nullopt;
-    return value;
 }
 
 std::optional<OleColor> ReadColour(const PropertyBag& bag, const char* key, OleColor defaultValue) {
@@ -79,10 +71,10 @@ void ztButtons_H::ReadProperties(const PropertyBag& bag) {
     DelayDrawing(True);
 
     StoreIfRead(CaptionText, container::ToString(bag.ReadProperty("Caption", std::string())));
-    StoreIfRead(CaptionAlign, ReadEnumeration(bag, "CapAlign", CaptionAlignValue::Center, kCaptionAlignRange));
-    StoreIfRead(ButtonStyle, ReadEnumeration(bag, "BackStyle", 0, kButtonStyleRange));
-    StoreIfRead(ButtonShape, ReadEnumeration(bag, "Shape", ButtonShapeValue::Rectangle, kButtonShapeRange));
-    StoreIfRead(GradientMode, ReadEnumeration(bag, "Gradient", GradientModeValue::None, kGradientModeRange));
+    StoreIfRead(CaptionAlign, ReadLong(bag, "CapAlign", CaptionAlignValue::Center));
+    StoreIfRead(ButtonStyle, ReadLong(bag, "BackStyle", 0));
+    StoreIfRead(ButtonShape, ReadLong(bag, "Shape", ButtonShapeValue::Rectangle));
+    StoreIfRead(GradientMode, ReadLong(bag, "Gradient", GradientModeValue::None));
     StoreIfRead(GradientColor, ReadColour(bag, "cGradient", SystemColorValue::ButtonFace));
     if (const std::optional<OleColor> fore = ReadColour(bag, "cFore", SystemColorValue::ButtonText);
         fore && site_ != nullptr) {
@@ -93,15 +85,12 @@ void ztButtons_H::ReadProperties(const PropertyBag& bag) {
         site_->SetFont(*font);
     }
     StoreBooleanIfRead(ShowFocusRect, ReadBoolean(bag, "Focus", true));
-    StoreIfRead(Mode, ReadEnumeration(bag, "Mode", ModeValue::CommandButton, kModeRange));
+    StoreIfRead(Mode, ReadLong(bag, "Mode", ModeValue::CommandButton));
     StoreBooleanIfRead(Value, ReadBoolean(bag, "Value", false));
-    StoreIfRead(CustomClick, ReadEnumeration(bag, "CustomClick", 0, kCustomClickRange));
+    StoreIfRead(CustomClick, ReadLong(bag, "CustomClick", 0));
     StoreIfRead(Picture, container::ToPicture(bag.ReadProperty("Image", picture::PicturePtr())));
-    if (const std::optional<Integer> px = container::ToInteger(bag.ReadProperty("ImgSize", PictureSizeValue::FreshPx));
-        px && IsStoredPictureSizePx(*px)) {
-        PictureSizePx = *px;
-    }
-    StoreIfRead(PictureAlign, ReadEnumeration(bag, "ImgAlign", PictureAlignValue::LeftEdge, kPictureAlignRange));
+    StoreIfRead(PictureSizePx, container::ToInteger(bag.ReadProperty("ImgSize", PictureSizeValue::FreshPx)));
+    StoreIfRead(PictureAlign, ReadLong(bag, "ImgAlign", PictureAlignValue::LeftEdge));
     StoreIfRead(HoverForeColor, ReadColour(bag, "cFHover", SystemColorValue::ButtonText));
     if (const std::optional<bool> enabled = ReadBoolean(bag, "Enabled", true); enabled && site_ != nullptr) {
         site_->SetEnabled(*enabled);
@@ -110,7 +99,7 @@ void ztButtons_H::ReadProperties(const PropertyBag& bag) {
                 ReadColour(bag, "cBack", site_ != nullptr ? site_->ParentBackColor() : SystemColorValue::ButtonFace));
     StoreIfRead(HoverBackColor, ReadColour(bag, "cBHover", BackColor));
     StoreIfRead(HoverColorLocks, ReadLong(bag, "LockHover", HoverColorLocksValue::BothFollow));
-    StoreIfRead(CaptionStyle, ReadEnumeration(bag, "CapStyle", CaptionStyleValue::Flat, kCaptionStyleRange));
+    StoreIfRead(CaptionStyle, ReadLong(bag, "CapStyle", CaptionStyleValue::Flat));
     if (const std::optional<picture::PicturePtr> icon = container::ToPicture(bag.ReadProperty("mIcon"))) {
         SetMouseIcon(*icon);
     }

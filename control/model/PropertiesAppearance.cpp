@@ -76,10 +76,11 @@ void ztButtons_H::SetShowFocusRect(Boolean show) {
 void ztButtons_H::SetEnabled(Boolean enabled) {
     const bool newEnabled = enabled != False;
     if (newEnabled == Enabled()) return;
-    if (site_ == nullptr || !site_->SetEnabled(newEnabled)) return;
-    // A style-3 command button's region depends on Enabled, so it is rebuilt
-    // (with one drawing at the end) instead of only redrawn.
-    if (ButtonStyle == 3 && Mode == ModeValue::CommandButton && ButtonShape < ButtonShapeValue::Ellipse) {
+    if (site_ != nullptr)
+        site_->SetEnabled(newEnabled); // a refusal does not end the assignment
+    // A style-3 button cuts its corners only while enabled, so its region is
+    // rebuilt (with one drawing at the end) instead of only redrawn, in every mode.
+    if (ButtonStyle == 3 && ButtonShape < ButtonShapeValue::Ellipse) {
         DelayDrawing(True);
         CreateButtonRegion(*this);
         LayoutCaptionAndImage(*this, false);

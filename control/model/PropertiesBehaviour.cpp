@@ -11,15 +11,18 @@
 
 void ztButtons_H::SetMode(Long mode) {
     if (!kModeRange.Contains(mode)) return;
+    // The old mode may be any number a stored form held: only option mode is
+    // a member of the group, and only command mode is never checked.
     const Long oldMode = Mode;
-    if (oldMode == ModeValue::OptionButton && mode < ModeValue::OptionButton) {
+    if (oldMode == ModeValue::OptionButton && mode != ModeValue::OptionButton) {
         UpdateOptionGroup(*this, OptionGroupLeave);
     }
-    if (mode == ModeValue::OptionButton && oldMode < ModeValue::OptionButton) {
+    if (mode == ModeValue::OptionButton && oldMode != ModeValue::OptionButton) {
         UpdateOptionGroup(*this, OptionGroupJoin);
     }
     // A command button is never checked; cleared while the old mode still allows it.
-    if (mode == ModeValue::CommandButton && oldMode > ModeValue::CommandButton) SetValue(False);
+    if (mode == ModeValue::CommandButton && oldMode != ModeValue::CommandButton)
+        SetValue(False);
     Mode = mode;
     RedrawButton(*this);
     ReportChange("Mode");
@@ -40,25 +43,33 @@ void ztButtons_H::SetValue(Boolean value) {
 Long ztButtons_H::GetMousePointer() const { return site_ != nullptr ? site_->MousePointer() : 0; }
 
 void ztButtons_H::SetMousePointer(Long pointer) {
-    // The container keeps a 16-bit pointer number and refuses the ones it does not know.
-    if (pointer < std::numeric_limits<Integer>::min() || pointer > std::numeric_limits<Integer>::max()) return;
-    if (site_ == nullptr || !site_->SetMousePointer(static_cast<Integer>(pointer))) return;
+    // The container keeps a 16-bit pointer number and refuses the ones it does
+    // not know; a number it cannot take leaves its pointer as it was, and the
+    // assignment is reported all the same.
+    const bool fitsInteger =
+        pointer >= std::numeric_limits<Integer>::min() && pointer <= std::numeric_limits<Integer>::max();
+    if (fitsInteger && site_ != nullptr)
+        site_->SetMousePointer(static_cast<Integer>(pointer));
     ReportChange("mPointer");
 }
 
 picture::PicturePtr ztButtons_H::GetMouseIcon() const { return site_ != nullptr ? site_->MouseIcon() : nullptr; }
 
 void ztButtons_H::SetMouseIcon(picture::PicturePtr icon) {
-    // A picture the container refuses (neither icon nor cursor) must not switch
-    // the pointer to a custom one that has nothing to show.
-    if (site_ == nullptr || !site_->SetMouseIcon(icon)) return;
+    // A picture the container refuses (neither icon nor cursor) leaves its icon
+    // as it was; the pointer still becomes the custom one the assignment asks for.
+    if (site_ != nullptr)
+        site_->SetMouseIcon(icon);
     if (!icon) return;
     SetMousePointer(container::kMousePointerCustom);
     ReportChange("mIcon");
 }
 
 void ztButtons_H::SetFont(container::FontPtr font) {
-    if (!font || site_ == nullptr || !site_->SetFont(font)) return;
+    // The container refuses none; the button then keeps its font and is still
+    // rebuilt, redrawn and reported.
+    if (site_ != nullptr)
+        site_->SetFont(font);
     UpdateDrawingState(*this, "Font");
     LayoutCaptionAndImage(*this, false);
     RedrawButton(*this);
@@ -73,11 +84,11 @@ Long ztButtons_H::GetFontStyle() const {
 
 void ztButtons_H::SetFontStyle(Long style) {
     // The container's font itself is changed; strikethrough is left alone.
-    const container::FontPtr font = Font();
-    if (!font) return;
-    font->SetBold((style & 2) == 2);
-    font->SetItalic((style & 4) == 4);
-    font->SetUnderline((style & 8) == 8);
+    if (const container::FontPtr font = Font()) {
+        font->SetBold((style & 2) == 2);
+        font->SetItalic((style & 4) == 4);
+        font->SetUnderline((style & 8) == 8);
+    }
     UpdateDrawingState(*this, "Font");
     LayoutCaptionAndImage(*this, false);
     ReportChange("Font");

@@ -13,7 +13,10 @@ void ztButtons_H::CopyFollowingHoverBackColor() {
 
 void ztButtons_H::SetForeColor(OleColor colour) {
     if (colour == ForeColor()) return;
-    if (site_ == nullptr || !site_->SetForeColor(colour)) return;
+    // A colour the container refuses leaves its ForeColor as it was; the hover
+    // colour then follows that one, and the button is redrawn and reported.
+    if (site_ != nullptr)
+        site_->SetForeColor(colour);
     if (HoverForeFollows(HoverColorLocks)) SetHoverForeColor(ForeColor());
     DrawingDelayed = False;
     RedrawButton(*this);

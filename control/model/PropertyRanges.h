@@ -1,5 +1,5 @@
-// The accepted range of each enumerated property. Assignments and stored
-// values outside them are refused.
+// The accepted range of each enumerated property. Assignments outside them
+// are refused; stored values are taken as they are.
 #pragma once
 
 #include "control/model/ButtonState.h"
@@ -19,11 +19,6 @@ inline constexpr PropertyRange kButtonShapeRange{0, 8};
 inline constexpr PropertyRange kPictureAlignRange{0, 5};
 inline constexpr PropertyRange kPictureSizeRange{0, 4};
 inline constexpr PropertyRange kGradientModeRange{0, 4};
-
-// A stored edge length: 0 (a fresh control, read as 16) or one of 16, 24, 32, 40, 48.
-constexpr bool IsStoredPictureSizePx(long long px) {
-    return px == 0 || (px >= PictureSizeValue::FreshPx && px <= PictureSizeValue::FittedPx && px % 8 == 0);
-}
 
 // The hover colour locks as two bits of "follows".
 constexpr bool HoverBackFollows(Long locks) {

@@ -87,24 +87,15 @@ PictureReservation ReservationFor(const ztButtons_H& button, Long pictureSize) {
     return reservation;
 }
 
-// The word-wrapped size the caption needs, measured with the surface's font.
-gdi::RECT MeasureCaption(ztButtons_H& button, const ContentBand& band, const PictureReservation& reservation,
+// The word-wrapped size the caption needs (tw x th), measured with the surface's font.
+gdi::SIZE MeasureCaption(ztButtons_H& button, const ContentBand& band, const PictureReservation& reservation,
                          Long pictureSize, double sh) {
     const std::string text = CaptionForDrawing(button.CaptionText);
     gdi::RECT measured{0, 0, band.centring - 8 - (reservation.beside ? pictureSize : 0),
                        RoundHalfEven(sh - 8 - (reservation.above ? pictureSize : 0))};
     gdi::DrawTextA(button.SurfaceDC, text.c_str(), static_cast<int>(text.size()), &measured,
                    gdi::DT_CALCRECT | gdi::DT_WORDBREAK);
-    measured.right -= measured.left;
-    measured.bottom -= measured.top;
-    measured.left = 0;
-    measured.top = 0;
-    // Room for the one-pixel relief copies.
-    if (button.CaptionStyle != CaptionStyleValue::Flat) {
-        measured.right += 2;
-        measured.bottom += 2;
-    }
-    return measured;
+    return {measured.right - measured.left, measured.bottom - measured.top};
 }
 
 Long CaptionLeft(const ztButtons_H& button, const ContentBand& band, const PictureReservation& reservation,
@@ -173,9 +164,16 @@ void LayoutCaptionAndImage(ztButtons_H& button, bool& rebuildImage) {
     Long textWidth = 0;
     Long textHeight = 0;
     if (hasCaption) {
-        caption = MeasureCaption(button, band, reservation, pictureSize, sh);
-        textWidth = caption.right;
-        textHeight = caption.bottom;
+        const gdi::SIZE text = MeasureCaption(button, band, reservation, pictureSize, sh);
+        textWidth = text.cx;
+        textHeight = text.cy;
+        caption = {0, 0, textWidth, textHeight};
+        // Room for the one-pixel relief copies. The caption is placed by the
+        // text's own size, so a relief caption sits where a flat one does.
+        if (button.CaptionStyle != CaptionStyleValue::Flat) {
+            caption.right += 2;
+            caption.bottom += 2;
+        }
         gdi::OffsetRect(&caption, CaptionLeft(button, band, reservation, textWidth), 0);
     }
 

@@ -5,6 +5,10 @@
 
 namespace {
 
+// The surface's background mode. The drawing layer takes 3 as a second
+// transparent mode: text and styled lines leave the background untouched.
+constexpr int kSurfaceBackgroundMode = 3;
+
 // Selects an object the control made; when the selection fails the object
 // would belong to nobody, so it is deleted at once. Returns what came out.
 gdi::HGDIOBJ SelectOwned(gdi::HDC dc, gdi::HGDIOBJ object) {
@@ -40,7 +44,7 @@ void RestoreSavedTools(ButtonState& state) {
 void CreateSurfaceDC(ztButtons_H& button) {
     button.SurfaceDC = gdi::CreateCompatibleDC(button.HDC());
     if (button.SurfaceDC == 0) return;
-    gdi::SetBkMode(button.SurfaceDC, gdi::TRANSPARENT);
+    gdi::SetBkMode(button.SurfaceDC, kSurfaceBackgroundMode);
     button.SavedBrush = SelectOwned(button.SurfaceDC, gdi::CreateSolidBrush(0));
     button.SavedPen = SelectOwned(button.SurfaceDC, gdi::CreatePen(gdi::PS_SOLID, 1, 0));
     UpdateDrawingState(button, "Font");

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using input_testing::Events;
 using input_testing::InputBench;
 using input_testing::PlacedButton;
@@ -202,11 +204,17 @@ TEST_F(InputStateTable, SpaceUpOnACommandButtonClicksBeforeKeyUp) {
 
 TEST_F(InputStateTable, SpaceUpOnACheckBoxRaisesKeyUpBeforeTheToggleAndClick) {
     button.SetMode(ModeValue::CheckBox);
+    site.MouseDown(container::kRightButton, 0, 40, 15);
+    site.MouseUp(container::kRightButton, 0, 40, 15);
+    placed.log.entries.clear();
     Boolean valueAtKeyUp = True;
+    Integer lastButtonAtKeyUp = 0;
     Boolean valueAtClick = False;
     placed.log.hook = [&](const std::string& entry) {
-        if (entry == "KeyUp(32,0)")
+        if (entry == "KeyUp(32,0)") {
             valueAtKeyUp = button.Value;
+            lastButtonAtKeyUp = button.LastMouseButton;
+        }
         if (entry == "Click")
             valueAtClick = button.Value;
     };
@@ -214,6 +222,7 @@ TEST_F(InputStateTable, SpaceUpOnACheckBoxRaisesKeyUpBeforeTheToggleAndClick) {
     EXPECT_EQ(site.KeyUp(user::VK_SPACE, 0), 0);
     EXPECT_EQ(placed.log.entries, (Events{"KeyDown(32,0)", "KeyUp(32,0)", "Click"}));
     EXPECT_EQ(valueAtKeyUp, False);
+    EXPECT_EQ(lastButtonAtKeyUp, container::kLeftButton); // the key is the left button before KeyUp
     EXPECT_EQ(valueAtClick, True);
 }
 
@@ -260,7 +269,7 @@ TEST_F(InputStateTable, AccessKeysClickCommandButtonsAndEnterLeavesOtherModesAlo
     EXPECT_EQ(placed.log.Count("Click"), 4);
 }
 
-TEST_F(InputStateTable, ADisabledButtonTakesNoInputButStillLetsGo) {
+TEST_F(InputStateTable, ADisabledButtonTakesNoInputButHearsAndLetsGoOfEveryRelease) {
     Hover();
     site.MouseDown(container::kLeftButton, 0, 40, 15);
     placed.log.entries.clear();
@@ -268,6 +277,9 @@ TEST_F(InputStateTable, ADisabledButtonTakesNoInputButStillLetsGo) {
     site.MouseUp(container::kLeftButton, 0, 40, 15); // the press began while enabled
     EXPECT_EQ(InputBits(button), kInside);
     EXPECT_EQ(user::GetCapture(), 0u);
+    site.MouseDown(container::kRightButton, 0, 40, 15);
+    site.MouseUp(container::kRightButton, 0, 40, 15);
+    EXPECT_EQ(button.LastMouseButton, container::kRightButton);
     site.ClickAt(40, 15);
     site.DoubleClickAt(40, 15);
     site.KeyDown(user::VK_SPACE, 0);
@@ -275,9 +287,67 @@ TEST_F(InputStateTable, ADisabledButtonTakesNoInputButStillLetsGo) {
     site.KeyPress('a');
     site.AccessKeyPress(13);
     site.GotFocus();
-    EXPECT_TRUE(placed.log.entries.empty());
+    EXPECT_EQ(placed.log.WithoutMoves(),
+              (Events{"MouseUp(1,0,40,15)", "MouseUp(2,0,40,15)", "MouseUp(1,0,40,15)", "MouseUp(1,0,40,15)",
+                      "MouseUp(1,0,40,15)"}));
+    EXPECT_EQ(button.LastMouseButton, container::kLeftButton);
     EXPECT_EQ(InputBits(button), kInside);
     EXPECT_EQ(user::GetCapture(), 0u);
+}
+
+// A release repaints in every mode, so that what the screen shows after the
+// input is what a fresh paint of the same state shows, also when the click
+// changes no Value.
+TEST_F(InputStateTable, TheScreenAfterAReleaseIsAFreshPaintOfTheState) {
+    struct Case {
+        const char* name;
+        Long mode;
+        Boolean value;
+        std::function<void()> input;
+    };
+    const std::vector<Case> cases = {
+        {"double click on a check box", ModeValue::CheckBox, True, [&] { site.DoubleClickAt(40, 15); }},
+        {"click on a checked option button", ModeValue::OptionButton, True, [&] { site.ClickAt(40, 15); }},
+        {"Space on a checked option button", ModeValue::OptionButton, True,
+         [&] {
+             site.KeyDown(user::VK_SPACE, 0);
+             site.KeyUp(user::VK_SPACE, 0);
+         }},
+        {"release without a click notice", ModeValue::CheckBox, False,
+         [&] {
+             site.MouseDown(container::kLeftButton, 0, 40, 15);
+             site.MouseUp(container::kLeftButton, 0, 40, 15);
+         }},
+        {"release after the host disabled it", ModeValue::CheckBox, False,
+         [&] {
+             site.MouseDown(container::kLeftButton, 0, 40, 15);
+             button.SetEnabled(False);
+             site.MouseUp(container::kLeftButton, 0, 40, 15);
+         }},
+        {"Space released after the host disabled it", ModeValue::CommandButton, False,
+         [&] {
+             site.KeyDown(user::VK_SPACE, 0);
+             button.SetEnabled(False);
+             site.KeyUp(user::VK_SPACE, 0);
+         }},
+    };
+    const gdi::RECT client{0, 0, 80, 30};
+    for (Long style = 0; style <= ButtonStyleValue::Last; ++style) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + ", style " + std::to_string(style));
+            button.SetEnabled(True);
+            button.SetButtonStyle(style);
+            button.SetMode(c.mode);
+            button.SetValue(c.value);
+            Hover();
+            c.input();
+            const std::vector<gdi::COLORREF> shown = input_testing::Pixels(site.HDC(), client);
+            button.Refresh();
+            EXPECT_EQ(input_testing::DifferingPixels(shown, input_testing::Pixels(site.HDC(), client)), 0);
+            bench.MoveCursorAway();
+            bench.System().AdvanceClock(kHoverTimerPeriod);
+        }
+    }
 }
 
 } // namespace

@@ -138,4 +138,22 @@ class InputBench {
 
 using Events = std::vector<std::string>;
 
+// The pixels of area of a device context, row by row.
+inline std::vector<gdi::COLORREF> Pixels(gdi::HDC hdc, gdi::RECT area) {
+    std::vector<gdi::COLORREF> pixels;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            pixels.push_back(gdi::GetPixel(hdc, x, y));
+    return pixels;
+}
+
+inline int DifferingPixels(const std::vector<gdi::COLORREF>& a, const std::vector<gdi::COLORREF>& b) {
+    if (a.size() != b.size())
+        return -1;
+    int count = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        count += a[i] != b[i] ? 1 : 0;
+    return count;
+}
+
 } // namespace input_testing

@@ -209,9 +209,9 @@ TEST(ReadProperties, ACustomShapeIsRestoredWithItsFittedPicture) {
     EXPECT_NE(button.ImageHandle, 0u);
 }
 
-// Stored values are set without the assignments' checks, so numbers outside
-// an enumeration (a damaged form) are skipped like unreadable values.
-TEST(ReadProperties, DamagedValuesAreSkippedAndTheRestIsRead) {
+// Stored values are set without the assignments' checks: numbers outside an
+// enumeration are taken as they are, values that cannot be converted are skipped.
+TEST(ReadProperties, OutOfRangeValuesAreTakenAndUnreadableOnesSkipped) {
     ButtonFixture fixture(Fresh());
     fixture.Site().ReadProperties(BagFromText("Caption = \"ok\"\n"
                                               "CapAlign = 7&\n"
@@ -219,21 +219,32 @@ TEST(ReadProperties, DamagedValuesAreSkippedAndTheRestIsRead) {
                                               "Shape = 99&\n"
                                               "Gradient = -1&\n"
                                               "Mode = 5&\n"
+                                              "Value = True\n"
                                               "ImgSize = 17%\n"
                                               "ImgAlign = 6&\n"
                                               "CapStyle = 1&\n"
                                               "cFore = \"blue\"\n"));
     ztButtons_H& button = fixture.Button();
     EXPECT_EQ(button.GetCaption(), "ok");
-    EXPECT_EQ(button.GetCaptionAlign(), 0);  // the fresh record's value
-    EXPECT_EQ(button.GetButtonStyle(), 0);
-    EXPECT_EQ(button.GetButtonShape(), 0);
-    EXPECT_EQ(button.GetGradientMode(), 0);
-    EXPECT_EQ(button.GetMode(), 0);
-    EXPECT_EQ(button.PictureSizePx, 0);
-    EXPECT_EQ(button.GetPictureAlign(), 0);
+    EXPECT_EQ(button.GetCaptionAlign(), 7);
+    EXPECT_EQ(button.GetButtonStyle(), 0); // the fresh record's value
+    EXPECT_EQ(button.GetButtonShape(), 99);
+    EXPECT_EQ(button.GetGradientMode(), -1);
+    EXPECT_EQ(button.GetMode(), 5);
+    EXPECT_EQ(button.PictureSizePx, 17);
+    EXPECT_EQ(button.GetPictureAlign(), 6);
     EXPECT_EQ(button.GetCaptionStyle(), 1);
     EXPECT_EQ(button.GetForeColor(), SystemColorValue::ButtonText);
+
+    // Leaving a stored mode for option mode joins the group; command mode unchecks.
+    button.SetMode(ModeValue::OptionButton);
+    EXPECT_EQ(user::GetPropA(fixture.Form().HWnd(), "zt_OptCount"), 1u);
+    button.SetMode(ModeValue::CheckBox);
+    EXPECT_EQ(user::GetPropA(fixture.Form().HWnd(), "zt_OptCount"), 0u);
+    button.Mode = -3;
+    button.Value = True;
+    button.SetMode(ModeValue::CommandButton);
+    EXPECT_EQ(button.GetValue(), False);
 }
 
 TEST(ReadProperties, AnOptionButtonJoinsTheGroupOfItsForm) {

@@ -149,7 +149,7 @@ TEST(MouseIconAssignment, AnIconMakesThePointerCustomNoneOnlyClearsTheIcon) {
     EXPECT_EQ(button.GetMousePointer(), 3);
 }
 
-TEST(EnabledAssignment, TheCurrentValueDoesNothingAStyle3CommandButtonRebuildsItsRegion) {
+TEST(EnabledAssignment, TheCurrentValueDoesNothingAStyle3ButtonRebuildsItsRegion) {
     ButtonFixture fixture;
     ztButtons_H& button = fixture.Button();
     int refreshes = fixture.Site().RefreshCount();
@@ -168,6 +168,29 @@ TEST(EnabledAssignment, TheCurrentValueDoesNothingAStyle3CommandButtonRebuildsIt
     button.FaceRight = -1;
     button.SetEnabled(True);
     EXPECT_EQ(button.FaceRight, -1);  // only redrawn
+}
+
+// Style 3 cuts its bottom-left corner pixel only while enabled, whatever the mode.
+TEST(EnabledAssignment, AStyle3ButtonCutsItsCornersOnlyWhileEnabledInEveryMode) {
+    for (const Long mode : {ModeValue::CommandButton, ModeValue::CheckBox, ModeValue::OptionButton}) {
+        SCOPED_TRACE(mode);
+        ButtonFixture fixture({.width = 40, .height = 20});
+        ztButtons_H& button = fixture.Button();
+        button.SetButtonStyle(3);
+        button.SetMode(mode);
+        const auto cornerInside = [&] {
+            const gdi::HRGN region = gdi::CreateRectRgn(0, 0, 0, 0);
+            user::GetWindowRgn(button.HWnd(), region);
+            const bool inside = gdi::PtInRegion(region, 0, 19) != 0;
+            gdi::DeleteObject(region);
+            return inside;
+        };
+        EXPECT_FALSE(cornerInside());
+        button.SetEnabled(False);
+        EXPECT_TRUE(cornerInside());
+        button.SetEnabled(True);
+        EXPECT_FALSE(cornerInside());
+    }
 }
 
 TEST(ShowFocusRectAssignment, ADefaultButtonKeepsItsLookAtDesignTimeAndLosesItAtRunTime) {

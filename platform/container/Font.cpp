@@ -2,9 +2,15 @@
 
 namespace container {
 
+Font::Font(std::string name, double size) : name_(std::move(name)) {
+    if (size > kLargestSize)
+        size_ = kLargestSize;
+    else if (size > 0.0)
+        size_ = size;
+}
+
 bool Font::SetSize(double points) {
-    // The form run-time's limit for a font size is 2160 points.
-    if (!(points > 0.0 && points <= 2160.0))
+    if (!(points > 0.0 && points <= kLargestSize))
         return false;
     size_ = points;
     return true;

@@ -14,14 +14,20 @@ class Font {
     static constexpr std::int16_t kNormalWeight = 400;
     static constexpr std::int16_t kBoldWeight = 700;
 
+    static constexpr double kDefaultSize = 9.0;
+    static constexpr double kLargestSize = 2160.0; // points, the form run-time's limit
+
     Font() = default;
-    Font(std::string name, double size) : name_(std::move(name)), size_(size > 0 ? size : 9.0) {}
+    // A size above the limit (infinity too) becomes the largest size; one
+    // that is not a positive number becomes the default size. Every font thus
+    // has a size that SetSize accepts and that a saved form can hold.
+    Font(std::string name, double size);
 
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
 
     double Size() const { return size_; } // points
-    bool SetSize(double points);          // refuses sizes outside (0, 2160]
+    bool SetSize(double points);          // refuses sizes outside (0, kLargestSize]
 
     std::int16_t Weight() const { return weight_; }
     bool SetWeight(std::int16_t weight); // refuses weights outside 0..1000
@@ -45,7 +51,7 @@ class Font {
 
   private:
     std::string name_ = "宋体";
-    double size_ = 9.0;
+    double size_ = kDefaultSize;
     std::int16_t weight_ = kNormalWeight;
     bool italic_ = false;
     bool underline_ = false;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <strings.h>
 
 namespace container {
 namespace {
@@ -14,16 +13,19 @@ bool IsName(std::string_view key) {
                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
 }
 
-bool SameKey(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
+// Keys compare without regard to (ASCII) case: the index holds them folded.
+std::string FoldedKey(std::string_view key) {
+    std::string folded(key);
+    for (char& c : folded)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
 }
 
 } // namespace
 
 const PropertyBag::Entry* PropertyBag::Find(std::string_view key) const {
-    auto found = std::find_if(entries_.begin(), entries_.end(),
-                              [key](const Entry& entry) { return SameKey(entry.key, key); });
-    return found == entries_.end() ? nullptr : &*found;
+    const auto found = index_.find(FoldedKey(key));
+    return found == index_.end() ? nullptr : &entries_[found->second];
 }
 
 PropertyValue PropertyBag::ReadProperty(std::string_view key, const PropertyValue& defaultValue) const {
@@ -37,7 +39,7 @@ bool PropertyBag::WriteProperty(std::string_view key, const PropertyValue& value
         return false;
     if (ValuesEqual(value, defaultValue)) {
         // A stale earlier value would be read back instead of the default.
-        std::erase_if(entries_, [key](const Entry& entry) { return SameKey(entry.key, key); });
+        Remove(key);
         return true;
     }
     Store(key, value);
@@ -55,12 +57,24 @@ void PropertyBag::Store(std::string_view key, PropertyValue value) {
     // The bag is a snapshot: later changes to the writer's font must not reach it.
     if (auto* font = std::get_if<FontPtr>(&value); font != nullptr && *font)
         *font = (*font)->Clone();
-    auto existing = std::find_if(entries_.begin(), entries_.end(),
-                                 [key](const Entry& entry) { return SameKey(entry.key, key); });
-    if (existing != entries_.end()) {
-        existing->value = std::move(value);
-    } else {
+    const auto [slot, added] = index_.try_emplace(FoldedKey(key), entries_.size());
+    if (added) {
         entries_.push_back({std::string(key), std::move(value)});
+    } else {
+        entries_[slot->second].value = std::move(value);
+    }
+}
+
+void PropertyBag::Remove(std::string_view key) {
+    const auto found = index_.find(FoldedKey(key));
+    if (found == index_.end())
+        return;
+    const std::size_t removed = found->second;
+    index_.erase(found);
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(removed));
+    for (auto& [folded, position] : index_) {
+        if (position > removed)
+            --position;
     }
 }
 

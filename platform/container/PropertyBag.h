@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace container {
@@ -49,8 +50,10 @@ class PropertyBag {
     };
     const Entry* Find(std::string_view key) const;
     void Store(std::string_view key, PropertyValue value);
+    void Remove(std::string_view key);
 
-    std::vector<Entry> entries_;
+    std::vector<Entry> entries_;                         // in writing order
+    std::unordered_map<std::string, std::size_t> index_; // lower-case key -> its entry
 };
 
 } // namespace container

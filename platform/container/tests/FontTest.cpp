@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <utility>
 
 namespace {
 
@@ -42,6 +44,17 @@ TEST(Font, RefusesImpossibleSizesAndWeights) {
     EXPECT_FALSE(font.SetWeight(1001));
     EXPECT_EQ(font.Weight(), 400);
     EXPECT_EQ(Font("x", -2).Size(), 9);
+}
+
+// A font is made with a size that SetSize accepts, so a saved form can hold it.
+TEST(Font, ConstructionClampsTooLargeSizesAndDefaultsImpossibleOnes) {
+    const double infinity = std::numeric_limits<double>::infinity();
+    const std::pair<double, double> sizes[] = {{5000, 2160}, {2160, 2160},   {infinity, 2160}, {10.5, 10.5},
+                                               {0, 9},       {-infinity, 9}, {std::nan(""), 9}};
+    for (const auto& [asked, made] : sizes) {
+        EXPECT_EQ(Font("x", asked).Size(), made) << asked;
+        EXPECT_TRUE(Font().SetSize(made)) << asked;
+    }
 }
 
 TEST(Font, CloneIsIndependentAndEqual) {

@@ -56,6 +56,18 @@ TEST(PropertyBag, WritingTheDefaultRemovesAnEarlierValue) {
     bag.WriteProperty("capalign", std::int32_t{2}, std::int32_t{2});
     EXPECT_FALSE(bag.Contains("CapAlign"));
     EXPECT_EQ(ToLong(bag.ReadProperty("CapAlign", std::int32_t{2})), 2);
+
+    // Removing a key from the middle keeps the others in order and readable.
+    bag.WriteProperty("First", std::int32_t{1});
+    bag.WriteProperty("Middle", std::int32_t{2});
+    bag.WriteProperty("Last", std::int32_t{3});
+    bag.WriteProperty("MIDDLE", std::int32_t{0}, std::int32_t{0});
+    bag.WriteProperty("Later", std::int32_t{4});
+    EXPECT_EQ(bag.Keys(), (std::vector<std::string>{"First", "Last", "Later"}));
+    EXPECT_EQ(ToLong(bag.ReadProperty("last")), 3);
+    bag.WriteProperty("LAST", std::int32_t{5});
+    EXPECT_EQ(ToLong(bag.ReadProperty("Last")), 5);
+    EXPECT_EQ(bag.Count(), 3u);
 }
 
 TEST(PropertyBag, KeysMustBeNames) {

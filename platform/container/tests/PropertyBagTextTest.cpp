@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -101,6 +103,28 @@ TEST(PropertyBagText, EveryTypeRoundTripsExactly) {
     }
     EXPECT_EQ(ToString(read.ReadProperty("Caption")), awkward);
     EXPECT_EQ(*ToFont(read.ReadProperty("Font")).value(), *font);
+}
+
+// Whatever a writer hands over, the bag it makes reads back: fonts of any
+// asked size, text of every byte, names of any length.
+TEST(PropertyBagText, EveryBagWrittenReadsBack) {
+    const double infinity = std::numeric_limits<double>::infinity();
+    std::string everyByte;
+    for (int byte = 0; byte < 256; ++byte)
+        everyByte += static_cast<char>(byte);
+    for (const double size : {5000.0, infinity, -infinity, std::nan(""), 0.0, 5e-324, 2160.0}) {
+        SCOPED_TRACE(size);
+        PropertyBag bag;
+        bag.WriteProperty("Font", std::make_shared<Font>(everyByte, size));
+        bag.WriteProperty("Caption", everyByte);
+        bag.WriteProperty(std::string(300, 'k'), Color{-1});
+        const PropertyBag read = ReadBack(bag);
+        EXPECT_EQ(read.ToText(), bag.ToText());
+        const auto written = ToFont(bag.ReadProperty("Font"));
+        const auto readBack = ToFont(read.ReadProperty("Font"));
+        ASSERT_TRUE(written && *written && readBack && *readBack);
+        EXPECT_EQ(**readBack, **written);
+    }
 }
 
 TEST(PropertyBagText, PicturesTravelAsTheirFileBytes) {
