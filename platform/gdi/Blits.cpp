@@ -234,71 +234,6 @@ void CombineRun32(Pixel* dest, const Surface& source, int sourceX, int sourceRow
         dest[i] = combine(dest[i] & 0xFFFFFF, from[i] & 0xFFFFFF) & 0xFFFFFF;
 }
 
-// The pass of CombineMergedRun32: each destination pixel ANDs or ORs its
-// block of source pixels, converts a monochrome result and combines it.
-template <typename Get, typename Combine>
-void CombineMerged(Pixel* dest, const Surface& source, Get get, Pixel all, SourceRange rows, const int* first,
-                   const int* end, int n, bool andMerge, const SourceConversion& conversion,
-                   Combine combine) {
-    const bool mono = source.bitsPerPixel == 1;
-    for (int i = 0; i < n; ++i) {
-        Pixel value = andMerge ? all : 0u;
-        for (int row = rows.first; row < rows.end; ++row) {
-            const std::uint8_t* bits = source.Row(row);
-            for (int col = first[i]; col < end[i]; ++col)
-                value = andMerge ? (value & get(bits, col)) : (value | get(bits, col));
-        }
-        const Pixel s = mono ? (value ? conversion.monoOne : conversion.monoZero) : value;
-        dest[i] = combine(dest[i] & 0xFFFFFF, s) & 0xFFFFFF;
-    }
-}
-
-template <typename Combine>
-void CombineMergedFormats(Pixel* dest, const Surface& source, SourceRange rows, const int* first,
-                          const int* end, int n, bool andMerge, const SourceConversion& conversion,
-                          Combine combine) {
-    if (source.bitsPerPixel == 32) {
-        const auto get = [](const std::uint8_t* bits, int col) {
-            return reinterpret_cast<const Pixel*>(bits)[col] & 0xFFFFFF;
-        };
-        CombineMerged(dest, source, get, 0xFFFFFF, rows, first, end, n, andMerge, conversion, combine);
-        return;
-    }
-    const auto get = [](const std::uint8_t* bits, int col) -> Pixel {
-        return (bits[col >> 3] >> (7 - (col & 7))) & 1u;
-    };
-    CombineMerged(dest, source, get, 1u, rows, first, end, n, andMerge, conversion, combine);
-}
-
-// A shrinking run of n pixels merged by AND or OR and combined into a 32-bit
-// row with SRCAND, SRCPAINT or 0x22 in one pass, as MergeBlocks,
-// ConvertSource, the operation's span and the write do one after the other.
-// False, with nothing done, for other operations, merges and formats.
-bool CombineMergedRun32(Surface& target, int x, int y, const Surface& source, SourceRange rows,
-                        const int* first, const int* end, int n, Shrink mode,
-                        const SourceConversion& conversion, BYTE rop) {
-    if (target.bitsPerPixel != 32 || (source.bitsPerPixel != 1 && source.bitsPerPixel != 32) ||
-        (mode != Shrink::And && mode != Shrink::Or))
-        return false;
-    Pixel* dest = reinterpret_cast<Pixel*>(target.Row(y)) + x;
-    const bool andMerge = mode == Shrink::And;
-    switch (rop) {
-    case RopIndex(SRCAND):
-        CombineMergedFormats(dest, source, rows, first, end, n, andMerge, conversion,
-                             [](Pixel d, Pixel s) { return d & s; });
-        return true;
-    case RopIndex(SRCPAINT):
-        CombineMergedFormats(dest, source, rows, first, end, n, andMerge, conversion,
-                             [](Pixel d, Pixel s) { return d | s; });
-        return true;
-    case 0x22:
-        CombineMergedFormats(dest, source, rows, first, end, n, andMerge, conversion,
-                             [](Pixel d, Pixel s) { return d & ~s; });
-        return true;
-    default:
-        return false;
-    }
-}
 } // namespace
 
 bool CombineUnscaledRun32(Surface& target, int x, int y, const Surface& source, int sourceX, int sourceRow,
@@ -434,11 +369,6 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
                 }
                 if (unscaled) {
                     sourceFormat.read(source, map[0], sourceRowIndex, n, sourceRow.data());
-                } else if ((mergeColumns || mergeRows) && fusedRuns &&
-                           CombineMergedRun32(target, start, row, source, rows, map,
-                                              &columnEnds[static_cast<std::size_t>(start - firstColumn)], n,
-                                              shrink, conversion, rop)) {
-                    continue;
                 } else if (mergeColumns || mergeRows) {
                     MergeBlocks(source, sourceFormat, rows, map,
                                 &columnEnds[static_cast<std::size_t>(start - firstColumn)], n, shrink,

@@ -111,10 +111,9 @@ struct BlitGeometry {
 // with the DC's brush. Pixels whose source lies outside the source surface
 // are left alone. When shrinking, stretchMode decides how dropped pixels
 // count: BLACKONWHITE ANDs them in, WHITEONBLACK ORs them in, HALFTONE
-// averages, COLORONCOLOR drops them (nearest pixel). AND, OR and
-// "destination AND NOT source" runs into 32-bit surfaces, unscaled or shrunk
-// by AND or OR merges, take one pass each unless fusedRuns is false (the
-// general road).
+// averages, COLORONCOLOR drops them (nearest pixel). Unscaled AND, OR and
+// "destination AND NOT source" runs into 32-bit surfaces go through
+// CombineUnscaledRun32 unless fusedRuns is false (the general road).
 void SourceRop(DcObject& dest, const BlitGeometry& geometry, const Surface& source,
                const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop,
                int stretchMode = COLORONCOLOR, bool fusedRuns = true);
