@@ -215,49 +215,7 @@ struct BlitScratch {
     std::vector<Pixel> destRow, sourceRow, patternRow;
 };
 
-// The pass of CombineUnscaledRun32: the source read (a monochrome one through
-// the conversion colours), the operation and the write at once.
-template <typename Combine>
-void CombineRun32(Pixel* dest, const Surface& source, int sourceX, int sourceRow, int n,
-                  const SourceConversion& conversion, Combine combine) {
-    if (source.bitsPerPixel == 1) {
-        const std::uint8_t* bits = source.Row(sourceRow);
-        for (int i = 0; i < n; ++i) {
-            const int x = sourceX + i;
-            const Pixel s = (bits[x >> 3] >> (7 - (x & 7))) & 1u ? conversion.monoOne : conversion.monoZero;
-            dest[i] = combine(dest[i] & 0xFFFFFF, s) & 0xFFFFFF;
-        }
-        return;
-    }
-    const Pixel* from = reinterpret_cast<const Pixel*>(source.Row(sourceRow)) + sourceX;
-    for (int i = 0; i < n; ++i)
-        dest[i] = combine(dest[i] & 0xFFFFFF, from[i] & 0xFFFFFF) & 0xFFFFFF;
-}
-
 } // namespace
-
-bool CombineUnscaledRun32(Surface& target, int x, int y, const Surface& source, int sourceX, int sourceRow,
-                          int n, const SourceConversion& conversion, BYTE rop) {
-    if (target.bitsPerPixel != 32 || (source.bitsPerPixel != 1 && source.bitsPerPixel != 32))
-        return false;
-    Pixel* dest = reinterpret_cast<Pixel*>(target.Row(y)) + x;
-    switch (rop) {
-    case RopIndex(SRCAND):
-        CombineRun32(dest, source, sourceX, sourceRow, n, conversion, [](Pixel d, Pixel s) { return d & s; });
-        return true;
-    case RopIndex(SRCPAINT):
-        CombineRun32(dest, source, sourceX, sourceRow, n, conversion, [](Pixel d, Pixel s) { return d | s; });
-        return true;
-    case 0x22: // destination AND NOT source
-        CombineRun32(dest, source, sourceX, sourceRow, n, conversion,
-                     [](Pixel d, Pixel s) { return d & ~s; });
-        return true;
-    default:
-        return false;
-    }
-}
-
-namespace {} // namespace
 
 // A negative extent covers the pixels before the origin and the origin itself:
 // x + width + 1 up to x + 1.
@@ -278,8 +236,7 @@ RECT PatBltArea(int x, int y, int width, int height) {
 }
 
 void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
-               const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop, int stretchMode,
-               bool fusedRuns) {
+               const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop, int stretchMode) {
     if (!dest.surface)
         return;
     int x = g.x, y = g.y, width = g.width, height = g.height;
@@ -362,11 +319,6 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
                     ++col;
                 const int n = col - start;
                 const int* map = &columns[static_cast<std::size_t>(start - firstColumn)];
-                if (unscaled && fusedRuns &&
-                    CombineUnscaledRun32(target, start, row, source, map[0], sourceRowIndex, n, conversion,
-                                         rop)) {
-                    continue;
-                }
                 if (unscaled) {
                     sourceFormat.read(source, map[0], sourceRowIndex, n, sourceRow.data());
                 } else if (mergeColumns || mergeRows) {

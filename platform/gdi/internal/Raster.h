@@ -111,19 +111,10 @@ struct BlitGeometry {
 // with the DC's brush. Pixels whose source lies outside the source surface
 // are left alone. When shrinking, stretchMode decides how dropped pixels
 // count: BLACKONWHITE ANDs them in, WHITEONBLACK ORs them in, HALFTONE
-// averages, COLORONCOLOR drops them (nearest pixel). Unscaled AND, OR and
-// "destination AND NOT source" runs into 32-bit surfaces go through
-// CombineUnscaledRun32 unless fusedRuns is false (the general road).
+// averages, COLORONCOLOR drops them (nearest pixel).
 void SourceRop(DcObject& dest, const BlitGeometry& geometry, const Surface& source,
                const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop,
-               int stretchMode = COLORONCOLOR, bool fusedRuns = true);
-
-// One unscaled run of n pixels from source (sourceX, sourceRow) combined into
-// the 32-bit target at (x, y) with SRCAND, SRCPAINT or 0x22 (destination AND
-// NOT source) in one pass, a monochrome source through the conversion
-// colours; false, with nothing done, for other operations and formats.
-bool CombineUnscaledRun32(Surface& target, int x, int y, const Surface& source, int sourceX, int sourceRow,
-                          int n, const SourceConversion& conversion, BYTE rop);
+               int stretchMode = COLORONCOLOR);
 
 // FrameRgn's two roads: the general frame of any width and height, made by
 // eroding the region, and the one-pixel frame painted band by band (false

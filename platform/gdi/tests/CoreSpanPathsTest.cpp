@@ -3,7 +3,6 @@
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/internal/Objects.h"
 #include "platform/gdi/internal/PenStroke.h"
-#include "platform/gdi/internal/Raster.h"
 #include "platform/gdi/tests/support/PixelArt.h"
 #include "platform/gdi/text/TextEngine.h"
 
@@ -159,48 +158,6 @@ TEST(SpanPaths, TheClipBandWalkCoversWhatTheRegionClipsTo) {
                 for (int x = part.left; x < part.right; ++x)
                     clipped.insert({x, y});
         ASSERT_EQ(walked, clipped) << "round " << round;
-    }
-}
-
-// Unscaled AND, OR and AND NOT runs in one pass against the general road,
-// from monochrome and colour sources, byte for byte (the unused top byte too).
-TEST(SpanPaths, OnePassSourceRunsMatchTheGeneralBlit) {
-    Inputs in;
-    std::mt19937 bits(7);
-    auto scramble = [&](Surface& surface) {
-        for (int y = 0; y < surface.height; ++y)
-            for (int i = 0; i < surface.stride; ++i)
-                surface.Row(y)[i] = static_cast<std::uint8_t>(bits());
-    };
-    const BYTE rops[] = {RopIndex(SRCAND), RopIndex(SRCPAINT), 0x22, RopIndex(SRCINVERT)};
-    for (int round = 0; round < 400; ++round) {
-        Surface32 fast, general;
-        const HRGN clip = in.Clip();
-        SelectClip(fast.Dc(), clip);
-        SelectClip(general.Dc(), clip);
-        DeleteObject(clip);
-        DcObject& fastDc = *FindDc(fast.Dc());
-        DcObject& generalDc = *FindDc(general.Dc());
-        scramble(*fastDc.surface);
-        std::copy_n(fastDc.surface->bits.get(), static_cast<std::size_t>(fastDc.surface->stride) * kHeight,
-                    generalDc.surface->bits.get());
-        const auto source = CreateSurface(in.Between(1, 30), in.Between(1, 20), in.Between(0, 1) ? 32 : 1);
-        ASSERT_TRUE(source);
-        scramble(*source);
-        SourceConversion conversion;
-        conversion.monoZero = static_cast<Pixel>(bits()) & 0xFFFFFF;
-        conversion.monoOne = static_cast<Pixel>(bits()) & 0xFFFFFF;
-        const int width = in.Between(-30, 30), height = in.Between(-20, 20);
-        const BlitGeometry g{in.X(), in.Y(), width, height, in.Between(-5, 25), in.Between(-5, 15),
-                             width,  height};
-        const BYTE rop = rops[in.Between(0, 3)];
-        SourceRop(fastDc, g, *source, conversion, BrushPattern{}, rop, BLACKONWHITE, true);
-        SourceRop(generalDc, g, *source, conversion, BrushPattern{}, rop, BLACKONWHITE, false);
-        ASSERT_TRUE(std::equal(fastDc.surface->bits.get(),
-                               fastDc.surface->bits.get() +
-                                   static_cast<std::size_t>(fastDc.surface->stride) * kHeight,
-                               generalDc.surface->bits.get()))
-            << "round " << round << " rop " << int{rop} << " source bits " << source->bitsPerPixel;
     }
 }
 
