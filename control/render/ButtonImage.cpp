@@ -73,6 +73,62 @@ void KeyAndCut(ztButtons_H& button, gdi::HDC imageDC, Long w, Long h, gdi::HRGN 
     }
 }
 
+// The source's mask (key pixels 1) and its copy with the key pixels black.
+struct TransparentLayers {
+    gdi::HDC maskDC;
+    gdi::HDC copyDC;
+    Long width;
+    Long height;
+};
+
+// The general composition: the destination's dw x dh is copied into a
+// screen-compatible work bitmap, the picture is stretched into it (the
+// background cleared where the picture is opaque, then the picture ORed in)
+// and the work bitmap is copied back.
+void ComposeThroughWork(gdi::HDC screenDC, gdi::HDC destDC, gdi::RECT destRect, const TransparentLayers& layers,
+                        Long dw, Long dh, Long w, Long h) {
+    const gdi::HDC workDC = gdi::CreateCompatibleDC(screenDC);
+    const gdi::HBITMAP workBitmap = gdi::CreateCompatibleBitmap(screenDC, dw, dh);
+    const gdi::HGDIOBJ workPrevious = gdi::SelectObject(workDC, workBitmap);
+    gdi::SetMapMode(workDC, gdi::GetMapMode(destDC));
+    gdi::BitBlt(workDC, 0, 0, dw, dh, destDC, destRect.left, destRect.top, gdi::SRCCOPY);
+    gdi::StretchBlt(workDC, 0, 0, w, h, layers.maskDC, 0, 0, layers.width, layers.height, gdi::SRCAND);
+    gdi::StretchBlt(workDC, 0, 0, w, h, layers.copyDC, 0, 0, layers.width, layers.height, gdi::SRCPAINT);
+    gdi::BitBlt(destDC, destRect.left, destRect.top, dw, dh, workDC, 0, 0, gdi::SRCCOPY);
+    if (workPrevious != 0) gdi::SelectObject(workDC, workPrevious);
+    if (workBitmap != 0) gdi::DeleteObject(workBitmap);
+    if (workDC != 0) gdi::DeleteDC(workDC);
+}
+
+// The same composition straight into the destination: two passes and a
+// bitmap fewer. It gives the work bitmap's pixels when the destination holds
+// 32-bit pixels as the work bitmap does, shrinks as a fresh DC does, and the
+// drawn size fits in the destination rectangle (the work bitmap cuts off the
+// rest): a work pixel outside the picture goes back unchanged, one inside is
+// the destination's pixel combined with the same layers, and the
+// destination's clip limits the copy back as it limits these blits. The mono
+// mask takes its colours from the destination's text and background colours,
+// which are a fresh DC's black and white meanwhile. False when it does not apply.
+bool ComposeInPlace(gdi::HDC destDC, gdi::RECT destRect, const TransparentLayers& layers, Long dw, Long dh, Long w,
+                    Long h) {
+    if (w > dw || h > dh || gdi::GetStretchBltMode(destDC) != gdi::BLACKONWHITE) return false;
+    gdi::BITMAP bitmap{};
+    const gdi::HGDIOBJ destBitmap = gdi::GetCurrentObject(destDC, gdi::OBJ_BITMAP);
+    if (destBitmap == 0 || gdi::GetObjectA(destBitmap, sizeof bitmap, &bitmap) != sizeof bitmap ||
+        bitmap.bmBitsPixel != 32) {
+        return false;
+    }
+    const gdi::COLORREF previousText = gdi::SetTextColor(destDC, gdi::RGB(0, 0, 0));
+    const gdi::COLORREF previousBackground = gdi::SetBkColor(destDC, gdi::RGB(255, 255, 255));
+    gdi::StretchBlt(destDC, destRect.left, destRect.top, w, h, layers.maskDC, 0, 0, layers.width, layers.height,
+                    gdi::SRCAND);
+    gdi::StretchBlt(destDC, destRect.left, destRect.top, w, h, layers.copyDC, 0, 0, layers.width, layers.height,
+                    gdi::SRCPAINT);
+    gdi::SetTextColor(destDC, previousText);
+    gdi::SetBkColor(destDC, previousBackground);
+    return true;
+}
+
 }  // namespace
 
 gdi::SIZE FitImageSize(const ztButtons_H& button, Long maxW, Long maxH) {
@@ -118,6 +174,11 @@ void PrepareButtonImage(ztButtons_H& button, Long w, Long h, gdi::HRGN region) {
 
 void TransparentBlit(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, gdi::HBITMAP srcBitmap,
                      gdi::RECT srcRect, Long& w, Long& h) {
+    TransparentBlitWith(button, destDC, destRect, srcBitmap, srcRect, w, h, true);
+}
+
+void TransparentBlitWith(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, gdi::HBITMAP srcBitmap,
+                         gdi::RECT srcRect, Long& w, Long& h, bool allowInPlace) {
     const gdi::HDC screenDC = gdi::GetDC(0);
     const gdi::HDC srcDC = gdi::CreateCompatibleDC(screenDC);
     const gdi::HGDIOBJ srcPrevious = gdi::SelectObject(srcDC, srcBitmap);
@@ -141,18 +202,13 @@ void TransparentBlit(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, g
             static_cast<gdi::COLORREF>(TranslateColor(static_cast<OleColor>(gdi::GetPixel(srcDC, 0, 0))));
 
         const gdi::HDC maskDC = gdi::CreateCompatibleDC(screenDC);
-        const gdi::HDC workDC = gdi::CreateCompatibleDC(screenDC);
         const gdi::HDC copyDC = gdi::CreateCompatibleDC(screenDC);
         const gdi::HBITMAP maskBitmap = gdi::CreateBitmap(sw, sh, 1, 1, nullptr);
-        const gdi::HBITMAP workBitmap = gdi::CreateCompatibleBitmap(screenDC, dw, dh);
         const gdi::HBITMAP copyBitmap = gdi::CreateCompatibleBitmap(screenDC, sw, sh);
         const gdi::HGDIOBJ maskPrevious = gdi::SelectObject(maskDC, maskBitmap);
-        const gdi::HGDIOBJ workPrevious = gdi::SelectObject(workDC, workBitmap);
         const gdi::HGDIOBJ copyPrevious = gdi::SelectObject(copyDC, copyBitmap);
-        gdi::SetMapMode(workDC, gdi::GetMapMode(destDC));
 
-        // The destination as it is now, and a copy of the source.
-        gdi::BitBlt(workDC, 0, 0, dw, dh, destDC, destRect.left, destRect.top, gdi::SRCCOPY);
+        // A copy of the source.
         gdi::SetBkColor(copyDC, gdi::GetBkColor(srcDC));
         gdi::SetTextColor(copyDC, gdi::GetTextColor(srcDC));
         gdi::BitBlt(copyDC, 0, 0, sw, sh, srcDC, srcRect.left, srcRect.top, gdi::SRCCOPY);
@@ -167,19 +223,16 @@ void TransparentBlit(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, g
         gdi::SetBkColor(copyDC, gdi::RGB(255, 255, 255));
         gdi::BitBlt(copyDC, 0, 0, sw, sh, maskDC, 0, 0, 0x00220326);
 
-        // Clear the background where the picture is opaque, then OR the picture in.
-        gdi::StretchBlt(workDC, 0, 0, w, h, maskDC, 0, 0, sw, sh, gdi::SRCAND);
-        gdi::StretchBlt(workDC, 0, 0, w, h, copyDC, 0, 0, sw, sh, gdi::SRCPAINT);
-        gdi::BitBlt(destDC, destRect.left, destRect.top, dw, dh, workDC, 0, 0, gdi::SRCCOPY);
+        const TransparentLayers layers{maskDC, copyDC, sw, sh};
+        if (!allowInPlace || !ComposeInPlace(destDC, destRect, layers, dw, dh, w, h)) {
+            ComposeThroughWork(screenDC, destDC, destRect, layers, dw, dh, w, h);
+        }
 
         if (maskPrevious != 0) gdi::SelectObject(maskDC, maskPrevious);
-        if (workPrevious != 0) gdi::SelectObject(workDC, workPrevious);
         if (copyPrevious != 0) gdi::SelectObject(copyDC, copyPrevious);
         if (maskBitmap != 0) gdi::DeleteObject(maskBitmap);
-        if (workBitmap != 0) gdi::DeleteObject(workBitmap);
         if (copyBitmap != 0) gdi::DeleteObject(copyBitmap);
         if (maskDC != 0) gdi::DeleteDC(maskDC);
-        if (workDC != 0) gdi::DeleteDC(workDC);
         if (copyDC != 0) gdi::DeleteDC(copyDC);
     }
 

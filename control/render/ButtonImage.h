@@ -23,6 +23,12 @@ void PrepareButtonImage(ztButtons_H& button, Long w, Long h, gdi::HRGN region);
 void TransparentBlit(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, gdi::HBITMAP srcBitmap,
                      gdi::RECT srcRect, Long& w, Long& h);
 
+// TransparentBlit, composing straight into the destination where that gives
+// the same pixels; without allowInPlace always through a work bitmap (the
+// general path the direct one is checked against).
+void TransparentBlitWith(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, gdi::HBITMAP srcBitmap,
+                         gdi::RECT srcRect, Long& w, Long& h, bool allowInPlace);
+
 // Draws the picture into SurfaceDC at rect (normally ImageRect): icons with
 // their own mask, bitmaps key-transparent; disabled buttons in grey.
 void DrawButtonImage(ztButtons_H& button, gdi::RECT rect);

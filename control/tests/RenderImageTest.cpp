@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 using namespace control_testing;
 
 namespace {
@@ -188,6 +191,57 @@ TEST(TransparentBlit, ASmallerDestinationShrinksTheDrawnSize) {
     TransparentBlit(button, button.SurfaceDC, {0, 0, 10, 5}, button.ImageHandle, {0, 0, 0, 0}, w, h);
     EXPECT_EQ(w, 5);
     EXPECT_EQ(h, 5);
+}
+
+TEST(TransparentBlit, ComposingInPlaceGivesThePixelsOfTheWorkBitmap) {
+    ButtonFixture fixture({.width = 24, .height = 16});
+    ztButtons_H& button = fixture.Button();
+    const gdi::HDC dc = button.SurfaceDC;
+    const Legend legend{{'K', kMagenta}, {'k', gdi::RGB(253, 2, 250)}, {'r', kRed}, {'g', kGreen},
+                        {'b', gdi::RGB(0, 0, 0)}, {'w', gdi::RGB(255, 255, 255)}};
+    const std::string inks = "KKkrgbw";
+    std::mt19937 random(20261208);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto colour = [&] { return static_cast<gdi::COLORREF>(random() & 0xFFFFFF); };
+    for (int round = 0; round < 120; ++round) {
+        Art art(static_cast<std::size_t>(pick(1, 10)), std::string());
+        const int pictureW = pick(1, 14);
+        for (std::string& row : art) {
+            for (int x = 0; x < pictureW; ++x) row += inks[static_cast<std::size_t>(pick(0, 6))];
+        }
+        GivePicture(button, MakeBitmapPicture(art, legend));
+        PrepareButtonImage(button, pick(1, 16), pick(1, 12), 0);
+        std::vector<gdi::COLORREF> start;
+        for (int i = 0; i < 24 * 16; ++i) start.push_back(colour());
+        gdi::RECT destRect{pick(-4, 12), pick(-4, 8), 0, 0};
+        if (pick(0, 1) == 1) {
+            destRect.right = destRect.left + pick(1, 18);
+            destRect.bottom = destRect.top + pick(1, 14);
+        }
+        const gdi::HRGN clip =
+            pick(0, 2) == 0 ? gdi::CreateRectRgn(pick(0, 10), pick(0, 8), pick(8, 24), pick(6, 16)) : 0;
+        const Long askedW = pick(1, 18);
+        const Long askedH = pick(1, 14);
+        const gdi::COLORREF text = colour();
+        const gdi::COLORREF background = colour();
+        // The surface, the drawn size and the DC's colours afterwards.
+        auto paint = [&](bool allowInPlace) {
+            for (int i = 0; i < 24 * 16; ++i) gdi::SetPixel(dc, i % 24, i / 24, start[static_cast<std::size_t>(i)]);
+            gdi::SelectClipRgn(dc, clip);
+            gdi::SetTextColor(dc, text);
+            gdi::SetBkColor(dc, background);
+            Long w = askedW;
+            Long h = askedH;
+            TransparentBlitWith(button, dc, destRect, button.ImageHandle, {0, 0, 0, 0}, w, h, allowInPlace);
+            std::vector<gdi::COLORREF> seen{static_cast<gdi::COLORREF>(w), static_cast<gdi::COLORREF>(h),
+                                            gdi::GetTextColor(dc), gdi::GetBkColor(dc)};
+            for (int i = 0; i < 24 * 16; ++i) seen.push_back(gdi::GetPixel(dc, i % 24, i / 24));
+            gdi::SelectClipRgn(dc, 0);
+            return seen;
+        };
+        ASSERT_EQ(paint(false), paint(true)) << "round " << round;
+        if (clip != 0) gdi::DeleteObject(clip);
+    }
 }
 
 TEST(TransparentBlit, LeavesNoObjectBehind) {
