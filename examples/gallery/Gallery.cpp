@@ -127,9 +127,9 @@ class Gallery final : public QWidget {
         auto* gradient = Choices({"0 none", "1", "2", "3", "4"});
         connect(gradient, &QComboBox::currentIndexChanged, sample_, &ZtButton::setGradientMode);
         form->addRow("GradientMode", gradient);
-        form->addRow("BackColor", ColourButton(&ZtButton::backColor, &ZtButton::setBackColor));
-        form->addRow("GradientColor", ColourButton(&ZtButton::gradientColor, &ZtButton::setGradientColor));
-        form->addRow("ForeColor", ColourButton(&ZtButton::foreColor, &ZtButton::setForeColor));
+        form->addRow("BackColor", ColourButton("BackColor"));
+        form->addRow("GradientColor", ColourButton("GradientColor"));
+        form->addRow("ForeColor", ColourButton("ForeColor"));
         auto* picture = new QCheckBox("Picture");
         connect(picture, &QCheckBox::toggled, this,
                 [this](bool on) { sample_->setPicture(on ? BlobPicture().scaled(32, 32) : QPixmap()); });
@@ -169,12 +169,14 @@ class Gallery final : public QWidget {
         return group;
     }
 
-    QPushButton* ColourButton(QColor (ZtButton::*get)() const, void (ZtButton::*set)(const QColor&)) {
+    // A button that picks the sample's colour property of that name.
+    QPushButton* ColourButton(const char* property) {
         auto* button = new QPushButton("Choose…");
-        connect(button, &QPushButton::clicked, this, [this, get, set] {
-            const QColor colour = QColorDialog::getColor(ZtButton::resolvedColor((sample_->*get)()), this);
+        connect(button, &QPushButton::clicked, this, [this, property] {
+            const QColor now = ZtButton::resolvedColor(sample_->property(property).value<QColor>());
+            const QColor colour = QColorDialog::getColor(now, this);
             if (colour.isValid())
-                (sample_->*set)(colour);
+                sample_->setProperty(property, colour);
         });
         return button;
     }
