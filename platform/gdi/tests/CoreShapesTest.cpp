@@ -77,8 +77,8 @@ TEST(FilledShapes, PenAndBrushPixelsMatchThePicture) {
          {".......", "..###..", ".#ooo#.", ".#ooo#.", ".#ooo#.", "..###..", "......."}},
         {"even-sized ellipse is symmetric", Ellipse, PS_SOLID, 1, {0, 0, 8, 6},
          {"..####..", ".#oooo#.", "#oooooo#", "#oooooo#", ".#oooo#.", "..####.."}},
-        {"ellipse, null pen fills one pixel less", Ellipse, PS_NULL, 1, {0, 0, 6, 6},
-         {".ooo..", "ooooo.", "ooooo.", "ooooo.", ".ooo..", "......"}},
+        {"ellipse, null pen: the brush covers the outline's place too", Ellipse, PS_NULL, 1, {0, 0, 6, 6},
+         {"..oo..", ".oooo.", "oooooo", "oooooo", ".oooo.", "..oo.."}},
     };
     // clang-format on
     for (const FilledShapeCase& row : cases) {
