@@ -197,7 +197,9 @@ double Normalised(double angle) {
 
 // Draws the pixels of the outline whose angle lies counter-clockwise from
 // start to end (all of them when whole), in path order so dash patterns run on.
-void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double start, double end, bool whole) {
+// An open path (Arc's) leaves out its last pixel, as a line leaves out its end.
+void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double start, double end, bool whole,
+                   bool open) {
     const int w = pen.IsNull() ? 1 : pen.Width();
     struct Placed {
         double offset;
@@ -217,6 +219,8 @@ void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double st
     }
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
+    if (open && w == 1 && !placed.empty())
+        placed.pop_back();
     for (const Placed& p : placed) {
         if (w > 1)
             PutPixel(pen.Dc(), p.point.x, p.point.y, pen.Color());
@@ -309,7 +313,7 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
         }
     }
     if (!pen.IsNull())
-        DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, 0, 0, true);
+        DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, 0, 0, true, false);
     return TRUE;
 }
 
@@ -324,11 +328,13 @@ BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int ySta
     if (pen.IsNull())
         return TRUE;
     const EllipseShape shape(left, top, right, bottom);
-    const double start = shape.AngleOfPixel(xStart, yStart);
-    const double end = shape.AngleOfPixel(xEnd, yEnd);
+    // The radial lines run through the given points themselves (pixel
+    // corners), not through the centres of the pixels they name.
+    const double start = shape.Angle(2 * std::int64_t{xStart}, 2 * std::int64_t{yStart});
+    const double end = shape.Angle(2 * std::int64_t{xEnd}, 2 * std::int64_t{yEnd});
     // Start and end on the same ray: Windows draws the whole ellipse.
     const bool whole = std::abs(Normalised(end - start)) < 1e-12;
-    DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, start, end, whole);
+    DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, start, end, whole, true);
     return TRUE;
 }
 
