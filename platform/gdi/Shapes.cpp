@@ -312,6 +312,8 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
             }
         }
     }
+    if (pen.Width() == 1 && std::int64_t{right} - left == 1 && std::int64_t{bottom} - top == 1)
+        return TRUE; // a one-pixel outline has no path: nothing shows, as with Rectangle
     if (!pen.IsNull())
         DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, 0, 0, true, false);
     return TRUE;
