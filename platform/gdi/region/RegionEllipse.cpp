@@ -70,23 +70,19 @@ std::vector<EllipseRow> CentreRuleRows(long long w, long long h) {
 
 } // namespace
 
-std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h) {
-    if (w <= 0 || h <= 0) {
-        return {};
-    }
-    if (w > kMaxTracedWidth) {
-        return CentreRuleRows(w, h);
-    }
-    const WideInt a = w - 1, b = h - 1;
+namespace {
+
+// The trace itself, in an integer type wide enough for F at the box's size.
+template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow>& rows) {
+    const Int a2 = static_cast<Int>(w - 1) * (w - 1), b2 = static_cast<Int>(h - 1) * (h - 1);
+    const Int limit = a2 * b2;
+    // |F| at (x, y), from the two squares the step moves between.
     const auto error = [&](long long x, long long y) {
-        const WideInt f = x * x * b * b + y * y * a * a - a * a * b * b;
+        const Int f = static_cast<Int>(x) * x * b2 + static_cast<Int>(y) * y * a2 - limit;
         return f < 0 ? -f : f;
     };
-    std::vector<EllipseRow> rows(static_cast<std::size_t>((h + 1) / 2));
-    // Row index from the top of the row at doubled height y above the centre.
-    const auto rowOf = [&](long long y) { return static_cast<std::size_t>((h - 1 - y) / 2); };
     const auto record = [&](long long x, long long y) {
-        EllipseRow& row = rows[rowOf(y)];
+        EllipseRow& row = rows[static_cast<std::size_t>((h - 1 - y) / 2)];
         const long long column = (w - 1 - x) / 2; // the left half's pixel
         if (row.outer < 0) {
             row = EllipseRow{column, column};
@@ -100,18 +96,18 @@ std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h) {
     for (;;) {
         record(x, y);
         if (y >= h - 1 && x <= lowestX) {
-            break;
+            return;
         }
         const bool canRise = y + 2 <= h - 1;
         const bool canTurn = x - 2 >= -1;
         long long nextX = x, nextY = y;
-        WideInt best = 0;
+        Int best = 0;
         bool chosen = false;
         const auto consider = [&](bool allowed, long long cx, long long cy) {
             if (!allowed) {
                 return;
             }
-            const WideInt e = error(cx, cy);
+            const Int e = error(cx, cy);
             if (!chosen || e < best) {
                 best = e;
                 nextX = cx;
@@ -123,10 +119,29 @@ std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h) {
         consider(canRise, x, y + 2);
         consider(canTurn, x - 2, y);
         if (!chosen || nextX < 0) {
-            break;
+            return;
         }
         x = nextX;
         y = nextY;
+    }
+}
+
+} // namespace
+
+std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h) {
+    if (w <= 0 || h <= 0) {
+        return {};
+    }
+    if (w > kMaxTracedWidth) {
+        return CentreRuleRows(w, h);
+    }
+    std::vector<EllipseRow> rows(static_cast<std::size_t>((h + 1) / 2));
+    // F stays below 2^57 in 64 bits while both sides are at most 2^14.
+    constexpr long long kNarrowSide = 1 << 14;
+    if (w <= kNarrowSide && h <= kNarrowSide) {
+        Trace<long long>(w, h, rows);
+    } else {
+        Trace<WideInt>(w, h, rows);
     }
     return rows;
 }
