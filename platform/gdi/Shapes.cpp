@@ -4,6 +4,7 @@
 // on the right and bottom, as on Windows.
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/internal/PenStroke.h"
+#include "platform/gdi/region/Region.h"
 
 #include <algorithm>
 #include <cmath>
@@ -132,7 +133,54 @@ bool OnPenBand(const EllipseShape& e, int w, int x, int y) {
     return e.Grown(w - 1).Inside(x, y) && !e.Grown(-(w + 1)).Inside(x, y);
 }
 
+// Boxes up to this size on both sides take Windows' traced outline (see
+// region/RegionEllipse.cpp); larger ones the pixel-centre rule above, which
+// costs nothing for the rows off the surface.
+constexpr long long kMaxTracedSide = 1 << 20;
+
+bool Traced(const RECT& box) {
+    return box.left < box.right && box.top < box.bottom &&
+           std::int64_t{box.right} - box.left <= kMaxTracedSide &&
+           std::int64_t{box.bottom} - box.top <= kMaxTracedSide;
+}
+
+// Calls run(y, first, last) for each outline run of the traced ellipse in the
+// box (one or two per row, left to right), on rows inside [rowFirst, rowEnd).
+template <class Run>
+void ForEachOutlineRun(const RECT& box, const std::vector<EllipseRow>& rows, int rowFirst, int rowEnd,
+                       Run run) {
+    const std::int64_t w = std::int64_t{box.right} - box.left, h = std::int64_t{box.bottom} - box.top;
+    for (std::int64_t y = std::max<std::int64_t>(0, rowFirst - std::int64_t{box.top});
+         y < h && box.top + y < rowEnd; ++y) {
+        const EllipseRow& r = rows[static_cast<std::size_t>(std::min(y, h - 1 - y))];
+        if (r.outer < 0)
+            continue;
+        const int row = static_cast<int>(box.top + y);
+        const std::int64_t rightFirst = w - 1 - r.inner;
+        if (rightFirst <= r.inner + 1) {
+            run(row, static_cast<int>(box.left + r.outer), static_cast<int>(box.left + w - 1 - r.outer));
+        } else {
+            run(row, static_cast<int>(box.left + r.outer), static_cast<int>(box.left + r.inner));
+            run(row, static_cast<int>(box.left + rightFirst), static_cast<int>(box.left + w - 1 - r.outer));
+        }
+    }
+}
+
+std::vector<POINT> TracedOutlinePixels(const RECT& box, const RECT& reach) {
+    const std::vector<EllipseRow> rows =
+        EllipseOutlineRows(std::int64_t{box.right} - box.left, std::int64_t{box.bottom} - box.top);
+    std::vector<POINT> pixels;
+    ForEachOutlineRun(box, rows, reach.top, reach.bottom, [&](int y, int first, int last) {
+        for (int x = std::max(first, static_cast<int>(reach.left)); x <= last && x < reach.right; ++x)
+            pixels.push_back(POINT{x, y});
+    });
+    return pixels;
+}
+
 std::vector<POINT> OutlinePixels(const EllipseShape& e, int w, RECT bounds, const RECT& reach) {
+    if (w == 1 && Traced(RECT{bounds.left + w, bounds.top + w, bounds.right - w, bounds.bottom - w}))
+        return TracedOutlinePixels(RECT{bounds.left + w, bounds.top + w, bounds.right - w, bounds.bottom - w},
+                                   reach);
     bounds.left = std::max(bounds.left, reach.left);
     bounds.top = std::max(bounds.top, reach.top);
     bounds.right = std::min(bounds.right, reach.right);
@@ -155,7 +203,9 @@ double Normalised(double angle) {
 
 // Draws the pixels of the outline whose angle lies counter-clockwise from
 // start to end (all of them when whole), in path order so dash patterns run on.
-void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double start, double end, bool whole) {
+// An open path (Arc's) leaves out its last pixel, as a line leaves out its end.
+void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double start, double end, bool whole,
+                   bool open) {
     const int w = pen.IsNull() ? 1 : pen.Width();
     struct Placed {
         double offset;
@@ -175,6 +225,8 @@ void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double st
     }
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
+    if (open && w == 1 && !placed.empty())
+        placed.pop_back();
     for (const Placed& p : placed) {
         if (w > 1)
             PutPixel(pen.Dc(), p.point.x, p.point.y, pen.Color());
@@ -223,13 +275,38 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     if (!dc->surface || left == right || top == bottom)
         return TRUE;
     PenStroke pen(*dc);
-    if (pen.IsNull()) {
+    const BrushPattern brush = PatternOf(*dc, dc->brush);
+    const RECT box{left, top, right, bottom};
+    // The null pen's brush covers the whole traced shape, except that boxes
+    // narrower or lower than three pixels lose their last column and row.
+    const bool tiny = std::int64_t{right} - left < 3 || std::int64_t{bottom} - top < 3;
+    const bool traced = (pen.IsNull() ? !tiny : pen.Width() == 1) && Traced(box);
+    if (pen.IsNull() && !traced) {
         --right;
         --bottom;
     }
     const EllipseShape shape(left, top, right, bottom);
-    const BrushPattern brush = PatternOf(*dc, dc->brush);
-    if (!brush.hollow) {
+    if (!brush.hollow && traced) {
+        // The brush fills inside the traced outline (all of it with the null
+        // pen, whose ellipse is the one-pixel-smaller box's).
+        const std::vector<EllipseRow> rows =
+            EllipseOutlineRows(std::int64_t{right} - left, std::int64_t{bottom} - top);
+        const std::int64_t w = std::int64_t{right} - left, h = std::int64_t{bottom} - top;
+        const int endRow = std::min(bottom, dc->surface->height);
+        for (int y = std::max(top, 0); y < endRow; ++y) {
+            const std::int64_t row = std::int64_t{y} - top;
+            const EllipseRow& r = rows[static_cast<std::size_t>(std::min(row, h - 1 - row))];
+            if (r.outer < 0)
+                continue;
+            // With a pen, the interior between the two outline runs.
+            const std::int64_t inset = pen.IsNull() ? r.outer : r.inner + 1;
+            const std::int64_t from = std::max<std::int64_t>(left + inset, 0);
+            const std::int64_t to = std::min<std::int64_t>(left + w - inset, dc->surface->width);
+            if (from < to)
+                PatternRop(*dc, RECT{static_cast<int>(from), y, static_cast<int>(to), y + 1}, brush,
+                           kPatCopy);
+        }
+    } else if (!brush.hollow) {
         // Only rows and columns on the surface are visited, whatever the ellipse's size.
         const int firstRow = std::max(top, 0), endRow = std::min(bottom, dc->surface->height);
         const int firstColumn = std::max(left, 0), endColumn = std::min(right, dc->surface->width);
@@ -246,8 +323,10 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
             }
         }
     }
+    if (pen.Width() == 1 && std::int64_t{right} - left == 1 && std::int64_t{bottom} - top == 1)
+        return TRUE; // a one-pixel outline has no path: nothing shows, as with Rectangle
     if (!pen.IsNull())
-        DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, 0, 0, true);
+        DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, 0, 0, true, false);
     return TRUE;
 }
 
@@ -262,11 +341,13 @@ BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int ySta
     if (pen.IsNull())
         return TRUE;
     const EllipseShape shape(left, top, right, bottom);
-    const double start = shape.AngleOfPixel(xStart, yStart);
-    const double end = shape.AngleOfPixel(xEnd, yEnd);
+    // The radial lines run through the given points themselves (pixel
+    // corners), not through the centres of the pixels they name.
+    const double start = shape.Angle(2 * std::int64_t{xStart}, 2 * std::int64_t{yStart});
+    const double end = shape.Angle(2 * std::int64_t{xEnd}, 2 * std::int64_t{yEnd});
     // Start and end on the same ray: Windows draws the whole ellipse.
     const bool whole = std::abs(Normalised(end - start)) < 1e-12;
-    DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, start, end, whole);
+    DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, start, end, whole, true);
     return TRUE;
 }
 

@@ -12,6 +12,18 @@
 
 namespace gdi::detail {
 
+// One row of an ellipse's outline in the left half of its box, as pixel
+// offsets from the box's left edge: the outline covers [outer, inner] and its
+// mirror image on the right; outer is -1 on a row the ellipse leaves empty.
+struct EllipseRow {
+    long long outer = -1;
+    long long inner = -1;
+};
+
+// The rows of the top half (row 0 first, (h + 1) / 2 of them) of the outline
+// Ellipse draws in a box of w x h pixels; the bottom half mirrors them.
+std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h);
+
 class Region {
   public:
     // Ellipses and polygons taller than this are refused (they come back
@@ -21,8 +33,9 @@ class Region {
 
     Region() = default;
 
-    static Region FromRect(int left, int top, int right, int bottom);        // normalises swapped edges
-    static Region FromEllipse(int left, int top, int right, int bottom);     // inscribed in [left,right)x[top,bottom)
+    static Region FromRect(int left, int top, int right, int bottom); // normalises swapped edges
+    static Region FromEllipse(int left, int top, int right,
+                              int bottom); // inscribed in [left,right)x[top,bottom)
     static Region FromPolygon(const POINT* points, int count, int fillMode); // ALTERNATE / WINDING
     // RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF; RGN_COPY returns a. Any other mode
     // gives an empty region; the caller reports such a mode as ERROR.

@@ -1,19 +1,23 @@
-// Elliptic regions, row by row.
+// Elliptic regions and the outline rows that Ellipse and Arc share with them.
 //
-// The ellipse is the one inscribed in the rectangle [left, right) x [top,
-// bottom): a box of w x h pixels, semi-axes w/2 and h/2. A pixel belongs to
-// the region when its centre lies inside or on the ellipse. With the pixel
-// (x, y) counted from the box's corner and everything doubled to stay in
-// integers, that is
+// The ellipse of a box of w x h pixels passes through the centres of the
+// box's outermost pixels: with coordinates doubled and counted from the box's
+// centre (pixel x sits at X = 2x + 1 - w), its semi-axes are A = w - 1 and
+// B = h - 1 and F(X, Y) = X^2 B^2 + Y^2 A^2 - A^2 B^2 is zero on it.
 //
-//     (2x + 1 - w)^2 * h^2  +  (2y + 1 - h)^2 * w^2  <=  w^2 * h^2.
+// Windows does not pick the pixels nearest to that curve, nor those whose
+// centres lie inside it; measured against it, the outline is traced step by
+// step, one quadrant from the end of the horizontal axis (X = A, the middle
+// row) up to the top: from each pixel the tracer moves one pixel up, one
+// pixel towards the centre, or both, whichever lands where |F| is smallest
+// (the diagonal move wins a tie, then the upward one). The trace stops on
+// reaching the top row's middle pixel, or when it would cross the vertical
+// axis. The other three quadrants are mirror images; a row's outline is the
+// run of traced pixels on it, and the filled shape spans from the leftmost
+// to the rightmost outline pixel.
 //
-// No pixel centre ever lies exactly on the ellipse (that would need a
-// Pythagorean triple with both legs even), so the rule is unambiguous.
-// The shape is symmetric in both axes, 1 x 1 gives one pixel, 2 x 2
-// and 3 x 3 give full squares (their corner centres lie inside the ellipse),
-// 4 x 4 loses its four corners, and an empty box gives an empty region.
-// Each row is one span, found by a square root and corrected exactly.
+// This reproduces every measured box from 5 x 5 up to the button sizes;
+// boxes only two to four pixels wide differ from Windows on a few rows.
 #include "platform/gdi/region/Region.h"
 #include "platform/gdi/region/RegionBands.h"
 
@@ -24,12 +28,15 @@ namespace gdi::detail {
 
 namespace {
 
-__extension__ typedef __int128 WideInt; // products of three coordinates
+__extension__ typedef __int128 WideInt; // products of four coordinates
 
-// The largest m <= w - 1 with m = w - 1 (mod 2) and m^2 h^2 <= w^2 q, or -1.
-// m is the distance, in half pixels, from the box's centre line to the
-// centre of the row's outermost pixel, so the row keeps the pixels whose
-// centres are at most m half pixels from the middle.
+// Boxes wider than this fall back to the pixel-centre rule below, so that a
+// giant box costs one square root per row instead of a step per column.
+constexpr long long kMaxTracedWidth = 1 << 24;
+
+// The largest m <= w - 1 with m = w - 1 (mod 2) and m^2 h^2 <= w^2 q, or -1:
+// the doubled distance from the centre line to the centre of the row's
+// outermost pixel whose centre lies inside the ellipse inscribed in the box.
 long long OutermostCentreOffset(long long w, long long h, long long q) {
     const WideInt limit = static_cast<WideInt>(w) * w * q;
     const auto fits = [&](long long m) { return static_cast<WideInt>(m) * m * h * h <= limit; };
@@ -48,7 +55,96 @@ long long OutermostCentreOffset(long long w, long long h, long long q) {
     return m;
 }
 
+std::vector<EllipseRow> CentreRuleRows(long long w, long long h) {
+    std::vector<EllipseRow> rows(static_cast<std::size_t>((h + 1) / 2));
+    for (long long y = 0; y < static_cast<long long>(rows.size()); ++y) {
+        const long long v = 2 * y + 1 - h;
+        const long long m = OutermostCentreOffset(w, h, h * h - v * v);
+        if (m >= 0) {
+            const long long outer = (w - 1 - m) / 2;
+            rows[static_cast<std::size_t>(y)] = EllipseRow{outer, outer};
+        }
+    }
+    return rows;
+}
+
 } // namespace
+
+namespace {
+
+// The trace itself, in an integer type wide enough for F at the box's size.
+template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow>& rows) {
+    const Int a2 = static_cast<Int>(w - 1) * (w - 1), b2 = static_cast<Int>(h - 1) * (h - 1);
+    const Int limit = a2 * b2;
+    // |F| at (x, y), from the two squares the step moves between.
+    const auto error = [&](long long x, long long y) {
+        const Int f = static_cast<Int>(x) * x * b2 + static_cast<Int>(y) * y * a2 - limit;
+        return f < 0 ? -f : f;
+    };
+    const auto record = [&](long long x, long long y) {
+        EllipseRow& row = rows[static_cast<std::size_t>((h - 1 - y) / 2)];
+        const long long column = (w - 1 - x) / 2; // the left half's pixel
+        if (row.outer < 0) {
+            row = EllipseRow{column, column};
+        } else {
+            row.outer = std::min(row.outer, column);
+            row.inner = std::max(row.inner, column);
+        }
+    };
+    long long x = w - 1, y = (h - 1) % 2;
+    const long long lowestX = (w - 1) % 2;
+    for (;;) {
+        record(x, y);
+        if (y >= h - 1 && x <= lowestX) {
+            return;
+        }
+        const bool canRise = y + 2 <= h - 1;
+        const bool canTurn = x - 2 >= -1;
+        long long nextX = x, nextY = y;
+        Int best = 0;
+        bool chosen = false;
+        const auto consider = [&](bool allowed, long long cx, long long cy) {
+            if (!allowed) {
+                return;
+            }
+            const Int e = error(cx, cy);
+            if (!chosen || e < best) {
+                best = e;
+                nextX = cx;
+                nextY = cy;
+                chosen = true;
+            }
+        };
+        consider(canRise && canTurn, x - 2, y + 2); // listed first: wins ties
+        consider(canRise, x, y + 2);
+        consider(canTurn, x - 2, y);
+        if (!chosen || nextX < 0) {
+            return;
+        }
+        x = nextX;
+        y = nextY;
+    }
+}
+
+} // namespace
+
+std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h) {
+    if (w <= 0 || h <= 0) {
+        return {};
+    }
+    if (w > kMaxTracedWidth) {
+        return CentreRuleRows(w, h);
+    }
+    std::vector<EllipseRow> rows(static_cast<std::size_t>((h + 1) / 2));
+    // F stays below 2^57 in 64 bits while both sides are at most 2^14.
+    constexpr long long kNarrowSide = 1 << 14;
+    if (w <= kNarrowSide && h <= kNarrowSide) {
+        Trace<long long>(w, h, rows);
+    } else {
+        Trace<WideInt>(w, h, rows);
+    }
+    return rows;
+}
 
 Region Region::FromEllipse(int left, int top, int right, int bottom) {
     if (left > right) {
@@ -62,16 +158,15 @@ Region Region::FromEllipse(int left, int top, int right, int bottom) {
     if (w <= 0 || h <= 0 || h > kMaxShapeHeight) {
         return Region();
     }
+    const std::vector<EllipseRow> rows = EllipseOutlineRows(w, h);
     BandBuilder builder;
     std::vector<Span> row(1);
     for (long long y = 0; y < h; ++y) {
-        const long long v = 2 * y + 1 - h;
-        const long long m = OutermostCentreOffset(w, h, h * h - v * v);
-        if (m < 0) {
-            continue; // a narrow ellipse's end rows hold no pixel centre
+        const EllipseRow& r = rows[static_cast<std::size_t>(std::min(y, h - 1 - y))];
+        if (r.outer < 0) {
+            continue; // a narrow ellipse's end rows hold no pixel
         }
-        const long long inset = (w - 1 - m) / 2;
-        row[0] = Span{static_cast<int>(left + inset), static_cast<int>(right - inset)};
+        row[0] = Span{static_cast<int>(left + r.outer), static_cast<int>(right - r.outer)};
         const int rowTop = static_cast<int>(top + y);
         builder.AddBand(rowTop, rowTop + 1, row);
     }

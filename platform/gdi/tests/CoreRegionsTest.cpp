@@ -173,19 +173,18 @@ TEST(Regions, CombineResultCodesAndBadHandles) {
 }
 
 // An elliptic region is one pixel smaller at the right and bottom than the
-// rectangle passed: CreateEllipticRgn(0, 0, 21, 11) holds the pixels whose
-// centres lie inside the ellipse inscribed in (0, 0, 20, 10).
+// rectangle passed: CreateEllipticRgn(0, 0, 21, 11) holds the pixels Ellipse
+// covers in (0, 0, 20, 10) (rows measured under Windows' rules).
 TEST(Regions, EllipticRegionIsOnePixelSmallerAtRightAndBottom) {
     HRGN region = CreateEllipticRgn(0, 0, 21, 11);
     RECT box{};
     EXPECT_EQ(GetRgnBox(region, &box), COMPLEXREGION);
     EXPECT_EQ(box.right, 20);
     EXPECT_EQ(box.bottom, 10);
-    const long long w = 20, h = 10;
+    const int insets[] = {6, 3, 2, 1, 0, 0, 1, 2, 3, 6};
     for (int y = 0; y < 11; ++y) {
         for (int x = 0; x < 21; ++x) {
-            const long long dx = 2 * x + 1 - w, dy = 2 * y + 1 - h;
-            const bool inside = dx * dx * h * h + dy * dy * w * w <= w * w * h * h;
+            const bool inside = y < 10 && x >= insets[y] && x < 20 - insets[y];
             EXPECT_EQ(PtInRegion(region, x, y) != 0, inside) << x << "," << y;
         }
     }
