@@ -5,6 +5,7 @@
 #include "control/paint/RedrawButton.h"
 #include "control/render/DrawingState.h"
 #include "control/stage/HeadlessButton.h"
+#include "bench/BenchButtons.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,19 +15,9 @@
 
 namespace {
 
-struct MainWindowButton {
-    int width;
-    int height;
-    const char* caption;
-    OleColor backColor;
-};
+using bench_buttons::kButtons;
+using bench_buttons::MainWindowButton;
 
-// cmdDateTime, cmdHomePage and cmdCeShi.
-constexpr std::array<MainWindowButton, 3> kButtons = {{
-    {105, 21, "获取标准时间", 0xDDC07A},
-    {139, 23, "www.dunmora.example", 0xDDC07A},
-    {181, 21, "测试上面的地址，有效的放下面", SystemColorValue::ButtonFace},
-}};
 
 enum class PaintState { Normal = 0, Hover = 1, Pushed = 2 };
 

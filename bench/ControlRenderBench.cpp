@@ -7,6 +7,7 @@
 #include "control/render/Layout.h"
 #include "control/stage/HeadlessButton.h"
 #include "control/stage/TopDownDib.h"
+#include "bench/BenchButtons.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,8 @@
 #include <string>
 
 namespace {
+
+using bench_buttons::MakeKeyedPicture;
 
 control_stage::StagePlacement BenchPlacement(int width, int height) {
     control_stage::StagePlacement placement;
@@ -42,26 +45,6 @@ public:
 private:
     control_stage::HeadlessButton stage_;
 };
-
-// A picture with a magenta background and a disc of two colours on it, so
-// that every row has runs of key pixels to cut.
-picture::PicturePtr MakeKeyedPicture(int width, int height) {
-    std::uint32_t* pixels = nullptr;
-    const gdi::HBITMAP bitmap = control_stage::CreateTopDownDib(width, height, &pixels);
-    if (pixels == nullptr) return nullptr;
-    const double cx = width / 2.0;
-    const double cy = height / 2.0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const double dx = (x + 0.5 - cx) / cx;
-            const double dy = (y + 0.5 - cy) / cy;
-            const bool inside = dx * dx + dy * dy < 0.9;
-            pixels[y * width + x] = inside ? ((x + y) % 2 ? 0x00C02020u : 0x0020A0F0u) : 0x00FF00FFu;
-        }
-    }
-    return std::make_shared<picture::Picture>(bitmap, picture::PictureType::Bitmap, width, height,
-                                              std::vector<std::uint8_t>{});
-}
 
 void GivePicture(ztButtons_H& button, picture::PicturePtr picture) {
     button.Picture = std::move(picture);

@@ -9,6 +9,7 @@
 // The host benchmarks time the whole on-screen road of a hover change: the
 // control's hover notice, RedrawButton, Refresh and the widget's paint event
 // presenting the surface, against a QPushButton repainting its hover look.
+#include "bench/BenchButtons.h"
 #include "bench/PaintSpeedSupport.h"
 
 #include "control/input/ModZtTimer.h"
@@ -44,19 +45,10 @@
 
 namespace {
 
-struct MainWindowButton {
-    int width;
-    int height;
-    const char* caption;
-    OleColor backColor;
-};
+using bench_buttons::kButtons;
+using bench_buttons::MainWindowButton;
+using bench_buttons::MakeKeyedPicture;
 
-// cmdDateTime, cmdHomePage and cmdCeShi.
-constexpr std::array<MainWindowButton, 3> kButtons = {{
-    {105, 21, "获取标准时间", 0xDDC07A},
-    {139, 23, "www.dunmora.example", 0xDDC07A},
-    {181, 21, "测试上面的地址，有效的放下面", SystemColorValue::ButtonFace},
-}};
 
 enum class Look { Normal, Hover, Pushed, Disabled, DefaultFocus };
 constexpr std::array<const char*, 5> kLookNames = {"normal", "hover", "pushed", "disabled", "default+focus"};
@@ -80,36 +72,13 @@ std::string CaseName(const Case& c) {
     return name;
 }
 
-// A picture with a magenta key background and a disc of two colours.
-picture::PicturePtr MakeKeyedPicture(int width, int height) {
-    std::uint32_t* pixels = nullptr;
-    const gdi::HBITMAP bitmap = control_stage::CreateTopDownDib(width, height, &pixels);
-    if (pixels == nullptr)
-        return nullptr;
-    const double cx = width / 2.0;
-    const double cy = height / 2.0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const double dx = (x + 0.5 - cx) / cx;
-            const double dy = (y + 0.5 - cy) / cy;
-            const bool inside = dx * dx + dy * dy < 0.9;
-            pixels[y * width + x] = inside ? ((x + y) % 2 ? 0x00C02020u : 0x0020A0F0u) : 0x00FF00FFu;
-        }
-    }
-    return std::make_shared<picture::Picture>(bitmap, picture::PictureType::Bitmap, width, height,
-                                              std::vector<std::uint8_t>{});
-}
-
 QPixmap QtPictureOf(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
-    const double cx = width / 2.0;
-    const double cy = height / 2.0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const double dx = (x + 0.5 - cx) / cx;
-            const double dy = (y + 0.5 - cy) / cy;
-            const bool inside = dx * dx + dy * dy < 0.9;
-            image.setPixel(x, y, inside ? ((x + y) % 2 ? 0xFF2020C0u : 0xFFF0A020u) : 0xFFFF00FFu);
+            // The same picture: the drawing layer's 0x00BBGGRR as Qt's 0xAARRGGBB.
+            const std::uint32_t bgr = bench_buttons::KeyedPixel(x, y, width, height);
+            image.setPixel(x, y, 0xFF000000u | (bgr & 0xFFu) << 16 | (bgr & 0xFF00u) | bgr >> 16);
         }
     }
     return QPixmap::fromImage(image);
