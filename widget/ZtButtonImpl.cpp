@@ -2,6 +2,7 @@
 
 #include "widget/ZtButtonAccessible.h"
 #include "widget/ZtButtonValues.h"
+#include "platform/qt/DropEffects.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -16,10 +17,6 @@
 namespace ztbuttons {
 namespace {
 
-constexpr std::int32_t kDropEffectCopy = 1;
-constexpr std::int32_t kDropEffectMove = 2;
-constexpr std::int16_t kTextFormat = 1;
-constexpr std::int16_t kFilesFormat = 15;
 constexpr int kFirstRegisteredFormat = 0xC000;
 
 // One window system for every ZtButton of the process, installed for the
@@ -57,18 +54,6 @@ class PromisingMimeData final : public QMimeData {
     mutable bool asking_ = false;
 };
 
-std::int32_t EffectOf(Qt::DropAction action) {
-    return action == Qt::MoveAction ? kDropEffectMove : action == Qt::CopyAction ? kDropEffectCopy : 0;
-}
-
-Qt::DropActions ActionsOf(std::int32_t effects) {
-    Qt::DropActions actions;
-    if ((effects & kDropEffectCopy) != 0)
-        actions |= Qt::CopyAction;
-    if ((effects & kDropEffectMove) != 0)
-        actions |= Qt::MoveAction;
-    return actions;
-}
 
 } // namespace
 
@@ -410,9 +395,9 @@ void ZtButton::Impl::OLEStartDrag(container::DataObject&, std::int32_t& allowedE
 
 std::int16_t ZtButton::Impl::FormatNumber(const QString& format) {
     if (format == QLatin1String("text/plain"))
-        return kTextFormat;
+        return qtplatform::kTextFormat;
     if (format == QLatin1String("text/uri-list"))
-        return kFilesFormat;
+        return qtplatform::kFilesFormat;
     qsizetype index = formats_.indexOf(format);
     if (index < 0) {
         formats_ << format;
@@ -422,9 +407,9 @@ std::int16_t ZtButton::Impl::FormatNumber(const QString& format) {
 }
 
 QString ZtButton::Impl::FormatName(std::int16_t number) const {
-    if (number == kTextFormat)
+    if (number == qtplatform::kTextFormat)
         return QStringLiteral("text/plain");
-    if (number == kFilesFormat)
+    if (number == qtplatform::kFilesFormat)
         return QStringLiteral("text/uri-list");
     const int index = static_cast<std::uint16_t>(number) - kFirstRegisteredFormat;
     return index >= 0 && index < formats_.size() ? formats_.at(index) : QString();
@@ -455,17 +440,17 @@ int ZtButton::Impl::StartDrag(int allowedEffects) {
     QObject::connect(drag, &QDrag::actionChanged, &owner_, [this, alive](Qt::DropAction action) {
         if (!alive || !control_)
             return;
-        std::int32_t effect = EffectOf(action);
+        std::int32_t effect = qtplatform::EffectFromActions(action);
         bool defaultCursors = true;
         control_->OLEGiveFeedback(effect, defaultCursors);
     });
-    const Qt::DropAction action = drag->exec(ActionsOf(allowed));
+    const Qt::DropAction action = drag->exec(qtplatform::ActionsFromEffects(allowed));
     if (!alive)
-        return EffectOf(action);
+        return qtplatform::EffectFromActions(action);
     data->Forget();
     dragSource_ = nullptr;
     drag->deleteLater();
-    std::int32_t effect = EffectOf(action);
+    std::int32_t effect = qtplatform::EffectFromActions(action);
     if (control_)
         control_->OLECompleteDrag(effect);
     return effect;

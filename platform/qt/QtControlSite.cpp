@@ -1,5 +1,6 @@
 #include "platform/qt/QtControlSite.h"
 
+#include "platform/qt/DropEffects.h"
 #include "platform/qt/InputCodes.h"
 #include "platform/qt/MousePointers.h"
 
@@ -18,26 +19,6 @@
 namespace qtplatform {
 
 namespace {
-
-// Drop effects as the drag notices carry them.
-constexpr std::int32_t kDropEffectCopy = 1;
-constexpr std::int32_t kDropEffectMove = 2;
-// Clipboard formats the site fills from Qt's data.
-constexpr std::int16_t kTextFormat = 1;
-constexpr std::int16_t kFilesFormat = 15;
-
-std::int32_t EffectFromActions(Qt::DropActions actions) {
-    return ((actions & Qt::CopyAction) ? kDropEffectCopy : 0) |
-           ((actions & Qt::MoveAction) ? kDropEffectMove : 0);
-}
-
-Qt::DropAction ActionFromEffect(std::int32_t effect, Qt::DropAction proposed) {
-    if ((effect & kDropEffectMove) != 0 && (proposed == Qt::MoveAction || (effect & kDropEffectCopy) == 0))
-        return Qt::MoveAction;
-    if ((effect & kDropEffectCopy) != 0)
-        return Qt::CopyAction;
-    return Qt::IgnoreAction;
-}
 
 container::DataObject DataObjectFrom(const QMimeData* mime) {
     container::DataObject data;
