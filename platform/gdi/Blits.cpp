@@ -2,6 +2,7 @@
 // operation, with the Windows monochrome <-> colour conversion. One routine
 // (SourceRop) does all source work; plain copies and fills take fast paths.
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/Halftone.h"
 #include "platform/gdi/internal/Raster.h"
 
 #include <algorithm>
@@ -268,6 +269,12 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
             return;
     }
     const Surface& source = snapshot ? *snapshot : sourceIn;
+    if (stretchMode == HALFTONE && !unscaled && sx >= 0 && sy >= 0 && sx + sw <= source.width &&
+        sy + sh <= source.height) {
+        HalftoneSourceRop(dest, HalftoneGeometry{x, y, width, height, sx, sy, sw, sh, mirrorX, mirrorY},
+                          source, conversion, pattern, rop);
+        return;
+    }
     const PixelFormat& sourceFormat = FormatOf(source);
     const PixelFormat& destFormat = FormatOf(target);
     const RopSpanFunction span = RopSpanFor(rop);
