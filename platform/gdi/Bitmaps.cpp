@@ -2,6 +2,7 @@
 // DIB sections with caller-visible pixel memory, and scaled copies.
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/internal/Objects.h"
+#include "platform/gdi/internal/Raster.h"
 
 #include <cstring>
 
@@ -95,6 +96,21 @@ HICON CopyIcon(HICON icon, int width, int height) {
     return AddObject(std::move(copy));
 }
 
+// A resized copy of a bitmap made as CopyImage makes it: colour bitmaps are
+// stretched with HALFTONE interpolation, monochrome ones with BLACKONWHITE
+// (black pixels survive a shrink); a copy of the same size is exact.
+std::shared_ptr<Surface> ResizedCopy(const Surface& source, int width, int height, int rowAlignment) {
+    auto copy = CreateSurface(width, height, source.bitsPerPixel, rowAlignment);
+    if (!copy)
+        return nullptr;
+    DcObject target;
+    target.surface = copy;
+    const int mode = source.bitsPerPixel == 1 ? BLACKONWHITE : HALFTONE;
+    SourceRop(target, BlitGeometry{0, 0, width, height, 0, 0, source.width, source.height}, source,
+              SourceConversion{}, BrushPattern{}, RopIndex(SRCCOPY), mode);
+    return copy;
+}
+
 } // namespace
 
 HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags) {
@@ -119,7 +135,7 @@ HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags) {
     if ((flags & LR_COPYRETURNORG) && width == pixels.width && height == pixels.height)
         return image;
     const bool dib = (flags & LR_CREATEDIBSECTION) != 0;
-    const HBITMAP copy = AddBitmap(ScaleSurface(pixels, width, height, dib ? 4 : 2), dib);
+    const HBITMAP copy = AddBitmap(ResizedCopy(pixels, width, height, dib ? 4 : 2), dib);
     if (copy && (flags & LR_COPYDELETEORG))
         DeleteObject(image);
     return copy;

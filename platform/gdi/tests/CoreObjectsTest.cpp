@@ -246,8 +246,9 @@ TEST(Bitmaps, CopyImageMakesAStretchedCopy) {
     EXPECT_EQ(info.bmBits, nullptr);
     HDC dc = CreateCompatibleDC(0);
     HGDIOBJ old = SelectObject(dc, copy);
-    const testing::Legend legend{{'k', RGB(0, 0, 0)}, {'r', RGB(255, 0, 0)}};
-    EXPECT_TRUE(testing::MatchesArt(dc, {"kkrr", "kkrr"}, legend));
+    // Colour bitmaps are resized with HALFTONE interpolation: the second column lies halfway.
+    const testing::Legend legend{{'k', RGB(0, 0, 0)}, {'m', RGB(128, 0, 0)}, {'r', RGB(255, 0, 0)}};
+    EXPECT_TRUE(testing::MatchesArt(dc, {"kmrr", "kmrr"}, legend));
     SelectObject(dc, old);
     DeleteDC(dc);
     DeleteObject(copy);
