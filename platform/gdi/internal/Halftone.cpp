@@ -2,10 +2,11 @@
 // or merging pixels. The rule, measured against the reference:
 //
 //  - Destination pixel k of an axis (counted from the destination's left or
-//    top edge, whatever clips it) samples the source at k * (source extent /
-//    destination extent). That position is a single-precision sum: the step
-//    source / destination is added once per pixel, starting from 0, so its
-//    rounding drifts exactly as such a sum does. Growing and shrinking follow
+//    top edge, whatever clips it) samples the source at origin + k * (source
+//    extent / destination extent), in the source surface's coordinates. That
+//    position is a single-precision sum: the step source / destination is
+//    added once per pixel to the source rectangle's origin, so its rounding
+//    drifts exactly as such a sum does. Growing and shrinking follow
 //    the same rule: shrinking samples, it does not average.
 //  - The sample lies between source pixels floor(p) and floor(p) + 1 (the
 //    last pixel of the source rectangle when p is in its last pixel); the
@@ -37,29 +38,28 @@ struct Taps {
     std::vector<float> weight;
 };
 
-void ComputeTaps(Taps& taps, int destExtent, int sourceOrigin, int sourceExtent, bool mirrored, int first,
-                 int end) {
+// frameOrigin: where the positions start, the source rectangle's origin in
+// the surface, or 0 when the source was first converted to a copy of the
+// rectangle alone.
+void ComputeTaps(Taps& taps, int destExtent, int sourceOrigin, int sourceExtent, int frameOrigin,
+                 bool mirrored, int first, int end) {
     const auto count = static_cast<std::size_t>(end - first);
     taps.near.resize(count);
     taps.far.resize(count);
     taps.weight.resize(count);
     const float step = static_cast<float>(sourceExtent) / static_cast<float>(destExtent);
-    float position = 0.0f;
+    const int last = frameOrigin + sourceExtent - 1;
+    float position = static_cast<float>(frameOrigin);
     for (int k = 0; k < end; ++k, position += step) {
         if (k < first)
             continue;
-        int near = static_cast<int>(position);
-        if (near > sourceExtent - 1)
-            near = sourceExtent - 1;
-        int far = std::min(near + 1, sourceExtent - 1);
+        const int near = std::min(static_cast<int>(position), last);
+        const int far = std::min(near + 1, last);
         const std::size_t i = static_cast<std::size_t>(k - first);
         taps.weight[i] = position - static_cast<float>(near);
-        if (mirrored) {
-            near = sourceExtent - 1 - near;
-            far = sourceExtent - 1 - far;
-        }
-        taps.near[i] = sourceOrigin + near;
-        taps.far[i] = sourceOrigin + far;
+        // Mirrored, the same positions read the rectangle from its other end.
+        taps.near[i] = sourceOrigin + (mirrored ? last - near : near - frameOrigin);
+        taps.far[i] = sourceOrigin + (mirrored ? last - far : far - frameOrigin);
     }
 }
 
@@ -117,10 +117,12 @@ void HalftoneSourceRop(DcObject& dest, const HalftoneGeometry& g, const Surface&
     thread_local HalftoneScratch scratch;
     const bool monoTarget = target.bitsPerPixel == 1;
     if (!monoTarget) {
-        ComputeTaps(scratch.columns, g.width, g.sourceX, g.sourceWidth, g.mirrorX, firstColumn - g.x,
-                    endColumn - g.x);
-        ComputeTaps(scratch.rows, g.height, g.sourceY, g.sourceHeight, g.mirrorY, firstRow - g.y,
-                    endRow - g.y);
+        // Monochrome sources are converted to colour first: their positions start at 0.
+        const bool converted = source.bitsPerPixel == 1;
+        ComputeTaps(scratch.columns, g.width, g.sourceX, g.sourceWidth, converted ? 0 : g.sourceX, g.mirrorX,
+                    firstColumn - g.x, endColumn - g.x);
+        ComputeTaps(scratch.rows, g.height, g.sourceY, g.sourceHeight, converted ? 0 : g.sourceY, g.mirrorY,
+                    firstRow - g.y, endRow - g.y);
     }
     const PixelFormat& destFormat = FormatOf(target);
     const RopSpanFunction span = RopSpanFor(rop);
