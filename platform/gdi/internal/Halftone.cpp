@@ -104,15 +104,54 @@ struct HalftoneScratch {
     std::vector<Pixel> upper, lower, sourceRow, destRow, patternRow;
 };
 
+// A clipped destination is stretched anew: the part of the source behind the
+// visible part is found, one more source pixel kept before it (on the side of
+// the source rectangle's origin), and that part is stretched over the visible
+// part alone. cutBefore / cutAfter are the destination pixels clipped off the
+// ends nearer to and farther from the source origin; an axis that is not
+// scaled is cut pixel for pixel.
+void CutSource(int destExtent, int cutBefore, int cutAfter, int& sourceOrigin, int& sourceExtent) {
+    if (cutBefore == 0 && cutAfter == 0)
+        return;
+    const std::int64_t ratioSource = sourceExtent, ratioDest = destExtent;
+    std::int64_t before = cutBefore, after = cutAfter;
+    if (destExtent != sourceExtent) {
+        before = std::max<std::int64_t>(before * ratioSource / ratioDest - 1, 0);
+        after = after * ratioSource / ratioDest;
+    }
+    const std::int64_t kept = std::max<std::int64_t>(ratioSource - before - after, 1);
+    sourceOrigin += static_cast<int>(std::min<std::int64_t>(before, ratioSource - 1));
+    sourceExtent = static_cast<int>(kept);
+}
+
 } // namespace
 
-void HalftoneSourceRop(DcObject& dest, const HalftoneGeometry& g, const Surface& source,
+void HalftoneSourceRop(DcObject& dest, const HalftoneGeometry& whole, const Surface& source,
                        const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop) {
     Surface& target = *dest.surface;
-    const int firstColumn = std::max(g.x, 0), endColumn = std::min(g.x + g.width, target.width);
-    const int firstRow = std::max(g.y, 0), endRow = std::min(g.y + g.height, target.height);
-    if (firstColumn >= endColumn || firstRow >= endRow)
+    // The visible box: the destination within the surface and the clip region's bounds.
+    RECT box{std::max(whole.x, 0), std::max(whole.y, 0), std::min(whole.x + whole.width, target.width),
+             std::min(whole.y + whole.height, target.height)};
+    if (dest.clip) {
+        const RECT bounds = dest.clip->Bounds();
+        box = RECT{std::max(box.left, bounds.left), std::max(box.top, bounds.top),
+                   std::min(box.right, bounds.right), std::min(box.bottom, bounds.bottom)};
+    }
+    if (box.left >= box.right || box.top >= box.bottom)
         return;
+    HalftoneGeometry g = whole;
+    g.x = box.left;
+    g.y = box.top;
+    g.width = box.right - box.left;
+    g.height = box.bottom - box.top;
+    const int cutLeft = box.left - whole.x, cutRight = whole.x + whole.width - box.right;
+    const int cutTop = box.top - whole.y, cutBottom = whole.y + whole.height - box.bottom;
+    CutSource(whole.width, whole.mirrorX ? cutRight : cutLeft, whole.mirrorX ? cutLeft : cutRight, g.sourceX,
+              g.sourceWidth);
+    CutSource(whole.height, whole.mirrorY ? cutBottom : cutTop, whole.mirrorY ? cutTop : cutBottom, g.sourceY,
+              g.sourceHeight);
+    const int firstColumn = g.x, endColumn = g.x + g.width;
+    const int firstRow = g.y, endRow = g.y + g.height;
     // Working rows kept from blit to blit (blits never run inside each other): no allocation per blit.
     thread_local HalftoneScratch scratch;
     const bool monoTarget = target.bitsPerPixel == 1;
