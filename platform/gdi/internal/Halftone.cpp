@@ -105,11 +105,12 @@ struct HalftoneScratch {
 };
 
 // A clipped destination is stretched anew: the part of the source behind the
-// visible part is found, one more source pixel kept before it (on the side of
-// the source rectangle's origin), and that part is stretched over the visible
-// part alone. cutBefore / cutAfter are the destination pixels clipped off the
-// ends nearer to and farther from the source origin; an axis that is not
-// scaled is cut pixel for pixel.
+// visible part is found and stretched over the visible part alone. With
+// cutBefore / cutAfter destination pixels clipped off the ends nearer to and
+// farther from the source origin, floor(cutBefore * ratio) - 1 source pixels
+// go from the origin's end and ceil(cutAfter * ratio) - 1 from the other
+// (ratio = source / destination extent); an axis that is not scaled is cut
+// pixel for pixel.
 void CutSource(int destExtent, int cutBefore, int cutAfter, int& sourceOrigin, int& sourceExtent) {
     if (cutBefore == 0 && cutAfter == 0)
         return;
@@ -117,7 +118,7 @@ void CutSource(int destExtent, int cutBefore, int cutAfter, int& sourceOrigin, i
     std::int64_t before = cutBefore, after = cutAfter;
     if (destExtent != sourceExtent) {
         before = std::max<std::int64_t>(before * ratioSource / ratioDest - 1, 0);
-        after = after * ratioSource / ratioDest;
+        after = std::max<std::int64_t>((after * ratioSource + ratioDest - 1) / ratioDest - 1, 0);
     }
     const std::int64_t kept = std::max<std::int64_t>(ratioSource - before - after, 1);
     sourceOrigin += static_cast<int>(std::min<std::int64_t>(before, ratioSource - 1));
