@@ -269,8 +269,7 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
             return;
     }
     const Surface& source = snapshot ? *snapshot : sourceIn;
-    if (stretchMode == HALFTONE && !unscaled && sx >= 0 && sy >= 0 && sx + sw <= source.width &&
-        sy + sh <= source.height) {
+    if (stretchMode == HALFTONE && !unscaled) {
         HalftoneSourceRop(dest, HalftoneGeometry{x, y, width, height, sx, sy, sw, sh, mirrorX, mirrorY},
                           source, conversion, pattern, rop);
         return;

@@ -125,11 +125,49 @@ void CutSource(int destExtent, int cutBefore, int cutAfter, int& sourceOrigin, i
     sourceExtent = static_cast<int>(kept);
 }
 
+// A source rectangle reaching past the source surface keeps its inside part,
+// and the destination loses what lay behind the rest: of cut source pixels,
+// floor(cut * ratio) - 1 destination pixels go from the destination's lower
+// end and ceil(cut * ratio) - 1 from its upper end (ratio = destination /
+// source extent). False when nothing is left.
+bool CutToSource(int sourceLimit, bool mirrored, int& origin, int& extent, int& sourceOrigin,
+                 int& sourceExtent) {
+    const std::int64_t before = std::max(0, -sourceOrigin);
+    const std::int64_t after =
+        std::max<std::int64_t>(0, std::int64_t{sourceOrigin} + sourceExtent - sourceLimit);
+    if (before == 0 && after == 0)
+        return true;
+    if (before + after >= sourceExtent)
+        return false;
+    const std::int64_t destExtent = extent, fullSource = sourceExtent;
+    auto lower = [&](std::int64_t cut) {
+        return destExtent == fullSource ? cut : std::max<std::int64_t>(cut * destExtent / fullSource - 1, 0);
+    };
+    auto upper = [&](std::int64_t cut) {
+        return destExtent == fullSource
+                   ? cut
+                   : std::max<std::int64_t>((cut * destExtent + fullSource - 1) / fullSource - 1, 0);
+    };
+    const std::int64_t destBefore = mirrored ? lower(after) : lower(before);
+    const std::int64_t destAfter = mirrored ? upper(before) : upper(after);
+    if (destBefore + destAfter >= destExtent)
+        return false;
+    sourceOrigin += static_cast<int>(before);
+    sourceExtent -= static_cast<int>(before + after);
+    origin += static_cast<int>(destBefore);
+    extent -= static_cast<int>(destBefore + destAfter);
+    return true;
+}
+
 } // namespace
 
-void HalftoneSourceRop(DcObject& dest, const HalftoneGeometry& whole, const Surface& source,
+void HalftoneSourceRop(DcObject& dest, const HalftoneGeometry& requested, const Surface& source,
                        const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop) {
     Surface& target = *dest.surface;
+    HalftoneGeometry whole = requested;
+    if (!CutToSource(source.width, whole.mirrorX, whole.x, whole.width, whole.sourceX, whole.sourceWidth) ||
+        !CutToSource(source.height, whole.mirrorY, whole.y, whole.height, whole.sourceY, whole.sourceHeight))
+        return;
     // The visible box: the destination within the surface and the clip region's bounds.
     RECT box{std::max(whole.x, 0), std::max(whole.y, 0), std::min(whole.x + whole.width, target.width),
              std::min(whole.y + whole.height, target.height)};

@@ -5,8 +5,7 @@
 
 namespace gdi::detail {
 
-// A stretch with both rectangles normalised to positive extents; the source
-// rectangle lies inside the source surface.
+// A stretch with both rectangles normalised to positive extents.
 struct HalftoneGeometry {
     int x, y, width, height;
     int sourceX, sourceY, sourceWidth, sourceHeight;
