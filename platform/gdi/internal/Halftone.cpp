@@ -11,8 +11,10 @@
 //  - The sample lies between source pixels floor(p) and floor(p) + 1 (the
 //    last pixel of the source rectangle when p is in its last pixel); the
 //    weight of the second is p - floor(p).
-//  - A mirrored blit reverses the source rectangle and then stretches it
-//    from the destination's first pixel on.
+//  - Mirrored, destination pixel k samples last - k * step instead (the step
+//    subtracted k times from the rectangle's last pixel, a position below
+//    the first pixel taking the first pixel); the pair around the position
+//    is blended in the surface's order all the same.
 //  - Each colour channel is interpolated along the rows first, rounded half
 //    up to an integer, and those row values are interpolated down the
 //    columns and rounded half up again (single precision throughout).
@@ -38,9 +40,9 @@ struct Taps {
     std::vector<float> weight;
 };
 
-// frameOrigin: where the positions start, the source rectangle's origin in
-// the surface, or 0 when the source was first converted to a copy of the
-// rectangle alone.
+// frameOrigin: the source rectangle's origin as the positions count it: its
+// place in the surface, or 0 when the source was first converted to a copy of
+// the rectangle alone.
 void ComputeTaps(Taps& taps, int destExtent, int sourceOrigin, int sourceExtent, int frameOrigin,
                  bool mirrored, int first, int end) {
     const auto count = static_cast<std::size_t>(end - first);
@@ -49,17 +51,36 @@ void ComputeTaps(Taps& taps, int destExtent, int sourceOrigin, int sourceExtent,
     taps.weight.resize(count);
     const float step = static_cast<float>(sourceExtent) / static_cast<float>(destExtent);
     const int last = frameOrigin + sourceExtent - 1;
-    float position = static_cast<float>(frameOrigin);
-    for (int k = 0; k < end; ++k, position += step) {
+    const int shift = sourceOrigin - frameOrigin;
+    if (!mirrored) {
+        float position = static_cast<float>(frameOrigin);
+        for (int k = 0; k < end; ++k, position += step) {
+            if (k < first)
+                continue;
+            const int near = std::min(static_cast<int>(position), last);
+            const std::size_t i = static_cast<std::size_t>(k - first);
+            taps.near[i] = shift + near;
+            taps.far[i] = shift + std::min(near + 1, last);
+            taps.weight[i] = position - static_cast<float>(near);
+        }
+        return;
+    }
+    // Mirrored, the position starts on the rectangle's last pixel and the step
+    // is taken off it; the pair is still read in the surface's order.
+    float position = static_cast<float>(last);
+    for (int k = 0; k < end; ++k, position -= step) {
         if (k < first)
             continue;
-        const int near = std::min(static_cast<int>(position), last);
-        const int far = std::min(near + 1, last);
         const std::size_t i = static_cast<std::size_t>(k - first);
+        if (position <= static_cast<float>(frameOrigin)) {
+            taps.near[i] = taps.far[i] = shift + frameOrigin;
+            taps.weight[i] = 0.0f;
+            continue;
+        }
+        const int near = static_cast<int>(position);
+        taps.near[i] = shift + near;
+        taps.far[i] = shift + std::min(near + 1, last);
         taps.weight[i] = position - static_cast<float>(near);
-        // Mirrored, the same positions read the rectangle from its other end.
-        taps.near[i] = sourceOrigin + (mirrored ? last - near : near - frameOrigin);
-        taps.far[i] = sourceOrigin + (mirrored ? last - far : far - frameOrigin);
     }
 }
 
