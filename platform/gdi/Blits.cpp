@@ -242,8 +242,9 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
         return;
     int x = g.x, y = g.y, width = g.width, height = g.height;
     int sx = g.sourceX, sy = g.sourceY, sw = g.sourceWidth, sh = g.sourceHeight;
-    const bool mirrorX = Normalise(x, width) != Normalise(sx, sw);
-    const bool mirrorY = Normalise(y, height) != Normalise(sy, sh);
+    const bool sourceReversedX = Normalise(sx, sw), sourceReversedY = Normalise(sy, sh);
+    const bool mirrorX = Normalise(x, width) != sourceReversedX;
+    const bool mirrorY = Normalise(y, height) != sourceReversedY;
     if (width == 0 || height == 0 || sw == 0 || sh == 0)
         return;
     if (RopUsesPattern(rop) && pattern.hollow)
@@ -270,7 +271,9 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
     }
     const Surface& source = snapshot ? *snapshot : sourceIn;
     if (stretchMode == HALFTONE && !unscaled) {
-        HalftoneSourceRop(dest, HalftoneGeometry{x, y, width, height, sx, sy, sw, sh, mirrorX, mirrorY},
+        HalftoneSourceRop(dest,
+                          HalftoneGeometry{x, y, width, height, sx, sy, sw, sh, mirrorX, mirrorY,
+                                           sourceReversedX, sourceReversedY},
                           source, conversion, pattern, rop);
         return;
     }

@@ -128,21 +128,25 @@ struct HalftoneScratch {
 // A clipped destination is stretched anew: the part of the source behind the
 // visible part is found and stretched over the visible part alone. With
 // cutBefore / cutAfter destination pixels clipped off the ends nearer to and
-// farther from the source origin, floor(cutBefore * ratio) - 1 source pixels
-// go from the origin's end and ceil(cutAfter * ratio) - 1 from the other
-// (ratio = source / destination extent); an axis that is not scaled is cut
-// pixel for pixel.
-void CutSource(int destExtent, int cutBefore, int cutAfter, int& sourceOrigin, int& sourceExtent) {
+// farther from the source origin, and v = cut * source / destination extent,
+// floor(v) - 1 source pixels go from the origin's end and ceil(v) - 1 from the
+// other; a source given with a negative extent loses ceil(v) - 2 and floor(v)
+// instead. An axis neither scaled nor mirrored is cut pixel for pixel.
+void CutSource(int destExtent, bool mirrored, bool sourceReversed, int cutBefore, int cutAfter,
+               int& sourceOrigin, int& sourceExtent) {
     if (cutBefore == 0 && cutAfter == 0)
         return;
-    const std::int64_t ratioSource = sourceExtent, ratioDest = destExtent;
+    const std::int64_t source = sourceExtent, dest = destExtent;
     std::int64_t before = cutBefore, after = cutAfter;
-    if (destExtent != sourceExtent) {
-        before = std::max<std::int64_t>(before * ratioSource / ratioDest - 1, 0);
-        after = std::max<std::int64_t>((after * ratioSource + ratioDest - 1) / ratioDest - 1, 0);
+    if (destExtent != sourceExtent || mirrored) {
+        const std::int64_t beforeFloor = before * source / dest,
+                           beforeCeil = (before * source + dest - 1) / dest;
+        const std::int64_t afterFloor = after * source / dest, afterCeil = (after * source + dest - 1) / dest;
+        before = std::max<std::int64_t>(sourceReversed ? beforeCeil - 2 : beforeFloor - 1, 0);
+        after = std::max<std::int64_t>(sourceReversed ? afterFloor : afterCeil - 1, 0);
     }
-    const std::int64_t kept = std::max<std::int64_t>(ratioSource - before - after, 1);
-    sourceOrigin += static_cast<int>(std::min<std::int64_t>(before, ratioSource - 1));
+    const std::int64_t kept = std::max<std::int64_t>(source - before - after, 1);
+    sourceOrigin += static_cast<int>(std::min<std::int64_t>(before, source - 1));
     sourceExtent = static_cast<int>(kept);
 }
 
@@ -206,10 +210,10 @@ void HalftoneSourceRop(DcObject& dest, const HalftoneGeometry& requested, const 
     g.height = box.bottom - box.top;
     const int cutLeft = box.left - whole.x, cutRight = whole.x + whole.width - box.right;
     const int cutTop = box.top - whole.y, cutBottom = whole.y + whole.height - box.bottom;
-    CutSource(whole.width, whole.mirrorX ? cutRight : cutLeft, whole.mirrorX ? cutLeft : cutRight, g.sourceX,
-              g.sourceWidth);
-    CutSource(whole.height, whole.mirrorY ? cutBottom : cutTop, whole.mirrorY ? cutTop : cutBottom, g.sourceY,
-              g.sourceHeight);
+    CutSource(whole.width, whole.mirrorX, whole.sourceReversedX, whole.mirrorX ? cutRight : cutLeft,
+              whole.mirrorX ? cutLeft : cutRight, g.sourceX, g.sourceWidth);
+    CutSource(whole.height, whole.mirrorY, whole.sourceReversedY, whole.mirrorY ? cutBottom : cutTop,
+              whole.mirrorY ? cutTop : cutBottom, g.sourceY, g.sourceHeight);
     const int firstColumn = g.x, endColumn = g.x + g.width;
     const int firstRow = g.y, endRow = g.y + g.height;
     // Working rows kept from blit to blit (blits never run inside each other): no allocation per blit.

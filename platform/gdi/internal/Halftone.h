@@ -10,6 +10,7 @@ struct HalftoneGeometry {
     int x, y, width, height;
     int sourceX, sourceY, sourceWidth, sourceHeight;
     bool mirrorX, mirrorY;
+    bool sourceReversedX, sourceReversedY; // the source was given with a negative extent
 };
 
 // Stretches source into dest by interpolation and combines it through rop.
