@@ -131,20 +131,18 @@ struct HalftoneScratch {
 // farther from the source origin, and v = cut * source / destination extent,
 // floor(v) - 1 source pixels go from the origin's end and ceil(v) - 1 from the
 // other; a source given with a negative extent loses ceil(v) - 2 and floor(v)
-// instead. An axis neither scaled nor mirrored is cut pixel for pixel.
-void CutSource(int destExtent, bool mirrored, bool sourceReversed, int cutBefore, int cutAfter,
-               int& sourceOrigin, int& sourceExtent) {
+// instead. Axes that are not scaled follow the same rule.
+void CutSource(int destExtent, bool sourceReversed, int cutBefore, int cutAfter, int& sourceOrigin,
+               int& sourceExtent) {
     if (cutBefore == 0 && cutAfter == 0)
         return;
     const std::int64_t source = sourceExtent, dest = destExtent;
-    std::int64_t before = cutBefore, after = cutAfter;
-    if (destExtent != sourceExtent || mirrored) {
-        const std::int64_t beforeFloor = before * source / dest,
-                           beforeCeil = (before * source + dest - 1) / dest;
-        const std::int64_t afterFloor = after * source / dest, afterCeil = (after * source + dest - 1) / dest;
-        before = std::max<std::int64_t>(sourceReversed ? beforeCeil - 2 : beforeFloor - 1, 0);
-        after = std::max<std::int64_t>(sourceReversed ? afterFloor : afterCeil - 1, 0);
-    }
+    const std::int64_t beforeFloor = cutBefore * source / dest,
+                       beforeCeil = (cutBefore * source + dest - 1) / dest;
+    const std::int64_t afterFloor = cutAfter * source / dest,
+                       afterCeil = (cutAfter * source + dest - 1) / dest;
+    const std::int64_t before = std::max<std::int64_t>(sourceReversed ? beforeCeil - 2 : beforeFloor - 1, 0);
+    const std::int64_t after = std::max<std::int64_t>(sourceReversed ? afterFloor : afterCeil - 1, 0);
     const std::int64_t kept = std::max<std::int64_t>(source - before - after, 1);
     sourceOrigin += static_cast<int>(std::min<std::int64_t>(before, source - 1));
     sourceExtent = static_cast<int>(kept);
@@ -166,12 +164,10 @@ bool CutToSource(int sourceLimit, bool mirrored, int& origin, int& extent, int& 
         return false;
     const std::int64_t destExtent = extent, fullSource = sourceExtent;
     auto lower = [&](std::int64_t cut) {
-        return destExtent == fullSource ? cut : std::max<std::int64_t>(cut * destExtent / fullSource - 1, 0);
+        return std::max<std::int64_t>(cut * destExtent / fullSource - 1, 0);
     };
     auto upper = [&](std::int64_t cut) {
-        return destExtent == fullSource
-                   ? cut
-                   : std::max<std::int64_t>((cut * destExtent + fullSource - 1) / fullSource - 1, 0);
+        return std::max<std::int64_t>((cut * destExtent + fullSource - 1) / fullSource - 1, 0);
     };
     const std::int64_t destBefore = mirrored ? lower(after) : lower(before);
     const std::int64_t destAfter = mirrored ? upper(before) : upper(after);
@@ -210,9 +206,9 @@ void HalftoneSourceRop(DcObject& dest, const HalftoneGeometry& requested, const 
     g.height = box.bottom - box.top;
     const int cutLeft = box.left - whole.x, cutRight = whole.x + whole.width - box.right;
     const int cutTop = box.top - whole.y, cutBottom = whole.y + whole.height - box.bottom;
-    CutSource(whole.width, whole.mirrorX, whole.sourceReversedX, whole.mirrorX ? cutRight : cutLeft,
+    CutSource(whole.width, whole.sourceReversedX, whole.mirrorX ? cutRight : cutLeft,
               whole.mirrorX ? cutLeft : cutRight, g.sourceX, g.sourceWidth);
-    CutSource(whole.height, whole.mirrorY, whole.sourceReversedY, whole.mirrorY ? cutBottom : cutTop,
+    CutSource(whole.height, whole.sourceReversedY, whole.mirrorY ? cutBottom : cutTop,
               whole.mirrorY ? cutTop : cutBottom, g.sourceY, g.sourceHeight);
     const int firstColumn = g.x, endColumn = g.x + g.width;
     const int firstRow = g.y, endRow = g.y + g.height;
