@@ -785,6 +785,47 @@ void BlitScenes(Builder& b) {
         r.Ret("StretchBlt", StretchBlt(c.Dc(), 1, 1, 12, 10, source.Dc(), -2, -1, 12, 10, SRCCOPY));
         r.Pixels(c);
     });
+    // HALFTONE beyond the plain stretch: a source rectangle inside a larger bitmap (and one reaching past it,
+    // and one given with a negative extent), a destination partly off the canvas or clipped (the visible part
+    // is stretched anew), a raster operation, a monochrome source taken from inside its bitmap.
+    struct Halftone {
+        const char* name;
+        int x, y, w, h, sx, sy, sw, sh;
+        DWORD rop;
+        bool mono, clip;
+    };
+    const Halftone halftones[] = {
+        {"inner-source", 1, 1, 12, 10, 2, 1, 6, 5, SRCCOPY, false, false},
+        {"inner-mono-source", 1, 1, 12, 10, 2, 1, 6, 5, SRCCOPY, true, false},
+        {"off-canvas", -3, -2, 15, 13, 1, 1, 7, 6, SRCCOPY, false, false},
+        {"off-canvas-reversed-source", 8, 5, 11, 9, 8, 7, -7, -6, SRCCOPY, false, false},
+        {"clip-region", 1, 1, 12, 10, 0, 0, 9, 8, SRCCOPY, false, true},
+        {"source-past-edge", 1, 1, 12, 10, -2, 3, 9, 8, SRCCOPY, false, false},
+        {"srcinvert", 13, 1, -12, 10, 1, 1, 8, 7, SRCINVERT, false, false},
+    };
+    for (const Halftone& s : halftones) {
+        b.Add("stretch", std::string("halftone-") + s.name, [s](Recorder& r) {
+            Canvas source(11, 9, RGB(0, 0, 0), s.mono);
+            if (s.mono)
+                PaintMonoSource(source.Dc(), 11, 9);
+            else
+                PaintSource(source.Dc(), 11, 9);
+            Canvas c(14, 12);
+            PaintSource(c.Dc(), 14, 12);
+            SetTextColor(c.Dc(), RGB(200, 30, 90));
+            SetBkColor(c.Dc(), RGB(20, 240, 60));
+            SetStretchBltMode(c.Dc(), HALFTONE);
+            if (s.clip) {
+                HRGN region = CreateRectRgn(3, 2, 10, 9);
+                SelectClipRgn(c.Dc(), region);
+                DeleteObject(region);
+            }
+            r.Ret("StretchBlt",
+                  StretchBlt(c.Dc(), s.x, s.y, s.w, s.h, source.Dc(), s.sx, s.sy, s.sw, s.sh, s.rop));
+            SelectClipRgn(c.Dc(), 0);
+            r.Pixels(c);
+        });
+    }
 }
 
 // ---- The transparent picture sequence ------------------------------------------
@@ -971,6 +1012,20 @@ void MiscScenes(Builder& b) {
             });
         }
     }
+    // Monochrome bitmaps are resized with the BLACKONWHITE stretch.
+    b.Add("misc", "copyimage-mono", [](Recorder& r) {
+        Canvas source(9, 7, RGB(0, 0, 0), true);
+        PaintMonoSource(source.Dc(), 9, 7);
+        HBITMAP copy = static_cast<HBITMAP>(CopyImage(source.Bitmap(), IMAGE_BITMAP, 5, 11, 0));
+        Canvas c(16, 12);
+        HDC dc = CreateCompatibleDC(Screen());
+        HGDIOBJ old = SelectObject(dc, copy);
+        BitBlt(c.Dc(), 0, 0, 5, 11, dc, 0, 0, SRCCOPY);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(copy);
+        r.Pixels(c);
+    });
     for (int w : {5, 12, 16}) {
         b.Add("misc", "copyimage-" + Num(w), [w](Recorder& r) {
             Canvas source(8, 6);

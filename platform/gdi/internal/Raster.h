@@ -110,8 +110,9 @@ struct BlitGeometry {
 // The one blit routine: copies (and stretches) from source through the ROP
 // with the DC's brush. Pixels whose source lies outside the source surface
 // are left alone. When shrinking, stretchMode decides how dropped pixels
-// count: BLACKONWHITE ANDs them in, WHITEONBLACK ORs them in, HALFTONE
-// averages, COLORONCOLOR drops them (nearest pixel).
+// count: BLACKONWHITE ANDs them in, WHITEONBLACK ORs them in, COLORONCOLOR
+// drops them (nearest pixel). HALFTONE interpolates between source pixels,
+// growing and shrinking alike (Halftone.cpp).
 void SourceRop(DcObject& dest, const BlitGeometry& geometry, const Surface& source,
                const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop,
                int stretchMode = COLORONCOLOR);
