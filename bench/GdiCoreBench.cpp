@@ -109,6 +109,20 @@ void BM_StretchBlt(benchmark::State& state) {
     SetSurfaceBytes(state, width, height);
 }
 
+// The same picture stretched with HALFTONE interpolation, and shrunk back to a third.
+void BM_StretchBltHalftone(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
+    Surface source(width / 2, height / 2), dest(width, height);
+    SetStretchBltMode(dest.Dc(), HALFTONE);
+    SetStretchBltMode(source.Dc(), HALFTONE);
+    for (auto _ : state) {
+        StretchBlt(dest.Dc(), 0, 0, width, height, source.Dc(), 0, 0, width / 2, height / 2, SRCCOPY);
+        StretchBlt(source.Dc(), 0, 0, width / 6, height / 6, dest.Dc(), 0, 0, width, height, SRCCOPY);
+        benchmark::ClobberMemory();
+    }
+    SetSurfaceBytes(state, width, height);
+}
+
 void BM_MonoMaskToColourSrcAnd(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
     Surface dest(width, height);
@@ -132,6 +146,7 @@ BENCHMARK(BM_BitBltSrcCopy)->SURFACE_SIZES;
 BENCHMARK(BM_Memcpy)->SURFACE_SIZES;
 BENCHMARK(BM_BitBltTernaryB8074A)->SURFACE_SIZES;
 BENCHMARK(BM_StretchBlt)->SURFACE_SIZES;
+BENCHMARK(BM_StretchBltHalftone)->SURFACE_SIZES;
 BENCHMARK(BM_MonoMaskToColourSrcAnd)->SURFACE_SIZES;
 
 } // namespace

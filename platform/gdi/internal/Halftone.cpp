@@ -239,19 +239,34 @@ void HalftoneSourceRop(DcObject& dest, const HalftoneGeometry& requested, const 
             std::fill_n(sourceRow, count, 0u);
         if (RopUsesPattern(rop) && pattern.IsSolid())
             pattern.Row(0, 0, static_cast<int>(count), scratch.patternRow.data());
+        // The last two source rows interpolated along the row: neighbouring
+        // destination rows mostly sample the same pair.
+        Pixel* slots[2] = {scratch.upper.data(), scratch.lower.data()};
+        int slotRows[2] = {-1, -1};
+        // The slot holding source row `wanted`, filled if need be without
+        // overwriting the slot holding `keep`.
+        auto slotFor = [&](int wanted, int keep) -> const Pixel* {
+            for (int i = 0; i < 2; ++i) {
+                if (slotRows[i] == wanted)
+                    return slots[i];
+            }
+            const int i = slotRows[0] == keep ? 1 : 0;
+            InterpolateRow(source, conversion, wanted, scratch.columns, from, count, slots[i]);
+            slotRows[i] = wanted;
+            return slots[i];
+        };
         for (int row = r.top; row < r.bottom; ++row) {
             if (!monoTarget) {
                 const auto k = static_cast<std::size_t>(row - firstRow);
                 const int near = scratch.rows.near[k], far = scratch.rows.far[k];
                 const float weight = scratch.rows.weight[k];
-                InterpolateRow(source, conversion, near, scratch.columns, from, count, scratch.upper.data());
                 if (far == near || weight == 0.0f) {
-                    std::copy_n(scratch.upper.data(), count, sourceRow);
+                    std::copy_n(slotFor(near, -1), count, sourceRow);
                 } else {
-                    InterpolateRow(source, conversion, far, scratch.columns, from, count,
-                                   scratch.lower.data());
+                    const Pixel* top = slotFor(near, far);
+                    const Pixel* bottom = slotFor(far, near);
                     for (std::size_t i = 0; i < count; ++i)
-                        sourceRow[i] = BlendPixel(scratch.upper[i], scratch.lower[i], weight);
+                        sourceRow[i] = BlendPixel(top[i], bottom[i], weight);
                 }
             }
             const int n = static_cast<int>(count);
