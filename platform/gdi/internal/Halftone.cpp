@@ -1,26 +1,31 @@
 // HALFTONE stretching: the stretch mode that interpolates instead of picking
 // or merging pixels. The rule, measured against the reference:
 //
-//  - Destination pixel k of an axis (counted from the destination's left or
-//    top edge, whatever clips it) samples the source at origin + k * (source
-//    extent / destination extent), in the source surface's coordinates. That
-//    position is a single-precision sum: the step source / destination is
-//    added once per pixel to the source rectangle's origin, so its rounding
-//    drifts exactly as such a sum does. Growing and shrinking follow
-//    the same rule: shrinking samples, it does not average.
+//  - Destination pixel k of an axis samples the source at origin + k * step,
+//    step = source extent / destination extent, in the source surface's
+//    coordinates (from 0 for a monochrome source, which is first converted
+//    to a copy of its rectangle). The position is a single-precision sum:
+//    the step is added once per pixel to the origin, so its rounding drifts
+//    exactly as such a sum does. Growing and shrinking follow the same rule:
+//    shrinking samples, it does not average.
 //  - The sample lies between source pixels floor(p) and floor(p) + 1 (the
 //    last pixel of the source rectangle when p is in its last pixel); the
 //    weight of the second is p - floor(p).
 //  - Mirrored, destination pixel k samples last - k * step instead (the step
 //    subtracted k times from the rectangle's last pixel, a position below
 //    the first pixel taking the first pixel); the pair around the position
-//    is blended in the surface's order all the same.
+//    is blended in the surface's order all the same. Mirrored blits of equal
+//    size come here too.
 //  - Each colour channel is interpolated along the rows first, rounded half
 //    up to an integer, and those row values are interpolated down the
 //    columns and rounded half up again (single precision throughout).
 //  - Monochrome sources become the destination's text and background colours
 //    before they are interpolated. A monochrome destination receives black
 //    (0) as the stretched source.
+//  - Only the visible part is stretched: a destination cut by the surface's
+//    edges or the clip region's bounds, or a source rectangle reaching past
+//    its surface, is first reduced to matching smaller rectangles
+//    (CutToSource, CutSource), which are then stretched by the rules above.
 //  - The raster operation then combines the stretched source with the
 //    destination and the brush, pixel by pixel, as for every other blit.
 #include "platform/gdi/internal/Halftone.h"
