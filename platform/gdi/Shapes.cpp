@@ -216,13 +216,29 @@ std::vector<POINT> OutlinePixels(const EllipseShape& e, int w, RECT bounds, cons
 // the surface rows the pen reaches, never the pen's area.
 class WideEllipseBand {
   public:
-    WideEllipseBand(const RECT& path, int penWidth, int surfaceWidth, int surfaceHeight)
+    WideEllipseBand(int penWidth, int surfaceWidth, int surfaceHeight)
         : w_(penWidth), width_(surfaceWidth), height_(surfaceHeight),
           tip_(EllipseOutlineRows(penWidth, penWidth)) {
         const double c = penWidth * std::numbers::sqrt2 / 4;
         nearSide_ = static_cast<std::int64_t>(std::floor(c + 0.5));
         farSide_ = static_cast<std::int64_t>(std::floor(c + 1));
-        Build(path);
+    }
+    // How far from its path pixels the band reaches.
+    std::int64_t Reach() const { return w_ + farSide_ + 2; }
+    // The band of a path given pixel by pixel, in order (an arc's).
+    void AddPath(const std::vector<POINT>& points, bool closed) {
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const POINT p = points[i];
+            AddTips(p.y, Run{p.x, p.x});
+            if (i + 1 == points.size() && !closed)
+                break;
+            const POINT q = points[(i + 1) % points.size()];
+            const POINT& upper = p.y < q.y ? p : q;
+            const POINT& lower = p.y < q.y ? q : p;
+            const int dx = lower.x - upper.x;
+            if (lower.y - upper.y == 1 && (dx == 1 || dx == -1))
+                AddStep(upper.x, upper.y, dx);
+        }
     }
     // Paints the band's spans in the pen's colour.
     void Paint(DcObject& dc, Pixel color) {
@@ -296,7 +312,9 @@ class WideEllipseBand {
     // The one or two runs of the outline on each row of the path's box, and
     // the steps between the rows: where two runs of neighbouring rows do not
     // share a column, the path steps diagonally from one's end to the other's.
-    void Build(const RECT& path) {
+  public:
+    // The band of the whole outline of the path's box.
+    void AddOutline(const RECT& path) {
         const std::int64_t pw = std::int64_t{path.right} - path.left,
                            ph = std::int64_t{path.bottom} - path.top;
         const std::vector<EllipseRow> rows = EllipseOutlineRows(pw, ph);
@@ -314,7 +332,7 @@ class WideEllipseBand {
             return 2;
         };
         // Path rows whose tips or steps can reach the surface.
-        const std::int64_t reach = w_ + farSide_ + 2;
+        const std::int64_t reach = Reach();
         const std::int64_t yFirst = std::max<std::int64_t>(0, -reach - path.top);
         const std::int64_t yEnd = std::min<std::int64_t>(ph, height_ + reach - path.top);
         Run above[2];
@@ -350,38 +368,58 @@ double Normalised(double angle) {
     return angle < 0 ? angle + kTurn : angle;
 }
 
+struct Placed {
+    double offset;
+    POINT point;
+};
+
 // Draws the pixels of the outline whose angle lies counter-clockwise from
 // start to end (all of them when whole), in path order so dash patterns run on.
 // An open path (Arc's) leaves out its last pixel, as a line leaves out its end.
+
 void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double start, double end, bool whole,
                    bool open) {
-    const int w = pen.IsNull() ? 1 : pen.Width();
-    struct Placed {
-        double offset;
-        POINT point;
-    };
-    std::vector<Placed> placed;
     const double sweep = whole ? 2 * std::numbers::pi : Normalised(end - start);
-    // A wide pen's band is the outline itself: its pixels are painted once
-    // each, and only those on the surface are looked at, whatever the width.
-    const Surface& surface = *pen.Dc().surface;
-    const RECT reach = w > 1 ? RECT{0, 0, surface.width, surface.height} : pen.Reach();
+    const int w = pen.IsNull() ? 1 : pen.Width();
+    if (w > 1 && Traced(bounds)) {
+        // A wide pen strokes the one-pixel arc's path, end pixel included
+        // (see WideEllipseBand).
+        const Surface& surface = *pen.Dc().surface;
+        WideEllipseBand band(w, surface.width, surface.height);
+        const int reach = static_cast<int>(std::min<std::int64_t>(band.Reach(), 1 << 24));
+        std::vector<Placed> placed;
+        for (const POINT& p :
+             OutlinePixels(e, 1, RECT{bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1},
+                           RECT{-reach, -reach, surface.width + reach, surface.height + reach})) {
+            const double offset = Normalised(e.AngleOfPixel(p.x, p.y) - start);
+            if (whole || offset <= sweep)
+                placed.push_back(Placed{offset, p});
+        }
+        std::stable_sort(placed.begin(), placed.end(),
+                         [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
+        std::vector<POINT> points;
+        points.reserve(placed.size());
+        for (const Placed& p : placed)
+            points.push_back(p.point);
+        band.AddPath(points, whole);
+        band.Paint(pen.Dc(), pen.Color());
+        return;
+    }
+
+    std::vector<Placed> placed;
+    // Only the pixels that can paint on the surface are looked at.
     for (const POINT& p : OutlinePixels(
-             e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, reach)) {
+             e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, pen.Reach())) {
         const double offset = Normalised(e.AngleOfPixel(p.x, p.y) - start);
         if (whole || offset <= sweep)
             placed.push_back(Placed{offset, p});
     }
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
-    if (open && w == 1 && !placed.empty())
+    if (open && !placed.empty())
         placed.pop_back();
-    for (const Placed& p : placed) {
-        if (w > 1)
-            PutPixel(pen.Dc(), p.point.x, p.point.y, pen.Color());
-        else
-            pen.Plot(p.point.x, p.point.y);
-    }
+    for (const Placed& p : placed)
+        pen.Plot(p.point.x, p.point.y);
 }
 
 } // namespace
@@ -490,7 +528,8 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     if (pen.Width() == 1 && std::int64_t{right} - left == 1 && std::int64_t{bottom} - top == 1)
         return TRUE; // a one-pixel outline has no path: nothing shows, as with Rectangle
     if (wide && traced) {
-        WideEllipseBand band(path, pen.Width(), dc->surface->width, dc->surface->height);
+        WideEllipseBand band(pen.Width(), dc->surface->width, dc->surface->height);
+        band.AddOutline(path);
         band.Paint(*dc, pen.Color());
         return TRUE;
     }
