@@ -473,12 +473,20 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     if (wide) {
         const PenObject* object = FindPen(dc->pen);
         const int w = pen.Width();
-        if (object && object->style == PS_INSIDEFRAME && std::int64_t{right} - left >= w &&
-            std::int64_t{bottom} - top >= w) {
-            left += w / 2;
-            top += w / 2;
-            right -= (w - 1) / 2;
-            bottom -= (w - 1) / 2;
+        if (object && object->style == PS_INSIDEFRAME) {
+            // A side that the pen does not fit in turns over; its ends are
+            // put back in order and moved one pixel apart each.
+            const auto inset = [w](int& low, int& high) {
+                low += w / 2;
+                high -= (w - 1) / 2;
+                if (high <= low) {
+                    std::swap(low, high);
+                    --low;
+                    ++high;
+                }
+            };
+            inset(left, right);
+            inset(top, bottom);
         }
     }
     const RECT path{left, top, right, bottom};
