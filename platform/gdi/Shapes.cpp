@@ -167,8 +167,8 @@ void ForEachOutlineRun(const RECT& box, const std::vector<EllipseRow>& rows, int
 }
 
 std::vector<POINT> TracedOutlinePixels(const RECT& box, const RECT& reach) {
-    const std::vector<EllipseRow> rows =
-        EllipseOutlineRows(std::int64_t{box.right} - box.left, std::int64_t{box.bottom} - box.top);
+    const std::vector<EllipseRow> rows = EllipseOutlineRows(
+        std::int64_t{box.right} - box.left, std::int64_t{box.bottom} - box.top, OutlineUse::Drawn);
     std::vector<POINT> pixels;
     ForEachOutlineRun(box, rows, reach.top, reach.bottom, [&](int y, int first, int last) {
         for (int x = std::max(first, static_cast<int>(reach.left)); x <= last && x < reach.right; ++x)
@@ -317,7 +317,7 @@ class WideEllipseBand {
     void AddOutline(const RECT& path) {
         const std::int64_t pw = std::int64_t{path.right} - path.left,
                            ph = std::int64_t{path.bottom} - path.top;
-        const std::vector<EllipseRow> rows = EllipseOutlineRows(pw, ph);
+        const std::vector<EllipseRow> rows = EllipseOutlineRows(pw, ph, OutlineUse::Drawn);
         const auto runsOf = [&](std::int64_t y, Run out[2]) {
             const EllipseRow& r = rows[static_cast<std::size_t>(std::min(y, ph - 1 - y))];
             if (r.outer < 0)
@@ -500,7 +500,7 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
         // The brush fills inside the traced outline (all of it with the null
         // pen, whose ellipse is the one-pixel-smaller box's).
         const std::vector<EllipseRow> rows =
-            EllipseOutlineRows(std::int64_t{right} - left, std::int64_t{bottom} - top);
+            EllipseOutlineRows(std::int64_t{right} - left, std::int64_t{bottom} - top, OutlineUse::Drawn);
         const std::int64_t w = std::int64_t{right} - left, h = std::int64_t{bottom} - top;
         const int endRow = std::min(bottom, dc->surface->height);
         for (int y = std::max(top, 0); y < endRow; ++y) {
