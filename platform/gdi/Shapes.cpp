@@ -216,15 +216,16 @@ std::vector<POINT> OutlinePixels(const EllipseShape& e, int w, RECT bounds, cons
 // the surface rows the pen reaches, never the pen's area.
 class WideEllipseBand {
   public:
-    WideEllipseBand(int penWidth, int surfaceWidth, int surfaceHeight)
-        : w_(penWidth), width_(surfaceWidth), height_(surfaceHeight),
-          tip_(EllipseOutlineRows(penWidth, penWidth)) {
+    // The band's pixels on the surface rows [rowFirst, rowEnd) are kept.
+    WideEllipseBand(int penWidth, int surfaceWidth, std::int64_t rowFirst, std::int64_t rowEnd)
+        : w_(penWidth), width_(surfaceWidth), rowFirst_(rowFirst), rowEnd_(std::max(rowFirst, rowEnd)),
+          tip_(TipRows(penWidth)), rows_(static_cast<std::size_t>(rowEnd_ - rowFirst_)) {
         const double c = penWidth * std::numbers::sqrt2 / 4;
         nearSide_ = static_cast<std::int64_t>(std::floor(c + 0.5));
         farSide_ = static_cast<std::int64_t>(std::floor(c + 1));
     }
-    // How far from its path pixels the band reaches.
-    std::int64_t Reach() const { return w_ + farSide_ + 2; }
+    // How far from its path pixels a pen of width w reaches (at least).
+    static std::int64_t ReachOf(std::int64_t w) { return w + w / 2 + 3; }
     // The band of a path given pixel by pixel, in order (an arc's).
     void AddPath(const std::vector<POINT>& points, bool closed) {
         for (std::size_t i = 0; i < points.size(); ++i) {
@@ -241,40 +242,63 @@ class WideEllipseBand {
         }
     }
     // Paints the band's spans in the pen's colour.
-    void Paint(DcObject& dc, Pixel color) {
-        std::sort(spans_.begin(), spans_.end(),
-                  [](const Span& a, const Span& b) { return a.y != b.y ? a.y < b.y : a.first < b.first; });
-        for (std::size_t i = 0; i < spans_.size();) {
-            Span merged = spans_[i++];
-            while (i < spans_.size() && spans_[i].y == merged.y && spans_[i].first <= merged.end)
-                merged.end = std::max(merged.end, spans_[i++].end);
-            FillVisible(dc,
-                        RECT{static_cast<int>(merged.first), static_cast<int>(merged.y),
-                             static_cast<int>(merged.end), static_cast<int>(merged.y + 1)},
-                        color);
+    void Paint(DcObject& dc, Pixel color) const {
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            const int y = static_cast<int>(rowFirst_ + static_cast<std::int64_t>(i));
+            for (const Span& span : rows_[i])
+                FillVisible(dc, RECT{static_cast<int>(span.first), y, static_cast<int>(span.end), y + 1},
+                            color);
         }
     }
 
   private:
+    // Columns [first, end) of one row.
     struct Span {
-        std::int64_t y, first, end;
+        std::int64_t first, end;
     };
     struct Run {
         std::int64_t first, last;
     };
 
+    // The round tip's rows, kept for the last width asked (a wide pen draws
+    // many shapes in a row).
+    static const std::vector<EllipseRow>& TipRows(int w) {
+        thread_local int cachedWidth = 0;
+        thread_local std::vector<EllipseRow> cached;
+        if (cachedWidth != w) {
+            cached = EllipseOutlineRows(w, w);
+            cachedWidth = w;
+        }
+        return cached;
+    }
+
+    // Adds a span to its row, merging it with the spans it touches, so that
+    // each row holds few disjoint spans in order.
     void Add(std::int64_t y, std::int64_t first, std::int64_t end) {
         first = std::max<std::int64_t>(first, 0);
         end = std::min<std::int64_t>(end, width_);
-        if (y >= 0 && y < height_ && first < end)
-            spans_.push_back(Span{y, first, end});
+        if (y < rowFirst_ || y >= rowEnd_ || first >= end)
+            return;
+        std::vector<Span>& row = rows_[static_cast<std::size_t>(y - rowFirst_)];
+        auto from = std::find_if(row.begin(), row.end(), [&](const Span& s) { return s.end >= first; });
+        auto to = from;
+        for (; to != row.end() && to->first <= end; ++to) {
+            first = std::min(first, to->first);
+            end = std::max(end, to->end);
+        }
+        if (from != to) {
+            *from = Span{first, end};
+            row.erase(from + 1, to);
+        } else {
+            row.insert(from, Span{first, end});
+        }
     }
 
     // The tips of the path pixels first..last on row y.
     void AddTips(std::int64_t y, const Run& run) {
         const std::int64_t top = y - w_ / 2, left = run.first - w_ / 2;
-        const std::int64_t from = std::max<std::int64_t>(0, -top),
-                           to = std::min<std::int64_t>(w_, height_ - top);
+        const std::int64_t from = std::max<std::int64_t>(0, rowFirst_ - top);
+        const std::int64_t to = std::min<std::int64_t>(w_, rowEnd_ - top);
         for (std::int64_t j = from; j < to; ++j) {
             const EllipseRow& r = tip_[static_cast<std::size_t>(std::min(j, w_ - 1 - j))];
             if (r.outer >= 0)
@@ -289,8 +313,8 @@ class WideEllipseBand {
         const std::int64_t bx = x - nearSide_, by = y + dx * nearSide_; // the near side's: b, b + step
         // Four edges of slope +-1; each row's crossings are integers.
         const std::int64_t corners[4][2] = {{ax, ay}, {ax + dx, ay + 1}, {bx + dx, by + 1}, {bx, by}};
-        const std::int64_t yFirst = std::max<std::int64_t>({std::min({ay, by}), 0});
-        const std::int64_t yEnd = std::min<std::int64_t>(std::max({ay, by}) + 1, height_);
+        const std::int64_t yFirst = std::max<std::int64_t>(std::min(ay, by), rowFirst_);
+        const std::int64_t yEnd = std::min<std::int64_t>(std::max(ay, by) + 1, rowEnd_);
         for (std::int64_t row = yFirst; row < yEnd; ++row) {
             std::int64_t cross[4];
             int count = 0;
@@ -332,9 +356,9 @@ class WideEllipseBand {
             return 2;
         };
         // Path rows whose tips or steps can reach the surface.
-        const std::int64_t reach = Reach();
-        const std::int64_t yFirst = std::max<std::int64_t>(0, -reach - path.top);
-        const std::int64_t yEnd = std::min<std::int64_t>(ph, height_ + reach - path.top);
+        const std::int64_t reach = ReachOf(w_);
+        const std::int64_t yFirst = std::max<std::int64_t>(0, rowFirst_ - reach - path.top);
+        const std::int64_t yEnd = std::min<std::int64_t>(ph, rowEnd_ + reach - path.top);
         Run above[2];
         int aboveCount = 0;
         for (std::int64_t y = yFirst; y < yEnd; ++y) {
@@ -356,10 +380,10 @@ class WideEllipseBand {
     }
 
     std::int64_t w_;
-    std::int64_t width_, height_;
-    std::vector<EllipseRow> tip_;
+    std::int64_t width_, rowFirst_, rowEnd_;
+    const std::vector<EllipseRow>& tip_;
+    std::vector<std::vector<Span>> rows_;
     std::int64_t nearSide_ = 0, farSide_ = 0;
-    std::vector<Span> spans_;
 };
 
 double Normalised(double angle) {
@@ -385,8 +409,10 @@ void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double st
         // A wide pen strokes the one-pixel arc's path, end pixel included
         // (see WideEllipseBand).
         const Surface& surface = *pen.Dc().surface;
-        WideEllipseBand band(w, surface.width, surface.height);
-        const int reach = static_cast<int>(std::min<std::int64_t>(band.Reach(), 1 << 24));
+        const std::int64_t reachOf = WideEllipseBand::ReachOf(w);
+        WideEllipseBand band(w, surface.width, std::max<std::int64_t>(0, bounds.top - reachOf),
+                             std::min<std::int64_t>(surface.height, std::int64_t{bounds.bottom} + reachOf));
+        const int reach = static_cast<int>(std::min<std::int64_t>(reachOf, 1 << 24));
         std::vector<Placed> placed;
         for (const POINT& p :
              OutlinePixels(e, 1, RECT{bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1},
@@ -536,7 +562,9 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     if (pen.Width() == 1 && std::int64_t{right} - left == 1 && std::int64_t{bottom} - top == 1)
         return TRUE; // a one-pixel outline has no path: nothing shows, as with Rectangle
     if (wide && traced) {
-        WideEllipseBand band(pen.Width(), dc->surface->width, dc->surface->height);
+        const std::int64_t reach = WideEllipseBand::ReachOf(pen.Width());
+        WideEllipseBand band(pen.Width(), dc->surface->width, std::max<std::int64_t>(0, path.top - reach),
+                             std::min<std::int64_t>(dc->surface->height, std::int64_t{path.bottom} + reach));
         band.AddOutline(path);
         band.Paint(*dc, pen.Color());
         return TRUE;
