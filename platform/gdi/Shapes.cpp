@@ -228,17 +228,30 @@ class WideEllipseBand {
     static std::int64_t ReachOf(std::int64_t w) { return w + w / 2 + 3; }
     // The band of a path given pixel by pixel, in order (an arc's).
     void AddPath(const std::vector<POINT>& points, bool closed) {
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            const POINT p = points[i];
-            AddTips(p.y, Run{p.x, p.x});
-            if (i + 1 == points.size() && !closed)
-                break;
-            const POINT q = points[(i + 1) % points.size()];
-            const POINT& upper = p.y < q.y ? p : q;
-            const POINT& lower = p.y < q.y ? q : p;
-            const int dx = lower.x - upper.x;
-            if (lower.y - upper.y == 1 && (dx == 1 || dx == -1))
-                AddStep(upper.x, upper.y, dx);
+        const std::size_t n = points.size();
+        for (std::size_t i = 0; i < n;) {
+            // The tips of a stretch of pixels along one row, as one run.
+            std::size_t j = i;
+            std::int64_t low = points[i].x, high = points[i].x;
+            while (j + 1 < n && points[j + 1].y == points[i].y &&
+                   (points[j + 1].x == high + 1 || points[j + 1].x == low - 1)) {
+                ++j;
+                low = std::min<std::int64_t>(low, points[j].x);
+                high = std::max<std::int64_t>(high, points[j].x);
+            }
+            AddTips(points[i].y, Run{low, high});
+            for (std::size_t k = i; k <= j; ++k) {
+                if (k + 1 == n && !closed)
+                    break;
+                const POINT p = points[k];
+                const POINT q = points[(k + 1) % n];
+                const POINT& upper = p.y < q.y ? p : q;
+                const POINT& lower = p.y < q.y ? q : p;
+                const int dx = lower.x - upper.x;
+                if (lower.y - upper.y == 1 && (dx == 1 || dx == -1))
+                    AddStep(upper.x, upper.y, dx);
+            }
+            i = j + 1;
         }
     }
     // Paints the band's spans in the pen's colour.
