@@ -341,9 +341,41 @@ void EllipseScenes(Builder& b) {
             });
         }
     }
+    // Wider pens, centred and inside the frame, on boxes of both parities.
+    const PenKind widePens[] = {{"solid4", PS_SOLID, 4},
+                                {"solid5", PS_SOLID, 5},
+                                {"frame4", PS_INSIDEFRAME, 4},
+                                {"frame5", PS_INSIDEFRAME, 5}};
+    for (const Box& e : {Box{2, 2, 12, 8}, Box{1, 1, 14, 10}, Box{-4, -3, 8, 7}, Box{3, 2, 12, 11}}) {
+        for (const PenKind& pen : widePens) {
+            b.Add("ellipse", std::string(pen.name) + "-" + Quad(e.l, e.t, e.r, e.b), [e, pen](Recorder& r) {
+                Canvas c(15, 12);
+                Tools t(c.Dc(), CreatePen(pen.style, pen.width, kInk), CreateSolidBrush(kFill));
+                r.Ret("Ellipse", Ellipse(c.Dc(), e.l, e.t, e.r, e.b));
+                r.Pixels(c);
+            });
+        }
+    }
     struct Size {
         int w, h;
     };
+    // Narrow, tall boxes: the outline runs along the vertical axis. Drawn
+    // without a brush: on rows the outline leaves empty the reference fills
+    // across the whole bitmap at some positions (outside the box, which no
+    // Windows shape does).
+    for (Size s : {Size{2, 20}, Size{3, 12}, Size{4, 13}, Size{4, 18}}) {
+        for (const PenKind& pen : {kPens[0], kPens[1], kPens[5]}) {
+            b.Add("ellipse", std::string("narrow-") + pen.name + "-" + Num(s.w) + "x" + Num(s.h),
+                  [s, pen](Recorder& r) {
+                      Canvas c(12, 24);
+                      Tools t(c.Dc(), CreatePen(pen.style, pen.width, kInk), 0);
+                      HGDIOBJ old = SelectObject(c.Dc(), GetStockObject(NULL_BRUSH));
+                      r.Ret("Ellipse", Ellipse(c.Dc(), 4, 2, 4 + s.w, 2 + s.h));
+                      SelectObject(c.Dc(), old);
+                      r.Pixels(c);
+                  });
+        }
+    }
     for (Size s : {Size{105, 21}, Size{139, 23}, Size{181, 21}}) {
         for (int inset : {0, 1, 2}) {
             for (const char* pen : {"solid1", "null"}) {
@@ -364,7 +396,7 @@ void EllipseScenes(Builder& b) {
     const int arcs[][4] = {{20, 7, 10, 0},   {10, 0, 20, 7}, {0, 7, 20, 7}, {20, 8, 20, 6},
                            {10, 14, 10, 14}, {3, 1, 17, 13}, {0, 0, 0, 14}, {25, 3, -5, 3}};
     for (const auto& a : arcs) {
-        for (const PenKind& pen : {kPens[0], kPens[3], kPens[1]}) {
+        for (const PenKind& pen : {kPens[0], kPens[3], kPens[1], PenKind{"solid4", PS_SOLID, 4}}) {
             const int style = pen.style, width = pen.width;
             b.Add("arc", std::string(pen.name) + "-" + Quad(a[0], a[1], a[2], a[3]),
                   [a, style, width](Recorder& r) {

@@ -20,9 +20,13 @@ struct EllipseRow {
     long long inner = -1;
 };
 
+// Elliptic regions and drawn ellipses trace the same outline, except on the
+// vertical axis of narrow boxes (see RegionEllipse.cpp).
+enum class OutlineUse { Region, Drawn };
+
 // The rows of the top half (row 0 first, (h + 1) / 2 of them) of the outline
-// Ellipse draws in a box of w x h pixels; the bottom half mirrors them.
-std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h);
+// of an ellipse in a box of w x h pixels; the bottom half mirrors them.
+std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h, OutlineUse use = OutlineUse::Region);
 
 class Region {
   public:

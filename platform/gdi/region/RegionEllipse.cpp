@@ -16,8 +16,15 @@
 // run of traced pixels on it, and the filled shape spans from the leftmost
 // to the rightmost outline pixel.
 //
-// This reproduces every measured box from 5 x 5 up to the button sizes;
-// boxes only two to four pixels wide differ from Windows on a few rows.
+// This reproduces every measured region from 5 x 5 up to the button sizes;
+// regions only two to four pixels wide differ from Windows on a few rows.
+//
+// The outline Ellipse and Arc draw follows the same trace except on the
+// vertical axis, which only narrow boxes reach before their top row: the
+// middle pixel of an odd width ends the trace there, the two middle pixels of
+// an even width rise while their centres stay inside the ellipse, and boxes
+// one or two pixels wide are drawn on every row (measured on every box up to
+// 24 x 24).
 #include "platform/gdi/region/Region.h"
 #include "platform/gdi/region/RegionBands.h"
 
@@ -73,12 +80,15 @@ std::vector<EllipseRow> CentreRuleRows(long long w, long long h) {
 namespace {
 
 // The trace itself, in an integer type wide enough for F at the box's size.
-template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow>& rows) {
+template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow>& rows, bool drawn) {
     const Int a2 = static_cast<Int>(w - 1) * (w - 1), b2 = static_cast<Int>(h - 1) * (h - 1);
     const Int limit = a2 * b2;
     // |F| at (x, y), from the two squares the step moves between.
+    const auto value = [&](long long x, long long y) {
+        return static_cast<Int>(x) * x * b2 + static_cast<Int>(y) * y * a2 - limit;
+    };
     const auto error = [&](long long x, long long y) {
-        const Int f = static_cast<Int>(x) * x * b2 + static_cast<Int>(y) * y * a2 - limit;
+        const Int f = value(x, y);
         return f < 0 ? -f : f;
     };
     const auto record = [&](long long x, long long y) {
@@ -99,6 +109,16 @@ template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow
             return;
         }
         const bool canRise = y + 2 <= h - 1;
+        if (drawn && x == lowestX) {
+            // The drawn outline on the vertical axis: the middle pixel of an
+            // odd width ends the trace; the two middle pixels of an even
+            // width rise while they stay inside the ellipse.
+            if (lowestX == 0 || !canRise || value(x, y + 2) >= 0) {
+                return;
+            }
+            y += 2;
+            continue;
+        }
         const bool canTurn = x - 2 >= -1;
         long long nextX = x, nextY = y;
         Int best = 0;
@@ -128,9 +148,14 @@ template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow
 
 } // namespace
 
-std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h) {
+std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h, OutlineUse use) {
     if (w <= 0 || h <= 0) {
         return {};
+    }
+    const bool drawn = use == OutlineUse::Drawn;
+    if (drawn && w <= 2) {
+        // One or two pixels wide: Ellipse draws every row of the box.
+        return std::vector<EllipseRow>(static_cast<std::size_t>((h + 1) / 2), EllipseRow{0, 0});
     }
     if (w > kMaxTracedWidth) {
         return CentreRuleRows(w, h);
@@ -139,9 +164,9 @@ std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h) {
     // F stays below 2^57 in 64 bits while both sides are at most 2^14.
     constexpr long long kNarrowSide = 1 << 14;
     if (w <= kNarrowSide && h <= kNarrowSide) {
-        Trace<long long>(w, h, rows);
+        Trace<long long>(w, h, rows, drawn);
     } else {
-        Trace<WideInt>(w, h, rows);
+        Trace<WideInt>(w, h, rows, drawn);
     }
     return rows;
 }

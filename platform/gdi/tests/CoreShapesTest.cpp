@@ -246,6 +246,29 @@ TEST(Shapes, ExtremeCoordinatesFinishQuicklyAndPaintOnlyTheSurface) {
     EXPECT_NE(GetPixel(canvas.Dc(), 0, 0), CLR_INVALID);
 }
 
+// Pens wider than the bitmap: the band is built from the surface's rows only,
+// so a pen of 4096 pixels costs no more than a narrow one and covers all.
+TEST(Shapes, PensWiderThanTheBitmapCoverItAroundAnEllipse) {
+    Canvas canvas(8, 6, kOdd);
+    for (int style : {PS_SOLID, PS_INSIDEFRAME}) {
+        Tools tools(canvas.Dc(), CreatePen(style, 4096, kPen), CreateSolidBrush(kBrush));
+        ASSERT_TRUE(Ellipse(canvas.Dc(), 1, 1, 7, 5));
+        ASSERT_TRUE(Arc(canvas.Dc(), -1000, -1000, 1000, 1000, 0, 1, 0, -1));
+        for (int y = 0; y < 6; ++y) {
+            for (int x = 0; x < 8; ++x)
+                EXPECT_EQ(GetPixel(canvas.Dc(), x, y), kPen) << x << "," << y;
+        }
+    }
+    // A box a hundred thousand pixels wide whose top row crosses the bitmap: its tips cover the rows around it.
+    Canvas wide(8, 6, kOdd);
+    Tools tools(wide.Dc(), CreatePen(PS_SOLID, 5, kPen), CreateSolidBrush(kBrush));
+    ASSERT_TRUE(Ellipse(wide.Dc(), -50000, 2, 50000, 20002));
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 8; ++x)
+            EXPECT_EQ(GetPixel(wide.Dc(), x, y), kPen) << x << "," << y;
+    }
+}
+
 TEST(Lines, PolylineRejectsBadInput) {
     Canvas canvas(4, 4, kOdd);
     const POINT one[] = {{0, 0}};
