@@ -159,18 +159,27 @@ Region Region::FromEllipse(int left, int top, int right, int bottom) {
         return Region();
     }
     const std::vector<EllipseRow> rows = EllipseOutlineRows(w, h);
-    BandBuilder builder;
-    std::vector<Span> row(1);
+    // Windows keeps an elliptic region as one rectangle per row, even where
+    // neighbouring rows cover the same columns: such a region counts as
+    // complex as soon as it has two rows (the region of (0, 0, 3, 3) is a
+    // 2 x 2 square of two rectangles) and compares unequal to the same pixels
+    // built from rectangles. The rows are therefore not merged into bands,
+    // except in an ellipse one pixel wide: that one is a single rectangle.
+    if (w == 1) {
+        return FromRect(left, top, right, bottom);
+    }
+    std::vector<RECT> rects;
+    rects.reserve(static_cast<std::size_t>(h));
     for (long long y = 0; y < h; ++y) {
         const EllipseRow& r = rows[static_cast<std::size_t>(std::min(y, h - 1 - y))];
         if (r.outer < 0) {
             continue; // a narrow ellipse's end rows hold no pixel
         }
-        row[0] = Span{static_cast<int>(left + r.outer), static_cast<int>(right - r.outer)};
         const int rowTop = static_cast<int>(top + y);
-        builder.AddBand(rowTop, rowTop + 1, row);
+        rects.push_back(
+            RECT{static_cast<int>(left + r.outer), rowTop, static_cast<int>(right - r.outer), rowTop + 1});
     }
-    return Region(builder.Take());
+    return Region(std::move(rects));
 }
 
 } // namespace gdi::detail
