@@ -1,5 +1,7 @@
 #include "platform/gdi/internal/PenStroke.h"
 
+#include "platform/gdi/region/Region.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -298,6 +300,28 @@ void StrokeLinePixelwise(PenStroke& pen, POINT a, POINT b) {
     for (std::int64_t i = first; i <= last; ++i)
         pen.Plot(static_cast<int>(path.X(i)), static_cast<int>(path.Y(i)));
     pen.Skip(steps - 1 - last);
+}
+
+PenTip::PenTip(int width) : width_(std::max(width, 1)) {
+    if (width_ <= 2)
+        return; // a single pixel or a 2 x 2 square: no row is cut
+    for (const EllipseRow& row : EllipseOutlineRows(width_, width_))
+        outer_.push_back(static_cast<int>(row.outer < 0 ? 0 : row.outer));
+}
+
+int PenTip::Outer(int row) const {
+    if (outer_.empty())
+        return 0;
+    const int half = std::min(row, width_ - 1 - row);
+    return outer_[static_cast<std::size_t>(half)];
+}
+
+int PenTip::WidestIn(int first, int last) const {
+    first = std::max(first, 0);
+    last = std::min(last, width_ - 1);
+    // The rows widen towards the middle: the row nearest to it wins.
+    const int middle = (width_ - 1) / 2;
+    return std::clamp(middle, first, std::max(first, last));
 }
 
 void PenStroke::Stamp(int x, int y, Pixel value) {
