@@ -181,6 +181,13 @@ SideOffsets SlantedSides(std::int64_t dx, std::int64_t dy, std::int64_t w) {
     return o;
 }
 
+// A column bound of QuadRow, pulled into the 64-bit range (spans are clamped
+// to the coordinate limit when painted anyway).
+std::int64_t Narrow(Wide value) {
+    constexpr Wide kLimit = Wide{1} << 62;
+    return static_cast<std::int64_t>(value < -kLimit ? -kLimit : value > kLimit ? kLimit : value);
+}
+
 // The columns of row y inside the convex quadrilateral q (in order round
 // it), as a polygon fill takes them: pixel (x, y) is inside when the point
 // (x, y) is, and a point on an edge only when the edge faces left, or up for
@@ -213,14 +220,14 @@ bool QuadRow(const Point64 (&q)[4], std::int64_t y, RowSpan& span) {
             Wide bound = k >= 0 ? k / slope : -((-k + slope - 1) / slope); // floor(k / slope)
             if (!onEdgeIn && bound * slope == k)
                 --bound;
-            high = std::min<std::int64_t>(high, static_cast<std::int64_t>(bound));
+            high = std::min(high, Narrow(bound));
         } else {
             // x > k / slope, with slope < 0: x > k' / s' for s' = -slope > 0, k' = -k
             const Wide kk = -k, ss = -slope;
             Wide bound = kk >= 0 ? (kk + ss - 1) / ss : -((-kk) / ss); // ceil(kk / ss)
             if (!onEdgeIn && bound * ss == kk)
                 ++bound;
-            low = std::max<std::int64_t>(low, static_cast<std::int64_t>(bound));
+            low = std::max(low, Narrow(bound));
         }
     }
     if (low > high)
