@@ -413,15 +413,25 @@ void StrokeLinePixelwise(PenStroke& pen, POINT a, POINT b) {
 PenTip::PenTip(int width) : width_(std::max(width, 1)) {
     if (width_ <= 2)
         return; // a single pixel or a 2 x 2 square: no row is cut
-    for (const EllipseRow& row : EllipseOutlineRows(width_, width_))
-        outer_.push_back(static_cast<int>(row.outer < 0 ? 0 : row.outer));
+    // Tracing a tip costs a step per pixel of its width: the last one traced
+    // (on this thread) is kept, as a pen draws many lines in a row.
+    thread_local int lastWidth = 0;
+    thread_local std::shared_ptr<const std::vector<int>> lastCuts;
+    if (lastWidth != width_) {
+        auto cuts = std::make_shared<std::vector<int>>();
+        for (const EllipseRow& row : EllipseOutlineRows(width_, width_))
+            cuts->push_back(static_cast<int>(row.outer < 0 ? 0 : row.outer));
+        lastCuts = std::move(cuts);
+        lastWidth = width_;
+    }
+    cuts_ = lastCuts;
 }
 
 int PenTip::Outer(int row) const {
-    if (outer_.empty())
+    if (!cuts_)
         return 0;
     const int half = std::min(row, width_ - 1 - row);
-    return outer_[static_cast<std::size_t>(half)];
+    return (*cuts_)[static_cast<std::size_t>(half)];
 }
 
 int PenTip::WidestIn(int first, int last) const {

@@ -6,6 +6,7 @@
 
 #include "platform/gdi/internal/Raster.h"
 
+#include <memory>
 #include <vector>
 
 namespace gdi::detail {
@@ -63,7 +64,7 @@ class PenTip {
   private:
     int Outer(int row) const;
     int width_;
-    std::vector<int> outer_; // the top half's rows: columns cut at each end
+    std::shared_ptr<const std::vector<int>> cuts_; // the top half's rows: columns cut at each end
 };
 
 // Strokes the line from a to b without b (Bresenham, x- or y-major; exact
