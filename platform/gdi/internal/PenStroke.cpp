@@ -271,8 +271,8 @@ void StrokeWideSegment(const PenStroke& pen, POINT a, POINT b) {
         for (const POINT end : {a, b}) {
             const std::int64_t row = y - end.y + above;
             if (row >= 0 && row < w) {
-                spans[count++] = RowSpan{end.x + tip.Left(static_cast<int>(row)),
-                                         end.x + tip.Right(static_cast<int>(row))};
+                spans[count++] = RowSpan{std::int64_t{end.x} + tip.Left(static_cast<int>(row)),
+                                         std::int64_t{end.x} + tip.Right(static_cast<int>(row))};
             }
         }
         if (slanted) {
@@ -289,7 +289,8 @@ void StrokeWideSegment(const PenStroke& pen, POINT a, POINT b) {
             if (firstTipRow < w && lastTipRow >= 0) {
                 const int row = tip.WidestIn(static_cast<int>(std::max<std::int64_t>(firstTipRow, 0)),
                                              static_cast<int>(std::min<std::int64_t>(lastTipRow, w - 1)));
-                spans[count++] = RowSpan{a.x + tip.Left(row), a.x + tip.Right(row)};
+                spans[count++] =
+                    RowSpan{std::int64_t{a.x} + tip.Left(row), std::int64_t{a.x} + tip.Right(row)};
             }
         }
         if (count > 0)
