@@ -796,6 +796,29 @@ void BlitScenes(Builder& b) {
         }
         r.Pixels(mono);
     });
+    // Pens and single pixels on a monochrome bitmap: pens of other colours than
+    // black and white depend on the background colour, pixels take the nearer.
+    b.Add("blit", "mono-pens-and-pixels", [](Recorder& r) {
+        Canvas mono(12, 9, RGB(0, 0, 0), true);
+        const COLORREF pens[] = {RGB(255, 255, 255), RGB(200, 200, 200), RGB(30, 30, 30), RGB(0, 0, 0)};
+        const COLORREF backgrounds[] = {RGB(255, 255, 255), RGB(200, 200, 200), RGB(0, 0, 0)};
+        int row = 0;
+        for (COLORREF background : backgrounds) {
+            SetBkColor(mono.Dc(), background);
+            int column = 0;
+            for (COLORREF color : pens) {
+                Tools t(mono.Dc(), CreatePen(PS_SOLID, column == 0 ? 1 : 2, color), 0);
+                MoveToEx(mono.Dc(), column * 3, row, nullptr);
+                LineTo(mono.Dc(), column * 3 + 2, row);
+                ++column;
+            }
+            row += 2;
+        }
+        r.Ret("SetPixel-383", static_cast<int>(SetPixel(mono.Dc(), 0, 7, RGB(127, 128, 128)) != CLR_INVALID));
+        SetPixel(mono.Dc(), 1, 7, RGB(127, 127, 128));
+        SetPixel(mono.Dc(), 2, 7, RGB(167, 154, 62));
+        r.Pixels(mono);
+    });
     // Dithered brushes on a monochrome bitmap: greys and colours, and a brush
     // through FillRect.
     b.Add("blit", "mono-dither-levels", [](Recorder& r) {

@@ -19,6 +19,17 @@ constexpr int kDot[] = {3, 3};
 constexpr int kDashDot[] = {9, 6, 3, 6};
 constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
 
+// A pen's pixel value. On a monochrome surface Windows keeps black and white
+// as they are; any other colour becomes the background colour's pixel when it
+// equals the background colour, and the other pixel when it does not.
+Pixel PenPixel(COLORREF color, COLORREF background, int bpp) {
+    color &= 0xFFFFFF;
+    if (bpp != 1 || color == RGB(0, 0, 0) || color == RGB(255, 255, 255))
+        return ColorToPixel(color, bpp);
+    const Pixel backgroundPixel = ColorToPixel(background, 1);
+    return color == (background & 0xFFFFFF) ? backgroundPixel : 1 - backgroundPixel;
+}
+
 } // namespace
 
 PenStroke::PenStroke(DcObject& dc) : dc_(dc) {
@@ -29,7 +40,7 @@ PenStroke::PenStroke(DcObject& dc) : dc_(dc) {
         return;
     }
     width_ = pen->width;
-    color_ = ColorToPixel(pen->color, bpp);
+    color_ = PenPixel(pen->color, dc.bkColor, bpp);
     background_ = ColorToPixel(dc.bkColor, bpp);
     opaqueGaps_ = dc.bkMode == OPAQUE;
     // Styles apply to one-pixel pens only; wider pens draw solid.
