@@ -556,6 +556,15 @@ void RegionScenes(Builder& b) {
             DeleteObject(dest);
         });
     }
+    // Tall, narrow ellipses: how the outline's trace ends in the middle columns.
+    for (const Box& e : {Box{0, 0, 4, 22}, Box{0, 0, 5, 20}, Box{1, 0, 8, 23}}) {
+        b.Add("region", "ellipse-tall-" + Quad(e.l, e.t, e.r, e.b), [e](Recorder& r) {
+            HRGN rgn = CreateEllipticRgn(e.l, e.t, e.r, e.b);
+            r.Box("rgn", rgn);
+            r.RegionPixels(rgn, 9, 24);
+            DeleteObject(rgn);
+        });
+    }
     // Elliptic regions keep a rectangle per row: their type, equality and
     // rectangle counts, also through combinations that hand back an operand.
     b.Add("region", "ellipse-rows", [](Recorder& r) {

@@ -14,10 +14,13 @@
 // reaching the top row's middle pixel, or when it would cross the vertical
 // axis. The other three quadrants are mirror images; a row's outline is the
 // run of traced pixels on it, and the filled shape spans from the leftmost
-// to the rightmost outline pixel.
+// to the rightmost outline pixel. The trace never steps across the vertical
+// axis: on an odd width it ends where it reaches the middle column, on an
+// even width it climbs the innermost column only while inside the ellipse
+// (F <= 0), which shapes the ends of tall, narrow ellipses.
 //
-// This reproduces every measured box from 5 x 5 up to the button sizes;
-// boxes only two to four pixels wide differ from Windows on a few rows.
+// This reproduces every measured box from three pixels wide up to the
+// button sizes; boxes two pixels wide differ from Windows on a few rows.
 #include "platform/gdi/region/Region.h"
 #include "platform/gdi/region/RegionBands.h"
 
@@ -98,8 +101,13 @@ template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow
         if (y >= h - 1 && x <= lowestX) {
             return;
         }
+        // Arrived at the middle column of an odd width: the trace ends there
+        // (in a tall, narrow box this leaves the rows above it empty).
+        if (x == 0 && w > 1) {
+            return;
+        }
         const bool canRise = y + 2 <= h - 1;
-        const bool canTurn = x - 2 >= -1;
+        const bool canTurn = x - 2 >= 0; // never across the vertical axis
         long long nextX = x, nextY = y;
         Int best = 0;
         bool chosen = false;
@@ -118,8 +126,16 @@ template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow
         consider(canRise && canTurn, x - 2, y + 2); // listed first: wins ties
         consider(canRise, x, y + 2);
         consider(canTurn, x - 2, y);
-        if (!chosen || nextX < 0) {
+        if (!chosen) {
             return;
+        }
+        // In the innermost column of an even width the trace climbs only
+        // while it stays inside the ellipse.
+        if (x == 1 && nextX == x) {
+            const Int f = static_cast<Int>(nextX) * nextX * b2 + static_cast<Int>(nextY) * nextY * a2 - limit;
+            if (f > 0) {
+                return;
+            }
         }
         x = nextX;
         y = nextY;
@@ -172,10 +188,14 @@ Region Region::FromEllipse(int left, int top, int right, int bottom) {
     rects.reserve(static_cast<std::size_t>(h));
     for (long long y = 0; y < h; ++y) {
         const EllipseRow& r = rows[static_cast<std::size_t>(std::min(y, h - 1 - y))];
-        if (r.outer < 0) {
-            continue; // a narrow ellipse's end rows hold no pixel
-        }
         const int rowTop = static_cast<int>(top + y);
+        if (r.outer < 0) {
+            // A narrow ellipse's end rows hold no pixel, yet Windows keeps a
+            // rectangle of no width for them, which the box includes.
+            const int middle = static_cast<int>(left + w / 2);
+            rects.push_back(RECT{middle, rowTop, middle, rowTop + 1});
+            continue;
+        }
         rects.push_back(
             RECT{static_cast<int>(left + r.outer), rowTop, static_cast<int>(right - r.outer), rowTop + 1});
     }
