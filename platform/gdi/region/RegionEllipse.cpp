@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace gdi::detail {
 
@@ -176,30 +177,37 @@ Region Region::FromEllipse(int left, int top, int right, int bottom) {
     }
     const std::vector<EllipseRow> rows = EllipseOutlineRows(w, h);
     // Windows keeps an elliptic region as one rectangle per row, even where
-    // neighbouring rows cover the same columns: such a region counts as
-    // complex as soon as it has two rows (the region of (0, 0, 3, 3) is a
-    // 2 x 2 square of two rectangles) and compares unequal to the same pixels
-    // built from rectangles. The rows are therefore not merged into bands,
-    // except in an ellipse one pixel wide: that one is a single rectangle.
+    // neighbouring rows cover the same columns, and a rectangle of no width
+    // for an end row without pixels: such a region counts as complex from two
+    // rows on (the region of (0, 0, 3, 3) is a 2 x 2 square of two
+    // rectangles), its box takes in the empty rows, and it compares unequal
+    // to the same pixels built from rectangles. That layout is kept beside
+    // the merged bands, which every operation works on. An ellipse one pixel
+    // wide is a single rectangle.
     if (w == 1) {
         return FromRect(left, top, right, bottom);
     }
-    std::vector<RECT> rects;
-    rects.reserve(static_cast<std::size_t>(h));
+    std::vector<RECT> layout;
+    layout.reserve(static_cast<std::size_t>(h));
+    BandBuilder builder;
+    std::vector<Span> row(1);
     for (long long y = 0; y < h; ++y) {
         const EllipseRow& r = rows[static_cast<std::size_t>(std::min(y, h - 1 - y))];
         const int rowTop = static_cast<int>(top + y);
         if (r.outer < 0) {
-            // A narrow ellipse's end rows hold no pixel, yet Windows keeps a
-            // rectangle of no width for them, which the box includes.
             const int middle = static_cast<int>(left + w / 2);
-            rects.push_back(RECT{middle, rowTop, middle, rowTop + 1});
+            layout.push_back(RECT{middle, rowTop, middle, rowTop + 1});
             continue;
         }
-        rects.push_back(
-            RECT{static_cast<int>(left + r.outer), rowTop, static_cast<int>(right - r.outer), rowTop + 1});
+        row[0] = Span{static_cast<int>(left + r.outer), static_cast<int>(right - r.outer)};
+        layout.push_back(RECT{row[0].left, rowTop, row[0].right, rowTop + 1});
+        builder.AddBand(rowTop, rowTop + 1, row);
     }
-    return Region(std::move(rects));
+    Region region(builder.Take());
+    if (layout.size() != region.rects_.size()) {
+        region.layout_ = std::make_shared<const std::vector<RECT>>(std::move(layout));
+    }
+    return region;
 }
 
 } // namespace gdi::detail
