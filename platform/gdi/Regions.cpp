@@ -108,7 +108,7 @@ DWORD GetRegionData(HRGN region, DWORD size, RGNDATA* data) {
     const RegionObject* object = FindRegion(region);
     if (!object)
         return 0;
-    const auto& rects = object->region.Rects();
+    const auto& rects = object->region.Layout();
     const DWORD rectBytes = static_cast<DWORD>(rects.size() * sizeof(RECT));
     const DWORD needed = static_cast<DWORD>(sizeof(RGNDATAHEADER)) + rectBytes;
     if (!data)

@@ -35,38 +35,110 @@ void Normalise(int& left, int& top, int& right, int& bottom) {
 
 // ---- Rectangles ------------------------------------------------------------
 
-// The band a pen of width w covers around the pixel column or row c.
-struct Band {
-    int first, last;
+// A solid pen outlines the rectangle as Windows strokes the closed path of
+// its four corners with a round pen: every path pixel paints the pen's tip
+// (see PenTip), so the sides are bands the pen's width across and each
+// corner takes the tip's rounded shape. The path runs through the outermost
+// pixels (left, top) and (right - 1, bottom - 1); an inside-frame pen moves
+// it inwards until the bands lie within the rectangle, and where that
+// crosses over (a rectangle narrower than the pen) the corners are swapped
+// back, so the shape grows around the rectangle's middle instead. Each row
+// is at most four spans: the work follows the rows, not the pen's area.
+struct OutlinePath {
+    std::int64_t x0, y0, x1, y1; // the corner pixels, x0 <= x1 and y0 <= y1
 };
-Band CentredBand(int c, int w) {
-    return {c - w / 2, c - w / 2 + w - 1};
+OutlinePath PathOf(int left, int top, int right, int bottom, const PenTip& tip, bool insideFrame) {
+    const int before = tip.Above(), after = tip.Width() - 1 - tip.Above();
+    OutlinePath p{left, top, std::int64_t{right} - 1, std::int64_t{bottom} - 1};
+    if (insideFrame) {
+        p.x0 += before;
+        p.y0 += before;
+        p.x1 -= after;
+        p.y1 -= after;
+    }
+    if (p.x0 > p.x1)
+        std::swap(p.x0, p.x1);
+    if (p.y0 > p.y1)
+        std::swap(p.y0, p.y1);
+    return p;
 }
 
-void SolidOutline(DcObject& dc, int left, int top, int right, int bottom, const PenStroke& pen,
-                  bool insideFrame) {
-    const int w = pen.Width();
-    Band l = CentredBand(left, w), r = CentredBand(right - 1, w), t = CentredBand(top, w),
-         b = CentredBand(bottom - 1, w);
-    if (insideFrame) {
-        // PS_INSIDEFRAME keeps the whole outline within the rectangle.
-        l = {left, left + w - 1};
-        t = {top, top + w - 1};
-        r = {right - w, right - 1};
-        b = {bottom - w, bottom - 1};
-    }
+// The brush fills the inside of the path (what the pen leaves of it shows).
+void FillInsidePath(DcObject& dc, const OutlinePath& p, const BrushPattern& brush) {
+    PatternRop(dc,
+               RECT{ClampCoordinate(p.x0 + 1), ClampCoordinate(p.y0 + 1), ClampCoordinate(p.x1),
+                    ClampCoordinate(p.y1)},
+               brush, kPatCopy);
+}
+
+void SolidOutline(DcObject& dc, const OutlinePath& path, const PenTip& tip, Pixel ink) {
+    const int w = tip.Width();
+    const int before = tip.Above(), after = w - 1 - tip.Above();
+    const std::int64_t x0 = path.x0, y0 = path.y0, x1 = path.x1, y1 = path.y1;
     BrushPattern color;
     color.hollow = false;
-    color.solid = pen.Color();
-    // A pen three pixels wide joins the sides round: the pen's tip is a plus
-    // shape, so the outermost pixel of each corner stays unpainted.
-    const int cut = w == 3 ? 1 : 0;
-    PatternRop(dc, RECT{l.first + cut, t.first, r.last + 1 - cut, t.first + 1}, color, kPatCopy);
-    PatternRop(dc, RECT{l.first + cut, b.last, r.last + 1 - cut, b.last + 1}, color, kPatCopy);
-    PatternRop(dc, RECT{l.first, t.first + 1, r.last + 1, std::min(t.last + 1, b.last)}, color, kPatCopy);
-    PatternRop(dc, RECT{l.first, std::max(b.first, t.first + 1), r.last + 1, b.last}, color, kPatCopy);
-    PatternRop(dc, RECT{l.first, t.first + 1, l.last + 1, b.last}, color, kPatCopy);
-    PatternRop(dc, RECT{r.first, t.first + 1, r.last + 1, b.last}, color, kPatCopy);
+    color.solid = ink;
+    const auto paintRow = [&](std::int64_t y) {
+        struct Span {
+            std::int64_t first, last;
+        } spans[4];
+        int count = 0;
+        // The top or bottom side, when the row crosses its band.
+        for (const std::int64_t side : {y0, y1}) {
+            const std::int64_t row = y - side + before;
+            if (row >= 0 && row < w) {
+                const int r = static_cast<int>(row);
+                spans[count].first = x0 + tip.Left(r);
+                spans[count].last = x1 + tip.Right(r);
+                ++count;
+            }
+        }
+        // The left and right sides: the widest tip row among the path rows
+        // between the corners that reach this row.
+        const std::int64_t firstTipRow = y - y1 + before, lastTipRow = y - y0 + before;
+        if (firstTipRow < w && lastTipRow >= 0) {
+            const int r = tip.WidestIn(static_cast<int>(std::max<std::int64_t>(firstTipRow, 0)),
+                                       static_cast<int>(std::min<std::int64_t>(lastTipRow, w - 1)));
+            spans[count].first = x0 + tip.Left(r);
+            spans[count].last = x0 + tip.Right(r);
+            ++count;
+            spans[count].first = x1 + tip.Left(r);
+            spans[count].last = x1 + tip.Right(r);
+            ++count;
+        }
+        for (int i = 1; i < count; ++i) // at most four: insertion, left to right
+            for (int j = i; j > 0 && spans[j].first < spans[j - 1].first; --j)
+                std::swap(spans[j], spans[j - 1]);
+        for (int i = 0; i < count;) {
+            std::int64_t spanLeft = spans[i].first, spanRight = spans[i].last;
+            for (++i; i < count && spans[i].first <= spanRight + 1; ++i)
+                spanRight = std::max(spanRight, spans[i].last);
+            const int row = static_cast<int>(y);
+            PatternRop(dc, RECT{ClampCoordinate(spanLeft), row, ClampCoordinate(spanRight + 1), row + 1},
+                       color, kPatCopy);
+        }
+    };
+    // Rows crossing the top or bottom band one by one; between them every
+    // row holds the tip's middle row at both sides: two blocks.
+    const std::int64_t firstRow = std::max<std::int64_t>(y0 - before, 0);
+    const std::int64_t endRow = std::min<std::int64_t>(y1 + after + 1, dc.surface->height);
+    const std::int64_t middleFirst = std::max(firstRow, y0 + after + 1);
+    const std::int64_t middleEnd = std::min(endRow, y1 - before);
+    if (middleFirst >= middleEnd) {
+        for (std::int64_t y = firstRow; y < endRow; ++y)
+            paintRow(y);
+        return;
+    }
+    for (std::int64_t y = firstRow; y < middleFirst; ++y)
+        paintRow(y);
+    const int middle = tip.WidestIn(0, w - 1);
+    for (const std::int64_t x : {x0, x1})
+        PatternRop(dc,
+                   RECT{ClampCoordinate(x + tip.Left(middle)), static_cast<int>(middleFirst),
+                        ClampCoordinate(x + tip.Right(middle) + 1), static_cast<int>(middleEnd)},
+                   color, kPatCopy);
+    for (std::int64_t y = middleEnd; y < endRow; ++y)
+        paintRow(y);
 }
 
 // A solid one-pixel pen of the brush's solid colour paints the outline ring
@@ -483,12 +555,16 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
         PatternRop(*dc, RECT{left, top, right, bottom}, brush, kPatCopy);
         return TRUE;
     }
-    PatternRop(*dc, RECT{left + 1, top + 1, right - 1, bottom - 1}, brush, kPatCopy);
     const PenObject* object = FindPen(dc->pen);
     if (pen.IsStyled()) {
+        PatternRop(*dc, RECT{left + 1, top + 1, right - 1, bottom - 1}, brush, kPatCopy);
         StyledOutline(left, top, right, bottom, pen);
     } else {
-        SolidOutline(*dc, left, top, right, bottom, pen, object && object->style == PS_INSIDEFRAME);
+        const PenTip tip(pen.Width());
+        const OutlinePath path =
+            PathOf(left, top, right, bottom, tip, object && object->style == PS_INSIDEFRAME);
+        FillInsidePath(*dc, path, brush);
+        SolidOutline(*dc, path, tip, pen.Color());
     }
     return TRUE;
 }

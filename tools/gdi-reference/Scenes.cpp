@@ -10,6 +10,7 @@ using namespace gdi;
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace gdi_reference {
 
@@ -269,6 +270,33 @@ void LineScenes(Builder& b) {
                   });
         }
     }
+    // Wider pens: round tips joined by a band whose sides lie on whole pixels
+    // (the 3-4-5 slope puts a five-pixel pen's sides exactly on them).
+    struct WideEnd {
+        int width;
+        POINT end;
+    };
+    const WideEnd wideEnds[] = {{4, {17, 13}}, {4, {4, 15}},  {5, {13, 6}}, {5, {6, 13}},
+                                {5, {18, 12}}, {6, {11, 18}}, {6, {3, 4}}};
+    for (const WideEnd& e : wideEnds) {
+        b.Add("lines", "wide" + Num(e.width) + "-" + Num(e.end.x) + "," + Num(e.end.y), [e](Recorder& r) {
+            Canvas c(21, 21);
+            Tools t(c.Dc(), CreatePen(PS_SOLID, e.width, kInk), 0);
+            MoveToEx(c.Dc(), 10, 10, nullptr);
+            r.Ret("LineTo", LineTo(c.Dc(), e.end.x, e.end.y));
+            r.Pixels(c);
+        });
+    }
+    // Round joins of wide polylines, sharp and shallow.
+    for (int width : {4, 5}) {
+        b.Add("lines", "polyline-joins-w" + Num(width), [width](Recorder& r) {
+            Canvas c(30, 22);
+            Tools t(c.Dc(), CreatePen(PS_SOLID, width, kInk), 0);
+            const POINT points[] = {{3, 18}, {14, 3}, {25, 18}, {26, 10}, {8, 12}};
+            r.Ret("Polyline", Polyline(c.Dc(), points, 5));
+            r.Pixels(c);
+        });
+    }
     for (int width : {2, 3}) {
         for (const POINT& e : {POINT{17, 13}, POINT{13, 17}, POINT{3, 7}, POINT{17, 10}, POINT{10, 3}}) {
             b.Add("lines", "wide" + Num(width) + "-" + Num(e.x) + "," + Num(e.y), [e, width](Recorder& r) {
@@ -295,6 +323,20 @@ void RectangleScenes(Builder& b) {
                       Canvas c(14, 11);
                       Tools t(c.Dc(), CreatePen(pen.style, pen.width, kInk), CreateSolidBrush(kFill));
                       SetBkColor(c.Dc(), RGB(255, 255, 0));
+                      r.Ret("Rectangle", Rectangle(c.Dc(), box[0], box[1], box[2], box[3]));
+                      r.Pixels(c);
+                  });
+        }
+    }
+    // Five-pixel pens: corners take the pen's rounded tip; an inside-frame pen
+    // on a box smaller than itself grows round the box's middle.
+    const int wideBoxes[][4] = {{3, 3, 4, 4}, {3, 3, 5, 6}, {2, 2, 12, 9}, {3, 3, 11, 5}};
+    for (const auto& box : wideBoxes) {
+        for (const PenKind& pen : {PenKind{"solid5", PS_SOLID, 5}, PenKind{"frame5", PS_INSIDEFRAME, 5}}) {
+            b.Add("rectangle", std::string(pen.name) + "-" + Quad(box[0], box[1], box[2], box[3]),
+                  [box, pen](Recorder& r) {
+                      Canvas c(14, 11);
+                      Tools t(c.Dc(), CreatePen(pen.style, pen.width, kInk), CreateSolidBrush(kFill));
                       r.Ret("Rectangle", Rectangle(c.Dc(), box[0], box[1], box[2], box[3]));
                       r.Pixels(c);
                   });
@@ -546,6 +588,43 @@ void RegionScenes(Builder& b) {
             DeleteObject(dest);
         });
     }
+    // Tall, narrow ellipses: how the outline's trace ends in the middle columns.
+    for (const Box& e : {Box{0, 0, 4, 22}, Box{0, 0, 5, 20}, Box{1, 0, 8, 23}}) {
+        b.Add("region", "ellipse-tall-" + Quad(e.l, e.t, e.r, e.b), [e](Recorder& r) {
+            HRGN rgn = CreateEllipticRgn(e.l, e.t, e.r, e.b);
+            r.Box("rgn", rgn);
+            r.RegionPixels(rgn, 9, 24);
+            DeleteObject(rgn);
+        });
+    }
+    // Elliptic regions keep a rectangle per row: their type, equality and
+    // rectangle counts, also through combinations that hand back an operand.
+    b.Add("region", "ellipse-rows", [](Recorder& r) {
+        const auto count = [](HRGN rgn) {
+            std::vector<char> data(GetRegionData(rgn, 0, nullptr));
+            if (data.size() < sizeof(RGNDATAHEADER))
+                return -1;
+            GetRegionData(rgn, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
+            return static_cast<int>(reinterpret_cast<const RGNDATA*>(data.data())->rdh.nCount);
+        };
+        HRGN square = CreateEllipticRgn(0, 0, 3, 3);
+        HRGN same = CreateRectRgn(0, 0, 2, 2);
+        HRGN empty = CreateRectRgn(0, 0, 0, 0);
+        HRGN result = CreateRectRgn(0, 0, 0, 0);
+        HRGN wide = CreateEllipticRgn(0, 0, 6, 3);
+        r.Box("square", square);
+        r.Box("wide", wide);
+        r.Ret("EqualRgn", EqualRgn(square, same));
+        r.Ret("rects", count(square));
+        r.Ret("CombineRgn-or-empty", CombineRgn(result, square, empty, RGN_OR));
+        r.Ret("rects-or-empty", count(result));
+        r.Ret("CombineRgn-and-rect", CombineRgn(result, square, same, RGN_AND));
+        r.Ret("rects-and-rect", count(result));
+        r.Ret("CombineRgn-or-self", CombineRgn(result, wide, wide, RGN_OR));
+        r.Ret("rects-or-self", count(result));
+        for (HRGN rgn : {square, same, empty, result, wide})
+            DeleteObject(rgn);
+    });
     b.Add("region", "queries", [](Recorder& r) {
         HRGN rgn = CreateRectRgn(2, 3, 9, 7);
         r.Ret("OffsetRgn", OffsetRgn(rgn, 3, -2));
@@ -756,6 +835,48 @@ void BlitScenes(Builder& b) {
             Tools t(mono.Dc(), 0, CreateSolidBrush(colors[row]));
             PatBlt(mono.Dc(), 0, row, 12, 1, PATCOPY);
         }
+        r.Pixels(mono);
+    });
+    // Pens and single pixels on a monochrome bitmap: pens of other colours than
+    // black and white depend on the background colour, pixels take the nearer.
+    b.Add("blit", "mono-pens-and-pixels", [](Recorder& r) {
+        Canvas mono(12, 9, RGB(0, 0, 0), true);
+        const COLORREF pens[] = {RGB(255, 255, 255), RGB(200, 200, 200), RGB(30, 30, 30), RGB(0, 0, 0)};
+        const COLORREF backgrounds[] = {RGB(255, 255, 255), RGB(200, 200, 200), RGB(0, 0, 0)};
+        int row = 0;
+        for (COLORREF background : backgrounds) {
+            SetBkColor(mono.Dc(), background);
+            int column = 0;
+            for (COLORREF color : pens) {
+                Tools t(mono.Dc(), CreatePen(PS_SOLID, column == 0 ? 1 : 2, color), 0);
+                MoveToEx(mono.Dc(), column * 3, row, nullptr);
+                LineTo(mono.Dc(), column * 3 + 2, row);
+                ++column;
+            }
+            row += 2;
+        }
+        r.Ret("SetPixel-383", static_cast<int>(SetPixel(mono.Dc(), 0, 7, RGB(127, 128, 128)) != CLR_INVALID));
+        SetPixel(mono.Dc(), 1, 7, RGB(127, 127, 128));
+        SetPixel(mono.Dc(), 2, 7, RGB(167, 154, 62));
+        r.Pixels(mono);
+    });
+    // Dithered brushes on a monochrome bitmap: greys and colours, and a brush
+    // through FillRect.
+    b.Add("blit", "mono-dither-levels", [](Recorder& r) {
+        Canvas mono(16, 12, RGB(0, 0, 0), true);
+        const COLORREF colors[] = {RGB(2, 2, 2),       RGB(64, 64, 64),    RGB(96, 96, 96),
+                                   RGB(160, 160, 160), RGB(192, 192, 192), RGB(253, 253, 253),
+                                   RGB(255, 0, 0),     RGB(0, 255, 0),     RGB(0, 0, 255),
+                                   RGB(212, 208, 200), RGB(10, 36, 106)};
+        int row = 0;
+        for (COLORREF color : colors) {
+            Tools t(mono.Dc(), 0, CreateSolidBrush(color));
+            PatBlt(mono.Dc(), 0, row++, 16, 1, PATCOPY);
+        }
+        RECT last{0, row, 16, row + 1};
+        HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
+        r.Ret("FillRect", FillRect(mono.Dc(), &last, grey));
+        DeleteObject(grey);
         r.Pixels(mono);
     });
     // Stretching: every mode, shrinking and growing, fractional ratios, mirrored, with raster operations.

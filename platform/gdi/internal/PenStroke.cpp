@@ -1,7 +1,10 @@
 #include "platform/gdi/internal/PenStroke.h"
 
+#include "platform/gdi/region/Region.h"
+
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace gdi::detail {
 
@@ -16,6 +19,17 @@ constexpr int kDot[] = {3, 3};
 constexpr int kDashDot[] = {9, 6, 3, 6};
 constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
 
+// A pen's pixel value. On a monochrome surface Windows keeps black and white
+// as they are; any other colour becomes the background colour's pixel when it
+// equals the background colour, and the other pixel when it does not.
+Pixel PenPixel(COLORREF color, COLORREF background, int bpp) {
+    color &= 0xFFFFFF;
+    if (bpp != 1 || color == RGB(0, 0, 0) || color == RGB(255, 255, 255))
+        return ColorToPixel(color, bpp);
+    const Pixel backgroundPixel = ColorToPixel(background, 1);
+    return color == (background & 0xFFFFFF) ? backgroundPixel : 1 - backgroundPixel;
+}
+
 } // namespace
 
 PenStroke::PenStroke(DcObject& dc) : dc_(dc) {
@@ -26,7 +40,7 @@ PenStroke::PenStroke(DcObject& dc) : dc_(dc) {
         return;
     }
     width_ = pen->width;
-    color_ = ColorToPixel(pen->color, bpp);
+    color_ = PenPixel(pen->color, dc.bkColor, bpp);
     background_ = ColorToPixel(dc.bkColor, bpp);
     opaqueGaps_ = dc.bkMode == OPAQUE;
     // Styles apply to one-pixel pens only; wider pens draw solid.
@@ -115,71 +129,183 @@ struct LinePath {
     std::int64_t Y(std::int64_t i) const { return a.y + sy * (xMajor ? Minor(i) : i); }
 };
 
-// The first index in [low, high] for which holds(i) is true, holds being
-// false and then true along the path; high + 1 when it never holds.
-template <typename Holds> std::int64_t FirstWhere(std::int64_t low, std::int64_t high, Holds holds) {
-    std::int64_t end = high + 1;
-    while (low < end) {
-        const std::int64_t middle = low + (end - low) / 2;
-        if (holds(middle))
-            end = middle;
-        else
-            low = middle + 1;
-    }
-    return low;
-}
-
-// One row of a pen's tip: the columns [left, right] relative to the path
-// pixel, on the rows [top, bottom] relative to it.
-struct TipRows {
-    std::int64_t top, bottom, left, right;
+struct Point64 {
+    std::int64_t x, y;
 };
 
-// A wide pen paints the union of its tips along the path. Path coordinates
-// only grow or only shrink, so the path pixels whose tip rows reach a surface
-// row form one run, found by bisection, and the row gets one span: the cost
-// follows the surface rows, not the pen's width. Unlike one-pixel lines, a
-// wide line covers its end point too. A pen three pixels wide has a round tip
-// (a plus shape); other widths stamp a square.
-void StrokeWideLine(const PenStroke& pen, const LinePath& path) {
+// A span of pixels on one row, both ends included.
+struct RowSpan {
+    std::int64_t first, last;
+};
+
+// Paints the union of up to four spans on a row (clipped).
+void PaintSpans(DcObject& dc, int row, RowSpan* spans, int count, const BrushPattern& color) {
+    for (int i = 1; i < count; ++i) // insertion sort, left to right
+        for (int j = i; j > 0 && spans[j].first < spans[j - 1].first; --j)
+            std::swap(spans[j], spans[j - 1]);
+    for (int i = 0; i < count;) {
+        std::int64_t left = spans[i].first, right = spans[i].last;
+        for (++i; i < count && spans[i].first <= right + 1; ++i)
+            right = std::max(right, spans[i].last);
+        PatternRop(dc, RECT{ClampCoordinate(left), row, ClampCoordinate(right + 1), row + 1}, color,
+                   RopIndex(PATCOPY));
+    }
+}
+
+// The whole-pixel offsets of the two long sides of a slanted wide line. The
+// exact offset is v = w / 2 * (dy, -dx) / |(dx, dy)|, taken on the side where
+// it points to growing x; Windows moves that side outwards to the next whole
+// pixel beyond v (one further when v is whole), and the opposite side -v to
+// the nearest whole pixel (halves away from zero). Computed exactly with
+// squares: c * w / (2 * length) for a coordinate c of (dy, -dx).
+struct SideOffsets {
+    std::int64_t ax, ay, bx, by;
+};
+SideOffsets SlantedSides(std::int64_t dx, std::int64_t dy, std::int64_t w) {
+    const Wide lengthSquared = Wide{dx} * dx + Wide{dy} * dy;
+    // floor(|c| w / (2 length)) and floor(|c| w / (2 length) + 1/2).
+    const auto floorOf = [&](std::int64_t c) {
+        const Wide target = Wide{c} * c * w * w;
+        auto k = static_cast<std::int64_t>(std::abs(static_cast<double>(c)) * static_cast<double>(w) /
+                                           (2.0 * std::sqrt(static_cast<double>(lengthSquared))));
+        while (k > 0 && 4 * Wide{k} * k * lengthSquared > target)
+            --k;
+        while (4 * Wide{k + 1} * (k + 1) * lengthSquared <= target)
+            ++k;
+        return k;
+    };
+    const auto nearestOf = [&](std::int64_t c) {
+        const Wide target = Wide{c} * c * w * w;
+        std::int64_t k = floorOf(c);
+        if (Wide{2 * k + 1} * (2 * k + 1) * lengthSquared <= target)
+            ++k;
+        return k;
+    };
+    // (cx, cy): (dy, -dx) turned to point to growing x.
+    const std::int64_t cx = dy > 0 ? dy : -dy, cy = dy > 0 ? -dx : dx;
+    const auto sign = [](std::int64_t v) { return v > 0 ? 1 : -1; };
+    SideOffsets o;
+    o.ax = floorOf(cx) + 1;
+    o.ay = sign(cy) * (floorOf(cy) + 1);
+    o.bx = -nearestOf(cx);
+    o.by = -sign(cy) * nearestOf(cy);
+    return o;
+}
+
+// A column bound of QuadRow, pulled into the 64-bit range (spans are clamped
+// to the coordinate limit when painted anyway).
+std::int64_t Narrow(Wide value) {
+    constexpr Wide kLimit = Wide{1} << 62;
+    return static_cast<std::int64_t>(value < -kLimit ? -kLimit : value > kLimit ? kLimit : value);
+}
+
+// The columns of row y inside the convex quadrilateral q (in order round
+// it), as a polygon fill takes them: pixel (x, y) is inside when the point
+// (x, y) is, and a point on an edge only when the edge faces left, or up for
+// a horizontal edge. False when the row holds none.
+bool QuadRow(const Point64 (&q)[4], std::int64_t y, RowSpan& span) {
+    std::int64_t low = std::numeric_limits<std::int64_t>::min(),
+                 high = std::numeric_limits<std::int64_t>::max();
+    // The orientation: which side of each edge is inside.
+    const Wide turn = Wide{q[1].x - q[0].x} * (q[2].y - q[0].y) - Wide{q[1].y - q[0].y} * (q[2].x - q[0].x);
+    if (turn == 0)
+        return false;
+    const int sgn = turn > 0 ? 1 : -1;
+    for (int i = 0; i < 4; ++i) {
+        const Point64& a = q[i];
+        const Point64& b = q[(i + 1) % 4];
+        const std::int64_t ex = b.x - a.x, ey = b.y - a.y;
+        // Inside: sgn * (ex (y - ay) - ey (x - ax)) > 0, or = 0 on an edge
+        // whose outward normal sgn * (ey, -ex) points left (or up).
+        const std::int64_t nx = sgn * ey, ny = -sgn * ex;
+        const bool onEdgeIn = nx < 0 || (nx == 0 && ny < 0);
+        const Wide k = sgn * (Wide{ex} * (y - a.y) + Wide{ey} * a.x); // f(x) = k - sgn ey x
+        const Wide slope = Wide{sgn} * ey;
+        if (slope == 0) {
+            if (k < 0 || (k == 0 && !onEdgeIn))
+                return false;
+            continue;
+        }
+        if (slope > 0) {
+            // x < k / slope (x <= when on-edge points count)
+            Wide bound = k >= 0 ? k / slope : -((-k + slope - 1) / slope); // floor(k / slope)
+            if (!onEdgeIn && bound * slope == k)
+                --bound;
+            high = std::min(high, Narrow(bound));
+        } else {
+            // x > k / slope, with slope < 0: x > k' / s' for s' = -slope > 0, k' = -k
+            const Wide kk = -k, ss = -slope;
+            Wide bound = kk >= 0 ? (kk + ss - 1) / ss : -((-kk) / ss); // ceil(kk / ss)
+            if (!onEdgeIn && bound * ss == kk)
+                ++bound;
+            low = std::max(low, Narrow(bound));
+        }
+    }
+    if (low > high)
+        return false;
+    span = RowSpan{low, high};
+    return true;
+}
+
+// A wide solid line as Windows draws it: the pen's round tip (PenTip) at both
+// ends, joined by the band between them. A horizontal or vertical band is the
+// tip swept along the line. A slanted band is the quadrilateral between the
+// two long sides, offset from the ends as SlantedSides tells, filled by the
+// polygon rule of QuadRow. Joined segments of a polyline thus meet in round
+// joins. Each surface row gets at most four spans: the cost follows the
+// rows, not the pen's width.
+void StrokeWideSegment(const PenStroke& pen, POINT a, POINT b) {
     DcObject& dc = pen.Dc();
-    const std::int64_t w = pen.Width();
-    const std::int64_t before = w / 2, after = w - 1 - w / 2;
-    const bool round = w == 3;
-    const std::int64_t last = path.steps;
-    const TipRows square[] = {{-before, after, -before, after}};
-    const TipRows plus[] = {{-1, -1, 0, 0}, {0, 0, -1, 1}, {1, 1, 0, 0}};
-    const TipRows* tip = round ? plus : square;
-    const int tipRows = round ? 3 : 1;
+    const PenTip tip(pen.Width());
+    const std::int64_t w = tip.Width(), above = tip.Above(), below = w - 1 - above;
+    const std::int64_t dx = std::int64_t{b.x} - a.x, dy = std::int64_t{b.y} - a.y;
+    const bool slanted = dx != 0 && dy != 0;
+    SideOffsets sides{};
+    Point64 quad[4] = {};
+    if (slanted) {
+        sides = SlantedSides(dx, dy, w);
+        quad[0] = Point64{a.x + sides.ax, a.y + sides.ay};
+        quad[1] = Point64{b.x + sides.ax, b.y + sides.ay};
+        quad[2] = Point64{b.x + sides.bx, b.y + sides.by};
+        quad[3] = Point64{a.x + sides.bx, a.y + sides.by};
+    }
+    const std::int64_t top = std::min<std::int64_t>(a.y, b.y), bottom = std::max<std::int64_t>(a.y, b.y);
+    const std::int64_t reach = std::max(above, below) + 1;
+    const std::int64_t firstRow = std::max<std::int64_t>(top - reach, 0);
+    const std::int64_t endRow = std::min<std::int64_t>(bottom + reach + 1, dc.surface->height);
     BrushPattern color;
     color.hollow = false;
     color.solid = pen.Color();
-    const bool down = path.Y(last) >= path.Y(0);
-    const bool right = path.X(last) >= path.X(0);
-    for (int row = 0; row < dc.surface->height; ++row) {
-        std::int64_t left = 0, rightEnd = 0;
-        bool any = false;
-        for (int t = 0; t < tipRows; ++t) {
-            // Path pixels whose tip rows cover this row: y in [row - bottom, row - top].
-            const std::int64_t yLow = row - tip[t].bottom, yHigh = row - tip[t].top;
-            const std::int64_t first =
-                down ? FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) >= yLow; })
-                     : FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) <= yHigh; });
-            const std::int64_t end =
-                down ? FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) > yHigh; })
-                     : FirstWhere(0, last, [&](std::int64_t i) { return path.Y(i) < yLow; });
-            if (first >= end)
-                continue;
-            const std::int64_t xFirst = path.X(first), xLast = path.X(end - 1);
-            const std::int64_t spanLeft = (right ? xFirst : xLast) + tip[t].left;
-            const std::int64_t spanEnd = (right ? xLast : xFirst) + tip[t].right + 1;
-            left = any ? std::min(left, spanLeft) : spanLeft;
-            rightEnd = any ? std::max(rightEnd, spanEnd) : spanEnd;
-            any = true;
+    for (std::int64_t y = firstRow; y < endRow; ++y) {
+        RowSpan spans[4];
+        int count = 0;
+        for (const POINT end : {a, b}) {
+            const std::int64_t row = y - end.y + above;
+            if (row >= 0 && row < w) {
+                spans[count++] = RowSpan{std::int64_t{end.x} + tip.Left(static_cast<int>(row)),
+                                         std::int64_t{end.x} + tip.Right(static_cast<int>(row))};
+            }
         }
-        if (any)
-            PatternRop(dc, RECT{ClampCoordinate(left), row, ClampCoordinate(rightEnd), row + 1}, color,
-                       RopIndex(PATCOPY));
+        if (slanted) {
+            if (QuadRow(quad, y, spans[count]))
+                ++count;
+        } else if (dy == 0 && count > 0) {
+            // Horizontal: the tip's row swept from one end to the other.
+            const int row = static_cast<int>(y - a.y + above);
+            spans[count++] = RowSpan{std::min<std::int64_t>(a.x, b.x) + tip.Left(row),
+                                     std::max<std::int64_t>(a.x, b.x) + tip.Right(row)};
+        } else if (dx == 0) {
+            // Vertical: the widest tip row among the path pixels reaching y.
+            const std::int64_t firstTipRow = y - bottom + above, lastTipRow = y - top + above;
+            if (firstTipRow < w && lastTipRow >= 0) {
+                const int row = tip.WidestIn(static_cast<int>(std::max<std::int64_t>(firstTipRow, 0)),
+                                             static_cast<int>(std::min<std::int64_t>(lastTipRow, w - 1)));
+                spans[count++] =
+                    RowSpan{std::int64_t{a.x} + tip.Left(row), std::int64_t{a.x} + tip.Right(row)};
+            }
+        }
+        if (count > 0)
+            PaintSpans(dc, static_cast<int>(y), spans, count, color);
     }
 }
 
@@ -242,11 +368,7 @@ void StrokeLinePixelwise(PenStroke& pen, POINT a, POINT b) {
     if (pen.IsNull())
         return;
     if (pen.Width() > 1 && !pen.IsStyled()) {
-        const std::int64_t dx = std::int64_t{b.x} - a.x, dy = std::int64_t{b.y} - a.y;
-        const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-        const LinePath path{
-            a, std::max(adx, ady), std::min(adx, ady), dx < 0 ? -1 : 1, dy < 0 ? -1 : 1, adx >= ady};
-        StrokeWideLine(pen, path);
+        StrokeWideSegment(pen, a, b);
         return;
     }
     const std::int64_t dx = std::int64_t{b.x} - a.x, dy = std::int64_t{b.y} - a.y;
@@ -298,6 +420,38 @@ void StrokeLinePixelwise(PenStroke& pen, POINT a, POINT b) {
     for (std::int64_t i = first; i <= last; ++i)
         pen.Plot(static_cast<int>(path.X(i)), static_cast<int>(path.Y(i)));
     pen.Skip(steps - 1 - last);
+}
+
+PenTip::PenTip(int width) : width_(std::max(width, 1)) {
+    if (width_ <= 2)
+        return; // a single pixel or a 2 x 2 square: no row is cut
+    // Tracing a tip costs a step per pixel of its width: the last one traced
+    // (on this thread) is kept, as a pen draws many lines in a row.
+    thread_local int lastWidth = 0;
+    thread_local std::shared_ptr<const std::vector<int>> lastCuts;
+    if (lastWidth != width_) {
+        auto cuts = std::make_shared<std::vector<int>>();
+        for (const EllipseRow& row : EllipseOutlineRows(width_, width_))
+            cuts->push_back(static_cast<int>(row.outer < 0 ? 0 : row.outer));
+        lastCuts = std::move(cuts);
+        lastWidth = width_;
+    }
+    cuts_ = lastCuts;
+}
+
+int PenTip::Outer(int row) const {
+    if (!cuts_)
+        return 0;
+    const int half = std::min(row, width_ - 1 - row);
+    return (*cuts_)[static_cast<std::size_t>(half)];
+}
+
+int PenTip::WidestIn(int first, int last) const {
+    first = std::max(first, 0);
+    last = std::min(last, width_ - 1);
+    // The rows widen towards the middle: the row nearest to it wins.
+    const int middle = (width_ - 1) / 2;
+    return std::clamp(middle, first, std::max(first, last));
 }
 
 void PenStroke::Stamp(int x, int y, Pixel value) {

@@ -6,6 +6,9 @@
 
 #include "platform/gdi/internal/Raster.h"
 
+#include <memory>
+#include <vector>
+
 namespace gdi::detail {
 
 class PenStroke {
@@ -40,6 +43,28 @@ class PenStroke {
     int dashCount_ = 0;
     int dashIndex_ = 0;
     int dashLeft_ = 0;
+};
+
+// The round tip of a pen w pixels wide (w >= 2), as Windows paints it for a
+// line of no length: the pixels of the elliptic region of a w x w box whose
+// top left pixel lies w / 2 above and left of the path pixel (a 2 x 2 square
+// for two pixels, a plus shape for three, cut corners from four on). Rows
+// are numbered from the top of the tip, 0 .. w - 1, and spans are offsets
+// from the path pixel, both ends included.
+class PenTip {
+  public:
+    explicit PenTip(int width);
+    int Width() const { return width_; }
+    int Above() const { return width_ / 2; } // rows above the path pixel
+    int Left(int row) const { return Outer(row) - width_ / 2; }
+    int Right(int row) const { return width_ - 1 - Outer(row) - width_ / 2; }
+    // The widest row in [first, last] (clamped to the tip's rows).
+    int WidestIn(int first, int last) const;
+
+  private:
+    int Outer(int row) const;
+    int width_;
+    std::shared_ptr<const std::vector<int>> cuts_; // the top half's rows: columns cut at each end
 };
 
 // Strokes the line from a to b without b (Bresenham, x- or y-major; exact

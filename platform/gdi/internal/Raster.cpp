@@ -1,6 +1,8 @@
 #include "platform/gdi/internal/Raster.h"
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace gdi::detail {
 
@@ -59,14 +61,59 @@ BrushPattern SolidPattern(const DcObject& dc, COLORREF color) {
     return pattern;
 }
 
+namespace {
+
+// A solid brush on a monochrome surface is dithered as Windows does it: the
+// colour's grey (30 % red, 59 % green, 11 % blue, rounded down) picks one of
+// 65 levels, (grey + 2) / 4, and a pixel is white when its rank in the 8 x 8
+// ordered-dither matrix below is under the level. The pattern is aligned to
+// the surface's top left pixel; black and white stay plain.
+BrushPattern DitheredPattern(COLORREF color) {
+    static constexpr int kRank[8][8] = {{63, 31, 55, 23, 61, 29, 53, 21}, {15, 47, 7, 39, 13, 45, 5, 37},
+                                 {51, 19, 59, 27, 49, 17, 57, 25}, {3, 35, 11, 43, 1, 33, 9, 41},
+                                 {60, 28, 52, 20, 62, 30, 54, 22}, {12, 44, 4, 36, 14, 46, 6, 38},
+                                 {48, 16, 56, 24, 50, 18, 58, 26}, {0, 32, 8, 40, 2, 34, 10, 42}};
+    constexpr int kLevels = 65;
+    static const std::vector<std::shared_ptr<const Surface>> tiles = [] {
+        std::vector<std::shared_ptr<const Surface>> made(kLevels);
+        for (int level = 1; level < kLevels - 1; ++level) {
+            std::shared_ptr<Surface> tile = CreateSurface(8, 8, 1);
+            const PixelFormat& format = FormatOf(*tile);
+            for (int y = 0; y < 8; ++y)
+                for (int x = 0; x < 8; ++x)
+                    format.set(*tile, x, y, kRank[y][x] < level ? 1 : 0);
+            made[static_cast<std::size_t>(level)] = std::move(tile);
+        }
+        return made;
+    }();
+    const int grey = (30 * GetRValue(color) + 59 * GetGValue(color) + 11 * GetBValue(color)) / 100;
+    const int level = (grey + 2) / 4;
+    BrushPattern pattern;
+    pattern.hollow = false;
+    pattern.solid = level == 0 ? 0 : 1;
+    pattern.tile = tiles[static_cast<std::size_t>(level)];
+    pattern.tileZero = 0;
+    pattern.tileOne = 1;
+    return pattern;
+}
+
+// What a solid brush paints: its colour, dithered on monochrome surfaces.
+BrushPattern SolidBrushPattern(const DcObject& dc, COLORREF color) {
+    if (dc.surface && dc.surface->bitsPerPixel == 1)
+        return DitheredPattern(color);
+    return SolidPattern(dc, color);
+}
+
+} // namespace
+
 BrushPattern PatternOf(const DcObject& dc, HBRUSH brush) {
     if (brush >= 1 && brush <= 31)
-        return SolidPattern(dc, GetSysColor(static_cast<int>(brush) - 1));
+        return SolidBrushPattern(dc, GetSysColor(static_cast<int>(brush) - 1));
     const BrushObject* object = FindBrush(brush);
     if (!object || object->hollow)
         return BrushPattern{};
     if (!object->pattern)
-        return SolidPattern(dc, object->color);
+        return SolidBrushPattern(dc, object->color);
     const int bpp = dc.surface ? dc.surface->bitsPerPixel : 32;
     BrushPattern pattern;
     pattern.hollow = false;

@@ -264,8 +264,10 @@ const PixelFormat& FormatOf(const Surface& surface) {
 
 Pixel ColorToPixel(COLORREF color, int bitsPerPixel) {
     const int r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
+    // Monochrome: the nearer of black and white (by the squared distance,
+    // which comes to comparing the sum of the channels with 382.5).
     if (bitsPerPixel == 1)
-        return (r + g + b) >= 3 * 128 ? 1u : 0u;
+        return 2 * (r + g + b) > 3 * 255 ? 1u : 0u;
     return static_cast<Pixel>((r << 16) | (g << 8) | b);
 }
 

@@ -48,15 +48,16 @@ int Region::Kind() const {
     if (rects_.empty()) {
         return NULLREGION;
     }
-    return rects_.size() == 1 ? SIMPLEREGION : COMPLEXREGION;
+    return Layout().size() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
 RECT Region::Bounds() const {
     if (rects_.empty()) {
         return RECT{0, 0, 0, 0};
     }
-    RECT bounds{rects_.front().left, rects_.front().top, rects_.front().right, rects_.back().bottom};
-    for (const RECT& rect : rects_) {
+    const std::vector<RECT>& rects = Layout();
+    RECT bounds{rects.front().left, rects.front().top, rects.front().right, rects.back().bottom};
+    for (const RECT& rect : rects) {
         bounds.left = std::min(bounds.left, rect.left);
         bounds.right = std::max(bounds.right, rect.right);
     }
@@ -84,11 +85,19 @@ void Region::Offset(int dx, int dy) {
     if (!CanOffset(dx, dy)) {
         return;
     }
-    for (RECT& rect : rects_) {
-        rect.left += dx;
-        rect.right += dx;
-        rect.top += dy;
-        rect.bottom += dy;
+    const auto move = [dx, dy](std::vector<RECT>& rects) {
+        for (RECT& rect : rects) {
+            rect.left += dx;
+            rect.right += dx;
+            rect.top += dy;
+            rect.bottom += dy;
+        }
+    };
+    move(rects_);
+    if (layout_) {
+        auto moved = std::make_shared<std::vector<RECT>>(*layout_);
+        move(*moved);
+        layout_ = std::move(moved);
     }
 }
 
@@ -116,11 +125,12 @@ void Region::ForEachSpan(int y, const std::function<void(int left, int right)>& 
 }
 
 bool Region::EqualRects(const Region& other) const {
-    return std::equal(rects_.begin(), rects_.end(), other.rects_.begin(), other.rects_.end(),
-                      [](const RECT& a, const RECT& b) {
-                          return a.left == b.left && a.top == b.top && a.right == b.right &&
-                                 a.bottom == b.bottom;
-                      });
+    const std::vector<RECT>& mine = Layout();
+    const std::vector<RECT>& theirs = other.Layout();
+    return std::equal(
+        mine.begin(), mine.end(), theirs.begin(), theirs.end(), [](const RECT& a, const RECT& b) {
+            return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+        });
 }
 
 } // namespace gdi::detail

@@ -7,6 +7,7 @@
 #include "platform/gdi/gdi.h"
 
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -55,6 +56,10 @@ class Region {
 
     // The rectangles in banded order: top to bottom, then left to right.
     const std::vector<RECT>& Rects() const { return rects_; }
+    // The rectangles as Windows keeps them, which GetRegionData reports and
+    // EqualRgn, the region's type and its box go by: the same as Rects(),
+    // except for elliptic regions, kept as one rectangle per row.
+    const std::vector<RECT>& Layout() const { return layout_ ? *layout_ : rects_; }
     // Appends the parts of rect that lie inside the region, in banded order.
     void ClipRect(const RECT& rect, std::vector<RECT>& out) const;
     // Calls span(left, right) for every span of row y, left to right.
@@ -66,6 +71,7 @@ class Region {
 
     bool EqualRects(const Region& other) const;
     std::vector<RECT> rects_;
+    std::shared_ptr<const std::vector<RECT>> layout_; // null: the same as rects_
 };
 
 } // namespace gdi::detail

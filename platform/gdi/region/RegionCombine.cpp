@@ -186,6 +186,16 @@ Region Region::Combine(const Region& a, const Region& b, int mode) {
     if (operation == nullptr) {
         return Region();
     }
+    // Where the result is one operand unchanged, Windows hands back a copy of
+    // it with its rectangles as they were (an elliptic region keeps one per
+    // row): combining with an empty region, or a region with itself.
+    const bool keepsA = b.Empty() ? mode != RGN_AND : (&a == &b && (mode == RGN_OR || mode == RGN_AND));
+    if (keepsA && !a.Empty()) {
+        return a;
+    }
+    if (a.Empty() && (mode == RGN_OR || mode == RGN_XOR)) {
+        return b;
+    }
     return Region(MergeBands(a.rects_, b.rects_, operation));
 }
 

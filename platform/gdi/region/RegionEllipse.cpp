@@ -14,22 +14,22 @@
 // reaching the top row's middle pixel, or when it would cross the vertical
 // axis. The other three quadrants are mirror images; a row's outline is the
 // run of traced pixels on it, and the filled shape spans from the leftmost
-// to the rightmost outline pixel.
+// to the rightmost outline pixel. The trace never steps across the vertical
+// axis: on an odd width it ends where it reaches the middle column, on an
+// even width it climbs the innermost column only while inside the ellipse
+// (F <= 0), which shapes the ends of tall, narrow ellipses.
 //
-// This reproduces every measured region from 5 x 5 up to the button sizes;
-// regions only two to four pixels wide differ from Windows on a few rows.
+// This reproduces every measured box from three pixels wide up to the
+// button sizes; boxes two pixels wide differ from Windows on a few rows.
 //
-// The outline Ellipse and Arc draw follows the same trace except on the
-// vertical axis, which only narrow boxes reach before their top row: the
-// middle pixel of an odd width ends the trace there, the two middle pixels of
-// an even width rise while their centres stay inside the ellipse, and boxes
-// one or two pixels wide are drawn on every row (measured on every box up to
-// 24 x 24).
+// Ellipse and Arc draw the same trace, except that boxes one or two pixels
+// wide are drawn on every row (measured on every box up to 24 x 24).
 #include "platform/gdi/region/Region.h"
 #include "platform/gdi/region/RegionBands.h"
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace gdi::detail {
 
@@ -80,15 +80,12 @@ std::vector<EllipseRow> CentreRuleRows(long long w, long long h) {
 namespace {
 
 // The trace itself, in an integer type wide enough for F at the box's size.
-template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow>& rows, bool drawn) {
+template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow>& rows) {
     const Int a2 = static_cast<Int>(w - 1) * (w - 1), b2 = static_cast<Int>(h - 1) * (h - 1);
     const Int limit = a2 * b2;
     // |F| at (x, y), from the two squares the step moves between.
-    const auto value = [&](long long x, long long y) {
-        return static_cast<Int>(x) * x * b2 + static_cast<Int>(y) * y * a2 - limit;
-    };
     const auto error = [&](long long x, long long y) {
-        const Int f = value(x, y);
+        const Int f = static_cast<Int>(x) * x * b2 + static_cast<Int>(y) * y * a2 - limit;
         return f < 0 ? -f : f;
     };
     const auto record = [&](long long x, long long y) {
@@ -108,18 +105,13 @@ template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow
         if (y >= h - 1 && x <= lowestX) {
             return;
         }
-        const bool canRise = y + 2 <= h - 1;
-        if (drawn && x == lowestX) {
-            // The drawn outline on the vertical axis: the middle pixel of an
-            // odd width ends the trace; the two middle pixels of an even
-            // width rise while they stay inside the ellipse.
-            if (lowestX == 0 || !canRise || value(x, y + 2) >= 0) {
-                return;
-            }
-            y += 2;
-            continue;
+        // Arrived at the middle column of an odd width: the trace ends there
+        // (in a tall, narrow box this leaves the rows above it empty).
+        if (x == 0 && w > 1) {
+            return;
         }
-        const bool canTurn = x - 2 >= -1;
+        const bool canRise = y + 2 <= h - 1;
+        const bool canTurn = x - 2 >= 0; // never across the vertical axis
         long long nextX = x, nextY = y;
         Int best = 0;
         bool chosen = false;
@@ -138,8 +130,16 @@ template <class Int> void Trace(long long w, long long h, std::vector<EllipseRow
         consider(canRise && canTurn, x - 2, y + 2); // listed first: wins ties
         consider(canRise, x, y + 2);
         consider(canTurn, x - 2, y);
-        if (!chosen || nextX < 0) {
+        if (!chosen) {
             return;
+        }
+        // In the innermost column of an even width the trace climbs only
+        // while it stays inside the ellipse.
+        if (x == 1 && nextX == x) {
+            const Int f = static_cast<Int>(nextX) * nextX * b2 + static_cast<Int>(nextY) * nextY * a2 - limit;
+            if (f > 0) {
+                return;
+            }
         }
         x = nextX;
         y = nextY;
@@ -152,8 +152,7 @@ std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h, OutlineUse 
     if (w <= 0 || h <= 0) {
         return {};
     }
-    const bool drawn = use == OutlineUse::Drawn;
-    if (drawn && w <= 2) {
+    if (use == OutlineUse::Drawn && w <= 2) {
         // One or two pixels wide: Ellipse draws every row of the box.
         return std::vector<EllipseRow>(static_cast<std::size_t>((h + 1) / 2), EllipseRow{0, 0});
     }
@@ -164,9 +163,9 @@ std::vector<EllipseRow> EllipseOutlineRows(long long w, long long h, OutlineUse 
     // F stays below 2^57 in 64 bits while both sides are at most 2^14.
     constexpr long long kNarrowSide = 1 << 14;
     if (w <= kNarrowSide && h <= kNarrowSide) {
-        Trace<long long>(w, h, rows, drawn);
+        Trace<long long>(w, h, rows);
     } else {
-        Trace<WideInt>(w, h, rows, drawn);
+        Trace<WideInt>(w, h, rows);
     }
     return rows;
 }
@@ -184,18 +183,38 @@ Region Region::FromEllipse(int left, int top, int right, int bottom) {
         return Region();
     }
     const std::vector<EllipseRow> rows = EllipseOutlineRows(w, h);
+    // Windows keeps an elliptic region as one rectangle per row, even where
+    // neighbouring rows cover the same columns, and a rectangle of no width
+    // for an end row without pixels: such a region counts as complex from two
+    // rows on (the region of (0, 0, 3, 3) is a 2 x 2 square of two
+    // rectangles), its box takes in the empty rows, and it compares unequal
+    // to the same pixels built from rectangles. That layout is kept beside
+    // the merged bands, which every operation works on. An ellipse one pixel
+    // wide is a single rectangle.
+    if (w == 1) {
+        return FromRect(left, top, right, bottom);
+    }
+    std::vector<RECT> layout;
+    layout.reserve(static_cast<std::size_t>(h));
     BandBuilder builder;
     std::vector<Span> row(1);
     for (long long y = 0; y < h; ++y) {
         const EllipseRow& r = rows[static_cast<std::size_t>(std::min(y, h - 1 - y))];
+        const int rowTop = static_cast<int>(top + y);
         if (r.outer < 0) {
-            continue; // a narrow ellipse's end rows hold no pixel
+            const int middle = static_cast<int>(left + w / 2);
+            layout.push_back(RECT{middle, rowTop, middle, rowTop + 1});
+            continue;
         }
         row[0] = Span{static_cast<int>(left + r.outer), static_cast<int>(right - r.outer)};
-        const int rowTop = static_cast<int>(top + y);
+        layout.push_back(RECT{row[0].left, rowTop, row[0].right, rowTop + 1});
         builder.AddBand(rowTop, rowTop + 1, row);
     }
-    return Region(builder.Take());
+    Region region(builder.Take());
+    if (layout.size() != region.rects_.size()) {
+        region.layout_ = std::make_shared<const std::vector<RECT>>(std::move(layout));
+    }
+    return region;
 }
 
 } // namespace gdi::detail

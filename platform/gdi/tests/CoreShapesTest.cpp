@@ -269,6 +269,21 @@ TEST(Shapes, PensWiderThanTheBitmapCoverItAroundAnEllipse) {
     }
 }
 
+// The widest pen over lines between the far corners of the coordinate space:
+// every pixel of the small surface lies within the pen's half width of them.
+TEST(Lines, WidestPenOnFarReachingLinesCoversTheSurface) {
+    constexpr int kMin = INT32_MIN, kMax = INT32_MAX;
+    const POINT ends[][2] = {
+        {{kMin, kMin}, {kMax, kMax}}, {{kMax, kMin + 3}, {kMin, kMax - 1}}, {{kMin, 2}, {kMax, 2}}};
+    for (const auto& end : ends) {
+        Canvas canvas(6, 4, kOdd);
+        Tools tools(canvas.Dc(), CreatePen(PS_SOLID, 4096, kPen), CreateSolidBrush(kBrush));
+        MoveToEx(canvas.Dc(), end[0].x, end[0].y, nullptr);
+        EXPECT_TRUE(LineTo(canvas.Dc(), end[1].x, end[1].y));
+        EXPECT_TRUE(MatchesArt(canvas.Dc(), {"######", "######", "######", "######"}, kLegend));
+    }
+}
+
 TEST(Lines, PolylineRejectsBadInput) {
     Canvas canvas(4, 4, kOdd);
     const POINT one[] = {{0, 0}};
