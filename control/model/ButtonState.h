@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The control's own value types, with the widths its stored form uses.
 using Integer = std::int16_t;
@@ -22,6 +23,23 @@ constexpr Boolean False = 0;
 constexpr Boolean ToBoolean(bool value) { return value ? True : False; }
 
 // Bits of StateFlags. "Pushed" is ButtonHeld and PointerInside together.
+// The prepared image drawn key-transparent, as two layers of pixels at the
+// drawn size (0x00RRGGBB, top-down rows): ANDed into the destination (white
+// where the key shows, black elsewhere), then ORed (the picture, black where
+// the key shows). Kept from paint to paint while the image, the part of it
+// drawn and the drawn size stay the same (ButtonImage.cpp); forgotten with
+// the image.
+struct KeyedImageLayers {
+    gdi::HANDLE source = 0;  // the bitmap they were made from; 0: nothing kept
+    gdi::RECT sourceRect{};
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::vector<std::uint32_t> andPixels;
+    std::vector<std::uint32_t> orPixels;
+
+    void Forget() { source = 0; }
+};
+
 struct StateFlagBits {
     static constexpr Integer DefaultLook = 0x0001;    // drawn as the container's default button
     static constexpr Integer ButtonHeld = 0x0002;     // left button went down on the button
@@ -141,7 +159,8 @@ struct ButtonState {
     Boolean Value = False;
     Long CustomClick = 0;
     picture::PicturePtr Picture;
-    gdi::HANDLE ImageHandle = 0;
+    gdi::HANDLE ImageHandle = 0;  // its pixels are written only by PrepareButtonImage
+    KeyedImageLayers ImageLayers;
     Long ImageWidth = 0;
     Long ImageHeight = 0;
     Long PictureAlign = 0;
@@ -160,6 +179,13 @@ struct ButtonState {
     RgbColor ParentBackColor = 0;
     RgbColor CheckedFaceColor = 0;
     Boolean IsPressing = False;
+
+    // Deletes the prepared image and what was kept of it.
+    void DeleteImage() {
+        if (ImageHandle != 0) gdi::DeleteObject(ImageHandle);
+        ImageHandle = 0;
+        ImageLayers.Forget();
+    }
 
     bool IsPushed() const { return (StateFlags & StateFlagBits::Pushed) == StateFlagBits::Pushed; }
     bool HasPicture() const { return PictureWidth + PictureHeight >= 1; }
