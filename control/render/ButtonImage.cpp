@@ -102,14 +102,15 @@ void ComposeThroughWork(gdi::HDC screenDC, gdi::HDC destDC, gdi::RECT destRect, 
 }
 
 // Composing straight into the destination gives the work bitmap's pixels
-// when the destination holds 32-bit pixels as the work bitmap does, shrinks
-// as a fresh DC does, and the drawn size fits in the destination rectangle
-// (the work bitmap cuts off the rest): a work pixel outside the picture goes
-// back unchanged, one inside is the destination's pixel combined with the
-// same layers, and the destination's clip limits the copy back as it limits
-// the composition.
+// when the destination holds 32-bit pixels as the work bitmap does and the
+// drawn size fits in the destination rectangle (the work bitmap cuts off the
+// rest): a work pixel outside the picture goes back unchanged, one inside is
+// the destination's pixel combined with the same layers, and the
+// destination's clip limits the copy back as it limits the composition. The
+// layers are stretched beforehand as the work bitmap's fresh DC stretches
+// them, so the destination's stretch mode plays no part.
 bool CanComposeInPlace(gdi::HDC destDC, Long dw, Long dh, Long w, Long h) {
-    if (w <= 0 || h <= 0 || w > dw || h > dh || gdi::GetStretchBltMode(destDC) != gdi::BLACKONWHITE)
+    if (w <= 0 || h <= 0 || w > dw || h > dh)
         return false;
     gdi::BITMAP bitmap{};
     const gdi::HGDIOBJ destBitmap = gdi::GetCurrentObject(destDC, gdi::OBJ_BITMAP);
@@ -129,9 +130,9 @@ gdi::BITMAPINFO LayerInfo(Long w, Long h) {
 }
 
 // Stretches the mask and the key-blackened copy to the drawn size w x h as
-// the composition into a BLACKONWHITE destination does (the mask's 1 bits
-// white, its 0 bits black, dropped pixels ANDed in) and keeps their pixels in
-// kept. False when the scratch bitmap cannot be made.
+// the work bitmap's fresh DC does (the mask's 1 bits white, its 0 bits black,
+// dropped pixels ANDed in) and keeps their pixels in kept. False when the
+// scratch bitmap cannot be made.
 bool StretchLayers(const TransparentLayers& layers, Long w, Long h, KeyedImageLayers& kept) {
     const gdi::BITMAPINFO info = LayerInfo(w, h);
     void* bits = nullptr;

@@ -4,6 +4,7 @@
 #include "platform/gdi/internal/Objects.h"
 #include "platform/gdi/internal/Raster.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace gdi {
@@ -103,6 +104,42 @@ bool Overlaps(const Surface& surface, const void* bits, std::size_t size) {
     return first < own + ownSize && own < first + size;
 }
 
+// The short cut of SourceRop for unscaled 32-bit rows through an operation
+// without a pattern: the operation runs straight on the surface's rows, one
+// call per visible run, and pixels without a source stay as they are. False
+// when it does not apply.
+bool BlitRowsUnscaled(DcObject& dc, const BlitGeometry& g, const Surface& source, BYTE index) {
+    if (g.width <= 0 || g.height <= 0 || g.sourceWidth <= 0 || g.sourceHeight <= 0 || RopUsesPattern(index) ||
+        dc.surface->bitsPerPixel != 32 || source.bitsPerPixel != 32)
+        return false;
+    // Coordinates pulled into range as SourceRop pulls them.
+    const int x = ClampCoordinate(g.x), y = ClampCoordinate(g.y);
+    const int width = ClampCoordinate(g.width), height = ClampCoordinate(g.height);
+    if (width != ClampCoordinate(g.sourceWidth) || height != ClampCoordinate(g.sourceHeight))
+        return false;
+    // Destination pixel (c, r) reads source pixel (c - dx, r - dy).
+    const std::int64_t dx = std::int64_t{x} - ClampCoordinate(g.sourceX);
+    const std::int64_t dy = std::int64_t{y} - ClampCoordinate(g.sourceY);
+    const RECT area{ClampCoordinate(std::max<std::int64_t>(x, dx)),
+                    ClampCoordinate(std::max<std::int64_t>(y, dy)),
+                    ClampCoordinate(std::min(std::int64_t{x} + width, dx + source.width)),
+                    ClampCoordinate(std::min(std::int64_t{y} + height, dy + source.height))};
+    if (area.left >= area.right || area.top >= area.bottom)
+        return true;
+    const RopSpanFunction span = RopSpanFor(index);
+    Surface& target = *dc.surface;
+    const Pixel mask = FormatOf(target).mask;
+    ForEachVisibleRect(dc, area, [&](const RECT& r) {
+        for (int row = r.top; row < r.bottom; ++row) {
+            auto* to = reinterpret_cast<Pixel*>(target.Row(row)) + r.left;
+            const auto* from =
+                reinterpret_cast<const Pixel*>(source.Row(static_cast<int>(row - dy))) + (r.left - dx);
+            span(to, from, nullptr, r.right - r.left, mask);
+        }
+    });
+    return true;
+}
+
 HICON CopyIcon(HICON icon, int width, int height) {
     const IconObject* source = FindIcon(icon);
     if (!source)
@@ -155,11 +192,13 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
     const std::shared_ptr<Surface> snapshot = overlaps ? CopySurface(borrowed.Get()) : nullptr;
     if (overlaps && !snapshot)
         return 0;
+    const Surface& source = snapshot ? *snapshot : borrowed.Get();
     const BlitGeometry geometry{xDest,   yDest,   destWidth,   destHeight,
                                 xSource, ySource, sourceWidth, sourceHeight};
+    if (BlitRowsUnscaled(*dc, geometry, source, index))
+        return rows;
     const BrushPattern pattern = RopUsesPattern(index) ? PatternOf(*dc, dc->brush) : BrushPattern{};
-    SourceRop(*dc, geometry, snapshot ? *snapshot : borrowed.Get(), ConversionFor(*dc, dc->bkColor), pattern,
-              index, dc->stretchMode);
+    SourceRop(*dc, geometry, source, ConversionFor(*dc, dc->bkColor), pattern, index, dc->stretchMode);
     return rows;
 }
 
