@@ -6,6 +6,7 @@
 #include "platform/gdi/gdi.h"
 #include "platform/picture/Picture.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,8 +23,7 @@ constexpr Boolean False = 0;
 
 constexpr Boolean ToBoolean(bool value) { return value ? True : False; }
 
-// Bits of StateFlags. "Pushed" is ButtonHeld and PointerInside together.
-// The prepared image drawn key-transparent, as two layers of pixels at the
+// The prepared image drawn key-transparent, as two layers of pixels at one
 // drawn size (0x00RRGGBB, top-down rows): ANDed into the destination (white
 // where the key shows, black elsewhere), then ORed (the picture, black where
 // the key shows). Kept from paint to paint while the image, the part of it
@@ -40,6 +40,18 @@ struct KeyedImageLayers {
     void Forget() { source = 0; }
 };
 
+// The layers at the last two drawn sizes: a custom shape is drawn at its full
+// size and, pushed, one pixel smaller on every side.
+struct KeptImageLayers {
+    std::array<KeyedImageLayers, 2> sizes;
+    int lastUsed = 0;
+
+    void Forget() {
+        for (KeyedImageLayers& layers : sizes) layers.Forget();
+    }
+};
+
+// Bits of StateFlags. "Pushed" is ButtonHeld and PointerInside together.
 struct StateFlagBits {
     static constexpr Integer DefaultLook = 0x0001;    // drawn as the container's default button
     static constexpr Integer ButtonHeld = 0x0002;     // left button went down on the button
@@ -160,7 +172,7 @@ struct ButtonState {
     Long CustomClick = 0;
     picture::PicturePtr Picture;
     gdi::HANDLE ImageHandle = 0;  // its pixels are written only by PrepareButtonImage
-    KeyedImageLayers ImageLayers;
+    KeptImageLayers ImageLayers;
     Long ImageWidth = 0;
     Long ImageHeight = 0;
     Long PictureAlign = 0;

@@ -178,34 +178,40 @@ void ComposeLayers(gdi::HDC destDC, gdi::RECT destRect, const KeyedImageLayers& 
 // only with a new image, which forgets them), the part of it drawn and the
 // drawn size; the destination's clip, position and pixels are applied per
 // paint. False when nothing fitting is kept.
-bool ComposeKeptLayers(const ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, gdi::HBITMAP srcBitmap,
+bool ComposeKeptLayers(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, gdi::HBITMAP srcBitmap,
                        const gdi::RECT& srcRect, Long dw, Long dh, Long w, Long h) {
-    const KeyedImageLayers& kept = button.ImageLayers;
-    if (kept.source == 0 || kept.source != srcBitmap || srcBitmap != button.ImageHandle)
+    if (srcBitmap == 0 || srcBitmap != button.ImageHandle || !CanComposeInPlace(destDC, dw, dh, w, h))
         return false;
-    if (!gdi::EqualRect(&kept.sourceRect, &srcRect) || kept.width != w || kept.height != h)
-        return false;
-    if (!CanComposeInPlace(destDC, dw, dh, w, h))
-        return false;
-    ComposeLayers(destDC, destRect, kept);
-    return true;
+    KeptImageLayers& kept = button.ImageLayers;
+    for (int i = 0; i < static_cast<int>(kept.sizes.size()); ++i) {
+        const KeyedImageLayers& layers = kept.sizes[static_cast<std::size_t>(i)];
+        if (layers.source == srcBitmap && gdi::EqualRect(&layers.sourceRect, &srcRect) && layers.width == w &&
+            layers.height == h) {
+            kept.lastUsed = i;
+            ComposeLayers(destDC, destRect, layers);
+            return true;
+        }
+    }
+    return false;
 }
 
 // Composes straight into the destination through freshly stretched layers,
-// keeping them when they come from the button's prepared image. False when
-// it does not apply.
+// kept in place of the ones used less recently when they come from the
+// button's prepared image. False when it does not apply.
 bool ComposeInPlace(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, gdi::HBITMAP srcBitmap,
                     const gdi::RECT& srcRect, const TransparentLayers& layers, Long dw, Long dh, Long w,
                     Long h) {
     if (!CanComposeInPlace(destDC, dw, dh, w, h))
         return false;
-    KeyedImageLayers& kept = button.ImageLayers;
+    const int spare = 1 - button.ImageLayers.lastUsed;
+    KeyedImageLayers& kept = button.ImageLayers.sizes[static_cast<std::size_t>(spare)];
     kept.Forget();
     if (!StretchLayers(layers, w, h, kept))
         return false;
     if (srcBitmap == button.ImageHandle) {
         kept.source = srcBitmap;
         kept.sourceRect = srcRect;
+        button.ImageLayers.lastUsed = spare;
     }
     ComposeLayers(destDC, destRect, kept);
     return true;

@@ -279,6 +279,8 @@ TEST(TransparentBlit, KeptLayersFollowEveryInput) {
     };
     const Change changes[] = {
         {"the drawn size", [&] { w = 4, h = 3; }},
+        {"the drawn size again", [&] { w = 6, h = 4; }},  // both sizes kept
+        {"the drawn size once more", [&] { w = 4, h = 3; }},
         {"the image's size", [&] { PrepareButtonImage(button, 5, 3, 0); }},
         {"the picture", [&] { GivePicture(button, MakeBitmapPicture({"gKrb", "Kbgr", "rgKb"}, legend)); }},
         {"the key colour",
