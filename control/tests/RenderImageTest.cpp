@@ -241,8 +241,8 @@ TEST(TransparentBlit, ComposingInPlaceGivesThePixelsOfTheWorkBitmap) {
             return seen;
         };
         const std::vector<gdi::COLORREF> general = paint(false);
-        ASSERT_EQ(general, paint(true)) << "round " << round;     // stretching the layers
-        ASSERT_EQ(general, paint(true)) << "round " << round;     // from the kept layers
+        ASSERT_EQ(general, paint(true)) << "round " << round; // stretching the layers
+        ASSERT_EQ(general, paint(true)) << "round " << round; // from the kept layers
         if (clip != 0) gdi::DeleteObject(clip);
     }
 }
@@ -279,7 +279,7 @@ TEST(TransparentBlit, KeptLayersFollowEveryInput) {
     };
     const Change changes[] = {
         {"the drawn size", [&] { w = 4, h = 3; }},
-        {"the drawn size again", [&] { w = 6, h = 4; }},  // both sizes kept
+        {"the drawn size again", [&] { w = 6, h = 4; }}, // both sizes kept
         {"the drawn size once more", [&] { w = 4, h = 3; }},
         {"the image's size", [&] { PrepareButtonImage(button, 5, 3, 0); }},
         {"the picture", [&] { GivePicture(button, MakeBitmapPicture({"gKrb", "Kbgr", "rgKb"}, legend)); }},

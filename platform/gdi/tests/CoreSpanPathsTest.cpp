@@ -167,7 +167,8 @@ TEST(SpanPaths, TheClipBandWalkCoversWhatTheRegionClipsTo) {
 // which no pixel may show).
 TEST(SpanPaths, StretchDIBitsMatchesStretchBltFromADibSectionOfTheSameRows) {
     Inputs in;
-    constexpr DWORD kRops[] = {SRCCOPY, SRCAND, SRCPAINT, SRCINVERT, 0x00220326, NOTSRCCOPY, PATCOPY, 0x00B8074A};
+    constexpr DWORD kRops[] = {SRCCOPY,    SRCAND,     SRCPAINT, SRCINVERT,
+                               0x00220326, NOTSRCCOPY, PATCOPY,  0x00B8074A};
     for (int round = 0; round < 400; ++round) {
         const int width = in.Between(1, 20), height = in.Between(1, 16);
         BITMAPINFO info{};
