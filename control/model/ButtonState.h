@@ -6,8 +6,10 @@
 #include "platform/gdi/gdi.h"
 #include "platform/picture/Picture.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The control's own value types, with the widths its stored form uses.
 using Integer = std::int16_t;
@@ -20,6 +22,34 @@ constexpr Boolean True = -1;
 constexpr Boolean False = 0;
 
 constexpr Boolean ToBoolean(bool value) { return value ? True : False; }
+
+// The prepared image drawn key-transparent, as two layers of pixels at one
+// drawn size (0x00RRGGBB, top-down rows): ANDed into the destination (white
+// where the key shows, black elsewhere), then ORed (the picture, black where
+// the key shows). Kept from paint to paint while the image, the part of it
+// drawn and the drawn size stay the same (ButtonImage.cpp); forgotten with
+// the image.
+struct KeyedImageLayers {
+    gdi::HANDLE source = 0;  // the bitmap they were made from; 0: nothing kept
+    gdi::RECT sourceRect{};
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::vector<std::uint32_t> andPixels;
+    std::vector<std::uint32_t> orPixels;
+
+    void Forget() { source = 0; }
+};
+
+// The layers at the last two drawn sizes: a custom shape is drawn at its full
+// size and, pushed, one pixel smaller on every side.
+struct KeptImageLayers {
+    std::array<KeyedImageLayers, 2> sizes;
+    int lastUsed = 0;
+
+    void Forget() {
+        for (KeyedImageLayers& layers : sizes) layers.Forget();
+    }
+};
 
 // Bits of StateFlags. "Pushed" is ButtonHeld and PointerInside together.
 struct StateFlagBits {
@@ -141,7 +171,8 @@ struct ButtonState {
     Boolean Value = False;
     Long CustomClick = 0;
     picture::PicturePtr Picture;
-    gdi::HANDLE ImageHandle = 0;
+    gdi::HANDLE ImageHandle = 0;  // its pixels are written only by PrepareButtonImage
+    KeptImageLayers ImageLayers;
     Long ImageWidth = 0;
     Long ImageHeight = 0;
     Long PictureAlign = 0;
@@ -160,6 +191,13 @@ struct ButtonState {
     RgbColor ParentBackColor = 0;
     RgbColor CheckedFaceColor = 0;
     Boolean IsPressing = False;
+
+    // Deletes the prepared image and what was kept of it.
+    void DeleteImage() {
+        if (ImageHandle != 0) gdi::DeleteObject(ImageHandle);
+        ImageHandle = 0;
+        ImageLayers.Forget();
+    }
 
     bool IsPushed() const { return (StateFlags & StateFlagBits::Pushed) == StateFlagBits::Pushed; }
     bool HasPicture() const { return PictureWidth + PictureHeight >= 1; }

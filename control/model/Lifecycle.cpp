@@ -50,6 +50,5 @@ void ReleaseOwnedHandles(ButtonState& state) {
     if (state.FaceRegion != 0) gdi::DeleteObject(state.FaceRegion);
     state.FaceRegion = 0;
     ReleaseOffscreenDC(state);
-    if (state.ImageHandle != 0) gdi::DeleteObject(state.ImageHandle);
-    state.ImageHandle = 0;
+    state.DeleteImage();
 }

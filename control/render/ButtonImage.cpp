@@ -4,6 +4,7 @@
 #include "control/render/Surface.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -100,32 +101,119 @@ void ComposeThroughWork(gdi::HDC screenDC, gdi::HDC destDC, gdi::RECT destRect, 
     if (workDC != 0) gdi::DeleteDC(workDC);
 }
 
-// The same composition straight into the destination: two passes and a
-// bitmap fewer. It gives the work bitmap's pixels when the destination holds
-// 32-bit pixels as the work bitmap does, shrinks as a fresh DC does, and the
+// Composing straight into the destination gives the work bitmap's pixels
+// when the destination holds 32-bit pixels as the work bitmap does and the
 // drawn size fits in the destination rectangle (the work bitmap cuts off the
 // rest): a work pixel outside the picture goes back unchanged, one inside is
 // the destination's pixel combined with the same layers, and the
-// destination's clip limits the copy back as it limits these blits. The mono
-// mask takes its colours from the destination's text and background colours,
-// which are a fresh DC's black and white meanwhile. False when it does not apply.
-bool ComposeInPlace(gdi::HDC destDC, gdi::RECT destRect, const TransparentLayers& layers, Long dw, Long dh, Long w,
-                    Long h) {
-    if (w > dw || h > dh || gdi::GetStretchBltMode(destDC) != gdi::BLACKONWHITE) return false;
+// destination's clip limits the copy back as it limits the composition. The
+// layers are stretched beforehand as the work bitmap's fresh DC stretches
+// them, so the destination's stretch mode plays no part.
+bool CanComposeInPlace(gdi::HDC destDC, Long dw, Long dh, Long w, Long h) {
+    if (w <= 0 || h <= 0 || w > dw || h > dh)
+        return false;
     gdi::BITMAP bitmap{};
     const gdi::HGDIOBJ destBitmap = gdi::GetCurrentObject(destDC, gdi::OBJ_BITMAP);
-    if (destBitmap == 0 || gdi::GetObjectA(destBitmap, sizeof bitmap, &bitmap) != sizeof bitmap ||
-        bitmap.bmBitsPixel != 32) {
-        return false;
+    return destBitmap != 0 && gdi::GetObjectA(destBitmap, sizeof bitmap, &bitmap) == sizeof bitmap &&
+           bitmap.bmBitsPixel == 32;
+}
+
+gdi::BITMAPINFO LayerInfo(Long w, Long h) {
+    gdi::BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(gdi::BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h; // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = gdi::BI_RGB;
+    return info;
+}
+
+// Stretches the mask and the key-blackened copy to the drawn size w x h as
+// the work bitmap's fresh DC does (the mask's 1 bits white, its 0 bits black,
+// dropped pixels ANDed in) and keeps their pixels in kept. False when the
+// scratch bitmap cannot be made.
+bool StretchLayers(const TransparentLayers& layers, Long w, Long h, KeyedImageLayers& kept) {
+    const gdi::BITMAPINFO info = LayerInfo(w, h);
+    void* bits = nullptr;
+    const gdi::HDC dc = gdi::CreateCompatibleDC(0);
+    const gdi::HBITMAP dib = gdi::CreateDIBSection(dc, &info, gdi::DIB_RGB_COLORS, &bits, 0, 0);
+    const gdi::HGDIOBJ previous = dib != 0 ? gdi::SelectObject(dc, dib) : 0;
+    const bool made = previous != 0 && bits != nullptr;
+    if (made) {
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+        gdi::SetStretchBltMode(dc, gdi::BLACKONWHITE);
+        gdi::SetTextColor(dc, gdi::RGB(0, 0, 0));
+        gdi::SetBkColor(dc, gdi::RGB(255, 255, 255));
+        gdi::StretchBlt(dc, 0, 0, w, h, layers.maskDC, 0, 0, layers.width, layers.height, gdi::SRCCOPY);
+        kept.andPixels.assign(pixels, pixels + count);
+        gdi::StretchBlt(dc, 0, 0, w, h, layers.copyDC, 0, 0, layers.width, layers.height, gdi::SRCCOPY);
+        kept.orPixels.assign(pixels, pixels + count);
+        kept.width = w;
+        kept.height = h;
     }
-    const gdi::COLORREF previousText = gdi::SetTextColor(destDC, gdi::RGB(0, 0, 0));
-    const gdi::COLORREF previousBackground = gdi::SetBkColor(destDC, gdi::RGB(255, 255, 255));
-    gdi::StretchBlt(destDC, destRect.left, destRect.top, w, h, layers.maskDC, 0, 0, layers.width, layers.height,
-                    gdi::SRCAND);
-    gdi::StretchBlt(destDC, destRect.left, destRect.top, w, h, layers.copyDC, 0, 0, layers.width, layers.height,
-                    gdi::SRCPAINT);
-    gdi::SetTextColor(destDC, previousText);
-    gdi::SetBkColor(destDC, previousBackground);
+    if (previous != 0)
+        gdi::SelectObject(dc, previous);
+    if (dib != 0)
+        gdi::DeleteObject(dib);
+    if (dc != 0)
+        gdi::DeleteDC(dc);
+    return made;
+}
+
+// Clears the background where the picture is opaque (AND), then ORs the
+// picture into the holes: the two stretches of the general composition,
+// taken from the layers stretched beforehand.
+void ComposeLayers(gdi::HDC destDC, gdi::RECT destRect, const KeyedImageLayers& layers) {
+    const gdi::BITMAPINFO info = LayerInfo(layers.width, layers.height);
+    gdi::StretchDIBits(destDC, destRect.left, destRect.top, layers.width, layers.height, 0, 0, layers.width,
+                       layers.height, layers.andPixels.data(), &info, gdi::DIB_RGB_COLORS, gdi::SRCAND);
+    gdi::StretchDIBits(destDC, destRect.left, destRect.top, layers.width, layers.height, 0, 0, layers.width,
+                       layers.height, layers.orPixels.data(), &info, gdi::DIB_RGB_COLORS, gdi::SRCPAINT);
+}
+
+// The layers of the button's prepared image are kept from paint to paint:
+// they depend on the image (its pixels, and the key taken from them, change
+// only with a new image, which forgets them), the part of it drawn and the
+// drawn size; the destination's clip, position and pixels are applied per
+// paint. False when nothing fitting is kept.
+bool ComposeKeptLayers(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, gdi::HBITMAP srcBitmap,
+                       const gdi::RECT& srcRect, Long dw, Long dh, Long w, Long h) {
+    if (srcBitmap == 0 || srcBitmap != button.ImageHandle || !CanComposeInPlace(destDC, dw, dh, w, h))
+        return false;
+    KeptImageLayers& kept = button.ImageLayers;
+    for (int i = 0; i < static_cast<int>(kept.sizes.size()); ++i) {
+        const KeyedImageLayers& layers = kept.sizes[static_cast<std::size_t>(i)];
+        if (layers.source == srcBitmap && gdi::EqualRect(&layers.sourceRect, &srcRect) && layers.width == w &&
+            layers.height == h) {
+            kept.lastUsed = i;
+            ComposeLayers(destDC, destRect, layers);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Composes straight into the destination through freshly stretched layers,
+// kept in place of the ones used less recently when they come from the
+// button's prepared image. False when it does not apply.
+bool ComposeInPlace(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, gdi::HBITMAP srcBitmap,
+                    const gdi::RECT& srcRect, const TransparentLayers& layers, Long dw, Long dh, Long w,
+                    Long h) {
+    if (!CanComposeInPlace(destDC, dw, dh, w, h))
+        return false;
+    const int spare = 1 - button.ImageLayers.lastUsed;
+    KeyedImageLayers& kept = button.ImageLayers.sizes[static_cast<std::size_t>(spare)];
+    kept.Forget();
+    if (!StretchLayers(layers, w, h, kept))
+        return false;
+    if (srcBitmap == button.ImageHandle) {
+        kept.source = srcBitmap;
+        kept.sourceRect = srcRect;
+        button.ImageLayers.lastUsed = spare;
+    }
+    ComposeLayers(destDC, destRect, kept);
     return true;
 }
 
@@ -142,8 +230,7 @@ gdi::SIZE FitImageSize(const ztButtons_H& button, Long maxW, Long maxH) {
 
 void PrepareButtonImage(ztButtons_H& button, Long w, Long h, gdi::HRGN region) {
     if (!button.Picture) return;
-    if (button.ImageHandle != 0) gdi::DeleteObject(button.ImageHandle);
-    button.ImageHandle = 0;
+    button.DeleteImage();
     if (button.PictureIsIcon == 1) return;
 
     if (region != 0) {
@@ -179,12 +266,10 @@ void TransparentBlit(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, g
 
 void TransparentBlitWith(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, gdi::HBITMAP srcBitmap,
                          gdi::RECT srcRect, Long& w, Long& h, bool allowInPlace) {
-    const gdi::HDC screenDC = gdi::GetDC(0);
-    const gdi::HDC srcDC = gdi::CreateCompatibleDC(screenDC);
-    const gdi::HGDIOBJ srcPrevious = gdi::SelectObject(srcDC, srcBitmap);
-
-    if (srcRect.right == 0) srcRect.right = srcRect.left + button.ImageWidth;
-    if (srcRect.bottom == 0) srcRect.bottom = srcRect.top + button.ImageHeight;
+    if (srcRect.right == 0)
+        srcRect.right = srcRect.left + button.ImageWidth;
+    if (srcRect.bottom == 0)
+        srcRect.bottom = srcRect.top + button.ImageHeight;
     const Long sw = srcRect.right - srcRect.left;
     const Long sh = srcRect.bottom - srcRect.top;
     const Long dw = destRect.right != 0 ? destRect.right - destRect.left : w;
@@ -196,6 +281,12 @@ void TransparentBlitWith(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRec
         w = RoundHalfEven(static_cast<double>(w * ratio));
         h = RoundHalfEven(static_cast<double>(h * ratio));
     }
+    if (allowInPlace && ComposeKeptLayers(button, destDC, destRect, srcBitmap, srcRect, dw, dh, w, h))
+        return;
+
+    const gdi::HDC screenDC = gdi::GetDC(0);
+    const gdi::HDC srcDC = gdi::CreateCompatibleDC(screenDC);
+    const gdi::HGDIOBJ srcPrevious = gdi::SelectObject(srcDC, srcBitmap);
 
     if (srcPrevious != 0 && sw > 0 && sh > 0 && dw > 0 && dh > 0) {
         const gdi::COLORREF key =
@@ -224,7 +315,8 @@ void TransparentBlitWith(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRec
         gdi::BitBlt(copyDC, 0, 0, sw, sh, maskDC, 0, 0, 0x00220326);
 
         const TransparentLayers layers{maskDC, copyDC, sw, sh};
-        if (!allowInPlace || !ComposeInPlace(destDC, destRect, layers, dw, dh, w, h)) {
+        if (!allowInPlace ||
+            !ComposeInPlace(button, destDC, destRect, srcBitmap, srcRect, layers, dw, dh, w, h)) {
             ComposeThroughWork(screenDC, destDC, destRect, layers, dw, dh, w, h);
         }
 

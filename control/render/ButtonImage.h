@@ -24,8 +24,9 @@ void TransparentBlit(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, g
                      gdi::RECT srcRect, Long& w, Long& h);
 
 // TransparentBlit, composing straight into the destination where that gives
-// the same pixels; without allowInPlace always through a work bitmap (the
-// general path the direct one is checked against).
+// the same pixels, from the layers kept in ImageLayers while the prepared
+// image and the drawn size stay the same; without allowInPlace always through
+// a work bitmap (the general path the direct one is checked against).
 void TransparentBlitWith(ztButtons_H& button, gdi::HDC destDC, gdi::RECT destRect, gdi::HBITMAP srcBitmap,
                          gdi::RECT srcRect, Long& w, Long& h, bool allowInPlace);
 

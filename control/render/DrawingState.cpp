@@ -47,8 +47,7 @@ void UpdateFont(ztButtons_H& button) {
 
 void UpdatePicture(ztButtons_H& button) {
     if (!button.Picture) {
-        if (button.ImageHandle != 0) gdi::DeleteObject(button.ImageHandle);
-        button.ImageHandle = 0;
+        button.DeleteImage();
         button.PictureWidth = 0;
         button.PictureHeight = 0;
         return;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -239,8 +240,67 @@ TEST(TransparentBlit, ComposingInPlaceGivesThePixelsOfTheWorkBitmap) {
             gdi::SelectClipRgn(dc, 0);
             return seen;
         };
-        ASSERT_EQ(paint(false), paint(true)) << "round " << round;
+        const std::vector<gdi::COLORREF> general = paint(false);
+        ASSERT_EQ(general, paint(true)) << "round " << round; // stretching the layers
+        ASSERT_EQ(general, paint(true)) << "round " << round; // from the kept layers
         if (clip != 0) gdi::DeleteObject(clip);
+    }
+}
+
+// The layers kept from paint to paint follow every input they are made of:
+// after each change the direct composition still gives the general one's pixels.
+TEST(TransparentBlit, KeptLayersFollowEveryInput) {
+    ButtonFixture fixture({.width = 16, .height = 12});
+    ztButtons_H& button = fixture.Button();
+    const gdi::HDC dc = button.SurfaceDC;
+    const Legend legend{{'K', kMagenta}, {'r', kRed}, {'g', kGreen}, {'b', kBlue}};
+    const Art picture{"KrgbKr", "rKKgbg", "bgKrrK", "KbrgKb"};
+    Long w = 6;
+    Long h = 4;
+    gdi::RECT destRect{1, 1, 0, 0};
+    gdi::RECT srcRect{0, 0, 0, 0};
+    auto paint = [&](bool allowInPlace) {
+        for (int y = 0; y < 12; ++y) {
+            for (int x = 0; x < 16; ++x) gdi::SetPixel(dc, x, y, gdi::RGB(x * 15, y * 20, 90));
+        }
+        Long drawnW = w;
+        Long drawnH = h;
+        TransparentBlitWith(button, dc, destRect, button.ImageHandle, srcRect, drawnW, drawnH, allowInPlace);
+        std::vector<gdi::COLORREF> seen;
+        for (int i = 0; i < 16 * 12; ++i) seen.push_back(gdi::GetPixel(dc, i % 16, i / 16));
+        return seen;
+    };
+    GivePicture(button, MakeBitmapPicture(picture, legend));
+    PrepareButtonImage(button, 6, 4, 0);
+    const picture::PicturePtr other = MakeBitmapPicture({"Kbbbbb", "bbbbbb", "bbbbbb", "bbbbbK"}, legend);
+    struct Change {
+        const char* input;
+        std::function<void()> apply;
+    };
+    const Change changes[] = {
+        {"the drawn size", [&] { w = 4, h = 3; }},
+        {"the drawn size again", [&] { w = 6, h = 4; }}, // both sizes kept
+        {"the drawn size once more", [&] { w = 4, h = 3; }},
+        {"the image's size", [&] { PrepareButtonImage(button, 5, 3, 0); }},
+        {"the picture", [&] { GivePicture(button, MakeBitmapPicture({"gKrb", "Kbgr", "rgKb"}, legend)); }},
+        {"the key colour",
+         [&] { GivePicture(button, MakeBitmapPicture({"rKgbKr", "rKKgbg", "bgKrrK", "KbrgKb"}, legend)); }},
+        {"the part drawn", [&] { srcRect = {0, 0, 5, 4}; }},
+        {"another bitmap drawn in between",
+         [&] {
+             Long otherW = w;
+             Long otherH = h;
+             TransparentBlitWith(button, dc, destRect, other->Handle(), srcRect, otherW, otherH, true);
+         }},
+        // Not an input: the layers shrink as the work bitmap's fresh DC shrinks them.
+        {"the destination's stretch mode", [&] { gdi::SetStretchBltMode(dc, gdi::COLORONCOLOR); }},
+    };
+    paint(true);
+    for (const Change& change : changes) {
+        change.apply();
+        if (button.ImageHandle == 0) PrepareButtonImage(button, 6, 4, 0);
+        ASSERT_EQ(paint(false), paint(true)) << "after a change of " << change.input;
+        ASSERT_EQ(paint(false), paint(true)) << "kept after a change of " << change.input;
     }
 }
 

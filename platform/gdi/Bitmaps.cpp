@@ -4,6 +4,7 @@
 #include "platform/gdi/internal/Objects.h"
 #include "platform/gdi/internal/Raster.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace gdi {
@@ -73,6 +74,72 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bit
 
 namespace {
 
+// A surface over rows that the caller owns, for the length of one call: the
+// memory is handed back, never freed, when the surface goes.
+class BorrowedSurface {
+  public:
+    BorrowedSurface(const void* bits, int width, int height) {
+        surface_.width = width;
+        surface_.height = height;
+        surface_.bitsPerPixel = 32;
+        surface_.stride = width * static_cast<int>(sizeof(Pixel));
+        surface_.bits.reset(static_cast<std::uint8_t*>(const_cast<void*>(bits)));
+    }
+    ~BorrowedSurface() { static_cast<void>(surface_.bits.release()); }
+    BorrowedSurface(const BorrowedSurface&) = delete;
+    BorrowedSurface& operator=(const BorrowedSurface&) = delete;
+    const Surface& Get() const { return surface_; }
+
+  private:
+    Surface surface_;
+};
+
+// True when the rows lie in the surface's own memory (a DIB section's bits
+// blitted onto its own DC): then they are read from a snapshot.
+bool Overlaps(const Surface& surface, const void* bits, std::size_t size) {
+    const auto* first = static_cast<const std::uint8_t*>(bits);
+    const std::uint8_t* own = surface.bits.get();
+    const std::size_t ownSize =
+        static_cast<std::size_t>(surface.stride) * static_cast<std::size_t>(surface.height);
+    return first < own + ownSize && own < first + size;
+}
+
+// The short cut of SourceRop for unscaled 32-bit rows through an operation
+// without a pattern: the operation runs straight on the surface's rows, one
+// call per visible run, and pixels without a source stay as they are. False
+// when it does not apply.
+bool BlitRowsUnscaled(DcObject& dc, const BlitGeometry& g, const Surface& source, BYTE index) {
+    if (g.width <= 0 || g.height <= 0 || g.sourceWidth <= 0 || g.sourceHeight <= 0 || RopUsesPattern(index) ||
+        dc.surface->bitsPerPixel != 32 || source.bitsPerPixel != 32)
+        return false;
+    // Coordinates pulled into range as SourceRop pulls them.
+    const int x = ClampCoordinate(g.x), y = ClampCoordinate(g.y);
+    const int width = ClampCoordinate(g.width), height = ClampCoordinate(g.height);
+    if (width != ClampCoordinate(g.sourceWidth) || height != ClampCoordinate(g.sourceHeight))
+        return false;
+    // Destination pixel (c, r) reads source pixel (c - dx, r - dy).
+    const std::int64_t dx = std::int64_t{x} - ClampCoordinate(g.sourceX);
+    const std::int64_t dy = std::int64_t{y} - ClampCoordinate(g.sourceY);
+    const RECT area{ClampCoordinate(std::max<std::int64_t>(x, dx)),
+                    ClampCoordinate(std::max<std::int64_t>(y, dy)),
+                    ClampCoordinate(std::min(std::int64_t{x} + width, dx + source.width)),
+                    ClampCoordinate(std::min(std::int64_t{y} + height, dy + source.height))};
+    if (area.left >= area.right || area.top >= area.bottom)
+        return true;
+    const RopSpanFunction span = RopSpanFor(index);
+    Surface& target = *dc.surface;
+    const Pixel mask = FormatOf(target).mask;
+    ForEachVisibleRect(dc, area, [&](const RECT& r) {
+        for (int row = r.top; row < r.bottom; ++row) {
+            auto* to = reinterpret_cast<Pixel*>(target.Row(row)) + r.left;
+            const auto* from =
+                reinterpret_cast<const Pixel*>(source.Row(static_cast<int>(row - dy))) + (r.left - dx);
+            span(to, from, nullptr, r.right - r.left, mask);
+        }
+    });
+    return true;
+}
+
 HICON CopyIcon(HICON icon, int width, int height) {
     const IconObject* source = FindIcon(icon);
     if (!source)
@@ -112,6 +179,43 @@ std::shared_ptr<Surface> ResizedCopy(const Surface& source, int width, int heigh
 }
 
 } // namespace
+
+int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, int xSource, int ySource,
+                  int sourceWidth, int sourceHeight, const void* bits, const BITMAPINFO* info, UINT usage,
+                  DWORD rop) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc || !dc->surface || dc->surface->bitsPerPixel != 32 || !bits || !info || usage != DIB_RGB_COLORS)
+        return 0;
+    const BITMAPINFOHEADER& header = info->bmiHeader;
+    if (header.biPlanes != 1 || header.biCompression != BI_RGB || header.biBitCount != 32)
+        return 0;
+    if (header.biWidth <= 0 || header.biWidth > kMaxBitmapSide || header.biHeight >= 0 ||
+        header.biHeight < -kMaxBitmapSide)
+        return 0;
+    const int width = header.biWidth;
+    const int height = -header.biHeight;
+    const BYTE index = RopIndex(rop);
+    const int rows = sourceHeight < 0 ? -sourceHeight : sourceHeight;
+    if (!RopUsesSource(index)) {
+        PatternRop(*dc, PatBltArea(xDest, yDest, destWidth, destHeight), PatternOf(*dc, dc->brush), index);
+        return rows;
+    }
+    const BorrowedSurface borrowed(bits, width, height);
+    const std::size_t size =
+        static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(Pixel);
+    const bool overlaps = Overlaps(*dc->surface, bits, size);
+    const std::shared_ptr<Surface> snapshot = overlaps ? CopySurface(borrowed.Get()) : nullptr;
+    if (overlaps && !snapshot)
+        return 0;
+    const Surface& source = snapshot ? *snapshot : borrowed.Get();
+    const BlitGeometry geometry{xDest,   yDest,   destWidth,   destHeight,
+                                xSource, ySource, sourceWidth, sourceHeight};
+    if (BlitRowsUnscaled(*dc, geometry, source, index))
+        return rows;
+    const BrushPattern pattern = RopUsesPattern(index) ? PatternOf(*dc, dc->brush) : BrushPattern{};
+    SourceRop(*dc, geometry, source, ConversionFor(*dc, dc->bkColor), pattern, index, dc->stretchMode);
+    return rows;
+}
 
 HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags) {
     if (width < 0 || height < 0)

@@ -343,6 +343,13 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
 HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
                          DWORD offset);
 HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags);
+// Blits pixel memory that the caller owns, as StretchBlt would from a DIB
+// section holding the same rows. Here only top-down 32-bit rows (negative
+// biHeight, BI_RGB) onto a 32-bit surface; anything else returns 0. Returns
+// the number of source rows.
+int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, int xSource, int ySource,
+                  int sourceWidth, int sourceHeight, const void* bits, const BITMAPINFO* info, UINT usage,
+                  DWORD rop);
 
 // ---- Pens and brushes --------------------------------------------------------
 

@@ -36,7 +36,9 @@ struct Surface {
     int bitsPerPixel = 32; // 32 or 1
     int stride = 0;        // bytes per row in memory
     bool bottomUp = false; // rows stored bottom row first (DIB with positive height)
-    std::unique_ptr<std::uint8_t[], PixelMemory::Release> bits; // only ever from PixelMemory::Take
+    // From PixelMemory::Take, or borrowed for one call and handed back before
+    // the surface goes (StretchDIBits).
+    std::unique_ptr<std::uint8_t[], PixelMemory::Release> bits;
 
     std::uint8_t* Row(int y) { return bits.get() + RowOffset(y); }
     const std::uint8_t* Row(int y) const { return bits.get() + RowOffset(y); }

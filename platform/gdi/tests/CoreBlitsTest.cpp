@@ -355,5 +355,26 @@ TEST(BitBlt, BadHandlesFail) {
     EXPECT_EQ(GetPixel(dest.Dc(), 1, 1), RGB(255, 255, 255));
 }
 
+// Only top-down 32-bit rows onto a 32-bit surface; the rest is refused untouched.
+TEST(StretchDIBits, RefusesRowsAndSurfacesItDoesNotHandle) {
+    Canvas dest(2, 2, kOdd);
+    const std::uint32_t rows[4] = {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF};
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 2, -2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPINFO bottomUp = info, mono = info;
+    bottomUp.bmiHeader.biHeight = 2;
+    mono.bmiHeader.biBitCount = 1;
+    EXPECT_EQ(StretchDIBits(dest.Dc(), 0, 0, 2, 2, 0, 0, 2, 2, rows, &bottomUp, DIB_RGB_COLORS, SRCCOPY), 0);
+    EXPECT_EQ(StretchDIBits(dest.Dc(), 0, 0, 2, 2, 0, 0, 2, 2, rows, &mono, DIB_RGB_COLORS, SRCCOPY), 0);
+    EXPECT_EQ(StretchDIBits(dest.Dc(), 0, 0, 2, 2, 0, 0, 2, 2, nullptr, &info, DIB_RGB_COLORS, SRCCOPY), 0);
+    EXPECT_TRUE(MatchesArt(dest.Dc(), {"..", ".."}, Legend{{'.', kOdd}}));
+    const HDC monoDc = CreateCompatibleDC(0); // holds the 1 x 1 monochrome default bitmap
+    EXPECT_EQ(StretchDIBits(monoDc, 0, 0, 1, 1, 0, 0, 1, 1, rows, &info, DIB_RGB_COLORS, SRCCOPY), 0);
+    DeleteDC(monoDc);
+    EXPECT_EQ(StretchDIBits(dest.Dc(), 0, 0, 2, 2, 0, 0, 2, 2, rows, &info, DIB_RGB_COLORS, SRCCOPY), 2);
+    EXPECT_EQ(GetPixel(dest.Dc(), 1, 1), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dest.Dc(), 0, 0), RGB(255, 0, 0)); // 0x00RRGGBB rows
+}
+
 } // namespace
 } // namespace gdi

@@ -161,6 +161,59 @@ TEST(SpanPaths, TheClipBandWalkCoversWhatTheRegionClipsTo) {
     }
 }
 
+// Rows the caller owns, unscaled through an operation without a pattern
+// straight on the surface, scaled or mirrored through the general blit, against
+// StretchBlt from a DIB section holding the same rows (high bytes set at random,
+// which no pixel may show).
+TEST(SpanPaths, StretchDIBitsMatchesStretchBltFromADibSectionOfTheSameRows) {
+    Inputs in;
+    constexpr DWORD kRops[] = {SRCCOPY,    SRCAND,     SRCPAINT, SRCINVERT,
+                               0x00220326, NOTSRCCOPY, PATCOPY,  0x00B8074A};
+    for (int round = 0; round < 400; ++round) {
+        const int width = in.Between(1, 20), height = in.Between(1, 16);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        const HBITMAP dib = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
+        ASSERT_NE(dib, 0u);
+        auto* pixels = static_cast<std::uint32_t*>(bits);
+        for (int i = 0; i < width * height; ++i)
+            pixels[i] = static_cast<std::uint32_t>(in.Between(0, 0x7FFFFFFF)) << 1 | in.Between(0, 1);
+        const HDC sourceDc = CreateCompatibleDC(0);
+        const HGDIOBJ previous = SelectObject(sourceDc, dib);
+
+        Surface32 fast, general;
+        const HRGN clip = in.Clip();
+        const HBRUSH brush = CreateSolidBrush(RGB(in.Between(0, 255), 90, 200));
+        const int mode = in.Between(0, 1) ? BLACKONWHITE : COLORONCOLOR;
+        for (HDC dc : {fast.Dc(), general.Dc()}) {
+            for (int y = 0; y < kHeight; y += 2)
+                for (int x = (y / 2) % 3; x < kWidth; x += 3)
+                    SetPixel(dc, x, y, RGB(x * 6, y * 8, 77));
+            SelectClip(dc, clip);
+            SelectObject(dc, brush);
+            SetStretchBltMode(dc, mode);
+        }
+        DeleteObject(clip);
+        const int x = in.X(), y = in.Y(), sx = in.Between(-4, width + 2), sy = in.Between(-4, height + 2);
+        int w = in.Between(1, 24), h = in.Between(1, 20), sw = w, sh = h;
+        if (in.Between(0, 2) == 0) {
+            sw = in.Between(-20, 24);
+            sh = in.Between(-16, 20);
+        }
+        const DWORD rop = kRops[in.Between(0, 7)];
+        StretchDIBits(fast.Dc(), x, y, w, h, sx, sy, sw, sh, bits, &info, DIB_RGB_COLORS, rop);
+        StretchBlt(general.Dc(), x, y, w, h, sourceDc, sx, sy, sw, sh, rop);
+        ASSERT_EQ(fast.Pixels(), general.Pixels()) << "round " << round;
+        SelectObject(sourceDc, previous);
+        DeleteDC(sourceDc);
+        DeleteObject(dib);
+        for (HDC dc : {fast.Dc(), general.Dc()})
+            SelectObject(dc, GetStockObject(WHITE_BRUSH));
+        DeleteObject(brush);
+    }
+}
+
 // The one-pixel frame band by band against the frame made by eroding the region.
 TEST(SpanPaths, TheOnePixelFrameByBandsMatchesTheErodedFrame) {
     Inputs in;
