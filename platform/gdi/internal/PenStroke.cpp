@@ -213,6 +213,12 @@ bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
         const int at = static_cast<int>((xMajor ? a.y : a.x) + (xMajor ? sy : sx) * minor);
         pen.PaintRun(xMajor ? RECT{low, at, high, at + 1} : RECT{at, low, at + 1, high});
     };
+    if (minorSteps == 0) {
+        // Straight across or straight down: the loop below would find no
+        // step of the minor coordinate, so the line is one run.
+        paint(0, steps, 0);
+        return true;
+    }
     const std::int64_t twoSteps = 2 * steps;
     std::int64_t minor = 0;
     // 2 * i * minorSteps plus the half-step rounding, less the whole multiples of twoSteps.

@@ -15,6 +15,9 @@ bool IsEmpty(const RECT& r) {
     return r.left >= r.right || r.top >= r.bottom;
 }
 
+// Rows of at most this many pixels are filled in place rather than by the format's fill.
+constexpr int kShortRun = 16;
+
 } // namespace
 
 std::vector<RECT> VisibleRects(const DcObject& dc, RECT rect) {
@@ -141,6 +144,18 @@ SourceConversion ConversionFor(const DcObject& dest, COLORREF sourceBackground) 
 void FillVisible(DcObject& dc, const RECT& rect, Pixel value) {
     ForEachVisibleRect(dc, rect, [&](const RECT& r) {
         Surface& surface = *dc.surface;
+        const int count = r.right - r.left;
+        if (surface.bitsPerPixel == 32 && count <= kShortRun) {
+            // Short rows (a vertical line's column, a glyph's run) are stored
+            // straight: a call per row would cost more than the pixels.
+            const Pixel pixel = value & FormatOf(surface).mask;
+            for (int y = r.top; y < r.bottom; ++y) {
+                Pixel* row = reinterpret_cast<Pixel*>(surface.Row(y)) + r.left;
+                for (int i = 0; i < count; ++i)
+                    row[i] = pixel;
+            }
+            return;
+        }
         const PixelFormat& format = FormatOf(surface);
         for (int y = r.top; y < r.bottom; ++y)
             format.fill(surface, r.left, y, r.right - r.left, value);
