@@ -250,5 +250,35 @@ TEST(SpanPaths, TextWrittenStraightMatchesTextThroughTheClip) {
     }
 }
 
+// Text under a clip region, cut band by band, against the same text unclipped and masked by the region.
+TEST(SpanPaths, TextUnderAClipInksTheUnclippedTextWithinTheRegion) {
+    Inputs in;
+    int differing = 0;
+    for (int round = 0; round < 120; ++round) {
+        Surface32 unclipped, clipped;
+        const HRGN clip = in.Clip();
+        SelectClipRgn(clipped.Dc(), clip);
+        const RECT rect{in.X(), in.Y(), in.X() + in.Between(0, 60), in.Y() + in.Between(0, 30)};
+        const std::string caption = round % 2 ? "获取标准时间" : "&Sync www.dunmora.example";
+        for (HDC dc : {unclipped.Dc(), clipped.Dc()}) {
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, RGB(9, 99, 199));
+            RECT r = rect;
+            DrawTextA(dc, caption.c_str(), -1, &r, DT_CENTER | DT_WORDBREAK);
+        }
+        SelectClipRgn(clipped.Dc(), 0); // GetPixel reads only within the clip
+        std::vector<COLORREF> expected = unclipped.Pixels();
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (clip != 0 && !PtInRegion(clip, x, y))
+                    expected[static_cast<std::size_t>(y * kWidth + x)] = kBack;
+        differing +=
+            expected != unclipped.Pixels() && expected != std::vector<COLORREF>(expected.size(), kBack);
+        DeleteObject(clip);
+        ASSERT_EQ(clipped.Pixels(), expected) << "round " << round;
+    }
+    EXPECT_GT(differing, 10); // enough rounds where the region cut through inked text
+}
+
 } // namespace
 } // namespace gdi
