@@ -20,12 +20,54 @@ const FontObject* DcFont(const DcObject& dc) {
     return font ? font : FindFont(StockObject(SYSTEM_FONT));
 }
 
+// The usual glyph of a caption lies wholly within the limit and within one
+// rectangle of the clip region (if any): then its runs need no cutting and
+// are written straight into a 32-bit surface. Returns false, having drawn
+// nothing, when the glyph is not such a one.
+bool DrawUncutRuns(Surface& surface, const Region* clip, int x, int y, const InkRun* runs, std::size_t count,
+                   const RECT& limit, Pixel value) {
+    if (surface.bitsPerPixel != 32 || count == 0)
+        return false;
+    long long left = runs[0].dx, right = runs[0].dx + runs[0].count, top = runs[0].dy,
+              bottom = runs[0].dy + 1;
+    for (std::size_t i = 1; i < count; ++i) {
+        left = std::min<long long>(left, runs[i].dx);
+        right = std::max<long long>(right, runs[i].dx + runs[i].count);
+        top = std::min<long long>(top, runs[i].dy);
+        bottom = std::max<long long>(bottom, runs[i].dy + 1);
+    }
+    left += x;
+    right += x;
+    top += y;
+    bottom += y;
+    const auto inside = [&](const RECT& r) {
+        return left >= r.left && top >= r.top && right <= r.right && bottom <= r.bottom;
+    };
+    if (!inside(limit))
+        return false;
+    if (clip) {
+        const std::vector<RECT>& rects = clip->Rects();
+        auto it =
+            std::partition_point(rects.begin(), rects.end(), [&](const RECT& r) { return r.bottom <= top; });
+        while (it != rects.end() && it->top <= top && !inside(*it))
+            ++it;
+        if (it == rects.end() || !inside(*it))
+            return false;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        Pixel* pixels = reinterpret_cast<Pixel*>(surface.Row(y + runs[i].dy)) + x + runs[i].dx;
+        for (int column = 0; column < runs[i].count; ++column)
+            pixels[column] = value;
+    }
+    return true;
+}
+
 // Sets the pixels of runs (relative to x, y) that lie within limit and are
-// visible on the DC, row run by row run. On an unclipped 32-bit surface the
-// rows are written straight. Under a clip region the runs (which come top
-// row first) meet the region band by band: the band of a row is looked up
-// once, and each run is cut by that band's rectangles, as the band walk of
-// FillVisible (the general path) would cut it on its own.
+// visible on the DC, row run by row run. Uncut glyphs take the short road
+// above. Otherwise each run is cut by the limit; under a clip region the
+// runs (which come top row first) meet the region band by band: the band of
+// a row is looked up once, and each run is cut by that band's rectangles, as
+// the band walk of FillVisible (the general path) would cut it on its own.
 void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t count, RECT limit, Pixel ink) {
     if (!dc.surface)
         return;
@@ -33,6 +75,8 @@ void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t cou
     limit = RECT{std::max(limit.left, 0), std::max(limit.top, 0), std::min(limit.right, surface.width),
                  std::min(limit.bottom, surface.height)};
     if (limit.left >= limit.right || limit.top >= limit.bottom)
+        return;
+    if (DrawUncutRuns(surface, dc.clip ? &*dc.clip : nullptr, x, y, runs, count, limit, ink & 0xFFFFFF))
         return;
     const bool direct = surface.bitsPerPixel == 32;
     const Pixel value = ink & FormatOf(surface).mask;

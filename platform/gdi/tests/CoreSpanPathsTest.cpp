@@ -250,13 +250,27 @@ TEST(SpanPaths, TextWrittenStraightMatchesTextThroughTheClip) {
     }
 }
 
-// Text under a clip region, cut band by band, against the same text unclipped and masked by the region.
-TEST(SpanPaths, TextUnderAClipInksTheUnclippedTextWithinTheRegion) {
+// A region of one band per row, every other row shorter: no glyph fits in one of its rectangles.
+HRGN StripedRegion() {
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    for (int y = 0; y < kHeight; ++y) {
+        const HRGN row = CreateRectRgn(y % 2, y, kWidth - 3 * (y % 2), y + 1);
+        CombineRgn(region, region, row, RGN_OR);
+        DeleteObject(row);
+    }
+    return region;
+}
+
+// Text kept within its rectangle and under a clip region (cut band by band,
+// or written uncut where a glyph fits in the rectangle and one of the
+// region's rectangles) against the same text drawn with DT_NOCLIP on an
+// unclipped surface, masked by the rectangle and the region.
+TEST(SpanPaths, ClippedTextInksTheUnclippedTextWithinRectangleAndRegion) {
     Inputs in;
     int differing = 0;
-    for (int round = 0; round < 120; ++round) {
+    for (int round = 0; round < 150; ++round) {
         Surface32 unclipped, clipped;
-        const HRGN clip = in.Clip();
+        const HRGN clip = round % 3 == 0 ? StripedRegion() : in.Clip();
         SelectClipRgn(clipped.Dc(), clip);
         const RECT rect{in.X(), in.Y(), in.X() + in.Between(0, 60), in.Y() + in.Between(0, 30)};
         const std::string caption = round % 2 ? "获取标准时间" : "&Sync www.dunmora.example";
@@ -264,20 +278,22 @@ TEST(SpanPaths, TextUnderAClipInksTheUnclippedTextWithinTheRegion) {
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, RGB(9, 99, 199));
             RECT r = rect;
-            DrawTextA(dc, caption.c_str(), -1, &r, DT_CENTER | DT_WORDBREAK);
+            DrawTextA(dc, caption.c_str(), -1, &r,
+                      DT_CENTER | DT_WORDBREAK | (dc == clipped.Dc() ? 0 : DT_NOCLIP));
         }
         SelectClipRgn(clipped.Dc(), 0); // GetPixel reads only within the clip
         std::vector<COLORREF> expected = unclipped.Pixels();
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x)
-                if (clip != 0 && !PtInRegion(clip, x, y))
+                if ((clip != 0 && !PtInRegion(clip, x, y)) || x < rect.left || x >= rect.right ||
+                    y < rect.top || y >= rect.bottom)
                     expected[static_cast<std::size_t>(y * kWidth + x)] = kBack;
         differing +=
             expected != unclipped.Pixels() && expected != std::vector<COLORREF>(expected.size(), kBack);
         DeleteObject(clip);
         ASSERT_EQ(clipped.Pixels(), expected) << "round " << round;
     }
-    EXPECT_GT(differing, 10); // enough rounds where the region cut through inked text
+    EXPECT_GT(differing, 10); // enough rounds where the cut went through inked text
 }
 
 } // namespace
