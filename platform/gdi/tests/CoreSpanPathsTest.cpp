@@ -230,6 +230,69 @@ TEST(SpanPaths, TextInRunsInksThePixelsOfTextByPixel) {
     EXPECT_GT(inked, 50); // the rectangles left enough of the text to compare
 }
 
+// Laying out the text of the last layout again takes its lines as they are.
+// Each round changes one input of the last round (text, width or format),
+// draws twice, and compares both with the same layout made fresh.
+TEST(SpanPaths, ARepeatedLayoutDrawsWhatAFreshLayoutDraws) {
+    LOGFONTA logfont{};
+    logfont.lfHeight = -12;
+    logfont.lfCharSet = DEFAULT_CHARSET;
+    const std::string song = "宋体";
+    song.copy(logfont.lfFaceName, song.size());
+    const auto face = FontFace::Create(logfont);
+    const char* const captions[] = {"获取标准时间", "www.dunmora.example", "&Sync now\r\nsecond line",
+                                    "a&&b &x", "测试上面的地址，有效的放下面"};
+    const UINT formats[] = {DT_CENTER | DT_WORDBREAK, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX,
+                            DT_SINGLELINE | DT_VCENTER | DT_CENTER, DT_RIGHT, DT_CALCRECT | DT_WORDBREAK};
+    struct Drawn {
+        int height;
+        RECT rect;
+        std::set<std::pair<int, int>> pixels;
+        bool operator==(const Drawn& o) const {
+            return height == o.height && EqualRect(&rect, &o.rect) && pixels == o.pixels;
+        }
+    };
+    const auto draw = [&](const std::string& text, RECT rect, UINT format) {
+        Drawn drawn{};
+        TextSink sink;
+        sink.runs = [&](int x, int y, const InkRun* ink, std::size_t count, const RECT& clip) {
+            for (std::size_t r = 0; r < count; ++r)
+                for (int i = 0; i < ink[r].count; ++i) {
+                    const int px = x + ink[r].dx + i, py = y + ink[r].dy;
+                    if (px >= clip.left && px < clip.right && py >= clip.top && py < clip.bottom)
+                        drawn.pixels.insert({px, py});
+                }
+        };
+        drawn.height = DrawTextLayout(*face, text, &rect, format, sink);
+        drawn.rect = rect;
+        return drawn;
+    };
+    Inputs in;
+    int caption = 0, width = 80;
+    UINT format = formats[0];
+    for (int round = 0; round < 300; ++round) {
+        switch (round % 3) {
+        case 0:
+            caption = in.Between(0, 4);
+            break;
+        case 1:
+            width = in.Between(0, 130);
+            break;
+        default:
+            format = formats[in.Between(0, 4)];
+            break;
+        }
+        const int x = in.X(), y = in.Y();
+        const RECT placed{x, y, x + width, y + 24};
+        const Drawn first = draw(captions[caption], placed, format);
+        const Drawn second = draw(captions[caption], placed, format);
+        draw("x", placed, DT_LEFT); // another layout in between
+        const Drawn fresh = draw(captions[caption], placed, format);
+        ASSERT_TRUE(first == fresh) << captions[caption] << " width " << width << " in round " << round;
+        ASSERT_TRUE(second == fresh) << captions[caption] << " width " << width << " in round " << round;
+    }
+}
+
 // Runs written straight into an unclipped surface against the same runs through the clip band walk.
 TEST(SpanPaths, TextWrittenStraightMatchesTextThroughTheClip) {
     Inputs in;
