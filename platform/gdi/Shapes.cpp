@@ -78,17 +78,17 @@ bool OutlineMatchesFill(const PenStroke& pen, const BrushPattern& brush) {
 
 // The rectangles of a paint are mostly filled in one colour: a solid
 // one-pixel pen and a plain solid brush of the same colour. Their common
-// brush, read straight from the objects before the pen is prepared; nothing
-// when the DC's pen and brush are not such a pair (the general path then
-// decides, OutlineMatchesFill included).
-std::optional<BrushPattern> OneColourBrush(const DcObject& dc) {
+// device value, read straight from the objects before the pen and brush are
+// prepared; nothing when the DC's pen and brush are not such a pair (the
+// general path then decides, OutlineMatchesFill included).
+std::optional<Pixel> OneColourInk(const DcObject& dc) {
     const PenObject* pen = FindPen(dc.pen);
     const BrushObject* brush = FindBrush(dc.brush);
     if (!pen || !brush || brush->hollow || brush->pattern || pen->width != 1 ||
         (pen->style != PS_SOLID && pen->style != PS_INSIDEFRAME) ||
         ((pen->color ^ brush->color) & 0xFFFFFF) != 0)
         return std::nullopt;
-    return SolidPattern(dc, brush->color);
+    return ColorToPixel(brush->color, dc.surface->bitsPerPixel);
 }
 
 // The outline's path: from the top right corner leftwards along the top,
@@ -260,11 +260,11 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     Normalise(left, top, right, bottom);
     if (!dc->surface || left == right || top == bottom)
         return TRUE;
-    if (const std::optional<BrushPattern> ink = OneColourBrush(*dc)) {
+    if (const std::optional<Pixel> ink = OneColourInk(*dc)) {
         // The short road to OutlineMatchesFill's one fill (a one-pixel
         // rectangle shows nothing, as below).
         if (left + 1 != right || top + 1 != bottom)
-            PatternRop(*dc, RECT{left, top, right, bottom}, *ink, kPatCopy);
+            FillVisible(*dc, RECT{left, top, right, bottom}, *ink);
         return TRUE;
     }
     PenStroke pen(*dc);
