@@ -205,13 +205,15 @@ bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
     const std::int64_t steps = xMajor ? adx : ady, minorSteps = xMajor ? ady : adx;
     if (steps == 0)
         return true;
+    std::size_t clipHint = 0; // the runs follow the line: each clip search starts at the last one's band
     const auto paint = [&](std::int64_t first, std::int64_t end, std::int64_t minor) {
         // Steps first .. end - 1 at one minor coordinate.
         const int majorA = static_cast<int>((xMajor ? a.x : a.y) + (xMajor ? sx : sy) * first);
         const int majorB = static_cast<int>((xMajor ? a.x : a.y) + (xMajor ? sx : sy) * (end - 1));
         const int low = std::min(majorA, majorB), high = std::max(majorA, majorB) + 1;
         const int at = static_cast<int>((xMajor ? a.y : a.x) + (xMajor ? sy : sx) * minor);
-        pen.PaintRun(xMajor ? RECT{low, at, high, at + 1} : RECT{at, low, at + 1, high});
+        FillVisibleFrom(pen.Dc(), xMajor ? RECT{low, at, high, at + 1} : RECT{at, low, at + 1, high},
+                        pen.Color(), clipHint);
     };
     if (minorSteps == 0) {
         // Straight across or straight down: the loop below would find no

@@ -141,25 +141,44 @@ SourceConversion ConversionFor(const DcObject& dest, COLORREF sourceBackground) 
     return conversion;
 }
 
-void FillVisible(DcObject& dc, const RECT& rect, Pixel value) {
-    ForEachVisibleRect(dc, rect, [&](const RECT& r) {
-        Surface& surface = *dc.surface;
-        const int count = r.right - r.left;
-        if (surface.bitsPerPixel == 32 && count <= kShortRun) {
-            // Short rows (a vertical line's column, a glyph's run) are stored
-            // straight: a call per row would cost more than the pixels.
-            const Pixel pixel = value & FormatOf(surface).mask;
-            for (int y = r.top; y < r.bottom; ++y) {
-                Pixel* row = reinterpret_cast<Pixel*>(surface.Row(y)) + r.left;
-                for (int i = 0; i < count; ++i)
-                    row[i] = pixel;
-            }
-            return;
+namespace {
+
+// Sets the pixels of r, which lies on the surface, to value.
+void FillPart(Surface& surface, const RECT& r, Pixel value) {
+    const int count = r.right - r.left;
+    if (surface.bitsPerPixel == 32 && count <= kShortRun) {
+        // Short rows (a vertical line's column, a glyph's run) are stored
+        // straight: a call per row would cost more than the pixels.
+        const Pixel pixel = value & FormatOf(surface).mask;
+        for (int y = r.top; y < r.bottom; ++y) {
+            Pixel* row = reinterpret_cast<Pixel*>(surface.Row(y)) + r.left;
+            for (int i = 0; i < count; ++i)
+                row[i] = pixel;
         }
-        const PixelFormat& format = FormatOf(surface);
-        for (int y = r.top; y < r.bottom; ++y)
-            format.fill(surface, r.left, y, r.right - r.left, value);
-    });
+        return;
+    }
+    const PixelFormat& format = FormatOf(surface);
+    for (int y = r.top; y < r.bottom; ++y)
+        format.fill(surface, r.left, y, count, value);
+}
+
+} // namespace
+
+void FillVisible(DcObject& dc, const RECT& rect, Pixel value) {
+    ForEachVisibleRect(dc, rect, [&](const RECT& r) { FillPart(*dc.surface, r, value); });
+}
+
+void FillVisibleFrom(DcObject& dc, const RECT& rect, Pixel value, std::size_t& hint) {
+    if (!dc.surface || !dc.clip) {
+        FillVisible(dc, rect, value);
+        return;
+    }
+    Surface& surface = *dc.surface;
+    const RECT bounded{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, surface.width),
+                       std::min(rect.bottom, surface.height)};
+    if (IsEmpty(bounded))
+        return;
+    ForEachClipPartFrom(*dc.clip, bounded, hint, [&](const RECT& r) { FillPart(surface, r, value); });
 }
 
 void PutPixel(DcObject& dc, int x, int y, Pixel value) {

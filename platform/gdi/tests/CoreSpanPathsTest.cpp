@@ -161,6 +161,29 @@ TEST(SpanPaths, TheClipBandWalkCoversWhatTheRegionClipsTo) {
     }
 }
 
+// The band walk that starts its search from the last one's place (kept
+// across a sequence of rectangles, as along a line) against the whole walk.
+TEST(SpanPaths, TheBandWalkFromAHintVisitsWhatTheWholeWalkVisits) {
+    Inputs in;
+    for (int round = 0; round < 100; ++round) {
+        HRGN clip = in.Clip();
+        if (clip == 0)
+            clip = CreateEllipticRgn(in.X(), in.Y(), in.X(), in.Y());
+        const Region& region = FindRegion(clip)->region;
+        std::size_t hint = static_cast<std::size_t>(in.Between(0, 12));
+        for (int step = 0; step < 20; ++step) {
+            const RECT r = in.Rect();
+            std::vector<RECT> whole, fromHint;
+            ForEachClipPart(region, r, [&](const RECT& part) { whole.push_back(part); });
+            ForEachClipPartFrom(region, r, hint, [&](const RECT& part) { fromHint.push_back(part); });
+            ASSERT_EQ(fromHint.size(), whole.size()) << "round " << round << " step " << step;
+            for (std::size_t i = 0; i < whole.size(); ++i)
+                ASSERT_TRUE(EqualRect(&fromHint[i], &whole[i])) << "round " << round << " step " << step;
+        }
+        DeleteObject(clip);
+    }
+}
+
 // The one-pixel frame band by band against the frame made by eroding the region.
 TEST(SpanPaths, TheOnePixelFrameByBandsMatchesTheErodedFrame) {
     Inputs in;
