@@ -205,15 +205,30 @@ bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
     const std::int64_t steps = xMajor ? adx : ady, minorSteps = xMajor ? ady : adx;
     if (steps == 0)
         return true;
-    std::size_t clipHint = 0; // the runs follow the line: each clip search starts at the last one's band
+    // A line wholly on an unclipped 32-bit surface is stored straight;
+    // otherwise each run is clipped, the band search starting at the last run's band.
+    DcObject& dc = pen.Dc();
+    Surface& surface = *dc.surface;
+    const RECT onSurface{0, 0, surface.width, surface.height};
+    const bool straight =
+        !dc.clip && surface.bitsPerPixel == 32 && Within(onSurface, a) && Within(onSurface, b);
+    const Pixel ink = pen.Color() & FormatOf(surface).mask;
+    std::size_t clipHint = 0;
     const auto paint = [&](std::int64_t first, std::int64_t end, std::int64_t minor) {
         // Steps first .. end - 1 at one minor coordinate.
         const int majorA = static_cast<int>((xMajor ? a.x : a.y) + (xMajor ? sx : sy) * first);
         const int majorB = static_cast<int>((xMajor ? a.x : a.y) + (xMajor ? sx : sy) * (end - 1));
         const int low = std::min(majorA, majorB), high = std::max(majorA, majorB) + 1;
         const int at = static_cast<int>((xMajor ? a.y : a.x) + (xMajor ? sy : sx) * minor);
-        FillVisibleFrom(pen.Dc(), xMajor ? RECT{low, at, high, at + 1} : RECT{at, low, at + 1, high},
-                        pen.Color(), clipHint);
+        if (!straight) {
+            FillVisibleFrom(dc, xMajor ? RECT{low, at, high, at + 1} : RECT{at, low, at + 1, high}, ink,
+                            clipHint);
+        } else if (xMajor) {
+            std::fill_n(reinterpret_cast<Pixel*>(surface.Row(at)) + low, high - low, ink);
+        } else {
+            for (int y = low; y < high; ++y)
+                reinterpret_cast<Pixel*>(surface.Row(y))[at] = ink;
+        }
     };
     if (minorSteps == 0) {
         // Straight across or straight down: the loop below would find no
