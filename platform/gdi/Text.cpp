@@ -20,9 +20,9 @@ const FontObject* DcFont(const DcObject& dc) {
     return font ? font : FindFont(StockObject(SYSTEM_FONT));
 }
 
-// The usual glyph of a caption lies wholly within the limit and within one
-// rectangle of the clip region (if any): then its runs need no cutting and
-// are written straight into a 32-bit surface. Returns false, having drawn
+// The usual glyph of a caption lies wholly within the limit and within the
+// clip region (if any) band by band: then its runs need no cutting and are
+// written straight into a 32-bit surface. Returns false, having drawn
 // nothing, when the glyph is not such a one.
 bool DrawUncutRuns(Surface& surface, const Region* clip, int x, int y, const InkRun* runs, std::size_t count,
                    const RECT& limit, Pixel value) {
@@ -46,13 +46,22 @@ bool DrawUncutRuns(Surface& surface, const Region* clip, int x, int y, const Ink
     if (!inside(limit))
         return false;
     if (clip) {
+        // Every band of the region that the glyph's rows cross must hold the
+        // glyph's columns in one of its spans, with no row left uncovered.
         const std::vector<RECT>& rects = clip->Rects();
         auto it =
             std::partition_point(rects.begin(), rects.end(), [&](const RECT& r) { return r.bottom <= top; });
-        while (it != rects.end() && it->top <= top && !inside(*it))
-            ++it;
-        if (it == rects.end() || !inside(*it))
-            return false;
+        for (long long row = top; row < bottom;) {
+            if (it == rects.end() || it->top > row)
+                return false;
+            const LONG bandTop = it->top, bandBottom = it->bottom;
+            bool held = false;
+            for (; it != rects.end() && it->top == bandTop; ++it)
+                held = held || (left >= it->left && right <= it->right);
+            if (!held)
+                return false;
+            row = bandBottom;
+        }
     }
     for (std::size_t i = 0; i < count; ++i) {
         Pixel* pixels = reinterpret_cast<Pixel*>(surface.Row(y + runs[i].dy)) + x + runs[i].dx;

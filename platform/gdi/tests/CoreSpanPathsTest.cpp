@@ -341,7 +341,8 @@ TEST(SpanPaths, TextWrittenStraightMatchesTextThroughTheClip) {
     }
 }
 
-// A region of one band per row, every other row shorter: no glyph fits in one of its rectangles.
+// A region of one band per row, every other row narrower: a glyph crosses many bands, near the edges
+// of the narrower ones partly outside.
 HRGN StripedRegion() {
     const HRGN region = CreateRectRgn(0, 0, 0, 0);
     for (int y = 0; y < kHeight; ++y) {
