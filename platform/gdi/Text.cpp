@@ -21,11 +21,12 @@ const FontObject* DcFont(const DcObject& dc) {
 }
 
 // The usual glyph of a caption lies wholly within the limit and within the
-// clip region (if any) band by band: then its runs need no cutting and are
-// written straight into a 32-bit surface. Returns false, having drawn
-// nothing, when the glyph is not such a one.
-bool DrawUncutRuns(Surface& surface, const Region* clip, int x, int y, const InkRun* runs, std::size_t count,
-                   const RECT& limit, Pixel value) {
+// visible part of the DC: then its runs need no cutting and are written
+// straight into a 32-bit surface. Returns false, having drawn nothing, when
+// the glyph is not such a one.
+bool DrawUncutRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t count, const RECT& limit,
+                   Pixel value) {
+    Surface& surface = *dc.surface;
     if (surface.bitsPerPixel != 32 || count == 0)
         return false;
     long long left = runs[0].dx, right = runs[0].dx + runs[0].count, top = runs[0].dy,
@@ -40,29 +41,12 @@ bool DrawUncutRuns(Surface& surface, const Region* clip, int x, int y, const Ink
     right += x;
     top += y;
     bottom += y;
-    const auto inside = [&](const RECT& r) {
-        return left >= r.left && top >= r.top && right <= r.right && bottom <= r.bottom;
-    };
-    if (!inside(limit))
+    if (left < limit.left || top < limit.top || right > limit.right || bottom > limit.bottom)
         return false;
-    if (clip) {
-        // Every band of the region that the glyph's rows cross must hold the
-        // glyph's columns in one of its spans, with no row left uncovered.
-        const std::vector<RECT>& rects = clip->Rects();
-        auto it =
-            std::partition_point(rects.begin(), rects.end(), [&](const RECT& r) { return r.bottom <= top; });
-        for (long long row = top; row < bottom;) {
-            if (it == rects.end() || it->top > row)
-                return false;
-            const LONG bandTop = it->top, bandBottom = it->bottom;
-            bool held = false;
-            for (; it != rects.end() && it->top == bandTop; ++it)
-                held = held || (left >= it->left && right <= it->right);
-            if (!held)
-                return false;
-            row = bandBottom;
-        }
-    }
+    // Within the limit (on the surface), the box's edges fit in a LONG.
+    if (!IsAllVisible(dc, RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(right),
+                               static_cast<LONG>(bottom)}))
+        return false;
     for (std::size_t i = 0; i < count; ++i) {
         Pixel* pixels = reinterpret_cast<Pixel*>(surface.Row(y + runs[i].dy)) + x + runs[i].dx;
         for (int column = 0; column < runs[i].count; ++column)
@@ -85,7 +69,7 @@ void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t cou
                  std::min(limit.bottom, surface.height)};
     if (limit.left >= limit.right || limit.top >= limit.bottom)
         return;
-    if (DrawUncutRuns(surface, dc.clip ? &*dc.clip : nullptr, x, y, runs, count, limit, ink & 0xFFFFFF))
+    if (DrawUncutRuns(dc, x, y, runs, count, limit, ink & 0xFFFFFF))
         return;
     const bool direct = surface.bitsPerPixel == 32;
     const Pixel value = ink & FormatOf(surface).mask;

@@ -39,6 +39,30 @@ bool IsVisible(const DcObject& dc, int x, int y) {
     return dc.surface && dc.surface->Contains(x, y) && (!dc.clip || dc.clip->Contains(x, y));
 }
 
+bool IsAllVisible(const DcObject& dc, const RECT& box) {
+    if (!dc.surface || box.left < 0 || box.top < 0 || box.right > dc.surface->width ||
+        box.bottom > dc.surface->height)
+        return false;
+    if (!dc.clip)
+        return true;
+    // Every band the box's rows cross must hold its columns in one span, with no row left uncovered.
+    const std::vector<RECT>& rects = dc.clip->Rects();
+    auto it =
+        std::partition_point(rects.begin(), rects.end(), [&](const RECT& r) { return r.bottom <= box.top; });
+    for (LONG row = box.top; row < box.bottom;) {
+        if (it == rects.end() || it->top > row)
+            return false;
+        const LONG bandTop = it->top, bandBottom = it->bottom;
+        bool held = false;
+        for (; it != rects.end() && it->top == bandTop; ++it)
+            held = held || (box.left >= it->left && box.right <= it->right);
+        if (!held)
+            return false;
+        row = bandBottom;
+    }
+    return true;
+}
+
 void BrushPattern::Row(int x, int y, int count, Pixel* out) const {
     if (!tile) {
         std::fill_n(out, count, solid);

@@ -28,6 +28,10 @@ inline RECT ClampRect(const RECT& r) {
 // The parts of rect inside the DC's surface and its clip region.
 std::vector<RECT> VisibleRects(const DcObject& dc, RECT rect);
 bool IsVisible(const DcObject& dc, int x, int y);
+// Whether every pixel of box is visible: box lies on the surface and, band by
+// band, within one span of the clip region (if any). What passes may be
+// drawn straight, without a clip test per pixel or run.
+bool IsAllVisible(const DcObject& dc, const RECT& box);
 
 // Calls visit(const RECT&) for each part of rect that lies in one of the clip
 // region's rectangles. The region is walked band by band where it meets rect

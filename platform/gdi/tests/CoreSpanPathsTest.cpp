@@ -73,6 +73,18 @@ void SelectClip(HDC dc, HRGN clip) {
     SelectClipRgn(dc, clip);
 }
 
+// A region of one band per row, every other row narrower: a glyph crosses many bands, near the edges
+// of the narrower ones partly outside.
+HRGN StripedRegion() {
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    for (int y = 0; y < kHeight; ++y) {
+        const HRGN row = CreateRectRgn(y % 2, y, kWidth - 3 * (y % 2), y + 1);
+        CombineRgn(region, region, row, RGN_OR);
+        DeleteObject(row);
+    }
+    return region;
+}
+
 TEST(SpanPaths, LinesOfASolidPenInRunsMatchThePixelwiseLine) {
     Inputs in;
     for (int round = 0; round < 400; ++round) {
@@ -258,6 +270,36 @@ TEST(SpanPaths, TextInRunsInksThePixelsOfTextByPixel) {
     EXPECT_GT(inked, 50); // the rectangles left enough of the text to compare
 }
 
+// A focus rectangle under a clip region (inverted dot by dot where the clip
+// cuts its border, straight where the border is wholly visible) against the
+// same rectangle on an unclipped surface, masked by the region.
+TEST(SpanPaths, AClippedFocusRectInvertsTheUnclippedDotsWithinTheRegion) {
+    Inputs in;
+    int differing = 0;
+    for (int round = 0; round < 200; ++round) {
+        Surface32 unclipped, clipped;
+        const HRGN clip = round % 3 == 0 ? StripedRegion() : in.Clip();
+        SelectClipRgn(clipped.Dc(), clip);
+        // Mostly on the surface, so that the unclipped side goes straight.
+        const RECT rect = round % 4 ? RECT{in.Between(0, kWidth / 2), in.Between(0, kHeight / 2),
+                                           in.Between(kWidth / 2, kWidth), in.Between(kHeight / 2, kHeight)}
+                                    : in.Rect();
+        DrawFocusRect(unclipped.Dc(), &rect);
+        DrawFocusRect(clipped.Dc(), &rect);
+        SelectClipRgn(clipped.Dc(), 0); // GetPixel reads only within the clip
+        std::vector<COLORREF> expected = unclipped.Pixels();
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (clip != 0 && !PtInRegion(clip, x, y))
+                    expected[static_cast<std::size_t>(y * kWidth + x)] = kBack;
+        differing +=
+            expected != unclipped.Pixels() && expected != std::vector<COLORREF>(expected.size(), kBack);
+        DeleteObject(clip);
+        ASSERT_EQ(clipped.Pixels(), expected) << "round " << round;
+    }
+    EXPECT_GT(differing, 20); // enough rounds where the region cut the border
+}
+
 // Laying out the text of the last layout again takes its lines as they are.
 // Each round changes one input of the last round (text, width or format),
 // draws twice, and compares both with the same layout made fresh.
@@ -339,18 +381,6 @@ TEST(SpanPaths, TextWrittenStraightMatchesTextThroughTheClip) {
         }
         ASSERT_EQ(direct.Pixels(), banded.Pixels()) << "round " << round;
     }
-}
-
-// A region of one band per row, every other row narrower: a glyph crosses many bands, near the edges
-// of the narrower ones partly outside.
-HRGN StripedRegion() {
-    const HRGN region = CreateRectRgn(0, 0, 0, 0);
-    for (int y = 0; y < kHeight; ++y) {
-        const HRGN row = CreateRectRgn(y % 2, y, kWidth - 3 * (y % 2), y + 1);
-        CombineRgn(region, region, row, RGN_OR);
-        DeleteObject(row);
-    }
-    return region;
 }
 
 // Text kept within its rectangle and under a clip region (cut band by band,
