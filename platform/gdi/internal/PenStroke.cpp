@@ -207,11 +207,14 @@ bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
         return true;
     // A line wholly on an unclipped 32-bit surface is stored straight;
     // otherwise each run is clipped, the band search starting at the last run's band.
+    // The painted steps lie between a and b less its last major step (b itself
+    // is not painted), so those two corners decide.
     DcObject& dc = pen.Dc();
     Surface& surface = *dc.surface;
     const RECT onSurface{0, 0, surface.width, surface.height};
+    const POINT lastCorner = xMajor ? POINT{b.x - sx, b.y} : POINT{b.x, b.y - sy};
     const bool straight =
-        !dc.clip && surface.bitsPerPixel == 32 && Within(onSurface, a) && Within(onSurface, b);
+        !dc.clip && surface.bitsPerPixel == 32 && Within(onSurface, a) && Within(onSurface, lastCorner);
     const Pixel ink = pen.Color() & FormatOf(surface).mask;
     std::size_t clipHint = 0;
     const auto paint = [&](std::int64_t first, std::int64_t end, std::int64_t minor) {

@@ -96,10 +96,9 @@ TEST(SpanPaths, LinesOfASolidPenInRunsMatchThePixelwiseLine) {
         const HPEN pen = CreatePen(PS_SOLID, 1, RGB(200, 10, 10));
         const HGDIOBJ oldFast = SelectObject(fast.Dc(), pen);
         const HGDIOBJ oldGeneral = SelectObject(general.Dc(), pen);
-        // Every fourth line lies wholly on the surface.
+        // Every fourth line lies on the surface or ends just past its edge.
         const auto point = [&] {
-            return round % 4 ? POINT{in.X(), in.Y()}
-                             : POINT{in.Between(0, kWidth - 1), in.Between(0, kHeight - 1)};
+            return round % 4 ? POINT{in.X(), in.Y()} : POINT{in.Between(-1, kWidth), in.Between(-1, kHeight)};
         };
         const POINT a = point(), b = point();
         {
