@@ -18,15 +18,21 @@ std::shared_ptr<Surface> ScreenSurface() {
     return screen;
 }
 
-void Select(HANDLE& slot, HANDLE handle) {
+// Points slot at handle, whose object (if any) is now, and lets go of the
+// object the slot held.
+void Select(HANDLE& slot, HANDLE handle, Object* now) {
     const HANDLE previous = slot;
-    if (Object* now = FindObject(handle))
+    if (now)
         ++now->selections;
     slot = handle;
     if (Object* old = FindObject(previous)) {
         if (--old->selections == 0 && old->deletePending)
             RemoveObject(previous);
     }
+}
+
+void Select(HANDLE& slot, HANDLE handle) {
+    Select(slot, handle, FindObject(handle));
 }
 
 HDC NewDc(bool isMemory) {
@@ -104,15 +110,15 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ handle) {
     switch (object->kind) {
     case ObjectKind::Pen:
         previous = dc->pen;
-        Select(dc->pen, handle);
+        Select(dc->pen, handle, object);
         return previous;
     case ObjectKind::Brush:
         previous = dc->brush;
-        Select(dc->brush, handle);
+        Select(dc->brush, handle, object);
         return previous;
     case ObjectKind::Font:
         previous = dc->font;
-        Select(dc->font, handle);
+        Select(dc->font, handle, object);
         return previous;
     case ObjectKind::Bitmap:
         return SelectBitmap(*dc, handle, *static_cast<BitmapObject*>(object));

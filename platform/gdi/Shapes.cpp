@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -145,6 +146,21 @@ void SolidOutline(DcObject& dc, const OutlinePath& path, const PenTip& tip, Pixe
 // exactly as the fill would: a rectangle drawn with it is one fill.
 bool OutlineMatchesFill(const PenStroke& pen, const BrushPattern& brush) {
     return !pen.IsNull() && pen.IsSolidThin() && brush.IsSolid() && brush.solid == pen.Color();
+}
+
+// The rectangles of a paint are mostly filled in one colour: a solid
+// one-pixel pen and a plain solid brush of the same colour. Their common
+// device value, read straight from the objects before the pen and brush are
+// prepared; nothing when the DC's pen and brush are not such a pair (the
+// general path then decides, OutlineMatchesFill included).
+std::optional<Pixel> OneColourInk(const DcObject& dc) {
+    const PenObject* pen = FindPen(dc.pen);
+    const BrushObject* brush = FindBrush(dc.brush);
+    if (!pen || !brush || brush->hollow || brush->pattern || pen->width != 1 ||
+        (pen->style != PS_SOLID && pen->style != PS_INSIDEFRAME) ||
+        ((pen->color ^ brush->color) & 0xFFFFFF) != 0)
+        return std::nullopt;
+    return ColorToPixel(brush->color, dc.surface->bitsPerPixel);
 }
 
 // The outline's path: from the top right corner leftwards along the top,
@@ -542,6 +558,13 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     Normalise(left, top, right, bottom);
     if (!dc->surface || left == right || top == bottom)
         return TRUE;
+    if (const std::optional<Pixel> ink = OneColourInk(*dc)) {
+        // The short road to OutlineMatchesFill's one fill (a one-pixel
+        // rectangle shows nothing, as below).
+        if (left + 1 != right || top + 1 != bottom)
+            FillVisible(*dc, RECT{left, top, right, bottom}, *ink);
+        return TRUE;
+    }
     PenStroke pen(*dc);
     const BrushPattern brush = PatternOf(*dc, dc->brush);
     if (pen.IsNull()) {

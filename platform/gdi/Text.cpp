@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace gdi {
 
@@ -19,10 +20,47 @@ const FontObject* DcFont(const DcObject& dc) {
     return font ? font : FindFont(StockObject(SYSTEM_FONT));
 }
 
+// The usual glyph of a caption lies wholly within the limit and within the
+// visible part of the DC: then its runs need no cutting and are written
+// straight into a 32-bit surface. Returns false, having drawn nothing, when
+// the glyph is not such a one.
+bool DrawUncutRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t count, const RECT& limit,
+                   Pixel value) {
+    Surface& surface = *dc.surface;
+    if (surface.bitsPerPixel != 32 || count == 0)
+        return false;
+    long long left = runs[0].dx, right = runs[0].dx + runs[0].count, top = runs[0].dy,
+              bottom = runs[0].dy + 1;
+    for (std::size_t i = 1; i < count; ++i) {
+        left = std::min<long long>(left, runs[i].dx);
+        right = std::max<long long>(right, runs[i].dx + runs[i].count);
+        top = std::min<long long>(top, runs[i].dy);
+        bottom = std::max<long long>(bottom, runs[i].dy + 1);
+    }
+    left += x;
+    right += x;
+    top += y;
+    bottom += y;
+    if (left < limit.left || top < limit.top || right > limit.right || bottom > limit.bottom)
+        return false;
+    // Within the limit (on the surface), the box's edges fit in a LONG.
+    if (!IsAllVisible(dc, RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(right),
+                               static_cast<LONG>(bottom)}))
+        return false;
+    for (std::size_t i = 0; i < count; ++i) {
+        Pixel* pixels = reinterpret_cast<Pixel*>(surface.Row(y + runs[i].dy)) + x + runs[i].dx;
+        for (int column = 0; column < runs[i].count; ++column)
+            pixels[column] = value;
+    }
+    return true;
+}
+
 // Sets the pixels of runs (relative to x, y) that lie within limit and are
-// visible on the DC, row run by row run. On an unclipped 32-bit surface the
-// rows are written straight; otherwise each run goes through the band walk of
-// FillVisible, the general path this short-cuts.
+// visible on the DC, row run by row run. Uncut glyphs take the short road
+// above. Otherwise each run is cut by the limit; under a clip region the
+// runs (which come top row first) meet the region band by band: the band of
+// a row is looked up once, and each run is cut by that band's rectangles, as
+// the band walk of FillVisible (the general path) would cut it on its own.
 void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t count, RECT limit, Pixel ink) {
     if (!dc.surface)
         return;
@@ -31,8 +69,22 @@ void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t cou
                  std::min(limit.bottom, surface.height)};
     if (limit.left >= limit.right || limit.top >= limit.bottom)
         return;
-    const bool direct = !dc.clip && surface.bitsPerPixel == 32;
-    const Pixel value = ink & 0xFFFFFF;
+    if (DrawUncutRuns(dc, x, y, runs, count, limit, ink & 0xFFFFFF))
+        return;
+    const bool direct = surface.bitsPerPixel == 32;
+    const Pixel value = ink & FormatOf(surface).mask;
+    const auto fill = [&](int row, int left, int right) {
+        if (direct) {
+            Pixel* pixels = reinterpret_cast<Pixel*>(surface.Row(row));
+            for (int column = left; column < right; ++column)
+                pixels[column] = value;
+        } else {
+            FormatOf(surface).fill(surface, left, row, right - left, value);
+        }
+    };
+    const std::vector<RECT>* clip = dc.clip ? &dc.clip->Rects() : nullptr;
+    std::vector<RECT>::const_iterator band;
+    long long bandRow = -1;
     for (std::size_t i = 0; i < count; ++i) {
         const long long row = static_cast<long long>(y) + runs[i].dy;
         if (row < limit.top || row >= limit.bottom)
@@ -42,12 +94,20 @@ void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t cou
         const auto right = static_cast<int>(std::min<long long>(start + runs[i].count, limit.right));
         if (left >= right)
             continue;
-        if (direct) {
-            Pixel* pixels = reinterpret_cast<Pixel*>(surface.Row(static_cast<int>(row)));
-            for (int column = left; column < right; ++column)
-                pixels[column] = value;
-        } else {
-            FillVisible(dc, RECT{left, static_cast<int>(row), right, static_cast<int>(row) + 1}, ink);
+        if (!clip) {
+            fill(static_cast<int>(row), left, right);
+            continue;
+        }
+        if (row != bandRow) {
+            band = std::partition_point(clip->begin(), clip->end(),
+                                        [&](const RECT& r) { return r.bottom <= row; });
+            bandRow = row;
+        }
+        for (auto it = band; it != clip->end() && it->top <= row; ++it) {
+            const int partLeft = std::max(left, static_cast<int>(it->left));
+            const int partRight = std::min(right, static_cast<int>(it->right));
+            if (partLeft < partRight && it->bottom > row)
+                fill(static_cast<int>(row), partLeft, partRight);
         }
     }
 }

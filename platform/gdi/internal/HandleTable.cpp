@@ -153,7 +153,7 @@ void RemoveObject(HANDLE handle) {
     (IsUserObject(slot->object->kind) ? table.userCount : table.gdiCount)--;
     Object* object = slot->object;
     slot->object = nullptr;
-    slot->generation = (slot->generation + 1) % kGenerations;
+    slot->generation = slot->generation + 1 == kGenerations ? 0 : slot->generation + 1;
     table.freeSlots.push_back(static_cast<HANDLE>(slot - table.slots.data()));
     delete object;
 }

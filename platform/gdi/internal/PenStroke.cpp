@@ -331,14 +331,40 @@ bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
     const std::int64_t steps = xMajor ? adx : ady, minorSteps = xMajor ? ady : adx;
     if (steps == 0)
         return true;
+    // A line wholly on an unclipped 32-bit surface is stored straight;
+    // otherwise each run is clipped, the band search starting at the last run's band.
+    // The painted steps lie between a and b less its last major step (b itself
+    // is not painted), so those two corners decide.
+    DcObject& dc = pen.Dc();
+    Surface& surface = *dc.surface;
+    const RECT onSurface{0, 0, surface.width, surface.height};
+    const POINT lastCorner = xMajor ? POINT{b.x - sx, b.y} : POINT{b.x, b.y - sy};
+    const bool straight =
+        !dc.clip && surface.bitsPerPixel == 32 && Within(onSurface, a) && Within(onSurface, lastCorner);
+    const Pixel ink = pen.Color() & FormatOf(surface).mask;
+    std::size_t clipHint = 0;
     const auto paint = [&](std::int64_t first, std::int64_t end, std::int64_t minor) {
         // Steps first .. end - 1 at one minor coordinate.
         const int majorA = static_cast<int>((xMajor ? a.x : a.y) + (xMajor ? sx : sy) * first);
         const int majorB = static_cast<int>((xMajor ? a.x : a.y) + (xMajor ? sx : sy) * (end - 1));
         const int low = std::min(majorA, majorB), high = std::max(majorA, majorB) + 1;
         const int at = static_cast<int>((xMajor ? a.y : a.x) + (xMajor ? sy : sx) * minor);
-        pen.PaintRun(xMajor ? RECT{low, at, high, at + 1} : RECT{at, low, at + 1, high});
+        if (!straight) {
+            FillVisibleFrom(dc, xMajor ? RECT{low, at, high, at + 1} : RECT{at, low, at + 1, high}, ink,
+                            clipHint);
+        } else if (xMajor) {
+            std::fill_n(reinterpret_cast<Pixel*>(surface.Row(at)) + low, high - low, ink);
+        } else {
+            for (int y = low; y < high; ++y)
+                reinterpret_cast<Pixel*>(surface.Row(y))[at] = ink;
+        }
     };
+    if (minorSteps == 0) {
+        // Straight across or straight down: the loop below would find no
+        // step of the minor coordinate, so the line is one run.
+        paint(0, steps, 0);
+        return true;
+    }
     const std::int64_t twoSteps = 2 * steps;
     std::int64_t minor = 0;
     // 2 * i * minorSteps plus the half-step rounding, less the whole multiples of twoSteps.

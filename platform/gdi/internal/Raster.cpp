@@ -17,6 +17,9 @@ bool IsEmpty(const RECT& r) {
     return r.left >= r.right || r.top >= r.bottom;
 }
 
+// Rows of at most this many pixels are filled in place rather than by the format's fill.
+constexpr int kShortRun = 16;
+
 } // namespace
 
 std::vector<RECT> VisibleRects(const DcObject& dc, RECT rect) {
@@ -36,6 +39,30 @@ std::vector<RECT> VisibleRects(const DcObject& dc, RECT rect) {
 
 bool IsVisible(const DcObject& dc, int x, int y) {
     return dc.surface && dc.surface->Contains(x, y) && (!dc.clip || dc.clip->Contains(x, y));
+}
+
+bool IsAllVisible(const DcObject& dc, const RECT& box) {
+    if (!dc.surface || box.left < 0 || box.top < 0 || box.right > dc.surface->width ||
+        box.bottom > dc.surface->height)
+        return false;
+    if (!dc.clip)
+        return true;
+    // Every band the box's rows cross must hold its columns in one span, with no row left uncovered.
+    const std::vector<RECT>& rects = dc.clip->Rects();
+    auto it =
+        std::partition_point(rects.begin(), rects.end(), [&](const RECT& r) { return r.bottom <= box.top; });
+    for (LONG row = box.top; row < box.bottom;) {
+        if (it == rects.end() || it->top > row)
+            return false;
+        const LONG bandTop = it->top, bandBottom = it->bottom;
+        bool held = false;
+        for (; it != rects.end() && it->top == bandTop; ++it)
+            held = held || (box.left >= it->left && box.right <= it->right);
+        if (!held)
+            return false;
+        row = bandBottom;
+    }
+    return true;
 }
 
 void BrushPattern::Row(int x, int y, int count, Pixel* out) const {
@@ -185,13 +212,44 @@ SourceConversion ConversionFor(const DcObject& dest, COLORREF sourceBackground) 
     return conversion;
 }
 
+namespace {
+
+// Sets the pixels of r, which lies on the surface, to value.
+void FillPart(Surface& surface, const RECT& r, Pixel value) {
+    const int count = r.right - r.left;
+    if (surface.bitsPerPixel == 32 && count <= kShortRun) {
+        // Short rows (a vertical line's column, a glyph's run) are stored
+        // straight: a call per row would cost more than the pixels.
+        const Pixel pixel = value & FormatOf(surface).mask;
+        for (int y = r.top; y < r.bottom; ++y) {
+            Pixel* row = reinterpret_cast<Pixel*>(surface.Row(y)) + r.left;
+            for (int i = 0; i < count; ++i)
+                row[i] = pixel;
+        }
+        return;
+    }
+    const PixelFormat& format = FormatOf(surface);
+    for (int y = r.top; y < r.bottom; ++y)
+        format.fill(surface, r.left, y, count, value);
+}
+
+} // namespace
+
 void FillVisible(DcObject& dc, const RECT& rect, Pixel value) {
-    ForEachVisibleRect(dc, rect, [&](const RECT& r) {
-        Surface& surface = *dc.surface;
-        const PixelFormat& format = FormatOf(surface);
-        for (int y = r.top; y < r.bottom; ++y)
-            format.fill(surface, r.left, y, r.right - r.left, value);
-    });
+    ForEachVisibleRect(dc, rect, [&](const RECT& r) { FillPart(*dc.surface, r, value); });
+}
+
+void FillVisibleFrom(DcObject& dc, const RECT& rect, Pixel value, std::size_t& hint) {
+    if (!dc.surface || !dc.clip) {
+        FillVisible(dc, rect, value);
+        return;
+    }
+    Surface& surface = *dc.surface;
+    const RECT bounded{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, surface.width),
+                       std::min(rect.bottom, surface.height)};
+    if (IsEmpty(bounded))
+        return;
+    ForEachClipPartFrom(*dc.clip, bounded, hint, [&](const RECT& r) { FillPart(surface, r, value); });
 }
 
 void PutPixel(DcObject& dc, int x, int y, Pixel value) {

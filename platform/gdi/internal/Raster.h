@@ -28,6 +28,10 @@ inline RECT ClampRect(const RECT& r) {
 // The parts of rect inside the DC's surface and its clip region.
 std::vector<RECT> VisibleRects(const DcObject& dc, RECT rect);
 bool IsVisible(const DcObject& dc, int x, int y);
+// Whether every pixel of box is visible: box lies on the surface and, band by
+// band, within one span of the clip region (if any). What passes may be
+// drawn straight, without a clip test per pixel or run.
+bool IsAllVisible(const DcObject& dc, const RECT& box);
 
 // Calls visit(const RECT&) for each part of rect that lies in one of the clip
 // region's rectangles. The region is walked band by band where it meets rect
@@ -40,6 +44,27 @@ template <typename Visit> void ForEachClipPart(const Region& clip, const RECT& r
     for (; it != rects.end() && it->top < rect.bottom; ++it) {
         const RECT part{std::max(rect.left, it->left), std::max(rect.top, it->top),
                         std::min(rect.right, it->right), std::min(rect.bottom, it->bottom)};
+        if (part.left < part.right && part.top < part.bottom)
+            visit(static_cast<const RECT&>(part));
+    }
+}
+
+// ForEachClipPart for rectangles that come one after the other along a path
+// (the runs of a line): the search for the first band starts from hint, the
+// index where the last search ended, and steps from there, instead of
+// halving the whole list. Visits the same parts as ForEachClipPart.
+template <typename Visit>
+void ForEachClipPartFrom(const Region& clip, const RECT& rect, std::size_t& hint, Visit&& visit) {
+    const std::vector<RECT>& rects = clip.Rects();
+    std::size_t i = std::min(hint, rects.size());
+    while (i < rects.size() && rects[i].bottom <= rect.top)
+        ++i;
+    while (i > 0 && rects[i - 1].bottom > rect.top)
+        --i;
+    hint = i;
+    for (; i < rects.size() && rects[i].top < rect.bottom; ++i) {
+        const RECT part{std::max(rect.left, rects[i].left), std::max(rect.top, rects[i].top),
+                        std::min(rect.right, rects[i].right), std::min(rect.bottom, rects[i].bottom)};
         if (part.left < part.right && part.top < part.bottom)
             visit(static_cast<const RECT&>(part));
     }
@@ -70,6 +95,8 @@ template <typename Visit> void ForEachVisibleRect(const DcObject& dc, RECT rect,
 // Sets every visible pixel of rect to value (a device value): the span form
 // of PutPixel, one clip test per band and one fill per row.
 void FillVisible(DcObject& dc, const RECT& rect, Pixel value);
+// The same for rectangles that come along a path; hint as for ForEachClipPartFrom.
+void FillVisibleFrom(DcObject& dc, const RECT& rect, Pixel value, std::size_t& hint);
 
 // A brush as device values of the DC it paints on.
 struct BrushPattern {

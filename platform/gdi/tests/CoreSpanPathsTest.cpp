@@ -73,6 +73,18 @@ void SelectClip(HDC dc, HRGN clip) {
     SelectClipRgn(dc, clip);
 }
 
+// A region of one band per row, every other row narrower: a glyph crosses many bands, near the edges
+// of the narrower ones partly outside.
+HRGN StripedRegion() {
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    for (int y = 0; y < kHeight; ++y) {
+        const HRGN row = CreateRectRgn(y % 2, y, kWidth - 3 * (y % 2), y + 1);
+        CombineRgn(region, region, row, RGN_OR);
+        DeleteObject(row);
+    }
+    return region;
+}
+
 TEST(SpanPaths, LinesOfASolidPenInRunsMatchThePixelwiseLine) {
     Inputs in;
     for (int round = 0; round < 400; ++round) {
@@ -84,7 +96,11 @@ TEST(SpanPaths, LinesOfASolidPenInRunsMatchThePixelwiseLine) {
         const HPEN pen = CreatePen(PS_SOLID, 1, RGB(200, 10, 10));
         const HGDIOBJ oldFast = SelectObject(fast.Dc(), pen);
         const HGDIOBJ oldGeneral = SelectObject(general.Dc(), pen);
-        const POINT a{in.X(), in.Y()}, b{in.X(), in.Y()};
+        // Every fourth line lies on the surface or ends just past its edge.
+        const auto point = [&] {
+            return round % 4 ? POINT{in.X(), in.Y()} : POINT{in.Between(-1, kWidth), in.Between(-1, kHeight)};
+        };
+        const POINT a = point(), b = point();
         {
             PenStroke stroke(*FindDc(fast.Dc()));
             StrokeLine(stroke, a, b);
@@ -214,6 +230,29 @@ TEST(SpanPaths, StretchDIBitsMatchesStretchBltFromADibSectionOfTheSameRows) {
     }
 }
 
+// The band walk that starts its search from the last one's place (kept
+// across a sequence of rectangles, as along a line) against the whole walk.
+TEST(SpanPaths, TheBandWalkFromAHintVisitsWhatTheWholeWalkVisits) {
+    Inputs in;
+    for (int round = 0; round < 100; ++round) {
+        HRGN clip = in.Clip();
+        if (clip == 0)
+            clip = CreateEllipticRgn(in.X(), in.Y(), in.X(), in.Y());
+        const Region& region = FindRegion(clip)->region;
+        std::size_t hint = static_cast<std::size_t>(in.Between(0, 12));
+        for (int step = 0; step < 20; ++step) {
+            const RECT r = in.Rect();
+            std::vector<RECT> whole, fromHint;
+            ForEachClipPart(region, r, [&](const RECT& part) { whole.push_back(part); });
+            ForEachClipPartFrom(region, r, hint, [&](const RECT& part) { fromHint.push_back(part); });
+            ASSERT_EQ(fromHint.size(), whole.size()) << "round " << round << " step " << step;
+            for (std::size_t i = 0; i < whole.size(); ++i)
+                ASSERT_TRUE(EqualRect(&fromHint[i], &whole[i])) << "round " << round << " step " << step;
+        }
+        DeleteObject(clip);
+    }
+}
+
 // The one-pixel frame band by band against the frame made by eroding the region.
 TEST(SpanPaths, TheOnePixelFrameByBandsMatchesTheErodedFrame) {
     Inputs in;
@@ -283,6 +322,99 @@ TEST(SpanPaths, TextInRunsInksThePixelsOfTextByPixel) {
     EXPECT_GT(inked, 50); // the rectangles left enough of the text to compare
 }
 
+// A focus rectangle under a clip region (inverted dot by dot where the clip
+// cuts its border, straight where the border is wholly visible) against the
+// same rectangle on an unclipped surface, masked by the region.
+TEST(SpanPaths, AClippedFocusRectInvertsTheUnclippedDotsWithinTheRegion) {
+    Inputs in;
+    int differing = 0;
+    for (int round = 0; round < 200; ++round) {
+        Surface32 unclipped, clipped;
+        const HRGN clip = round % 3 == 0 ? StripedRegion() : in.Clip();
+        SelectClipRgn(clipped.Dc(), clip);
+        // Mostly on the surface, so that the unclipped side goes straight.
+        const RECT rect = round % 4 ? RECT{in.Between(0, kWidth / 2), in.Between(0, kHeight / 2),
+                                           in.Between(kWidth / 2, kWidth), in.Between(kHeight / 2, kHeight)}
+                                    : in.Rect();
+        DrawFocusRect(unclipped.Dc(), &rect);
+        DrawFocusRect(clipped.Dc(), &rect);
+        SelectClipRgn(clipped.Dc(), 0); // GetPixel reads only within the clip
+        std::vector<COLORREF> expected = unclipped.Pixels();
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (clip != 0 && !PtInRegion(clip, x, y))
+                    expected[static_cast<std::size_t>(y * kWidth + x)] = kBack;
+        differing +=
+            expected != unclipped.Pixels() && expected != std::vector<COLORREF>(expected.size(), kBack);
+        DeleteObject(clip);
+        ASSERT_EQ(clipped.Pixels(), expected) << "round " << round;
+    }
+    EXPECT_GT(differing, 20); // enough rounds where the region cut the border
+}
+
+// Laying out the text of the last layout again takes its lines as they are.
+// Each round changes one input of the last round (text, width or format),
+// draws twice, and compares both with the same layout made fresh.
+TEST(SpanPaths, ARepeatedLayoutDrawsWhatAFreshLayoutDraws) {
+    LOGFONTA logfont{};
+    logfont.lfHeight = -12;
+    logfont.lfCharSet = DEFAULT_CHARSET;
+    const std::string song = "宋体";
+    song.copy(logfont.lfFaceName, song.size());
+    const auto face = FontFace::Create(logfont);
+    const char* const captions[] = {"获取标准时间", "www.dunmora.example", "&Sync now\r\nsecond line",
+                                    "a&&b &x", "测试上面的地址，有效的放下面"};
+    const UINT formats[] = {DT_CENTER | DT_WORDBREAK, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX,
+                            DT_SINGLELINE | DT_VCENTER | DT_CENTER, DT_RIGHT, DT_CALCRECT | DT_WORDBREAK};
+    struct Drawn {
+        int height;
+        RECT rect;
+        std::set<std::pair<int, int>> pixels;
+        bool operator==(const Drawn& o) const {
+            return height == o.height && EqualRect(&rect, &o.rect) && pixels == o.pixels;
+        }
+    };
+    const auto draw = [&](const std::string& text, RECT rect, UINT format) {
+        Drawn drawn{};
+        TextSink sink;
+        sink.runs = [&](int x, int y, const InkRun* ink, std::size_t count, const RECT& clip) {
+            for (std::size_t r = 0; r < count; ++r)
+                for (int i = 0; i < ink[r].count; ++i) {
+                    const int px = x + ink[r].dx + i, py = y + ink[r].dy;
+                    if (px >= clip.left && px < clip.right && py >= clip.top && py < clip.bottom)
+                        drawn.pixels.insert({px, py});
+                }
+        };
+        drawn.height = DrawTextLayout(*face, text, &rect, format, sink);
+        drawn.rect = rect;
+        return drawn;
+    };
+    Inputs in;
+    int caption = 0, width = 80;
+    UINT format = formats[0];
+    for (int round = 0; round < 300; ++round) {
+        switch (round % 3) {
+        case 0:
+            caption = in.Between(0, 4);
+            break;
+        case 1:
+            width = in.Between(0, 130);
+            break;
+        default:
+            format = formats[in.Between(0, 4)];
+            break;
+        }
+        const int x = in.X(), y = in.Y();
+        const RECT placed{x, y, x + width, y + 24};
+        const Drawn first = draw(captions[caption], placed, format);
+        const Drawn second = draw(captions[caption], placed, format);
+        draw("x", placed, DT_LEFT); // another layout in between
+        const Drawn fresh = draw(captions[caption], placed, format);
+        ASSERT_TRUE(first == fresh) << captions[caption] << " width " << width << " in round " << round;
+        ASSERT_TRUE(second == fresh) << captions[caption] << " width " << width << " in round " << round;
+    }
+}
+
 // Runs written straight into an unclipped surface against the same runs through the clip band walk.
 TEST(SpanPaths, TextWrittenStraightMatchesTextThroughTheClip) {
     Inputs in;
@@ -301,6 +433,41 @@ TEST(SpanPaths, TextWrittenStraightMatchesTextThroughTheClip) {
         }
         ASSERT_EQ(direct.Pixels(), banded.Pixels()) << "round " << round;
     }
+}
+
+// Text kept within its rectangle and under a clip region (cut band by band,
+// or written uncut where a glyph fits in the rectangle and one of the
+// region's rectangles) against the same text drawn with DT_NOCLIP on an
+// unclipped surface, masked by the rectangle and the region.
+TEST(SpanPaths, ClippedTextInksTheUnclippedTextWithinRectangleAndRegion) {
+    Inputs in;
+    int differing = 0;
+    for (int round = 0; round < 150; ++round) {
+        Surface32 unclipped, clipped;
+        const HRGN clip = round % 3 == 0 ? StripedRegion() : in.Clip();
+        SelectClipRgn(clipped.Dc(), clip);
+        const RECT rect{in.X(), in.Y(), in.X() + in.Between(0, 60), in.Y() + in.Between(0, 30)};
+        const std::string caption = round % 2 ? "获取标准时间" : "&Sync www.dunmora.example";
+        for (HDC dc : {unclipped.Dc(), clipped.Dc()}) {
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, RGB(9, 99, 199));
+            RECT r = rect;
+            DrawTextA(dc, caption.c_str(), -1, &r,
+                      DT_CENTER | DT_WORDBREAK | (dc == clipped.Dc() ? 0 : DT_NOCLIP));
+        }
+        SelectClipRgn(clipped.Dc(), 0); // GetPixel reads only within the clip
+        std::vector<COLORREF> expected = unclipped.Pixels();
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if ((clip != 0 && !PtInRegion(clip, x, y)) || x < rect.left || x >= rect.right ||
+                    y < rect.top || y >= rect.bottom)
+                    expected[static_cast<std::size_t>(y * kWidth + x)] = kBack;
+        differing +=
+            expected != unclipped.Pixels() && expected != std::vector<COLORREF>(expected.size(), kBack);
+        DeleteObject(clip);
+        ASSERT_EQ(clipped.Pixels(), expected) << "round " << round;
+    }
+    EXPECT_GT(differing, 10); // enough rounds where the cut went through inked text
 }
 
 } // namespace

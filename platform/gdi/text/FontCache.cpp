@@ -8,6 +8,7 @@
 #include "platform/gdi/text/Utf8.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -96,6 +97,11 @@ std::shared_ptr<FontFace> OpenFace(const LOGFONTA& logfont) {
 }
 
 } // namespace
+
+std::uint64_t FontFace::NextId() {
+    static std::atomic<std::uint64_t> next{1};
+    return next++;
+}
 
 FontFace::LineRows FontFace::UnderlineRows() const {
     const TEXTMETRICA metrics = Metrics();

@@ -246,10 +246,14 @@ GlyphImage FreeTypeFontFace::Render(char32_t codePoint) const {
 }
 
 const GlyphImage& FreeTypeFontFace::GlyphLocked(char32_t codePoint) const {
+    RecentGlyph& recent = recent_[codePoint % kRecentGlyphs];
+    if (recent.glyph && recent.codePoint == codePoint)
+        return *recent.glyph;
     auto found = glyphs_.find(codePoint);
     if (found == glyphs_.end()) {
         found = glyphs_.emplace(codePoint, Render(codePoint)).first;
     }
+    recent = RecentGlyph{codePoint, &found->second};
     return found->second;
 }
 

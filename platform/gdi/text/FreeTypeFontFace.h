@@ -7,6 +7,8 @@
 #include "platform/gdi/text/GlyphImage.h"
 #include "platform/gdi/text/TextEngine.h"
 
+#include <array>
+#include <cstddef>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
@@ -60,6 +62,14 @@ class FreeTypeFontFace final : public FontFace {
     LineRows strikeOut_{};
     mutable std::mutex mutex_;
     mutable std::unordered_map<char32_t, GlyphImage> glyphs_;
+    // The glyphs looked up last, one per code point modulo the table's size,
+    // ahead of the hash map (whose entries never move).
+    struct RecentGlyph {
+        char32_t codePoint = 0;
+        const GlyphImage* glyph = nullptr;
+    };
+    static constexpr std::size_t kRecentGlyphs = 256;
+    mutable std::array<RecentGlyph, kRecentGlyphs> recent_{};
 };
 
 } // namespace gdi::detail

@@ -10,6 +10,7 @@
 #include "platform/gdi/text/GlyphImage.h"
 
 #include <cstddef>
+#include <cstdint>
 
 #include <functional>
 #include <memory>
@@ -61,6 +62,13 @@ class FontFace {
     virtual LineRows UnderlineRows() const;
     // The font file the glyphs come from (empty for a face without one).
     virtual std::string FontFile() const { return {}; }
+    // Tells this face from every other one made in the process, also from a
+    // later face at the same address.
+    std::uint64_t Id() const { return id_; }
+
+  private:
+    static std::uint64_t NextId();
+    std::uint64_t id_ = NextId();
 };
 
 // DrawTextA on a font: lays out text in *rect by format and draws it into the

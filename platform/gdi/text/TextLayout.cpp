@@ -181,7 +181,45 @@ struct LayoutScratch {
     std::vector<ParsedLine> parsed; // entries are reused: their text and items keep their storage
     std::vector<Line> lines;
     bool busy = false;
+    // What lines were laid out from. A caption is laid out alike on every
+    // repaint (and twice in some looks): the same text in the same face,
+    // options and width gives the same lines, so they are taken as they are.
+    struct Inputs {
+        std::uint64_t face = 0; // FontFace::Id(); 0: nothing laid out yet
+        std::string text;
+        UINT options = 0;
+        int limit = 0;
+    } laidOut;
 };
+
+// The format bits that decide how a text is split into lines.
+constexpr UINT kLineOptions = DT_SINGLELINE | DT_NOPREFIX | DT_WORDBREAK;
+
+// Splits, parses and wraps text into scratch.lines (the general path that a
+// repeated layout short-cuts).
+void LayOutText(const FontFace& font, std::string_view text, UINT format, int limit, LayoutScratch& scratch) {
+    const bool singleLine = (format & DT_SINGLELINE) != 0;
+    const bool prefixes = (format & DT_NOPREFIX) == 0;
+    std::vector<ParsedLine>& parsed = scratch.parsed;
+    std::size_t parsedCount = 0;
+    const auto parse = [&](std::string_view source) {
+        if (parsedCount == parsed.size()) {
+            parsed.emplace_back();
+        }
+        ParseLine(source, prefixes, font, parsed[parsedCount++]);
+    };
+    if (!text.empty()) {
+        if (singleLine) {
+            parse(text);
+        } else {
+            SplitLines(text, scratch.sources);
+            for (std::string_view source : scratch.sources) {
+                parse(source);
+            }
+        }
+    }
+    LayOut(parsed, parsedCount, format, limit, scratch.lines);
+}
 
 class ScratchLease {
   public:
@@ -278,28 +316,19 @@ int DrawTextLayout(const FontFace& font, std::string_view text, RECT* rect, UINT
 
     ScratchLease lease;
     LayoutScratch& scratch = lease.Get();
-    std::vector<ParsedLine>& parsed = scratch.parsed;
-    std::size_t parsedCount = 0;
-    const auto parse = [&](std::string_view source) {
-        if (parsedCount == parsed.size()) {
-            parsed.emplace_back();
-        }
-        ParseLine(source, prefixes, font, parsed[parsedCount++]);
-    };
-    if (!text.empty()) {
-        if (singleLine) {
-            parse(text);
-        } else {
-            SplitLines(text, scratch.sources);
-            for (std::string_view source : scratch.sources) {
-                parse(source);
-            }
-        }
-    }
     const long long available = static_cast<long long>(rect->right) - rect->left;
     const int limit = static_cast<int>(std::clamp<long long>(available, 0, 1 << 30));
+    LayoutScratch::Inputs& laidOut = scratch.laidOut;
+    if (laidOut.face != font.Id() || laidOut.options != (format & kLineOptions) || laidOut.limit != limit ||
+        laidOut.text != text) {
+        laidOut.face = 0; // until the new lines are complete
+        LayOutText(font, text, format, limit, scratch);
+        laidOut.text.assign(text); // keeps its storage from the last text
+        laidOut.options = format & kLineOptions;
+        laidOut.limit = limit;
+        laidOut.face = font.Id();
+    }
     const std::vector<Line>& lines = scratch.lines;
-    LayOut(parsed, parsedCount, format, limit, scratch.lines);
 
     // An empty text still occupies one line when it is a single line.
     const int lineCount = static_cast<int>(lines.size()) + ((lines.empty() && singleLine) ? 1 : 0);
