@@ -586,7 +586,12 @@ void DrawArc(const EllipseShape& e, PenStroke& pen, RECT bounds, ArcCut cut) {
             points.push_back(step.point);
     }
     if (wide) {
-        band->AddPath(points, cut.Whole());
+        // Even round the whole outline the path stays open. A path of one
+        // passage shows nothing; the middle row's two passages of one pixel
+        // show its tip.
+        if (steps.size() < 2)
+            return;
+        band->AddPath(points, false);
         band->Paint(pen.Dc(), pen.Color());
         return;
     }
