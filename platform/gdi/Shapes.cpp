@@ -453,14 +453,28 @@ void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
 
 __extension__ using Wide = __int128;
 
-// The counter-clockwise turn (y up) from direction d to direction r, both
-// with y down, in [0, 2 pi); exactly 0 when r lies on d's ray.
-double Turn(std::int64_t dx, std::int64_t dy, std::int64_t rx, std::int64_t ry) {
-    const Wide cross = Wide{dy} * rx - Wide{dx} * ry;
-    const Wide dot = Wide{dx} * rx + Wide{dy} * ry;
-    if (cross == 0 && dot > 0)
+// A measure of the counter-clockwise angle (y up) of the direction (x, y)
+// given with y down, in [0, 4): it grows with the angle as the angle does, a
+// quarter turn per unit, and costs a division instead of an arc tangent.
+double Diamond(std::int64_t x, std::int64_t down) {
+    const double u = static_cast<double>(x), v = -static_cast<double>(down);
+    if (u == 0 && v == 0)
         return 0;
-    return Normalised(std::atan2(static_cast<double>(cross), static_cast<double>(dot)));
+    if (v >= 0)
+        return u >= 0 ? v / (u + v) : 1 - u / (v - u);
+    return u < 0 ? 2 - v / (-u - v) : 3 + u / (u - v);
+}
+
+// The turn from a to b on that measure, in [0, 4).
+double DiamondTurn(double a, double b) {
+    const double turn = b - a;
+    return turn < 0 ? turn + 4 : turn;
+}
+
+// Whether the direction r lies on the ray of direction d (exactly); the
+// corner of a pixel at the centre lies on every ray.
+bool OnRay(std::int64_t dx, std::int64_t dy, std::int64_t rx, std::int64_t ry) {
+    return Wide{dy} * rx == Wide{dx} * ry && Wide{dx} * rx + Wide{dy} * ry >= 0;
 }
 
 // One passage of the arc's path through an outline pixel.
@@ -481,23 +495,23 @@ class ArcCut {
             sx_ = 1;
         if (ex_ == 0 && ey_ == 0)
             ex_ = 1;
-        sweep_ = Turn(sx_, sy_, ex_, ey_);
-        whole_ = sweep_ == 0;
+        start_ = Diamond(sx_, sy_);
+        whole_ = OnRay(sx_, sy_, ex_, ey_);
+        sweep_ = DiamondTurn(start_, Diamond(ex_, ey_));
     }
 
-    // Adds the passages of the pixel p of the outline whose centre lies at
-    // the angle given, if they belong to the arc.
-    void Add(std::vector<ArcStep>& steps, POINT p, double angle) const {
+    // Adds the passages of the outline pixel p that belong to the arc.
+    void Add(std::vector<ArcStep>& steps, POINT p) const {
         const std::int64_t rx = Corner(p.x, sumX_), ry = Corner(p.y, sumY_);
         const std::int64_t row2 = 2 * std::int64_t{p.y} + 1;
         if (row2 != sumY_) {
-            AddPassage(steps, p, angle, rx, ry, row2 < sumY_, 0);
+            AddPassage(steps, p, rx, ry, row2 < sumY_, 0);
             return;
         }
         // The middle row: the lower half's passage comes first on the right.
         const bool right = rx > 0;
-        AddPassage(steps, p, angle, rx, ry, false, right ? 0 : 1);
-        AddPassage(steps, p, angle, rx, ry, true, right ? 1 : 0);
+        AddPassage(steps, p, rx, ry, false, right ? 0 : 1);
+        AddPassage(steps, p, rx, ry, true, right ? 1 : 0);
     }
 
     bool Whole() const { return whole_; }
@@ -510,27 +524,34 @@ class ArcCut {
         return twice > sum ? v - (sum >> 1) : v + 1 - (-((-sum) >> 1));
     }
 
-    void AddPassage(std::vector<ArcStep>& steps, POINT p, double angle, std::int64_t rx, std::int64_t ry,
-                    bool upper, int twin) const {
+    void AddPassage(std::vector<ArcStep>& steps, POINT p, std::int64_t rx, std::int64_t ry, bool upper,
+                    int twin) const {
         // A corner on a ray counts as past it in the upper half; on a ray
         // straight left or right, also the lower half's on the left, where
         // the path comes down from the upper half.
         const bool past = ry < 0 || (ry == 0 && (upper || rx < 0));
-        double offset = Turn(sx_, sy_, rx, ry);
-        if (offset == 0 && !past)
-            offset = 2 * std::numbers::pi; // on the start ray, before it
-        bool in = true;
-        if (!whole_)
-            in = Turn(ex_, ey_, rx, ry) == 0 ? !past : offset < sweep_;
-        if (!in)
+        const double corner = Diamond(rx, ry);
+        double offset = 0;
+        if (OnRay(sx_, sy_, rx, ry)) {
+            offset = past ? 0 : 4; // on the start ray: first, or before it (last)
+        } else {
+            offset = DiamondTurn(start_, corner);
+            if (offset == 0) // apart from the start ray, however close
+                offset =
+                    Wide{sy_} * rx > Wide{sx_} * ry ? std::nextafter(0.0, 1.0) : std::nextafter(4.0, 0.0);
+        }
+        if (!whole_ && !(OnRay(ex_, ey_, rx, ry) ? !past : offset < sweep_))
             return;
-        const double corner = std::atan2(static_cast<double>(-ry), static_cast<double>(rx));
-        steps.push_back(ArcStep{offset, Normalised(angle - corner + std::numbers::pi), twin, p});
+        // Pixels of one corner direction lie along the path in the order of
+        // their centres' angles, counted from the opposite direction.
+        const double centre = Diamond(2 * std::int64_t{p.x} + 1 - sumX_, 2 * std::int64_t{p.y} + 1 - sumY_);
+        steps.push_back(
+            ArcStep{offset, DiamondTurn(corner + 2 >= 4 ? corner - 2 : corner + 2, centre), twin, p});
     }
 
     std::int64_t sumX_, sumY_, cx_, cy_;
     std::int64_t sx_, sy_, ex_, ey_;
-    double sweep_ = 0;
+    double start_ = 0, sweep_ = 0;
     bool whole_ = false;
 };
 
@@ -556,7 +577,7 @@ void DrawArc(const EllipseShape& e, PenStroke& pen, RECT bounds, ArcCut cut) {
             e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, pen.Reach());
     }
     for (const POINT& p : outline)
-        cut.Add(steps, p, e.AngleOfPixel(p.x, p.y));
+        cut.Add(steps, p);
     if (steps.empty() && !cut.Whole() && Traced(bounds)) {
         // Both rays cut the path between the same two pixels: the arc runs
         // all the way round (rare, so the whole path is looked at only then).
@@ -564,11 +585,11 @@ void DrawArc(const EllipseShape& e, PenStroke& pen, RECT bounds, ArcCut cut) {
             e, 1, RECT{bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1}, bounds);
         std::vector<ArcStep> any;
         for (std::size_t i = 0; i < path.size() && any.empty(); ++i)
-            cut.Add(any, path[i], 0);
+            cut.Add(any, path[i]);
         if (any.empty()) {
             cut.MakeWhole();
             for (const POINT& p : outline)
-                cut.Add(steps, p, e.AngleOfPixel(p.x, p.y));
+                cut.Add(steps, p);
         }
     }
     std::sort(steps.begin(), steps.end(), [](const ArcStep& a, const ArcStep& b) {
