@@ -479,9 +479,9 @@ bool OnRay(std::int64_t dx, std::int64_t dy, std::int64_t rx, std::int64_t ry) {
 
 // One passage of the arc's path through an outline pixel.
 struct ArcStep {
-    double offset; // turn from the start ray to the pixel's corner
-    double along;  // the pixel's place among pixels of one corner direction
-    int twin;      // the order of the middle row's two passages
+    double offset;     // turn from the start ray to the pixel's corner
+    double along;      // the pixel's place among pixels of one corner direction
+    std::int64_t twin; // the order of the middle row's passages
     POINT point;
 };
 
@@ -508,10 +508,13 @@ class ArcCut {
             AddPassage(steps, p, rx, ry, row2 < sumY_, 0);
             return;
         }
-        // The middle row: the lower half's passage comes first on the right.
+        // The middle row: on the right the path runs out along it leaving the
+        // lower half and back in entering the upper one; on the left out
+        // from the upper half and back into the lower one.
         const bool right = rx > 0;
-        AddPassage(steps, p, rx, ry, false, right ? 0 : 1);
-        AddPassage(steps, p, rx, ry, true, right ? 1 : 0);
+        const std::int64_t out = rx < 0 ? -rx : rx, back = (std::int64_t{1} << 62) - out;
+        AddPassage(steps, p, rx, ry, false, right ? out : back);
+        AddPassage(steps, p, rx, ry, true, right ? back : out);
     }
 
     bool Whole() const { return whole_; }
@@ -525,7 +528,7 @@ class ArcCut {
     }
 
     void AddPassage(std::vector<ArcStep>& steps, POINT p, std::int64_t rx, std::int64_t ry, bool upper,
-                    int twin) const {
+                    std::int64_t twin) const {
         // A corner on a ray counts as past it in the upper half; on a ray
         // straight left or right, also the lower half's on the left, where
         // the path comes down from the upper half.
