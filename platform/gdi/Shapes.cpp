@@ -428,28 +428,34 @@ void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
 
 // ---- Arcs ------------------------------------------------------------------
 
-// Where Windows cuts an arc out of the elliptic outline, as measured on every
-// box from 2 x 2 to 40 x 40 under thousands of rays (the path itself is the
-// outline Ellipse draws):
+// Where Windows cuts an arc out of the elliptic outline, as measured under
+// every box from 3 x 3 to 40 x 40 and thousands of rays (the path itself is
+// the outline Ellipse draws; boxes one or two pixels wide or high still
+// differ):
 //  - The rays run from the box's centre rounded down to whole pixels,
 //    C = (floor((left + right) / 2), floor((top + bottom) / 2)), through the
 //    given points: two points on one ray of the exact centre may cut apart.
+//    A point on C gives the ray straight right.
 //  - Each outline pixel stands for its corner nearest the middle of the box,
 //    measured so that the halves mirror each other: a pixel right of the
 //    middle by its left edge from C.x, one left of it by its right edge from
 //    the centre rounded up; likewise for rows. The middle column and row
-//    (odd sides) stand at 0.
+//    (odd sides) stand at 0; a corner at C lies on every ray.
 //  - The arc runs counter-clockwise from the first pixel whose corner lies
 //    past the start ray to the last one before the end ray. A corner on a ray
-//    counts as past it in the upper half and before it in the lower half. The
-//    path passes the middle row of an odd-high box twice, once leaving the
-//    lower half and once entering the upper one (at the left side the other
-//    way round), and each passage takes the rule of its half.
-//  - Start and end on one ray make the whole outline.
-//  - Like a polyline, the arc leaves out its last pixel; a pixel passed twice
-//    in a row is drawn once (so the middle row's pixel before the end
-//    is left out with it).
-// A wide pen strokes the same path, its last pixel included.
+//    counts as past it in the upper half and before it in the lower half,
+//    except on a ray straight left, where the path comes down from the upper
+//    half and all of them count as past.
+//  - The path passes the middle row of an odd-high box twice: on the right
+//    out along the row leaving the lower half and back in entering the upper
+//    one, on the left out from the upper half and back into the lower one;
+//    each passage takes the rule of its half.
+//  - Start and end on one ray, or two rays that cut the path between the
+//    same two pixels, make the whole outline.
+//  - Like a polyline, the arc leaves out its last pixel, and a pixel passed
+//    twice in a row is drawn once.
+// A wide pen strokes the same path, its last pixel included, never closed; a
+// path of a single passage shows nothing.
 
 __extension__ using Wide = __int128;
 
