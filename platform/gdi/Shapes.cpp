@@ -564,38 +564,56 @@ class ArcCut {
     bool whole_ = false;
 };
 
+// Boxes up to this size are walked round in full to tell an empty arc from a
+// whole one when the part on the surface holds none of it.
+constexpr std::int64_t kMaxWalkedSide = 1 << 14;
+
 void DrawArc(const EllipseShape& e, PenStroke& pen, RECT bounds, ArcCut cut) {
     const int w = pen.Width();
     const bool wide = w > 1 && Traced(bounds);
     std::vector<ArcStep> steps;
     std::unique_ptr<WideEllipseBand> band;
     std::vector<POINT> outline;
+    RECT reach;
     if (wide) {
         const Surface& surface = *pen.Dc().surface;
         const std::int64_t reachOf = WideEllipseBand::ReachOf(w);
         band = std::make_unique<WideEllipseBand>(
             w, surface.width, std::max<std::int64_t>(0, bounds.top - reachOf),
             std::min<std::int64_t>(surface.height, std::int64_t{bounds.bottom} + reachOf));
-        const int reach = static_cast<int>(std::min<std::int64_t>(reachOf, 1 << 24));
-        outline =
-            OutlinePixels(e, 1, RECT{bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1},
-                          RECT{-reach, -reach, surface.width + reach, surface.height + reach});
+        const int far = static_cast<int>(std::min<std::int64_t>(reachOf, 1 << 24));
+        reach = RECT{-far, -far, surface.width + far, surface.height + far};
+        outline = OutlinePixels(
+            e, 1, RECT{bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1}, reach);
     } else {
         // Only the pixels that can paint on the surface are looked at.
+        reach = pen.Reach();
         outline = OutlinePixels(
-            e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, pen.Reach());
+            e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, reach);
     }
     for (const POINT& p : outline)
         cut.Add(steps, p);
     if (steps.empty() && !cut.Whole() && Traced(bounds)) {
-        // Both rays cut the path between the same two pixels: the arc runs
-        // all the way round (rare, so the whole path is looked at only then).
-        const std::vector<POINT> path = OutlinePixels(
-            e, 1, RECT{bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1}, bounds);
-        std::vector<ArcStep> any;
-        for (std::size_t i = 0; i < path.size() && any.empty(); ++i)
-            cut.Add(any, path[i]);
-        if (any.empty()) {
+        // Both rays may cut the path between the same two pixels: then the
+        // arc runs all the way round. When part of the path was not looked
+        // at, it is looked at now, for boxes of moderate size (an arc of a
+        // huge box whose visible part is off the arc would cost a walk round).
+        const bool seenAll = bounds.left >= reach.left && bounds.top >= reach.top &&
+                             bounds.right <= reach.right && bounds.bottom <= reach.bottom;
+        bool none = seenAll;
+        if (!seenAll && std::int64_t{bounds.right} - bounds.left <= kMaxWalkedSide &&
+            std::int64_t{bounds.bottom} - bounds.top <= kMaxWalkedSide) {
+            std::vector<ArcStep> any;
+            for (const POINT& p : OutlinePixels(
+                     e, 1, RECT{bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1},
+                     bounds)) {
+                cut.Add(any, p);
+                if (!any.empty())
+                    break;
+            }
+            none = any.empty();
+        }
+        if (none) {
             cut.MakeWhole();
             for (const POINT& p : outline)
                 cut.Add(steps, p);
