@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <optional>
 #include <utility>
@@ -498,55 +499,241 @@ struct Placed {
     POINT point;
 };
 
-// Draws the pixels of the outline whose angle lies counter-clockwise from
-// start to end (all of them when whole), in path order so dash patterns run on.
-// An open path (Arc's) leaves out its last pixel, as a line leaves out its end.
-
-void DrawArcPixels(const EllipseShape& e, PenStroke& pen, RECT bounds, double start, double end, bool whole,
-                   bool open) {
-    const double sweep = whole ? 2 * std::numbers::pi : Normalised(end - start);
+// Draws the whole outline from angle 0 counter-clockwise, in path order so
+// that dash patterns run on round it.
+void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
     const int w = pen.IsNull() ? 1 : pen.Width();
-    if (w > 1 && Traced(bounds)) {
-        // A wide pen strokes the one-pixel arc's path, end pixel included
-        // (see WideEllipseBand).
-        const Surface& surface = *pen.Dc().surface;
-        const std::int64_t reachOf = WideEllipseBand::ReachOf(w);
-        WideEllipseBand band(w, surface.width, std::max<std::int64_t>(0, bounds.top - reachOf),
-                             std::min<std::int64_t>(surface.height, std::int64_t{bounds.bottom} + reachOf));
-        const int reach = static_cast<int>(std::min<std::int64_t>(reachOf, 1 << 24));
-        std::vector<Placed> placed;
-        for (const POINT& p :
-             OutlinePixels(e, 1, RECT{bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1},
-                           RECT{-reach, -reach, surface.width + reach, surface.height + reach})) {
-            const double offset = Normalised(e.AngleOfPixel(p.x, p.y) - start);
-            if (whole || offset <= sweep)
-                placed.push_back(Placed{offset, p});
-        }
-        std::stable_sort(placed.begin(), placed.end(),
-                         [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
-        std::vector<POINT> points;
-        points.reserve(placed.size());
-        for (const Placed& p : placed)
-            points.push_back(p.point);
-        band.AddPath(points, whole);
-        band.Paint(pen.Dc(), pen.Color());
-        return;
-    }
-
     std::vector<Placed> placed;
     // Only the pixels that can paint on the surface are looked at.
     for (const POINT& p : OutlinePixels(
-             e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, pen.Reach())) {
-        const double offset = Normalised(e.AngleOfPixel(p.x, p.y) - start);
-        if (whole || offset <= sweep)
-            placed.push_back(Placed{offset, p});
-    }
+             e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, pen.Reach()))
+        placed.push_back(Placed{Normalised(e.AngleOfPixel(p.x, p.y)), p});
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
-    if (open && !placed.empty())
-        placed.pop_back();
     for (const Placed& p : placed)
         pen.Plot(p.point.x, p.point.y);
+}
+
+// ---- Arcs ------------------------------------------------------------------
+
+// Where Windows cuts an arc out of the elliptic outline, as measured under
+// every box from 3 x 3 to 40 x 40 and thousands of rays (the path itself is
+// the outline Ellipse draws; boxes one or two pixels wide or high still
+// differ):
+//  - The rays run from the box's centre rounded down to whole pixels,
+//    C = (floor((left + right) / 2), floor((top + bottom) / 2)), through the
+//    given points: two points on one ray of the exact centre may cut apart.
+//    A point on C gives the ray straight right.
+//  - Each outline pixel stands for its corner nearest the middle of the box,
+//    measured so that the halves mirror each other: a pixel right of the
+//    middle by its left edge from C.x, one left of it by its right edge from
+//    the centre rounded up; likewise for rows. The middle column and row
+//    (odd sides) stand at 0; a corner at C lies on every ray.
+//  - The arc runs counter-clockwise from the first pixel whose corner lies
+//    past the start ray to the last one before the end ray. A corner on a ray
+//    counts as past it in the upper half and before it in the lower half,
+//    except on a ray straight left, where the path comes down from the upper
+//    half and all of them count as past.
+//  - The path passes the middle row of an odd-high box twice: on the right
+//    out along the row leaving the lower half and back in entering the upper
+//    one, on the left out from the upper half and back into the lower one;
+//    each passage takes the rule of its half.
+//  - Start and end on one ray, or two rays that cut the path between the
+//    same two pixels, make the whole outline.
+//  - Like a polyline, the arc leaves out its last pixel, and a pixel passed
+//    twice in a row is drawn once.
+// A wide pen strokes the same path, its last pixel included, never closed; a
+// path of a single passage shows nothing.
+
+__extension__ using Wide = __int128;
+
+// A measure of the counter-clockwise angle (y up) of the direction (x, y)
+// given with y down, in [0, 4): it grows with the angle as the angle does, a
+// quarter turn per unit, and costs a division instead of an arc tangent.
+double Diamond(std::int64_t x, std::int64_t down) {
+    const double u = static_cast<double>(x), v = -static_cast<double>(down);
+    if (u == 0 && v == 0)
+        return 0;
+    if (v >= 0)
+        return u >= 0 ? v / (u + v) : 1 - u / (v - u);
+    return u < 0 ? 2 - v / (-u - v) : 3 + u / (u - v);
+}
+
+// The turn from a to b on that measure, in [0, 4).
+double DiamondTurn(double a, double b) {
+    const double turn = b - a;
+    return turn < 0 ? turn + 4 : turn;
+}
+
+// Whether the direction r lies on the ray of direction d (exactly); the
+// corner of a pixel at the centre lies on every ray.
+bool OnRay(std::int64_t dx, std::int64_t dy, std::int64_t rx, std::int64_t ry) {
+    return Wide{dy} * rx == Wide{dx} * ry && Wide{dx} * rx + Wide{dy} * ry >= 0;
+}
+
+// One passage of the arc's path through an outline pixel.
+struct ArcStep {
+    double offset;     // turn from the start ray to the pixel's corner
+    double along;      // the pixel's place among pixels of one corner direction
+    std::int64_t twin; // the order of the middle row's passages
+    POINT point;
+};
+
+class ArcCut {
+  public:
+    ArcCut(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd)
+        : sumX_(std::int64_t{left} + right), sumY_(std::int64_t{top} + bottom), cx_(sumX_ >> 1),
+          cy_(sumY_ >> 1), sx_(xStart - cx_), sy_(yStart - cy_), ex_(xEnd - cx_), ey_(yEnd - cy_) {
+        // A point on the centre gives the ray straight right.
+        if (sx_ == 0 && sy_ == 0)
+            sx_ = 1;
+        if (ex_ == 0 && ey_ == 0)
+            ex_ = 1;
+        start_ = Diamond(sx_, sy_);
+        whole_ = OnRay(sx_, sy_, ex_, ey_);
+        sweep_ = DiamondTurn(start_, Diamond(ex_, ey_));
+    }
+
+    // Adds the passages of the outline pixel p that belong to the arc.
+    void Add(std::vector<ArcStep>& steps, POINT p) const {
+        const std::int64_t rx = Corner(p.x, sumX_), ry = Corner(p.y, sumY_);
+        const std::int64_t row2 = 2 * std::int64_t{p.y} + 1;
+        if (row2 != sumY_) {
+            AddPassage(steps, p, rx, ry, row2 < sumY_, 0);
+            return;
+        }
+        // The middle row: on the right the path runs out along it leaving the
+        // lower half and back in entering the upper one; on the left out
+        // from the upper half and back into the lower one.
+        const bool right = rx > 0;
+        const std::int64_t out = rx < 0 ? -rx : rx, back = (std::int64_t{1} << 62) - out;
+        AddPassage(steps, p, rx, ry, false, right ? out : back);
+        AddPassage(steps, p, rx, ry, true, right ? back : out);
+    }
+
+    bool Whole() const { return whole_; }
+    void MakeWhole() { whole_ = true; }
+
+  private:
+    // The corner of pixel v nearest the middle, from the centre (see above).
+    static std::int64_t Corner(int v, std::int64_t sum) {
+        const std::int64_t twice = 2 * std::int64_t{v} + 1;
+        return twice > sum ? v - (sum >> 1) : v + 1 - (-((-sum) >> 1));
+    }
+
+    void AddPassage(std::vector<ArcStep>& steps, POINT p, std::int64_t rx, std::int64_t ry, bool upper,
+                    std::int64_t twin) const {
+        // A corner on a ray counts as past it in the upper half; on a ray
+        // straight left or right, also the lower half's on the left, where
+        // the path comes down from the upper half.
+        const bool past = ry < 0 || (ry == 0 && (upper || rx < 0));
+        const double corner = Diamond(rx, ry);
+        double offset = 0;
+        if (OnRay(sx_, sy_, rx, ry)) {
+            offset = past ? 0 : 4; // on the start ray: first, or before it (last)
+        } else {
+            offset = DiamondTurn(start_, corner);
+            if (offset == 0) // apart from the start ray, however close
+                offset =
+                    Wide{sy_} * rx > Wide{sx_} * ry ? std::nextafter(0.0, 1.0) : std::nextafter(4.0, 0.0);
+        }
+        if (!whole_ && !(OnRay(ex_, ey_, rx, ry) ? !past : offset < sweep_))
+            return;
+        // Pixels of one corner direction lie along the path in the order of
+        // their centres' angles, counted from the opposite direction.
+        const double centre = Diamond(2 * std::int64_t{p.x} + 1 - sumX_, 2 * std::int64_t{p.y} + 1 - sumY_);
+        steps.push_back(
+            ArcStep{offset, DiamondTurn(corner + 2 >= 4 ? corner - 2 : corner + 2, centre), twin, p});
+    }
+
+    std::int64_t sumX_, sumY_, cx_, cy_;
+    std::int64_t sx_, sy_, ex_, ey_;
+    double start_ = 0, sweep_ = 0;
+    bool whole_ = false;
+};
+
+// Boxes up to this size are walked round in full to tell an empty arc from a
+// whole one when the part on the surface holds none of it.
+constexpr std::int64_t kMaxWalkedSide = 1 << 14;
+
+void DrawArc(const EllipseShape& e, PenStroke& pen, RECT bounds, ArcCut cut) {
+    const int w = pen.Width();
+    const bool wide = w > 1 && Traced(bounds);
+    std::vector<ArcStep> steps;
+    std::unique_ptr<WideEllipseBand> band;
+    std::vector<POINT> outline;
+    RECT reach;
+    if (wide) {
+        const Surface& surface = *pen.Dc().surface;
+        const std::int64_t reachOf = WideEllipseBand::ReachOf(w);
+        band = std::make_unique<WideEllipseBand>(
+            w, surface.width, std::max<std::int64_t>(0, bounds.top - reachOf),
+            std::min<std::int64_t>(surface.height, std::int64_t{bounds.bottom} + reachOf));
+        const int far = static_cast<int>(std::min<std::int64_t>(reachOf, 1 << 24));
+        reach = RECT{-far, -far, surface.width + far, surface.height + far};
+        outline = OutlinePixels(
+            e, 1, RECT{bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1}, reach);
+    } else {
+        // Only the pixels that can paint on the surface are looked at.
+        reach = pen.Reach();
+        outline = OutlinePixels(
+            e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, reach);
+    }
+    for (const POINT& p : outline)
+        cut.Add(steps, p);
+    if (steps.empty() && !cut.Whole() && Traced(bounds)) {
+        // Both rays may cut the path between the same two pixels: then the
+        // arc runs all the way round. When part of the path was not looked
+        // at, it is looked at now, for boxes of moderate size (an arc of a
+        // huge box whose visible part is off the arc would cost a walk round).
+        const bool seenAll = bounds.left >= reach.left && bounds.top >= reach.top &&
+                             bounds.right <= reach.right && bounds.bottom <= reach.bottom;
+        bool none = seenAll;
+        if (!seenAll && std::int64_t{bounds.right} - bounds.left <= kMaxWalkedSide &&
+            std::int64_t{bounds.bottom} - bounds.top <= kMaxWalkedSide) {
+            std::vector<ArcStep> any;
+            for (const POINT& p : OutlinePixels(
+                     e, 1, RECT{bounds.left - 1, bounds.top - 1, bounds.right + 1, bounds.bottom + 1},
+                     bounds)) {
+                cut.Add(any, p);
+                if (!any.empty())
+                    break;
+            }
+            none = any.empty();
+        }
+        if (none) {
+            cut.MakeWhole();
+            for (const POINT& p : outline)
+                cut.Add(steps, p);
+        }
+    }
+    std::sort(steps.begin(), steps.end(), [](const ArcStep& a, const ArcStep& b) {
+        if (a.offset != b.offset)
+            return a.offset < b.offset;
+        if (a.along != b.along)
+            return a.along < b.along;
+        return a.twin < b.twin;
+    });
+    // A pixel passed twice in a row counts once.
+    std::vector<POINT> points;
+    points.reserve(steps.size());
+    for (const ArcStep& step : steps) {
+        if (points.empty() || points.back().x != step.point.x || points.back().y != step.point.y)
+            points.push_back(step.point);
+    }
+    if (wide) {
+        // Even round the whole outline the path stays open. A path of one
+        // passage shows nothing; the middle row's two passages of one pixel
+        // show its tip.
+        if (steps.size() < 2)
+            return;
+        band->AddPath(points, false);
+        band->Paint(pen.Dc(), pen.Color());
+        return;
+    }
+    // The last pixel is left out (drawn all the same when the path began there).
+    for (std::size_t i = 0; i + 1 < points.size(); ++i)
+        pen.Plot(points[i].x, points[i].y);
 }
 
 } // namespace
@@ -682,7 +869,7 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
         return TRUE;
     }
     if (!pen.IsNull())
-        DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, 0, 0, true, false);
+        DrawOutlinePixels(shape, pen, RECT{left, top, right, bottom});
     return TRUE;
 }
 
@@ -697,13 +884,8 @@ BOOL Arc(HDC hdc, int left, int top, int right, int bottom, int xStart, int ySta
     if (pen.IsNull())
         return TRUE;
     const EllipseShape shape(left, top, right, bottom);
-    // The radial lines run through the given points themselves (pixel
-    // corners), not through the centres of the pixels they name.
-    const double start = shape.Angle(2 * std::int64_t{xStart}, 2 * std::int64_t{yStart});
-    const double end = shape.Angle(2 * std::int64_t{xEnd}, 2 * std::int64_t{yEnd});
-    // Start and end on the same ray: Windows draws the whole ellipse.
-    const bool whole = std::abs(Normalised(end - start)) < 1e-12;
-    DrawArcPixels(shape, pen, RECT{left, top, right, bottom}, start, end, whole, true);
+    DrawArc(shape, pen, RECT{left, top, right, bottom},
+            ArcCut(left, top, right, bottom, xStart, yStart, xEnd, yEnd));
     return TRUE;
 }
 

@@ -450,6 +450,25 @@ void EllipseScenes(Builder& b) {
                   });
         }
     }
+    // Thin arcs on a box of odd sides, where the rounded-down centre, the
+    // pixels' inner corners and the middle row decide the cut: quarters from
+    // the axes, diagonals, two points on one ray of the exact centre, a point
+    // on the centre, two rays between the same two pixels, left to right.
+    const int thin[][4] = {{30, 8, 11, 0}, {11, 0, 0, 8},   {0, 8, 11, 24}, {11, 24, 30, 8}, {19, 0, 3, 16},
+                           {13, 9, 11, 0}, {19, 11, 11, 0}, {11, 8, 0, 8},  {51, 7, 51, 5},  {0, 8, 30, 8}};
+    for (const auto& a : thin) {
+        for (const PenKind& pen : {kPens[0], kPens[3]}) {
+            const int style = pen.style;
+            b.Add("arc", std::string("thin-") + pen.name + "-" + Quad(a[0], a[1], a[2], a[3]),
+                  [a, style](Recorder& r) {
+                      Canvas c(24, 18);
+                      Tools t(c.Dc(), CreatePen(style, 1, kInk), 0);
+                      SetBkColor(c.Dc(), kFill);
+                      r.Ret("Arc", Arc(c.Dc(), 1, 1, 22, 16, a[0], a[1], a[2], a[3]));
+                      r.Pixels(c);
+                  });
+        }
+    }
     b.Add("arc", "design-ellipse-105x21", [](Recorder& r) {
         Canvas c(105, 21);
         Tools t(c.Dc(), CreatePen(PS_SOLID, 1, RGB(0, 0, 0)), 0);
