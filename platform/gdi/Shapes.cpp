@@ -512,8 +512,44 @@ struct Placed {
 
 // Draws the whole outline from angle 0 counter-clockwise, in path order so
 // that dash patterns run on round it.
+// A box one pixel wide or high has a path that runs out and back over the
+// same pixels, each pass painting over the last: a one-pixel-wide box's path
+// runs from the top down to the bottom and back up to the second row, a
+// one-pixel-high box's from the right end to the left end and back to the
+// next to last column (measured for dotted pens on every such box up to 14).
 void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
     const int w = pen.IsNull() ? 1 : pen.Width();
+    const std::int64_t boxWidth = std::int64_t{bounds.right} - bounds.left,
+                       boxHeight = std::int64_t{bounds.bottom} - bounds.top;
+    if (w == 1 && (boxWidth == 1 || boxHeight == 1)) {
+        const bool column = boxWidth == 1;
+        const std::int64_t length = column ? boxHeight : boxWidth;
+        // Step i of a pass stands at row top + i of a column, or column
+        // right - 1 - i of a row; only the steps [low, high) can paint, the
+        // others only move the dash pattern on.
+        const RECT reach = pen.Reach();
+        const std::int64_t low = std::clamp<std::int64_t>(column ? std::int64_t{reach.top} - bounds.top
+                                                                 : std::int64_t{bounds.right} - reach.right,
+                                                          0, length);
+        const std::int64_t high = std::clamp<std::int64_t>(column ? std::int64_t{reach.bottom} - bounds.top
+                                                                  : std::int64_t{bounds.right} - reach.left,
+                                                           low, length);
+        const auto plot = [&](std::int64_t i) {
+            if (column)
+                pen.Plot(bounds.left, static_cast<int>(bounds.top + i));
+            else
+                pen.Plot(static_cast<int>(bounds.right - 1 - i), bounds.top);
+        };
+        pen.Skip(low);
+        for (std::int64_t i = low; i < high; ++i)
+            plot(i);
+        pen.Skip(length - high);
+        // Back over the steps length - 2 down to 1.
+        pen.Skip(std::max<std::int64_t>(0, length - 1 - std::max<std::int64_t>(high, 1)));
+        for (std::int64_t i = std::min(high, length - 1) - 1; i >= std::max<std::int64_t>(low, 1); --i)
+            plot(i);
+        return;
+    }
     std::vector<Placed> placed;
     // Only the pixels that can paint on the surface are looked at.
     for (const POINT& p : OutlinePixels(
