@@ -551,9 +551,13 @@ void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
         return;
     }
     std::vector<Placed> placed;
-    // Only the pixels that can paint on the surface are looked at.
-    for (const POINT& p : OutlinePixels(
-             e, w, RECT{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w}, pen.Reach()))
+    // Only the pixels that can paint on the surface are looked at, except
+    // that a dash pattern runs on over the whole path, off the surface too
+    // (walked for traced boxes, whose paths are at most a few million
+    // pixels long).
+    const RECT whole{bounds.left - w, bounds.top - w, bounds.right + w, bounds.bottom + w};
+    const bool dashed = pen.IsStyled() && w == 1 && Traced(bounds);
+    for (const POINT& p : OutlinePixels(e, w, whole, dashed ? whole : pen.Reach()))
         placed.push_back(Placed{Normalised(e.AngleOfPixel(p.x, p.y)), p});
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
