@@ -512,42 +512,70 @@ struct Placed {
 
 // Draws the whole outline from angle 0 counter-clockwise, in path order so
 // that dash patterns run on round it.
-// A box one pixel wide or high has a path that runs out and back over the
-// same pixels, each pass painting over the last: a one-pixel-wide box's path
-// runs from the top down to the bottom and back up to the second row, a
-// one-pixel-high box's from the right end to the left end and back to the
-// next to last column (measured for dotted pens on every such box up to 14).
+// Runs the pen along the steps first, first +- 1, ..., last of a straight
+// stretch of the path (at(i) plots step i), plotting only the steps in
+// [low, high) and moving the dash pattern on over the others.
+template <class At>
+void Walk(PenStroke& pen, std::int64_t first, std::int64_t last, std::int64_t low, std::int64_t high, At at) {
+    if (first <= last) {
+        pen.Skip(std::max<std::int64_t>(0, std::min(last + 1, low) - first));
+        for (std::int64_t i = std::max(first, low); i < std::min(last + 1, high); ++i)
+            at(i);
+        pen.Skip(std::max<std::int64_t>(0, last + 1 - std::max(first, high)));
+    } else {
+        pen.Skip(std::max<std::int64_t>(0, first + 1 - std::max(last, high)));
+        for (std::int64_t i = std::min(first, high - 1); i >= std::max(last, low); --i)
+            at(i);
+        pen.Skip(std::max<std::int64_t>(0, std::min(first + 1, low) - last));
+    }
+}
+
+// Boxes one or two pixels wide and one pixel high have paths of their own,
+// which run out and back over the same pixels, each pass painting over the
+// last (measured for dotted pens on every such box up to 14 pixels long):
+//  - one pixel wide: from the top down to the bottom and back up to the
+//    second row;
+//  - one pixel high: from the right end to the left end and back to the
+//    next to last column;
+//  - two pixels wide: the top right pixel, the left column from the top down,
+//    and the right column from the bottom up to the second row.
 void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
     const int w = pen.IsNull() ? 1 : pen.Width();
     const std::int64_t boxWidth = std::int64_t{bounds.right} - bounds.left,
                        boxHeight = std::int64_t{bounds.bottom} - bounds.top;
-    if (w == 1 && (boxWidth == 1 || boxHeight == 1)) {
-        const bool column = boxWidth == 1;
-        const std::int64_t length = column ? boxHeight : boxWidth;
-        // Step i of a pass stands at row top + i of a column, or column
-        // right - 1 - i of a row; only the steps [low, high) can paint, the
-        // others only move the dash pattern on.
+    if (w == 1 && (boxWidth <= 2 || boxHeight == 1)) {
+        const bool columns = boxWidth <= 2;
+        const std::int64_t length = columns ? boxHeight : boxWidth;
+        // Step i stands at row top + i of a column, or at column right - 1 - i
+        // of the row; only the steps [low, high) can paint.
         const RECT reach = pen.Reach();
-        const std::int64_t low = std::clamp<std::int64_t>(column ? std::int64_t{reach.top} - bounds.top
-                                                                 : std::int64_t{bounds.right} - reach.right,
+        const std::int64_t low = std::clamp<std::int64_t>(columns ? std::int64_t{reach.top} - bounds.top
+                                                                  : std::int64_t{bounds.right} - reach.right,
                                                           0, length);
-        const std::int64_t high = std::clamp<std::int64_t>(column ? std::int64_t{reach.bottom} - bounds.top
-                                                                  : std::int64_t{bounds.right} - reach.left,
+        const std::int64_t high = std::clamp<std::int64_t>(columns ? std::int64_t{reach.bottom} - bounds.top
+                                                                   : std::int64_t{bounds.right} - reach.left,
                                                            low, length);
-        const auto plot = [&](std::int64_t i) {
-            if (column)
-                pen.Plot(bounds.left, static_cast<int>(bounds.top + i));
-            else
-                pen.Plot(static_cast<int>(bounds.right - 1 - i), bounds.top);
+        const auto left = [&](std::int64_t i) { pen.Plot(bounds.left, static_cast<int>(bounds.top + i)); };
+        const auto right = [&](std::int64_t i) {
+            pen.Plot(bounds.right - 1, static_cast<int>(bounds.top + i));
         };
-        pen.Skip(low);
-        for (std::int64_t i = low; i < high; ++i)
-            plot(i);
-        pen.Skip(length - high);
-        // Back over the steps length - 2 down to 1.
-        pen.Skip(std::max<std::int64_t>(0, length - 1 - std::max<std::int64_t>(high, 1)));
-        for (std::int64_t i = std::min(high, length - 1) - 1; i >= std::max<std::int64_t>(low, 1); --i)
-            plot(i);
+        const auto row = [&](std::int64_t i) {
+            pen.Plot(static_cast<int>(bounds.right - 1 - i), bounds.top);
+        };
+        if (boxWidth == 2) {
+            Walk(pen, 0, 0, low, high, right);
+            Walk(pen, 0, length - 1, low, high, left);
+            if (length > 1)
+                Walk(pen, length - 1, 1, low, high, right);
+        } else if (columns) {
+            Walk(pen, 0, length - 1, low, high, left);
+            if (length > 2)
+                Walk(pen, length - 2, 1, low, high, left);
+        } else {
+            Walk(pen, 0, length - 1, low, high, row);
+            if (length > 2)
+                Walk(pen, length - 2, 1, low, high, row);
+        }
         return;
     }
     std::vector<Placed> placed;
