@@ -538,7 +538,11 @@ void Walk(PenStroke& pen, std::int64_t first, std::int64_t last, std::int64_t lo
 //  - one pixel high: from the right end to the left end and back to the
 //    next to last column;
 //  - two pixels wide: the top right pixel, the left column from the top down,
-//    and the right column from the bottom up to the second row.
+//    and the right column from the bottom up to the second row;
+//  - three pixels high: from the right end of the middle row in along it,
+//    the top row leftwards, out along the middle row's left run and back in,
+//    the bottom row rightwards and out along the right run to the pixel
+//    before the start (so the middle row's runs are passed twice).
 void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
     const int w = pen.IsNull() ? 1 : pen.Width();
     const std::int64_t boxWidth = std::int64_t{bounds.right} - bounds.left,
@@ -576,6 +580,29 @@ void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
             if (length > 2)
                 Walk(pen, length - 2, 1, low, high, row);
         }
+        return;
+    }
+    if (w == 1 && boxHeight == 3 && Traced(bounds)) {
+        const std::vector<EllipseRow> rows = EllipseOutlineRows(boxWidth, 3, OutlineUse::Drawn);
+        const EllipseRow &edge = rows[0], &middle = rows[1];
+        const RECT reach = pen.Reach();
+        const std::int64_t low =
+            std::clamp<std::int64_t>(std::int64_t{reach.left} - bounds.left, 0, boxWidth);
+        const std::int64_t high =
+            std::clamp<std::int64_t>(std::int64_t{reach.right} - bounds.left, low, boxWidth);
+        // Columns from, from + dir, ..., to of row y (none when to lies behind from).
+        const auto run = [&](std::int64_t from, std::int64_t to, int dir, int y) {
+            if ((to - from) * dir >= 0)
+                Walk(pen, from, to, low, high,
+                     [&](std::int64_t i) { pen.Plot(static_cast<int>(bounds.left + i), bounds.top + y); });
+        };
+        const std::int64_t last = boxWidth - 1;
+        run(last - middle.outer, last - middle.inner, -1, 1);
+        run(last - edge.outer, edge.outer, -1, 0);
+        run(middle.inner, middle.outer, -1, 1);
+        run(middle.outer + 1, middle.inner, 1, 1);
+        run(edge.outer, last - edge.outer, 1, 2);
+        run(last - middle.inner, last - middle.outer - 1, 1, 1);
         return;
     }
     std::vector<Placed> placed;
