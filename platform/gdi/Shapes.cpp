@@ -616,6 +616,30 @@ void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
         placed.push_back(Placed{Normalised(e.AngleOfPixel(p.x, p.y)), p});
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
+    if (dashed && boxHeight % 2 == 1) {
+        // An odd-high box's middle row is passed as a three-pixel-high box's
+        // is: from its right end in, the upper half, the left run out and
+        // back in, the lower half, and the right run out again.
+        const std::vector<EllipseRow> rows = EllipseOutlineRows(boxWidth, boxHeight, OutlineUse::Drawn);
+        const EllipseRow& middle = rows[static_cast<std::size_t>(boxHeight / 2)];
+        const int mid = static_cast<int>(bounds.top + boxHeight / 2);
+        const std::int64_t last = std::int64_t{bounds.right} - 1;
+        for (std::int64_t x = last - middle.outer; x >= last - middle.inner; --x)
+            pen.Plot(static_cast<int>(x), mid);
+        for (const Placed& p : placed)
+            if (p.point.y < mid)
+                pen.Plot(p.point.x, p.point.y);
+        for (std::int64_t x = bounds.left + middle.inner; x >= bounds.left + middle.outer; --x)
+            pen.Plot(static_cast<int>(x), mid);
+        for (std::int64_t x = bounds.left + middle.outer + 1; x <= bounds.left + middle.inner; ++x)
+            pen.Plot(static_cast<int>(x), mid);
+        for (const Placed& p : placed)
+            if (p.point.y > mid)
+                pen.Plot(p.point.x, p.point.y);
+        for (std::int64_t x = last - middle.inner; x < last - middle.outer; ++x)
+            pen.Plot(static_cast<int>(x), mid);
+        return;
+    }
     for (const Placed& p : placed)
         pen.Plot(p.point.x, p.point.y);
 }
