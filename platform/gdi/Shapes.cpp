@@ -510,8 +510,6 @@ struct Placed {
     POINT point;
 };
 
-// Draws the whole outline from angle 0 counter-clockwise, in path order so
-// that dash patterns run on round it.
 // Runs the pen along the steps first, first +- 1, ..., last of a straight
 // stretch of the path (at(i) plots step i), plotting only the steps in
 // [low, high) and moving the dash pattern on over the others.
@@ -532,17 +530,19 @@ void Walk(PenStroke& pen, std::int64_t first, std::int64_t last, std::int64_t lo
 
 // Boxes one or two pixels wide and one pixel high have paths of their own,
 // which run out and back over the same pixels, each pass painting over the
-// last (measured for dotted pens on every such box up to 14 pixels long):
+// last (measured for dotted pens on every such box up to 40 pixels long):
 //  - one pixel wide: from the top down to the bottom and back up to the
 //    second row;
 //  - one pixel high: from the right end to the left end and back to the
 //    next to last column;
 //  - two pixels wide: the top right pixel, the left column from the top down,
-//    and the right column from the bottom up to the second row;
-//  - three pixels high: from the right end of the middle row in along it,
-//    the top row leftwards, out along the middle row's left run and back in,
-//    the bottom row rightwards and out along the right run to the pixel
-//    before the start (so the middle row's runs are passed twice).
+//    and the right column from the bottom up to the second row.
+// Other boxes' paths run counter-clockwise round the outline, from angle 0
+// on (measured on every box up to 40 x 40, and partly clipped ones); the
+// middle row of an odd-high box is run from its right end in, then the upper
+// half, out along the middle row's left run and back in, the lower half,
+// and out along the right run to the pixel before the start (so the middle
+// row's runs longer than a pixel are passed twice).
 void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
     const int w = pen.IsNull() ? 1 : pen.Width();
     const std::int64_t boxWidth = std::int64_t{bounds.right} - bounds.left,
@@ -582,29 +582,6 @@ void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
         }
         return;
     }
-    if (w == 1 && boxHeight == 3 && Traced(bounds)) {
-        const std::vector<EllipseRow> rows = EllipseOutlineRows(boxWidth, 3, OutlineUse::Drawn);
-        const EllipseRow &edge = rows[0], &middle = rows[1];
-        const RECT reach = pen.Reach();
-        const std::int64_t low =
-            std::clamp<std::int64_t>(std::int64_t{reach.left} - bounds.left, 0, boxWidth);
-        const std::int64_t high =
-            std::clamp<std::int64_t>(std::int64_t{reach.right} - bounds.left, low, boxWidth);
-        // Columns from, from + dir, ..., to of row y (none when to lies behind from).
-        const auto run = [&](std::int64_t from, std::int64_t to, int dir, int y) {
-            if ((to - from) * dir >= 0)
-                Walk(pen, from, to, low, high,
-                     [&](std::int64_t i) { pen.Plot(static_cast<int>(bounds.left + i), bounds.top + y); });
-        };
-        const std::int64_t last = boxWidth - 1;
-        run(last - middle.outer, last - middle.inner, -1, 1);
-        run(last - edge.outer, edge.outer, -1, 0);
-        run(middle.inner, middle.outer, -1, 1);
-        run(middle.outer + 1, middle.inner, 1, 1);
-        run(edge.outer, last - edge.outer, 1, 2);
-        run(last - middle.inner, last - middle.outer - 1, 1, 1);
-        return;
-    }
     std::vector<Placed> placed;
     // Only the pixels that can paint on the surface are looked at, except
     // that a dash pattern runs on over the whole path, off the surface too
@@ -617,9 +594,7 @@ void DrawOutlinePixels(const EllipseShape& e, PenStroke& pen, RECT bounds) {
     std::stable_sort(placed.begin(), placed.end(),
                      [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
     if (dashed && boxHeight % 2 == 1) {
-        // An odd-high box's middle row is passed as a three-pixel-high box's
-        // is: from its right end in, the upper half, the left run out and
-        // back in, the lower half, and the right run out again.
+        // The middle row's runs out and back, the halves between them.
         const std::vector<EllipseRow> rows = EllipseOutlineRows(boxWidth, boxHeight, OutlineUse::Drawn);
         const EllipseRow& middle = rows[static_cast<std::size_t>(boxHeight / 2)];
         const int mid = static_cast<int>(bounds.top + boxHeight / 2);
