@@ -42,8 +42,9 @@ void ConvertSource(Pixel* values, int count, int sourceBpp, int destBpp, const S
     }
 }
 
-// How pixels that a shrinking blit drops are merged into the ones it keeps.
-enum class Shrink { Nearest, And, Or, Average };
+// How pixels that a shrinking blit drops are merged into the ones it keeps
+// (HALFTONE interpolates instead and has its own road).
+enum class Shrink { Nearest, And, Or };
 
 Shrink ShrinkFor(int stretchMode) {
     switch (stretchMode) {
@@ -51,8 +52,6 @@ Shrink ShrinkFor(int stretchMode) {
         return Shrink::And; // the Windows default: black survives
     case WHITEONBLACK:
         return Shrink::Or;
-    case HALFTONE:
-        return Shrink::Average;
     default:
         return Shrink::Nearest;
     }
@@ -111,41 +110,20 @@ SourceRange Placed(SourceRange range, int origin, int limit) {
 
 // Merges the source blocks rows [rowFirst, rowEnd) x columns [first[i], end[i]),
 // reading pixels through get(row bits, column): one instance per pixel format,
-// so the inner loops make no indirect call. AND and OR merges go row by row
-// over all blocks (their result does not depend on the order).
+// so the inner loops make no indirect call. The merge goes row by row over
+// all blocks (an AND or OR does not depend on the order).
 template <typename Get>
 void MergeBlocksWith(const Surface& source, Get get, Pixel mask, SourceRange rows, const int* first,
                      const int* end, int count, Shrink mode, Pixel* out) {
-    if (mode == Shrink::And || mode == Shrink::Or) {
-        const bool all = mode == Shrink::And;
-        std::fill_n(out, count, all ? mask : 0u);
-        for (int row = rows.first; row < rows.end; ++row) {
-            const std::uint8_t* bits = source.Row(row);
-            for (int i = 0; i < count; ++i) {
-                Pixel value = out[i];
-                for (int col = first[i]; col < end[i]; ++col)
-                    value = all ? (value & get(bits, col)) : (value | get(bits, col));
-                out[i] = value;
-            }
-        }
-        return;
-    }
-    for (int i = 0; i < count; ++i) {
-        std::uint64_t red = 0, green = 0, blue = 0, samples = 0;
-        for (int row = rows.first; row < rows.end; ++row) {
-            const std::uint8_t* bits = source.Row(row);
-            for (int col = first[i]; col < end[i]; ++col) {
-                const Pixel value = get(bits, col);
-                red += (value >> 16) & 0xFF;
-                green += (value >> 8) & 0xFF;
-                blue += value & 0xFF;
-                ++samples;
-            }
-        }
-        if (source.bitsPerPixel == 1) {
-            out[i] = blue * 2 >= samples ? 1u : 0u; // the majority of the bits
-        } else {
-            out[i] = static_cast<Pixel>((red / samples) << 16 | (green / samples) << 8 | (blue / samples));
+    const bool all = mode == Shrink::And;
+    std::fill_n(out, count, all ? mask : 0u);
+    for (int row = rows.first; row < rows.end; ++row) {
+        const std::uint8_t* bits = source.Row(row);
+        for (int i = 0; i < count; ++i) {
+            Pixel value = out[i];
+            for (int col = first[i]; col < end[i]; ++col)
+                value = all ? (value & get(bits, col)) : (value | get(bits, col));
+            out[i] = value;
         }
     }
 }

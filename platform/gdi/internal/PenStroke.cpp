@@ -492,8 +492,4 @@ void PenStroke::Stamp(int x, int y, Pixel value) {
     FillVisible(dc_, RECT{x - first, y - first, x - first + width_, y - first + width_}, value);
 }
 
-void PenStroke::PaintRun(const RECT& rect) {
-    FillVisible(dc_, rect, color_);
-}
-
 } // namespace gdi::detail

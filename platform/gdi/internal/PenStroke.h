@@ -28,8 +28,6 @@ class PenStroke {
     void Skip(std::int64_t count);
     // Path pixels outside this box cannot paint anything.
     RECT Reach() const;
-    // Paints the pixels of rect in the pen's colour (solid pens; clipped).
-    void PaintRun(const RECT& rect);
 
   private:
     void Stamp(int x, int y, Pixel value);
