@@ -18,21 +18,18 @@ std::shared_ptr<Surface> ScreenSurface() {
     return screen;
 }
 
-// Points slot at handle, whose object (if any) is now, and lets go of the
-// object the slot held.
-void Select(HANDLE& slot, HANDLE handle, Object* now) {
+// Points slot at handle and held at its object, now (null for handle 0),
+// and lets go of the object the slot held: the last DC to let go of an
+// object deleted while selected frees it.
+template <typename T> void Select(HANDLE& slot, T*& held, HANDLE handle, T* now) {
     const HANDLE previous = slot;
+    T* old = held;
     if (now)
         ++now->selections;
     slot = handle;
-    if (Object* old = FindObject(previous)) {
-        if (--old->selections == 0 && old->deletePending)
-            RemoveObject(previous);
-    }
-}
-
-void Select(HANDLE& slot, HANDLE handle) {
-    Select(slot, handle, FindObject(handle));
+    held = now;
+    if (old && --old->selections == 0 && old->deletePending)
+        RemoveObject(previous);
 }
 
 HDC NewDc(bool isMemory) {
@@ -42,12 +39,16 @@ HDC NewDc(bool isMemory) {
     const HDC handle = AddObject(std::move(dc));
     if (!handle)
         return 0;
-    Select(raw->pen, StockObject(BLACK_PEN));
-    Select(raw->brush, StockObject(WHITE_BRUSH));
-    Select(raw->font, StockObject(SYSTEM_FONT));
+    const HPEN pen = StockObject(BLACK_PEN);
+    const HBRUSH brush = StockObject(WHITE_BRUSH);
+    const HFONT font = StockObject(SYSTEM_FONT);
+    Select(raw->pen, raw->penObject, pen, FindPen(pen));
+    Select(raw->brush, raw->brushObject, brush, FindBrush(brush));
+    Select(raw->font, raw->fontObject, font, FindFont(font));
     if (isMemory) {
-        Select(raw->bitmap, DefaultBitmap());
-        raw->surface = FindBitmap(raw->bitmap)->surface;
+        const HBITMAP bitmap = DefaultBitmap();
+        Select(raw->bitmap, raw->bitmapObject, bitmap, FindBitmap(bitmap));
+        raw->surface = raw->bitmapObject->surface;
     } else {
         raw->surface = ScreenSurface();
     }
@@ -63,7 +64,7 @@ HGDIOBJ SelectBitmap(DcObject& dc, HBITMAP handle, BitmapObject& bitmap) {
     if (bitmap.selections > 0 && !bitmap.stock)
         return 0;
     const HBITMAP previous = dc.bitmap;
-    Select(dc.bitmap, handle);
+    Select(dc.bitmap, dc.bitmapObject, handle, &bitmap);
     dc.surface = bitmap.surface;
     return previous;
 }
@@ -80,10 +81,10 @@ BOOL DeleteDC(HDC hdc) {
     DcObject* dc = FindDc(hdc);
     if (!dc)
         return FALSE;
-    Select(dc->pen, 0);
-    Select(dc->brush, 0);
-    Select(dc->font, 0);
-    Select(dc->bitmap, 0);
+    Select(dc->pen, dc->penObject, 0, static_cast<PenObject*>(nullptr));
+    Select(dc->brush, dc->brushObject, 0, static_cast<BrushObject*>(nullptr));
+    Select(dc->font, dc->fontObject, 0, static_cast<FontObject*>(nullptr));
+    Select(dc->bitmap, dc->bitmapObject, 0, static_cast<BitmapObject*>(nullptr));
     RemoveObject(hdc);
     return TRUE;
 }
@@ -110,15 +111,15 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ handle) {
     switch (object->kind) {
     case ObjectKind::Pen:
         previous = dc->pen;
-        Select(dc->pen, handle, object);
+        Select(dc->pen, dc->penObject, handle, static_cast<PenObject*>(object));
         return previous;
     case ObjectKind::Brush:
         previous = dc->brush;
-        Select(dc->brush, handle, object);
+        Select(dc->brush, dc->brushObject, handle, static_cast<BrushObject*>(object));
         return previous;
     case ObjectKind::Font:
         previous = dc->font;
-        Select(dc->font, handle, object);
+        Select(dc->font, dc->fontObject, handle, static_cast<FontObject*>(object));
         return previous;
     case ObjectKind::Bitmap:
         return SelectBitmap(*dc, handle, *static_cast<BitmapObject*>(object));

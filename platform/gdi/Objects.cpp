@@ -23,7 +23,7 @@ BOOL DeleteObject(HGDIOBJ handle) {
         object->deletePending = true;
         return TRUE;
     }
-    RemoveObject(handle);
+    RemoveLiveObject(handle);
     return TRUE;
 }
 

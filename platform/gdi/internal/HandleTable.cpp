@@ -145,17 +145,31 @@ HANDLE AddObject(std::unique_ptr<Object> object) {
     return kFirstHandle + ((slot.generation << kSlotBits) | index);
 }
 
+namespace {
+
+// Frees a slot's object and the slot; the slot's next object gets the next generation.
+void FreeSlot(HandleTable& table, HandleSlot& slot) {
+    Object* object = slot.object;
+    (IsUserObject(object->kind) ? table.userCount : table.gdiCount)--;
+    slot.object = nullptr;
+    slot.generation = slot.generation + 1 == kGenerations ? 0 : slot.generation + 1;
+    table.freeSlots.push_back(static_cast<HANDLE>(&slot - table.slots.data()));
+    delete object;
+}
+
+} // namespace
+
 void RemoveObject(HANDLE handle) {
     HandleTable& table = ReadyTable();
     HandleSlot* slot = SlotOf(table, handle);
     if (!slot || slot->object->stock)
         return;
-    (IsUserObject(slot->object->kind) ? table.userCount : table.gdiCount)--;
-    Object* object = slot->object;
-    slot->object = nullptr;
-    slot->generation = slot->generation + 1 == kGenerations ? 0 : slot->generation + 1;
-    table.freeSlots.push_back(static_cast<HANDLE>(slot - table.slots.data()));
-    delete object;
+    FreeSlot(table, *slot);
+}
+
+void RemoveLiveObject(HANDLE handle) {
+    HandleTable& table = Table();
+    FreeSlot(table, table.slots[(handle - kFirstHandle) & kSlotMask]);
 }
 
 HGDIOBJ StockObject(int index) {

@@ -110,6 +110,12 @@ struct DcObject : Object, Pooled<DcObject> {
     HPEN pen = 0;
     HBRUSH brush = 0;
     HFONT font = 0;
+    // The objects behind the four handles above. An object stays alive while
+    // it is selected, so these never dangle and drawing needs no lookup.
+    BitmapObject* bitmapObject = nullptr;
+    PenObject* penObject = nullptr;
+    BrushObject* brushObject = nullptr;
+    FontObject* fontObject = nullptr;
     std::shared_ptr<Surface> surface; // what the DC draws on
     COLORREF textColor = RGB(0, 0, 0);
     COLORREF bkColor = RGB(255, 255, 255);
@@ -177,6 +183,9 @@ inline Object* FindObject(HANDLE handle) {
     return slot.generation == (value >> kSlotBits) ? slot.object : nullptr;
 }
 void RemoveObject(HANDLE handle);
+// RemoveObject for a handle just found to name a live object that is not a
+// stock one: the short road of DeleteObject, without a second lookup.
+void RemoveLiveObject(HANDLE handle);
 HGDIOBJ StockObject(int index); // creates the stock table on first use
 HBITMAP DefaultBitmap();        // the 1x1 monochrome bitmap every memory DC starts with
 DWORD LiveObjectCount(bool userObjects);
