@@ -34,10 +34,21 @@ void FillGradient(ztButtons_H& button, RgbColor first, RgbColor last) {
     }
     if (bands <= 0) return;
 
-    // The band colours of the last gradient keep their storage for the next one.
-    thread_local std::vector<RgbColor> colours;
-    colours.resize(static_cast<std::size_t>(bands));
-    GradientBandColours(colours, first, last);
+    // The band colours of the last gradient are kept: a repaint of the same
+    // gradient (every hover and press) reuses them, and a new one their storage.
+    struct Bands {
+        RgbColor first = 0;
+        RgbColor last = 0;
+        std::vector<RgbColor> colours;
+    };
+    thread_local Bands kept;
+    std::vector<RgbColor>& colours = kept.colours;
+    if (colours.size() != static_cast<std::size_t>(bands) || kept.first != first || kept.last != last) {
+        colours.resize(static_cast<std::size_t>(bands));
+        GradientBandColours(colours, first, last);
+        kept.first = first;
+        kept.last = last;
+    }
 
     gdi::RECT band{0, 0, width, height};
     if (horizontal) {

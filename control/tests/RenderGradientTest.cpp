@@ -69,6 +69,11 @@ TEST(FillGradient, TopToBottomAndBottomToTopRunAlongTheHeight) {
     button.GradientMode = GradientModeValue::BottomToTop;
     FillGradient(button, 0x000000, 0x00001E);
     for (int y = 0; y < 4; ++y) EXPECT_EQ(SurfacePixel(button, 0, y), (3 - y) * 10);
+    // The same size with another end colour, then another start colour: new bands each time.
+    FillGradient(button, 0x000000, 0x00003C);
+    for (int y = 0; y < 4; ++y) EXPECT_EQ(SurfacePixel(button, 0, y), (3 - y) * 20);
+    FillGradient(button, 0x00001E, 0x00003C);
+    for (int y = 0; y < 4; ++y) EXPECT_EQ(SurfacePixel(button, 0, y), 0x3C - y * 10);
 }
 
 TEST(FillGradient, ControlsWiderThanAQuarterOfTheScreenGetTwoPixelBands) {
