@@ -122,22 +122,34 @@ const FontFace& FontObject::Face() const {
     return *face_;
 }
 
+namespace {
+
+// A slot for a new object when none is free: the table grows by one. Returns
+// false when every handle is taken.
+[[gnu::noinline]] bool GrowTable(HandleTable& table, HANDLE& index) {
+    if (table.slots.size() >= kMaxSlots)
+        return false;
+    index = static_cast<HANDLE>(table.slots.size());
+    table.slots.emplace_back();
+    table.freeSlots.reserve(table.slots.capacity()); // freeing a slot never allocates
+    handleStore.slots = table.slots.data();
+    handleStore.slotCount = table.slots.size();
+    return true;
+}
+
+} // namespace
+
 HANDLE AddObject(std::unique_ptr<Object> object) {
     if (!object)
         return 0;
-    HandleTable& table = ReadyTable();
+    // The stock objects need not exist yet: their handles are a range of their own.
+    HandleTable& table = Table();
     HANDLE index = 0;
     if (!table.freeSlots.empty()) {
         index = table.freeSlots.back();
         table.freeSlots.pop_back();
-    } else {
-        if (table.slots.size() >= kMaxSlots)
-            return 0;
-        index = static_cast<HANDLE>(table.slots.size());
-        table.slots.emplace_back();
-        table.freeSlots.reserve(table.slots.capacity()); // freeing a slot never allocates
-        handleStore.slots = table.slots.data();
-        handleStore.slotCount = table.slots.size();
+    } else if (!GrowTable(table, index)) {
+        return 0;
     }
     HandleSlot& slot = table.slots[index];
     (IsUserObject(object->kind) ? table.userCount : table.gdiCount)++;
