@@ -15,7 +15,11 @@ static_assert(kFirstHandle + ((kGenerations - 1) << kSlotBits) + kSlotMask < kSt
 
 struct HandleTable {
     std::vector<HandleSlot> slots; // owns the objects of its slots
-    std::vector<HANDLE> freeSlots; // reused last-freed first: the recent slot is warm in the cache
+    // The free slots, a stack of freeCount entries: the last freed is reused
+    // first, warm in the cache. It is as long as the slots' storage, so that
+    // freeing a slot never allocates.
+    std::vector<HANDLE> freeSlots;
+    std::size_t freeCount = 0;
     std::array<std::unique_ptr<Object>, kStockCount> stock;
     DWORD gdiCount = 0;
     DWORD userCount = 0;
@@ -131,7 +135,7 @@ namespace {
         return false;
     index = static_cast<HANDLE>(table.slots.size());
     table.slots.emplace_back();
-    table.freeSlots.reserve(table.slots.capacity()); // freeing a slot never allocates
+    table.freeSlots.resize(table.slots.capacity());
     handleStore.slots = table.slots.data();
     handleStore.slotCount = table.slots.size();
     return true;
@@ -145,9 +149,8 @@ HANDLE AddObject(std::unique_ptr<Object> object) {
     // The stock objects need not exist yet: their handles are a range of their own.
     HandleTable& table = Table();
     HANDLE index = 0;
-    if (!table.freeSlots.empty()) {
-        index = table.freeSlots.back();
-        table.freeSlots.pop_back();
+    if (table.freeCount > 0) {
+        index = table.freeSlots[--table.freeCount];
     } else if (!GrowTable(table, index)) {
         return 0;
     }
@@ -165,7 +168,7 @@ void FreeSlot(HandleTable& table, HandleSlot& slot) {
     (IsUserObject(object->kind) ? table.userCount : table.gdiCount)--;
     slot.object = nullptr;
     slot.generation = slot.generation + 1 == kGenerations ? 0 : slot.generation + 1;
-    table.freeSlots.push_back(static_cast<HANDLE>(&slot - table.slots.data()));
+    table.freeSlots[table.freeCount++] = static_cast<HANDLE>(&slot - table.slots.data());
     delete object;
 }
 
