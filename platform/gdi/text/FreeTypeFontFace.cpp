@@ -247,15 +247,12 @@ GlyphImage FreeTypeFontFace::Render(char32_t codePoint) const {
     return glyph;
 }
 
-const GlyphImage& FreeTypeFontFace::GlyphLocked(char32_t codePoint) const {
-    RecentGlyph& recent = recent_[codePoint % kRecentGlyphs];
-    if (recent.glyph && recent.codePoint == codePoint)
-        return *recent.glyph;
+const GlyphImage& FreeTypeFontFace::GlyphMissedLocked(char32_t codePoint) const {
     auto found = glyphs_.find(codePoint);
     if (found == glyphs_.end()) {
         found = glyphs_.emplace(codePoint, Render(codePoint)).first;
     }
-    recent = RecentGlyph{codePoint, &found->second};
+    recent_[codePoint % kRecentGlyphs] = RecentGlyph{codePoint, &found->second};
     return found->second;
 }
 
