@@ -78,17 +78,14 @@ void StoreMaskedRows(Surface& surface, const PlacedGlyph& glyph, const RECT& lim
     const std::uint64_t keep = ColumnsBetween(limit.left - left, limit.right - left);
     if (first >= last || keep == 0)
         return;
-    // The masks are shifted to start at the first column written, which lies on the surface.
-    const long long column = std::max<long long>(left, limit.left);
-    const auto shift = static_cast<int>(column - left); // below kMaskedWidth, as keep has bits
+    // Byte offsets rather than pointers: the mask's first column may lie left of the surface.
     std::uint8_t* const bits = surface.bits.get();
     const std::ptrdiff_t step = surface.bottomUp ? -surface.stride : surface.stride;
-    std::ptrdiff_t offset =
-        RowOffset(surface, static_cast<int>(top + first)) + static_cast<std::ptrdiff_t>(column) * 4;
-    for (auto r = static_cast<std::size_t>(first); r < static_cast<std::size_t>(last); ++r, offset += step) {
-        Pixel* const pixels = reinterpret_cast<Pixel*>(bits + offset);
-        for (std::uint64_t ink = (image.rows[r] & keep) >> shift; ink != 0; ink &= ink - 1)
-            pixels[static_cast<unsigned>(std::countr_zero(ink))] = value;
+    std::ptrdiff_t row =
+        RowOffset(surface, static_cast<int>(top + first)) + static_cast<std::ptrdiff_t>(left) * 4;
+    for (auto r = static_cast<std::size_t>(first); r < static_cast<std::size_t>(last); ++r, row += step) {
+        for (std::uint64_t ink = image.rows[r] & keep; ink != 0; ink &= ink - 1)
+            *reinterpret_cast<Pixel*>(bits + (row + 4 * std::countr_zero(ink))) = value;
     }
 }
 

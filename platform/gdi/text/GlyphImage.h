@@ -30,6 +30,9 @@ struct InkBox {
     int bottom = 0;
 };
 
+// The widest glyph that is also kept as row masks.
+inline constexpr int kMaskedWidth = 64;
+
 struct GlyphImage {
     int advance = 0;
     std::vector<InkPixel> ink;
@@ -39,8 +42,6 @@ struct GlyphImage {
     // box.left + i), for glyphs at most kMaskedWidth wide; empty for wider ones.
     std::vector<std::uint64_t> rows;
 };
-
-inline constexpr int kMaskedWidth = 64;
 
 // A 1-bit glyph bitmap while it is being shaped (synthetic bold and italic),
 // one byte per pixel. Row 0 is `top` pixels above the baseline.
@@ -62,6 +63,7 @@ GlyphBitmap Slant(const GlyphBitmap& bitmap);
 std::vector<InkPixel> InkOf(const GlyphBitmap& bitmap);
 // The inked pixels as horizontal runs, top row first.
 std::vector<InkRun> RunsOf(const std::vector<InkPixel>& ink);
+// The box round runs.
 InkBox BoxOf(const InkRun* runs, std::size_t count);
 // The rows of GlyphImage::rows for runs with box round them.
 std::vector<std::uint64_t> RowMasksOf(const std::vector<InkRun>& runs, const InkBox& box);
