@@ -470,5 +470,118 @@ TEST(SpanPaths, ClippedTextInksTheUnclippedTextWithinRectangleAndRegion) {
     EXPECT_GT(differing, 10); // enough rounds where the cut went through inked text
 }
 
+// A DC on a bitmap of kWidth x kHeight filled with kBack: 32-bit top-down,
+// 32-bit bottom-up (a DIB section) or monochrome.
+class Bitmap {
+  public:
+    enum Kind { kTopDown, kBottomUp, kMonochrome };
+    explicit Bitmap(Kind kind) {
+        if (kind == kBottomUp) {
+            BITMAPINFO info{};
+            info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+            info.bmiHeader.biWidth = kWidth;
+            info.bmiHeader.biHeight = kHeight;
+            info.bmiHeader.biPlanes = 1;
+            info.bmiHeader.biBitCount = 32;
+            void* bits = nullptr;
+            bitmap_ = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
+        } else {
+            bitmap_ = kind == kMonochrome ? CreateBitmap(kWidth, kHeight, 1, 1, nullptr)
+                                          : CreateCompatibleBitmap(screen_, kWidth, kHeight);
+        }
+        old_ = SelectObject(dc_, bitmap_);
+        const HBRUSH back = CreateSolidBrush(kBack);
+        const RECT all{0, 0, kWidth, kHeight};
+        FillRect(dc_, &all, back);
+        DeleteObject(back);
+    }
+    ~Bitmap() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+        ReleaseDC(0, screen_);
+    }
+    HDC Dc() const { return dc_; }
+    std::vector<COLORREF> Pixels() const {
+        SelectClipRgn(dc_, 0); // GetPixel reads only within the clip
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                pixels.push_back(GetPixel(dc_, x, y));
+        return pixels;
+    }
+
+  private:
+    HDC screen_ = GetDC(0);
+    HDC dc_ = CreateCompatibleDC(0);
+    HBITMAP bitmap_ = 0;
+    HGDIOBJ old_ = 0;
+};
+
+// DrawTextA (glyphs by line, by row masks or runs, straight or cut by the
+// rectangle and the clip region) against the same layout plotted pixel by
+// pixel with SetPixel, on random rectangles, clips and surfaces, in faces
+// whose glyphs are narrow, synthetic bold and italic, and too wide for masks.
+TEST(SpanPaths, TextDrawnByLinesMatchesTextSetPixelByPixel) {
+    struct Face {
+        const char* name;
+        int height;
+        int weight;
+        BYTE italic;
+        BYTE underline;
+    };
+    const Face faces[] = {{"宋体", -12, FW_NORMAL, 0, 0},
+                          {"宋体", -12, FW_BOLD, 1, 1},
+                          {"DejaVu Sans", -11, FW_NORMAL, 0, 1},
+                          {"DejaVu Sans", -80, FW_NORMAL, 0, 0}};
+    const char* const captions[] = {"www.dunmora.example", "&Sync now\r\nmW|", "获取标准时间"};
+    const UINT formats[] = {DT_CENTER | DT_WORDBREAK, DT_SINGLELINE | DT_VCENTER | DT_RIGHT,
+                            DT_LEFT | DT_NOCLIP};
+    Inputs in;
+    int inked = 0;
+    for (int round = 0; round < 240; ++round) {
+        const Face& face = faces[round % 4];
+        LOGFONTA logfont{};
+        logfont.lfHeight = face.height;
+        logfont.lfWeight = face.weight;
+        logfont.lfItalic = face.italic;
+        logfont.lfUnderline = face.underline;
+        logfont.lfCharSet = DEFAULT_CHARSET;
+        std::string(face.name).copy(logfont.lfFaceName, LF_FACESIZE - 1);
+        const HFONT font = CreateFontIndirectA(&logfont);
+        const auto kind = static_cast<Bitmap::Kind>(in.Between(0, 2));
+        Bitmap drawn(kind), plotted(kind);
+        const HRGN clip = round % 5 == 0 ? StripedRegion() : in.Clip();
+        const std::string caption = captions[in.Between(0, 2)];
+        const UINT format = formats[in.Between(0, 2)];
+        // Mostly over the surface, partly off its edges.
+        RECT rect{in.Between(face.height < -20 ? -60 : -20, kWidth - 4), in.Between(-16, kHeight - 4), 0, 0};
+        rect.right = rect.left + in.Between(0, 90);
+        rect.bottom = rect.top + in.Between(8, 90);
+
+        SelectClipRgn(drawn.Dc(), clip);
+        const HGDIOBJ oldFont = SelectObject(drawn.Dc(), font);
+        SetBkMode(drawn.Dc(), TRANSPARENT);
+        SetTextColor(drawn.Dc(), RGB(9, 99, 199));
+        RECT drawnRect = rect;
+        DrawTextA(drawn.Dc(), caption.c_str(), -1, &drawnRect, format);
+        SelectObject(drawn.Dc(), oldFont);
+
+        SelectClipRgn(plotted.Dc(), clip);
+        TextSink pixels;
+        pixels.plot = [&](int px, int py) { SetPixel(plotted.Dc(), px, py, RGB(9, 99, 199)); };
+        RECT plottedRect = rect;
+        DrawTextLayout(*FontFace::Create(logfont), caption, &plottedRect, format, pixels);
+
+        const std::vector<COLORREF> expected = plotted.Pixels();
+        inked += expected != std::vector<COLORREF>(expected.size(), expected[0]);
+        DeleteObject(clip);
+        DeleteObject(font);
+        ASSERT_EQ(drawn.Pixels(), expected)
+            << face.name << " " << face.height << " " << caption << " round " << round;
+    }
+    EXPECT_GT(inked, 60); // enough rounds left text on the surface to compare
+}
+
 } // namespace
 } // namespace gdi

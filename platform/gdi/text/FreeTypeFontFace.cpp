@@ -242,18 +242,17 @@ GlyphImage FreeTypeFontFace::Render(char32_t codePoint) const {
     }
     glyph.ink = InkOf(bitmap);
     glyph.runs = RunsOf(glyph.ink);
+    glyph.box = BoxOf(glyph.runs.data(), glyph.runs.size());
+    glyph.rows = RowMasksOf(glyph.runs, glyph.box);
     return glyph;
 }
 
-const GlyphImage& FreeTypeFontFace::GlyphLocked(char32_t codePoint) const {
-    RecentGlyph& recent = recent_[codePoint % kRecentGlyphs];
-    if (recent.glyph && recent.codePoint == codePoint)
-        return *recent.glyph;
+const GlyphImage& FreeTypeFontFace::GlyphMissedLocked(char32_t codePoint) const {
     auto found = glyphs_.find(codePoint);
     if (found == glyphs_.end()) {
         found = glyphs_.emplace(codePoint, Render(codePoint)).first;
     }
-    recent = RecentGlyph{codePoint, &found->second};
+    recent_[codePoint % kRecentGlyphs] = RecentGlyph{codePoint, &found->second};
     return found->second;
 }
 
@@ -294,31 +293,48 @@ int FreeTypeFontFace::Advance(std::string_view utf8) const {
     return width;
 }
 
+namespace {
+
+// Hands the inked glyphs of a piece of a line to the sink.
+void DrawGlyphs(const PlacedGlyph* glyphs, std::size_t count, const TextSink& sink) {
+    if (count == 0)
+        return;
+    if (sink.glyphs && sink.runs) {
+        sink.glyphs(glyphs, count, kNoTextClip);
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const PlacedGlyph& glyph = glyphs[i];
+        if (sink.runs) {
+            sink.runs(glyph.x, glyph.y, glyph.image->runs.data(), glyph.image->runs.size(), kNoTextClip);
+        } else if (sink.plot) {
+            for (const InkPixel& pixel : glyph.image->ink)
+                sink.plot(glyph.x + pixel.dx, glyph.y + pixel.dy);
+        }
+    }
+}
+
+} // namespace
+
 void FreeTypeFontFace::DrawRun(std::string_view utf8, int x, int yTop, const TextSink& sink) const {
     // Glyphs are looked up under the lock and drawn outside it, so a sink may
     // use the font again; a line goes through in pieces of a fixed count.
     constexpr std::size_t kPiece = 64;
-    const GlyphImage* piece[kPiece];
+    PlacedGlyph piece[kPiece];
     const int baseline = yTop + metrics_.tmAscent;
     int pen = x;
     for (std::size_t pos = 0; pos < utf8.size();) {
         std::size_t count = 0;
         {
             std::lock_guard lock(mutex_);
-            while (count < kPiece && pos < utf8.size())
-                piece[count++] = &GlyphLocked(NextCodePoint(utf8, pos));
-        }
-        for (std::size_t i = 0; i < count; ++i) {
-            const GlyphImage& glyph = *piece[i];
-            if (sink.runs) {
+            for (std::size_t looked = 0; looked < kPiece && pos < utf8.size(); ++looked) {
+                const GlyphImage& glyph = GlyphLocked(NextCodePoint(utf8, pos));
                 if (!glyph.runs.empty())
-                    sink.runs(pen, baseline, glyph.runs.data(), glyph.runs.size(), kNoTextClip);
-            } else if (sink.plot) {
-                for (const InkPixel& pixel : glyph.ink)
-                    sink.plot(pen + pixel.dx, baseline + pixel.dy);
+                    piece[count++] = PlacedGlyph{pen, baseline, &glyph};
+                pen += glyph.advance;
             }
-            pen += glyph.advance;
         }
+        DrawGlyphs(piece, count, sink);
     }
     if (logfont_.lfUnderline != 0) {
         DrawLine(underline_, x, pen - x, yTop, sink);

@@ -40,7 +40,12 @@ class FreeTypeFontFace final : public FontFace {
                      bool allowFallback);
     void ComputeMetrics();
     // Call with mutex_ held; the reference stays valid (glyphs are never evicted).
-    const GlyphImage& GlyphLocked(char32_t codePoint) const;
+    const GlyphImage& GlyphLocked(char32_t codePoint) const {
+        const RecentGlyph& recent = recent_[codePoint % kRecentGlyphs];
+        return recent.glyph && recent.codePoint == codePoint ? *recent.glyph : GlyphMissedLocked(codePoint);
+    }
+    // GlyphLocked for a glyph not among the recent ones.
+    const GlyphImage& GlyphMissedLocked(char32_t codePoint) const;
     GlyphImage Render(char32_t codePoint) const;
     // A copy of this face's glyph, for a face that falls back on this one.
     GlyphImage GlyphCopy(char32_t codePoint) const;

@@ -88,4 +88,29 @@ std::vector<InkRun> RunsOf(const std::vector<InkPixel>& ink) {
     return runs;
 }
 
+InkBox BoxOf(const InkRun* runs, std::size_t count) {
+    if (count == 0)
+        return InkBox{};
+    InkBox box{runs[0].dx, runs[0].dy, runs[0].dx + runs[0].count, runs[0].dy + 1};
+    for (std::size_t i = 1; i < count; ++i) {
+        box.left = std::min<int>(box.left, runs[i].dx);
+        box.right = std::max(box.right, runs[i].dx + runs[i].count);
+        box.top = std::min<int>(box.top, runs[i].dy);
+        box.bottom = std::max(box.bottom, runs[i].dy + 1);
+    }
+    return box;
+}
+
+std::vector<std::uint64_t> RowMasksOf(const std::vector<InkRun>& runs, const InkBox& box) {
+    std::vector<std::uint64_t> rows;
+    if (runs.empty() || box.right - box.left > kMaskedWidth)
+        return rows;
+    rows.assign(static_cast<std::size_t>(box.bottom - box.top), 0);
+    for (const InkRun& run : runs) {
+        for (int column = run.dx - box.left; column < run.dx - box.left + run.count; ++column)
+            rows[static_cast<std::size_t>(run.dy - box.top)] |= std::uint64_t{1} << column;
+    }
+    return rows;
+}
+
 } // namespace gdi::detail

@@ -19,15 +19,27 @@
 
 namespace gdi::detail {
 
+// A glyph with ink as a line places it: its runs and box are relative to
+// (x, y), the pen position on the baseline.
+struct PlacedGlyph {
+    int x;
+    int y;
+    const GlyphImage* image;
+};
+
 // Where rendered text goes. plot is called for every inked pixel (already in
 // device coordinates, before clipping). When runs is set, it is called in
 // plot's place once per glyph, and once per row of an underline or
 // strike-out, with the inked pixels as row runs relative to (x, y): only the
-// parts of them within clip are to be drawn. fillBackground, when set, is
-// called with each line's extent before its glyphs (opaque background mode).
+// parts of them within clip are to be drawn. When glyphs is set as well, it
+// takes the glyphs in runs' place, a line's inked glyphs (or a piece of a long
+// line) in one call, to be drawn within clip; runs still draws the lines.
+// fillBackground, when set, is called with each line's extent before its
+// glyphs (opaque background mode).
 struct TextSink {
     std::function<void(int x, int y)> plot;
     std::function<void(int x, int y, const InkRun* runs, std::size_t count, const RECT& clip)> runs;
+    std::function<void(const PlacedGlyph* glyphs, std::size_t count, const RECT& clip)> glyphs;
     std::function<void(const RECT& rect)> fillBackground;
 };
 

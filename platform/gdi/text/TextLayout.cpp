@@ -267,6 +267,15 @@ TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
             }
         };
     }
+    if (sink.glyphs) {
+        clipped.glyphs = [&clip, &sink](const PlacedGlyph* glyphs, std::size_t count, const RECT& limit) {
+            const RECT both{std::max(limit.left, clip.left), std::max(limit.top, clip.top),
+                            std::min(limit.right, clip.right), std::min(limit.bottom, clip.bottom)};
+            if (both.left < both.right && both.top < both.bottom) {
+                sink.glyphs(glyphs, count, both);
+            }
+        };
+    }
     if (sink.fillBackground) {
         clipped.fillBackground = [&clip, &sink](const RECT& rect) {
             const RECT part{std::max(rect.left, clip.left), std::max(rect.top, clip.top),

@@ -10,12 +10,8 @@ bool IsContinuation(unsigned char byte) {
 
 } // namespace
 
-char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
+char32_t NextMultiByteCodePoint(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
     int length = 0;
     char32_t value = 0;
     char32_t minimum = 0;
