@@ -7,6 +7,7 @@
 #include "platform/gdi/internal/Rop.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <vector>
 
 namespace gdi::detail {
@@ -92,9 +93,56 @@ template <typename Visit> void ForEachVisibleRect(const DcObject& dc, RECT rect,
     visit(static_cast<const RECT&>(rect));
 }
 
+// ColorToPixel for 32-bit surfaces, inline: 0x00BBGGRR becomes 0x00RRGGBB
+// (the bytes reversed, then the low one dropped).
+inline Pixel ColorToPixel32(COLORREF color) {
+    return __builtin_bswap32(color) >> 8;
+}
+
+// The bits of a 32-bit pixel that hold colour.
+constexpr Pixel kPixelMask32 = 0xFFFFFF;
+// Rows of at most this many pixels are stored in place rather than by wmemset.
+constexpr int kShortRun = 16;
+
+// Sets the pixels of r, which lies on a 32-bit surface, to value. Short rows
+// (a vertical line's column, a glyph's run) are stored in place, as a call
+// per row would cost more than the pixels; longer ones go to wmemset. A
+// single long row (a rectangle of a gradient) is one call and nothing else.
+void FillLongRows32(Surface& surface, const RECT& r, Pixel pixel);
+inline void FillRows32(Surface& surface, const RECT& r, Pixel value) {
+    const int count = r.right - r.left;
+    const Pixel pixel = value & kPixelMask32;
+    if (count > kShortRun) {
+        if (r.bottom - r.top == 1) {
+            std::wmemset(reinterpret_cast<wchar_t*>(surface.Row(r.top)) + r.left, static_cast<wchar_t>(pixel),
+                         static_cast<std::size_t>(count));
+            return;
+        }
+        FillLongRows32(surface, r, pixel);
+        return;
+    }
+    for (int y = r.top; y < r.bottom; ++y) {
+        Pixel* row = reinterpret_cast<Pixel*>(surface.Row(y)) + r.left;
+        for (int i = 0; i < count; ++i)
+            row[i] = pixel;
+    }
+}
+
 // Sets every visible pixel of rect to value (a device value): the span form
-// of PutPixel, one clip test per band and one fill per row.
-void FillVisible(DcObject& dc, const RECT& rect, Pixel value);
+// of PutPixel, one clip test per band and one fill per row. An unclipped
+// 32-bit surface is filled here; everything else in FillVisibleInGeneral.
+void FillVisibleInGeneral(DcObject& dc, const RECT& rect, Pixel value);
+inline void FillVisible(DcObject& dc, const RECT& rect, Pixel value) {
+    Surface* surface = dc.surface.get();
+    if (!surface || dc.clip || surface->bitsPerPixel != 32) [[unlikely]] {
+        FillVisibleInGeneral(dc, rect, value);
+        return;
+    }
+    const RECT r{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, surface->width),
+                 std::min(rect.bottom, surface->height)};
+    if (r.left < r.right && r.top < r.bottom)
+        FillRows32(*surface, r, value);
+}
 // The same for rectangles that come along a path; hint as for ForEachClipPartFrom.
 void FillVisibleFrom(DcObject& dc, const RECT& rect, Pixel value, std::size_t& hint);
 
