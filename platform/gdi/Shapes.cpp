@@ -153,16 +153,18 @@ bool OutlineMatchesFill(const PenStroke& pen, const BrushPattern& brush) {
 // one-pixel pen and a plain solid brush of the same colour. Their common
 // device value, read straight from the objects before the pen and brush are
 // prepared; false when the DC's pen and brush are not such a pair (the
-// general path then decides, OutlineMatchesFill included).
+// general path then decides, OutlineMatchesFill included). Only 32-bit
+// surfaces: a monochrome one dithers the brush, which the pen does not.
 bool OneColourInk(const DcObject& dc, Pixel& ink) {
+    if (dc.surface->bitsPerPixel != 32)
+        return false;
     const PenObject* pen = FindPen(dc.pen);
     const BrushObject* brush = FindBrush(dc.brush);
     if (!pen || !brush || brush->hollow || brush->pattern || pen->width != 1 ||
         (pen->style != PS_SOLID && pen->style != PS_INSIDEFRAME) ||
         ((pen->color ^ brush->color) & 0xFFFFFF) != 0)
         return false;
-    const int bpp = dc.surface->bitsPerPixel;
-    ink = bpp == 32 ? ColorToPixel32(brush->color) : ColorToPixel(brush->color, bpp);
+    ink = ColorToPixel32(brush->color);
     return true;
 }
 
@@ -886,7 +888,7 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
-    if (!dc->surface || left == right || top == bottom)
+    if (!dc->surface)
         return TRUE;
     Pixel ink = 0;
     if (!OneColourInk(*dc, ink)) [[unlikely]] {
@@ -897,8 +899,11 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     }
     // The short road to OutlineMatchesFill's one fill (a one-pixel rectangle
     // shows nothing, as in general). It offsets no edge, so far-away
-    // coordinates need no pulling in: the fill cuts them.
-    if (std::int64_t{right} - left != 1 || std::int64_t{bottom} - top != 1)
+    // coordinates need no pulling in: the fill cuts them, and an empty
+    // rectangle fills nothing. The sides are counted modulo 2^32: they are
+    // 1 exactly when 1.
+    if (static_cast<unsigned>(right) - static_cast<unsigned>(left) != 1 ||
+        static_cast<unsigned>(bottom) - static_cast<unsigned>(top) != 1)
         FillVisible(*dc, RECT{left, top, right, bottom}, ink);
     return TRUE;
 }

@@ -118,7 +118,8 @@ inline void FillRows32(Surface& surface, const RECT& r, Pixel value) {
                          static_cast<std::size_t>(count));
             return;
         }
-        FillLongRows32(surface, r, pixel);
+        const RECT rows = r; // a copy: the caller's rectangle may stay in registers
+        FillLongRows32(surface, rows, pixel);
         return;
     }
     for (int y = r.top; y < r.bottom; ++y) {
@@ -135,7 +136,8 @@ void FillVisibleInGeneral(DcObject& dc, const RECT& rect, Pixel value);
 inline void FillVisible(DcObject& dc, const RECT& rect, Pixel value) {
     Surface* surface = dc.surface.get();
     if (!surface || dc.clip || surface->bitsPerPixel != 32) [[unlikely]] {
-        FillVisibleInGeneral(dc, rect, value);
+        const RECT general = rect; // a copy: the caller's rectangle may stay in registers
+        FillVisibleInGeneral(dc, general, value);
         return;
     }
     const RECT r{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, surface->width),

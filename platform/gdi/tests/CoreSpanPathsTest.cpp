@@ -241,6 +241,33 @@ TEST(SpanPaths, ARectangleInOneColourCoversFillAndOutline) {
     }
 }
 
+// A monochrome surface dithers a grey brush, so a pen and brush of one grey
+// are no single fill there: the grey pen shows black (it is not the
+// background colour) round the brush's dither, as a black pen would.
+TEST(SpanPaths, OnAMonochromeSurfaceAOneColourRectangleTakesTheGeneralPath) {
+    constexpr COLORREF kGrey = RGB(128, 128, 128);
+    std::vector<COLORREF> pixels[2];
+    for (const COLORREF penColour : {kGrey, RGB(0, 0, 0)}) {
+        const HDC dc = CreateCompatibleDC(0);
+        const HBITMAP bitmap = CreateBitmap(8, 8, 1, 1, nullptr);
+        const HPEN pen = CreatePen(PS_SOLID, 1, penColour);
+        const HBRUSH brush = CreateSolidBrush(kGrey);
+        const HGDIOBJ old[] = {SelectObject(dc, bitmap), SelectObject(dc, pen), SelectObject(dc, brush)};
+        Rectangle(dc, 0, 0, 8, 8);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                pixels[penColour == kGrey ? 0 : 1].push_back(GetPixel(dc, x, y));
+        for (const HGDIOBJ object : old)
+            SelectObject(dc, object);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+        DeleteObject(pen);
+        DeleteObject(brush);
+    }
+    EXPECT_EQ(pixels[0], pixels[1]);
+    EXPECT_NE(std::count(pixels[1].begin(), pixels[1].end(), RGB(255, 255, 255)), 0); // the dither shows
+}
+
 // The band walk that clips without allocating against the region's own clipping.
 TEST(SpanPaths, TheClipBandWalkCoversWhatTheRegionClipsTo) {
     Inputs in;
