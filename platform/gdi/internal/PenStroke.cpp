@@ -412,13 +412,14 @@ class DirectRuns {
 };
 
 // Lines whose runs average fewer steps than this are painted pixel by pixel
-// on an unclipped 32-bit surface: a run's setup would cost more than its pixels.
+// on a 32-bit surface: a run's setup would cost more than its pixels.
 constexpr int kShortRuns = 8;
 
-// A line of short runs straight on an unclipped 32-bit surface: step by step,
-// each pixel tested against the surface, its place in memory followed by adding
-// the step's byte offsets.
-void WalkPixels(Surface& surface, const SolidLine& line, Pixel ink) {
+// A line straight on a 32-bit surface, step by step: each pixel tested
+// against the surface and by visible(x, y), its place in memory followed by
+// adding the step's byte offsets.
+template <typename Visible>
+void WalkPixels(Surface& surface, const SolidLine& line, Pixel ink, Visible&& visible) {
     const std::ptrdiff_t rowBytes = surface.bottomUp ? -std::ptrdiff_t{surface.stride} : surface.stride;
     const std::ptrdiff_t majorBytes = line.majorSign * (line.xMajor ? std::ptrdiff_t{4} : rowBytes);
     const std::ptrdiff_t minorBytes = line.minorSign * (line.xMajor ? rowBytes : std::ptrdiff_t{4});
@@ -435,7 +436,8 @@ void WalkPixels(Surface& surface, const SolidLine& line, Pixel ink) {
     int remainder = line.minorSign > 0 ? line.steps - 1 : line.steps; // as in ForEachRun
     int major = line.majorStart, minor = line.minorStart;
     for (int i = 0; i < line.steps; ++i) {
-        if (static_cast<unsigned>(major) < majorLimit && static_cast<unsigned>(minor) < minorLimit)
+        if (static_cast<unsigned>(major) < majorLimit && static_cast<unsigned>(minor) < minorLimit &&
+            (line.xMajor ? visible(major, minor) : visible(minor, major)))
             *reinterpret_cast<Pixel*>(bits + offset) = ink;
         major += line.majorSign;
         offset += majorBytes;
@@ -463,11 +465,19 @@ bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
     DcObject& dc = pen.Dc();
     Surface& surface = *dc.surface;
     const Pixel ink = pen.Color() & FormatOf(surface).mask;
-    if (!dc.clip && surface.bitsPerPixel == 32) {
-        if (line.steps < kShortRuns * line.minorSteps)
-            WalkPixels(surface, line, ink);
+    const bool shortRuns = line.steps < kShortRuns * line.minorSteps;
+    if (surface.bitsPerPixel == 32 && !dc.clip) {
+        if (shortRuns)
+            WalkPixels(surface, line, ink, [](int, int) { return true; });
         else
             ForEachRun(line, DirectRuns(surface, ink, line.xMajor));
+        return true;
+    }
+    if (surface.bitsPerPixel == 32 && (shortRuns || !line.xMajor)) {
+        // Columns and short runs would cross a band per pixel or two: each
+        // pixel is tested against the band of its row instead.
+        ClipCursor clip(*dc.clip);
+        WalkPixels(surface, line, ink, [&](int x, int y) { return clip.Contains(x, y); });
         return true;
     }
     std::size_t clipHint = 0;

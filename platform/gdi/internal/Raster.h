@@ -71,6 +71,48 @@ void ForEachClipPartFrom(const Region& clip, const RECT& rect, std::size_t& hint
     }
 }
 
+// Whether pixels lie in a clip region, for pixels whose rows come in order
+// (down or up, as along a line): the band of the last row asked is kept, and
+// the next row's band is found by stepping from it (the first by halving).
+class ClipCursor {
+  public:
+    explicit ClipCursor(const Region& clip) : rects_(clip.Rects()) {}
+    bool Contains(int x, int y) {
+        if (!sought_ || y != row_)
+            Seek(y);
+        for (std::size_t i = first_; i < end_; ++i)
+            if (x >= rects_[i].left && x < rects_[i].right)
+                return true;
+        return false;
+    }
+
+  private:
+    void Seek(int y) {
+        const std::size_t count = rects_.size();
+        std::size_t i = first_;
+        if (!sought_) {
+            i = static_cast<std::size_t>(std::partition_point(rects_.begin(), rects_.end(),
+                                                              [&](const RECT& r) { return r.bottom <= y; }) -
+                                         rects_.begin());
+        }
+        while (i < count && rects_[i].bottom <= y)
+            ++i;
+        while (i > 0 && rects_[i - 1].bottom > y)
+            --i;
+        // i is the first rectangle of the band holding y, or of the next band below.
+        first_ = end_ = i;
+        if (i < count && rects_[i].top <= y)
+            while (end_ < count && rects_[end_].top == rects_[i].top)
+                ++end_;
+        row_ = y;
+        sought_ = true;
+    }
+    const std::vector<RECT>& rects_;
+    std::size_t first_ = 0, end_ = 0; // the rectangles of row_'s band (none when no band holds it)
+    int row_ = 0;
+    bool sought_ = false;
+};
+
 // Calls visit(const RECT&) for each visible part of rect (inside the surface
 // and the clip region); costs no allocation.
 template <typename Visit> void ForEachVisibleRect(const DcObject& dc, RECT rect, Visit&& visit) {
