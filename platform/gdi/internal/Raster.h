@@ -34,15 +34,30 @@ bool IsVisible(const DcObject& dc, int x, int y);
 // drawn straight, without a clip test per pixel or run.
 bool IsAllVisible(const DcObject& dc, const RECT& box);
 
+// The index of the first of rects (a region's, in banded order) whose bottom
+// lies below row y. A region of one rectangle per row (a slanted or rounded
+// shape) holds it at y less the region's top, which is tried first; else it
+// is found by halving.
+inline std::size_t FirstRectBelow(const std::vector<RECT>& rects, LONG y) {
+    if (!rects.empty()) {
+        const std::size_t guess = static_cast<std::size_t>(y) - static_cast<std::size_t>(rects.front().top);
+        if (guess < rects.size() && rects[guess].top <= y && rects[guess].bottom > y &&
+            (guess == 0 || rects[guess - 1].bottom <= y))
+            return guess;
+    }
+    return static_cast<std::size_t>(
+        std::partition_point(rects.begin(), rects.end(), [&](const RECT& r) { return r.bottom <= y; }) -
+        rects.begin());
+}
+
 // Calls visit(const RECT&) for each part of rect that lies in one of the clip
 // region's rectangles. The region is walked band by band where it meets rect
-// (its bands run top to bottom, so the first one is found by halving): one
-// clip test per band, and no allocation.
+// (from the first band found by FirstRectBelow): one clip test per band, and
+// no allocation.
 template <typename Visit> void ForEachClipPart(const Region& clip, const RECT& rect, Visit&& visit) {
     const std::vector<RECT>& rects = clip.Rects();
-    auto it =
-        std::partition_point(rects.begin(), rects.end(), [&](const RECT& r) { return r.bottom <= rect.top; });
-    for (; it != rects.end() && it->top < rect.bottom; ++it) {
+    for (auto it = rects.begin() + static_cast<std::ptrdiff_t>(FirstRectBelow(rects, rect.top));
+         it != rects.end() && it->top < rect.bottom; ++it) {
         const RECT part{std::max(rect.left, it->left), std::max(rect.top, it->top),
                         std::min(rect.right, it->right), std::min(rect.bottom, it->bottom)};
         if (part.left < part.right && part.top < part.bottom)
@@ -73,7 +88,7 @@ void ForEachClipPartFrom(const Region& clip, const RECT& rect, std::size_t& hint
 
 // Whether pixels lie in a clip region, for pixels whose rows come in order
 // (down or up, as along a line): the band of the last row asked is kept, and
-// the next row's band is found by stepping from it (the first by halving).
+// the next row's band is found by stepping from it (the first by FirstRectBelow).
 class ClipCursor {
   public:
     explicit ClipCursor(const Region& clip) : rects_(clip.Rects()) {}
@@ -90,11 +105,8 @@ class ClipCursor {
     void Seek(int y) {
         const std::size_t count = rects_.size();
         std::size_t i = first_;
-        if (!sought_) {
-            i = static_cast<std::size_t>(std::partition_point(rects_.begin(), rects_.end(),
-                                                              [&](const RECT& r) { return r.bottom <= y; }) -
-                                         rects_.begin());
-        }
+        if (!sought_)
+            i = FirstRectBelow(rects_, y);
         while (i < count && rects_[i].bottom <= y)
             ++i;
         while (i > 0 && rects_[i - 1].bottom > y)
