@@ -313,8 +313,10 @@ bool Within(const RECT& box, POINT p) {
     return p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom;
 }
 
-// Lines whose runs average at least this many steps find each run's end by a
-// division; shorter runs are cheaper stepped.
+// Lines whose runs average at least this many steps are painted run by run,
+// each run's end found by one division. Shorter runs are stepped through, and
+// on 32-bit surfaces painted pixel by pixel: a run's setup would cost more
+// than its pixels.
 constexpr int kLongRuns = 8;
 
 // A line of a solid one-pixel pen between points within the pen's reach
@@ -411,10 +413,6 @@ class DirectRuns {
     bool rows_;
 };
 
-// Lines whose runs average fewer steps than this are painted pixel by pixel
-// on a 32-bit surface: a run's setup would cost more than its pixels.
-constexpr int kShortRuns = 8;
-
 // A line straight on a 32-bit surface, step by step: each pixel tested
 // against the surface and by visible(x, y), its place in memory followed by
 // adding the step's byte offsets.
@@ -451,9 +449,11 @@ void WalkPixels(Surface& surface, const SolidLine& line, Pixel ink, Visible&& vi
 }
 
 // The fast path of a solid one-pixel pen whose line starts and ends within
-// the pen's reach: the pixels of StrokeLinePixelwise painted in runs,
-// straight on an unclipped 32-bit surface, else each run through the clip
-// (the band search starting at the last run's band). Returns false when it
+// the pen's reach: the pixels of StrokeLinePixelwise, on a 32-bit surface
+// stored straight, pixel by pixel (short runs; under a clip also columns, as
+// they cross a band per row) or run by run (long runs, each cut to the
+// surface or passed through the clip from the last run's band). Monochrome
+// surfaces take every run through FillVisibleFrom. Returns false when it
 // does not apply.
 bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
     const RECT reach = pen.Reach();
@@ -465,7 +465,7 @@ bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
     DcObject& dc = pen.Dc();
     Surface& surface = *dc.surface;
     const Pixel ink = pen.Color() & FormatOf(surface).mask;
-    const bool shortRuns = line.steps < kShortRuns * line.minorSteps;
+    const bool shortRuns = line.steps < kLongRuns * line.minorSteps;
     if (surface.bitsPerPixel == 32 && !dc.clip) {
         if (shortRuns)
             WalkPixels(surface, line, ink, [](int, int) { return true; });
@@ -474,8 +474,6 @@ bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
         return true;
     }
     if (surface.bitsPerPixel == 32 && (shortRuns || !line.xMajor)) {
-        // Columns and short runs would cross a band per pixel or two: each
-        // pixel is tested against the band of its row instead.
         ClipCursor clip(*dc.clip);
         WalkPixels(surface, line, ink, [&](int x, int y) { return clip.Contains(x, y); });
         return true;
