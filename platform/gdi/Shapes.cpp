@@ -10,7 +10,6 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
-#include <optional>
 #include <utility>
 #include <vector>
 

@@ -448,13 +448,21 @@ void WalkPixels(Surface& surface, const SolidLine& line, Pixel ink, Visible&& vi
     }
 }
 
+// Whether a region's bands are on average at most two rows high (a slanted or
+// rounded shape), so that a column crosses a band every row or two.
+bool ThinBands(const Region& clip) {
+    const std::vector<RECT>& rects = clip.Rects();
+    return !rects.empty() && 2 * static_cast<std::int64_t>(rects.size()) >=
+                                 std::int64_t{rects.back().bottom} - rects.front().top;
+}
+
 // The fast path of a solid one-pixel pen whose line starts and ends within
 // the pen's reach: the pixels of StrokeLinePixelwise, on a 32-bit surface
-// stored straight, pixel by pixel (short runs; under a clip also columns, as
-// they cross a band per row) or run by run (long runs, each cut to the
-// surface or passed through the clip from the last run's band). Monochrome
-// surfaces take every run through FillVisibleFrom. Returns false when it
-// does not apply.
+// stored straight, pixel by pixel (short runs; under a clip of thin bands
+// also columns, as they cross a band every row or two) or run by run (long
+// runs, each cut to the surface or passed through the clip from the last
+// run's band). Monochrome surfaces take every run through FillVisibleFrom.
+// Returns false when it does not apply.
 bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
     const RECT reach = pen.Reach();
     if (!pen.IsSolidThin() || !Within(reach, a) || !Within(reach, b))
@@ -473,7 +481,7 @@ bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
             ForEachRun(line, DirectRuns(surface, ink, line.xMajor));
         return true;
     }
-    if (surface.bitsPerPixel == 32 && (shortRuns || !line.xMajor)) {
+    if (surface.bitsPerPixel == 32 && (shortRuns || (!line.xMajor && ThinBands(*dc.clip)))) {
         ClipCursor clip(*dc.clip);
         WalkPixels(surface, line, ink, [&](int x, int y) { return clip.Contains(x, y); });
         return true;
