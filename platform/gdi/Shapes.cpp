@@ -849,8 +849,7 @@ void DrawArc(const EllipseShape& e, PenStroke& pen, RECT bounds, ArcCut cut) {
 namespace {
 
 // Rectangle with any pen and brush, on a normalised rectangle of some size.
-// Kept out of Rectangle so that the one-colour road does not pay for its setup.
-[[gnu::noinline]] void RectangleInGeneral(DcObject& dc, int left, int top, int right, int bottom) {
+void PaintRectangle(DcObject& dc, int left, int top, int right, int bottom) {
     PenStroke pen(dc);
     const BrushPattern brush = PatternOf(dc, dc.brush);
     if (pen.IsNull()) {
@@ -877,6 +876,16 @@ namespace {
     }
 }
 
+// Rectangle with any pen and brush, its corners in order. Kept out of
+// Rectangle so that the one-colour road does not pay for its setup.
+[[gnu::noinline]] BOOL RectangleInGeneral(DcObject& dc, int left, int top, int right, int bottom) {
+    Normalise(left, top, right, bottom);
+    if (left == right || top == bottom)
+        return TRUE;
+    PaintRectangle(dc, left, top, right, bottom);
+    return TRUE;
+}
+
 } // namespace
 
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
@@ -890,12 +899,8 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
     if (!dc->surface)
         return TRUE;
     Pixel ink = 0;
-    if (!OneColourInk(*dc, ink)) [[unlikely]] {
-        Normalise(left, top, right, bottom);
-        if (left != right && top != bottom)
-            RectangleInGeneral(*dc, left, top, right, bottom);
-        return TRUE;
-    }
+    if (!OneColourInk(*dc, ink)) [[unlikely]]
+        return RectangleInGeneral(*dc, left, top, right, bottom);
     // The short road to OutlineMatchesFill's one fill (a one-pixel rectangle
     // shows nothing, as in general). It offsets no edge, so far-away
     // coordinates need no pulling in: the fill cuts them, and an empty
