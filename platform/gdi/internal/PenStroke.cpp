@@ -402,9 +402,10 @@ class DirectRuns {
         }
         const std::ptrdiff_t rowBytes =
             surface_.bottomUp ? -std::ptrdiff_t{surface_.stride} : surface_.stride;
-        std::uint8_t* pixel = surface_.Row(low) + std::ptrdiff_t{at} * 4;
-        for (int y = low; y < high; ++y, pixel += rowBytes)
-            *reinterpret_cast<Pixel*>(pixel) = ink_;
+        // Pixel y of the column lies rowBytes * (y - low) bytes from pixel low.
+        std::uint8_t* const first = surface_.Row(low) + std::ptrdiff_t{at} * 4;
+        for (int y = low; y < high; ++y)
+            *reinterpret_cast<Pixel*>(first + rowBytes * (y - low)) = ink_;
     }
 
   private:
