@@ -236,6 +236,15 @@ void FillLongRows32(Surface& surface, const RECT& r, Pixel pixel) {
                      static_cast<std::size_t>(r.right - r.left));
 }
 
+void FillRowClipped32(Surface& surface, const Region& clip, const RECT& r, Pixel value) {
+    const std::vector<RECT>& rects = clip.Rects();
+    for (std::size_t i = FirstRectBelow(rects, r.top); i < rects.size() && rects[i].top <= r.top; ++i) {
+        const LONG left = std::max(r.left, rects[i].left), right = std::min(r.right, rects[i].right);
+        if (left < right)
+            FillRows32(surface, RECT{left, r.top, right, r.bottom}, value);
+    }
+}
+
 void FillVisibleInGeneral(DcObject& dc, const RECT& rect, Pixel value) {
     if (!dc.surface)
         return;

@@ -183,21 +183,32 @@ inline void FillRows32(Surface& surface, const RECT& r, Pixel value) {
     }
 }
 
+// Sets the visible pixels of one row r (on a 32-bit surface) to value: the
+// parts of r in the clip region's band of that row.
+void FillRowClipped32(Surface& surface, const Region& clip, const RECT& r, Pixel value);
+
 // Sets every visible pixel of rect to value (a device value): the span form
-// of PutPixel, one clip test per band and one fill per row. An unclipped
-// 32-bit surface is filled here; everything else in FillVisibleInGeneral.
+// of PutPixel, one clip test per band and one fill per row. A 32-bit surface
+// is filled here when unclipped, and in FillRowClipped32 for one clipped row;
+// everything else in FillVisibleInGeneral.
 void FillVisibleInGeneral(DcObject& dc, const RECT& rect, Pixel value);
 inline void FillVisible(DcObject& dc, const RECT& rect, Pixel value) {
     Surface* surface = dc.surface.get();
-    if (!surface || dc.clip || surface->bitsPerPixel != 32) [[unlikely]] {
+    if (!surface || surface->bitsPerPixel != 32) [[unlikely]] {
         const RECT general = rect; // a copy: the caller's rectangle may stay in registers
         FillVisibleInGeneral(dc, general, value);
         return;
     }
     const RECT r{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, surface->width),
                  std::min(rect.bottom, surface->height)};
-    if (r.left < r.right && r.top < r.bottom)
+    if (r.left >= r.right || r.top >= r.bottom)
+        return;
+    if (!dc.clip)
         FillRows32(*surface, r, value);
+    else if (r.bottom - r.top == 1)
+        FillRowClipped32(*surface, *dc.clip, r, value);
+    else
+        FillVisibleInGeneral(dc, r, value);
 }
 // The same for rectangles that come along a path; hint as for ForEachClipPartFrom.
 void FillVisibleFrom(DcObject& dc, const RECT& rect, Pixel value, std::size_t& hint);
