@@ -10,7 +10,6 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -152,16 +151,20 @@ bool OutlineMatchesFill(const PenStroke& pen, const BrushPattern& brush) {
 // The rectangles of a paint are mostly filled in one colour: a solid
 // one-pixel pen and a plain solid brush of the same colour. Their common
 // device value, read straight from the objects before the pen and brush are
-// prepared; nothing when the DC's pen and brush are not such a pair (the
-// general path then decides, OutlineMatchesFill included).
-std::optional<Pixel> OneColourInk(const DcObject& dc) {
+// prepared; false when the DC's pen and brush are not such a pair (the
+// general path then decides, OutlineMatchesFill included). Only 32-bit
+// surfaces: a monochrome one dithers the brush, which the pen does not.
+bool OneColourInk(const DcObject& dc, Pixel& ink) {
+    if (dc.surface->bitsPerPixel != 32)
+        return false;
     const PenObject* pen = FindPen(dc.pen);
     const BrushObject* brush = FindBrush(dc.brush);
     if (!pen || !brush || brush->hollow || brush->pattern || pen->width != 1 ||
         (pen->style != PS_SOLID && pen->style != PS_INSIDEFRAME) ||
         ((pen->color ^ brush->color) & 0xFFFFFF) != 0)
-        return std::nullopt;
-    return ColorToPixel(brush->color, dc.surface->bitsPerPixel);
+        return false;
+    ink = ColorToPixel32(brush->color);
+    return true;
 }
 
 // The outline's path: from the top right corner leftwards along the top,
@@ -843,44 +846,69 @@ void DrawArc(const EllipseShape& e, PenStroke& pen, RECT bounds, ArcCut cut) {
 
 } // namespace
 
-BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-    DcObject* dc = FindDc(hdc);
-    if (!dc)
-        return FALSE;
-    Normalise(left, top, right, bottom);
-    if (!dc->surface || left == right || top == bottom)
-        return TRUE;
-    if (const std::optional<Pixel> ink = OneColourInk(*dc)) {
-        // The short road to OutlineMatchesFill's one fill (a one-pixel
-        // rectangle shows nothing, as below).
-        if (left + 1 != right || top + 1 != bottom)
-            FillVisible(*dc, RECT{left, top, right, bottom}, *ink);
-        return TRUE;
-    }
-    PenStroke pen(*dc);
-    const BrushPattern brush = PatternOf(*dc, dc->brush);
+namespace {
+
+// Rectangle with any pen and brush, on a normalised rectangle of some size.
+void PaintRectangle(DcObject& dc, int left, int top, int right, int bottom) {
+    PenStroke pen(dc);
+    const BrushPattern brush = PatternOf(dc, dc.brush);
     if (pen.IsNull()) {
-        PatternRop(*dc, RECT{left, top, right - 1, bottom - 1}, brush, kPatCopy);
-        return TRUE;
+        PatternRop(dc, RECT{left, top, right - 1, bottom - 1}, brush, kPatCopy);
+        return;
     }
     if (pen.Width() == 1 && left + 1 == right && top + 1 == bottom)
-        return TRUE; // a one-pixel outline has no path and no inside: nothing shows
+        return; // a one-pixel outline has no path and no inside: nothing shows
     if (OutlineMatchesFill(pen, brush)) {
         // Fill and one-pixel outline in one colour: the whole rectangle in one fill.
-        PatternRop(*dc, RECT{left, top, right, bottom}, brush, kPatCopy);
-        return TRUE;
+        PatternRop(dc, RECT{left, top, right, bottom}, brush, kPatCopy);
+        return;
     }
-    const PenObject* object = FindPen(dc->pen);
+    const PenObject* object = FindPen(dc.pen);
     if (pen.IsStyled()) {
-        PatternRop(*dc, RECT{left + 1, top + 1, right - 1, bottom - 1}, brush, kPatCopy);
+        PatternRop(dc, RECT{left + 1, top + 1, right - 1, bottom - 1}, brush, kPatCopy);
         StyledOutline(left, top, right, bottom, pen);
     } else {
         const PenTip tip(pen.Width());
         const OutlinePath path =
             PathOf(left, top, right, bottom, tip, object && object->style == PS_INSIDEFRAME);
-        FillInsidePath(*dc, path, brush);
-        SolidOutline(*dc, path, tip, pen.Color());
+        FillInsidePath(dc, path, brush);
+        SolidOutline(dc, path, tip, pen.Color());
     }
+}
+
+// Rectangle with any pen and brush, its corners in order. Kept out of
+// Rectangle so that the one-colour road does not pay for its setup.
+[[gnu::noinline]] BOOL RectangleInGeneral(DcObject& dc, int left, int top, int right, int bottom) {
+    Normalise(left, top, right, bottom);
+    if (left == right || top == bottom)
+        return TRUE;
+    PaintRectangle(dc, left, top, right, bottom);
+    return TRUE;
+}
+
+} // namespace
+
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
+    DcObject* dc = FindDc(hdc);
+    if (!dc)
+        return FALSE;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    if (!dc->surface)
+        return TRUE;
+    Pixel ink = 0;
+    if (!OneColourInk(*dc, ink)) [[unlikely]]
+        return RectangleInGeneral(*dc, left, top, right, bottom);
+    // The short road to OutlineMatchesFill's one fill (a one-pixel rectangle
+    // shows nothing, as in general). It offsets no edge, so far-away
+    // coordinates need no pulling in: the fill cuts them, and an empty
+    // rectangle fills nothing. The sides are counted modulo 2^32: they are
+    // 1 exactly when 1.
+    if (static_cast<unsigned>(right) - static_cast<unsigned>(left) != 1 ||
+        static_cast<unsigned>(bottom) - static_cast<unsigned>(top) != 1)
+        FillVisible(*dc, RECT{left, top, right, bottom}, ink);
     return TRUE;
 }
 

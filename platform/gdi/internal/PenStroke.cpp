@@ -313,73 +313,185 @@ bool Within(const RECT& box, POINT p) {
     return p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom;
 }
 
+// Lines whose runs average at least this many steps are painted run by run,
+// each run's end found by one division. Shorter runs are stepped through, and
+// on 32-bit surfaces painted pixel by pixel: a run's setup would cost more
+// than its pixels.
+constexpr int kLongRuns = 8;
+
+// A line of a solid one-pixel pen between points within the pen's reach
+// (so that every coordinate fits an int), walked as StrokeLinePixelwise walks
+// it: step i moves the major coordinate by i and the minor one by LinePath's
+// half-step rule, found by stepping a remainder instead of dividing.
+struct SolidLine {
+    bool xMajor;
+    int majorStart, majorSign, minorStart, minorSign;
+    int steps, minorSteps;
+    SolidLine(POINT a, POINT b) {
+        const int dx = b.x - a.x, dy = b.y - a.y;
+        const int adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+        xMajor = adx >= ady;
+        majorStart = xMajor ? a.x : a.y;
+        minorStart = xMajor ? a.y : a.x;
+        majorSign = (xMajor ? dx : dy) < 0 ? -1 : 1;
+        minorSign = (xMajor ? dy : dx) < 0 ? -1 : 1;
+        steps = xMajor ? adx : ady;
+        minorSteps = xMajor ? ady : adx;
+    }
+};
+
+// Calls run(low, high, at) for each run of steps that share a minor
+// coordinate: major coordinates [low, high) at minor coordinate at (rows for
+// lines that are mostly horizontal, columns for mostly vertical ones).
+template <typename Run> void ForEachRun(const SolidLine& line, Run&& run) {
+    const auto emit = [&](int first, int last, int minor) { // both painted, in the line's direction
+        if (line.majorSign > 0)
+            run(first, last + 1, minor);
+        else
+            run(last, first + 1, minor);
+    };
+    const auto majorAt = [&](int step) { return line.majorStart + line.majorSign * step; };
+    if (line.minorSteps == 0) {
+        emit(line.majorStart, majorAt(line.steps - 1), line.minorStart);
+        return;
+    }
+    const int twoSteps = 2 * line.steps, twoMinorSteps = 2 * line.minorSteps;
+    // 2 * i * minorSteps plus the half-step rounding, less the whole multiples
+    // of twoSteps; the minor coordinate moves at the step where it reaches twoSteps.
+    int remainder = line.minorSign > 0 ? line.steps - 1 : line.steps;
+    int minor = line.minorStart, runStart = 0;
+    if (line.steps >= kLongRuns * line.minorSteps) {
+        // Long runs: the step where the next one starts by one division, not step by step.
+        for (;;) {
+            const int next = runStart + (twoSteps - remainder + twoMinorSteps - 1) / twoMinorSteps;
+            if (next >= line.steps)
+                break;
+            remainder += (next - runStart) * twoMinorSteps - twoSteps;
+            emit(majorAt(runStart), majorAt(next - 1), minor);
+            minor += line.minorSign;
+            runStart = next;
+        }
+    } else {
+        for (int i = 1; i < line.steps; ++i) {
+            remainder += twoMinorSteps;
+            if (remainder >= twoSteps) {
+                remainder -= twoSteps;
+                emit(majorAt(runStart), majorAt(i - 1), minor);
+                minor += line.minorSign;
+                runStart = i;
+            }
+        }
+    }
+    emit(majorAt(runStart), majorAt(line.steps - 1), minor);
+}
+
+// Paints runs straight into an unclipped 32-bit surface, each cut to the surface.
+class DirectRuns {
+  public:
+    DirectRuns(Surface& surface, Pixel ink, bool rows) : surface_(surface), ink_(ink), rows_(rows) {}
+    void operator()(int low, int high, int at) const {
+        const int majorLimit = rows_ ? surface_.width : surface_.height;
+        const int minorLimit = rows_ ? surface_.height : surface_.width;
+        low = std::max(low, 0);
+        high = std::min(high, majorLimit);
+        if (at < 0 || at >= minorLimit || low >= high)
+            return;
+        if (rows_) {
+            FillRows32(surface_, RECT{low, at, high, at + 1}, ink_);
+            return;
+        }
+        const std::ptrdiff_t rowBytes =
+            surface_.bottomUp ? -std::ptrdiff_t{surface_.stride} : surface_.stride;
+        // Pixel y of the column lies rowBytes * (y - low) bytes from pixel low.
+        std::uint8_t* const first = surface_.Row(low) + std::ptrdiff_t{at} * 4;
+        for (int y = low; y < high; ++y)
+            *reinterpret_cast<Pixel*>(first + rowBytes * (y - low)) = ink_;
+    }
+
+  private:
+    Surface& surface_;
+    Pixel ink_;
+    bool rows_;
+};
+
+// A line straight on a 32-bit surface, step by step: each pixel tested
+// against the surface and by visible(x, y), its place in memory followed by
+// adding the step's byte offsets.
+template <typename Visible>
+void WalkPixels(Surface& surface, const SolidLine& line, Pixel ink, Visible&& visible) {
+    const std::ptrdiff_t rowBytes = surface.bottomUp ? -std::ptrdiff_t{surface.stride} : surface.stride;
+    const std::ptrdiff_t majorBytes = line.majorSign * (line.xMajor ? std::ptrdiff_t{4} : rowBytes);
+    const std::ptrdiff_t minorBytes = line.minorSign * (line.xMajor ? rowBytes : std::ptrdiff_t{4});
+    const unsigned majorLimit = static_cast<unsigned>(line.xMajor ? surface.width : surface.height);
+    const unsigned minorLimit = static_cast<unsigned>(line.xMajor ? surface.height : surface.width);
+    const int x = line.xMajor ? line.majorStart : line.minorStart;
+    const int y = line.xMajor ? line.minorStart : line.majorStart;
+    // The byte offset of (x, y) from the top row's first pixel, also off the surface.
+    std::ptrdiff_t offset =
+        (surface.bottomUp ? std::ptrdiff_t{surface.height} - 1 - y : std::ptrdiff_t{y}) * surface.stride +
+        std::ptrdiff_t{x} * 4;
+    std::uint8_t* const bits = surface.bits.get();
+    const int twoSteps = 2 * line.steps, twoMinorSteps = 2 * line.minorSteps;
+    int remainder = line.minorSign > 0 ? line.steps - 1 : line.steps; // as in ForEachRun
+    int major = line.majorStart, minor = line.minorStart;
+    for (int i = 0; i < line.steps; ++i) {
+        if (static_cast<unsigned>(major) < majorLimit && static_cast<unsigned>(minor) < minorLimit &&
+            (line.xMajor ? visible(major, minor) : visible(minor, major)))
+            *reinterpret_cast<Pixel*>(bits + offset) = ink;
+        major += line.majorSign;
+        offset += majorBytes;
+        remainder += twoMinorSteps;
+        if (remainder >= twoSteps) {
+            remainder -= twoSteps;
+            minor += line.minorSign;
+            offset += minorBytes;
+        }
+    }
+}
+
+// Whether a region's bands are on average at most two rows high (a slanted or
+// rounded shape), so that a column crosses a band every row or two.
+bool ThinBands(const Region& clip) {
+    const std::vector<RECT>& rects = clip.Rects();
+    return !rects.empty() && 2 * static_cast<std::int64_t>(rects.size()) >=
+                                 std::int64_t{rects.back().bottom} - rects.front().top;
+}
+
 // The fast path of a solid one-pixel pen whose line starts and ends within
-// the pen's reach, so every step is visited: the pixels of StrokeLinePixelwise
-// (the minor coordinate of step i follows LinePath's half-step rule), found
-// by stepping the remainder instead of dividing, and painted as
-// runs of steps that share a minor coordinate: rows for lines that are mostly
-// horizontal, columns for mostly vertical ones. Returns false when it does
-// not apply.
+// the pen's reach: the pixels of StrokeLinePixelwise, on a 32-bit surface
+// stored straight, pixel by pixel (short runs; under a clip of thin bands
+// also columns, as they cross a band every row or two) or run by run (long
+// runs, each cut to the surface or passed through the clip from the last
+// run's band). Monochrome surfaces take every run through FillVisibleFrom.
+// Returns false when it does not apply.
 bool StrokeSolidLine(PenStroke& pen, POINT a, POINT b) {
     const RECT reach = pen.Reach();
     if (!pen.IsSolidThin() || !Within(reach, a) || !Within(reach, b))
         return false;
-    const int dx = b.x - a.x, dy = b.y - a.y; // both endpoints lie within the surface's reach
-    const int adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
-    const bool xMajor = adx >= ady;
-    const std::int64_t steps = xMajor ? adx : ady, minorSteps = xMajor ? ady : adx;
-    if (steps == 0)
+    const SolidLine line(a, b);
+    if (line.steps == 0)
         return true;
-    // A line wholly on an unclipped 32-bit surface is stored straight;
-    // otherwise each run is clipped, the band search starting at the last run's band.
-    // The painted steps lie between a and b less its last major step (b itself
-    // is not painted), so those two corners decide.
     DcObject& dc = pen.Dc();
     Surface& surface = *dc.surface;
-    const RECT onSurface{0, 0, surface.width, surface.height};
-    const POINT lastCorner = xMajor ? POINT{b.x - sx, b.y} : POINT{b.x, b.y - sy};
-    const bool straight =
-        !dc.clip && surface.bitsPerPixel == 32 && Within(onSurface, a) && Within(onSurface, lastCorner);
     const Pixel ink = pen.Color() & FormatOf(surface).mask;
-    std::size_t clipHint = 0;
-    const auto paint = [&](std::int64_t first, std::int64_t end, std::int64_t minor) {
-        // Steps first .. end - 1 at one minor coordinate.
-        const int majorA = static_cast<int>((xMajor ? a.x : a.y) + (xMajor ? sx : sy) * first);
-        const int majorB = static_cast<int>((xMajor ? a.x : a.y) + (xMajor ? sx : sy) * (end - 1));
-        const int low = std::min(majorA, majorB), high = std::max(majorA, majorB) + 1;
-        const int at = static_cast<int>((xMajor ? a.y : a.x) + (xMajor ? sy : sx) * minor);
-        if (!straight) {
-            FillVisibleFrom(dc, xMajor ? RECT{low, at, high, at + 1} : RECT{at, low, at + 1, high}, ink,
-                            clipHint);
-        } else if (xMajor) {
-            std::fill_n(reinterpret_cast<Pixel*>(surface.Row(at)) + low, high - low, ink);
-        } else {
-            for (int y = low; y < high; ++y)
-                reinterpret_cast<Pixel*>(surface.Row(y))[at] = ink;
-        }
-    };
-    if (minorSteps == 0) {
-        // Straight across or straight down: the loop below would find no
-        // step of the minor coordinate, so the line is one run.
-        paint(0, steps, 0);
+    const bool shortRuns = line.steps < kLongRuns * line.minorSteps;
+    if (surface.bitsPerPixel == 32 && !dc.clip) {
+        if (shortRuns)
+            WalkPixels(surface, line, ink, [](int, int) { return true; });
+        else
+            ForEachRun(line, DirectRuns(surface, ink, line.xMajor));
         return true;
     }
-    const std::int64_t twoSteps = 2 * steps;
-    std::int64_t minor = 0;
-    // 2 * i * minorSteps plus the half-step rounding, less the whole multiples of twoSteps.
-    std::int64_t remainder = (xMajor ? sy : sx) > 0 ? steps - 1 : steps;
-    std::int64_t runStart = 0;
-    for (std::int64_t i = 1; i < steps; ++i) {
-        remainder += 2 * minorSteps;
-        if (remainder >= twoSteps) {
-            remainder -= twoSteps;
-            paint(runStart, i, minor);
-            ++minor;
-            runStart = i;
-        }
+    if (surface.bitsPerPixel == 32 && (shortRuns || (!line.xMajor && ThinBands(*dc.clip)))) {
+        ClipCursor clip(*dc.clip);
+        WalkPixels(surface, line, ink, [&](int x, int y) { return clip.Contains(x, y); });
+        return true;
     }
-    paint(runStart, steps, minor);
+    std::size_t clipHint = 0;
+    ForEachRun(line, [&](int low, int high, int at) {
+        FillVisibleFrom(dc, line.xMajor ? RECT{low, at, high, at + 1} : RECT{at, low, at + 1, high}, ink,
+                        clipHint);
+    });
     return true;
 }
 

@@ -17,9 +17,6 @@ bool IsEmpty(const RECT& r) {
     return r.left >= r.right || r.top >= r.bottom;
 }
 
-// Rows of at most this many pixels are filled in place rather than by the format's fill.
-constexpr int kShortRun = 16;
-
 } // namespace
 
 std::vector<RECT> VisibleRects(const DcObject& dc, RECT rect) {
@@ -97,9 +94,9 @@ namespace {
 // the surface's top left pixel; black and white stay plain.
 BrushPattern DitheredPattern(COLORREF color) {
     static constexpr int kRank[8][8] = {{63, 31, 55, 23, 61, 29, 53, 21}, {15, 47, 7, 39, 13, 45, 5, 37},
-                                 {51, 19, 59, 27, 49, 17, 57, 25}, {3, 35, 11, 43, 1, 33, 9, 41},
-                                 {60, 28, 52, 20, 62, 30, 54, 22}, {12, 44, 4, 36, 14, 46, 6, 38},
-                                 {48, 16, 56, 24, 50, 18, 58, 26}, {0, 32, 8, 40, 2, 34, 10, 42}};
+                                        {51, 19, 59, 27, 49, 17, 57, 25}, {3, 35, 11, 43, 1, 33, 9, 41},
+                                        {60, 28, 52, 20, 62, 30, 54, 22}, {12, 44, 4, 36, 14, 46, 6, 38},
+                                        {48, 16, 56, 24, 50, 18, 58, 26}, {0, 32, 8, 40, 2, 34, 10, 42}};
     constexpr int kLevels = 65;
     static const std::vector<std::shared_ptr<const Surface>> tiles = [] {
         std::vector<std::shared_ptr<const Surface>> made(kLevels);
@@ -216,27 +213,50 @@ namespace {
 
 // Sets the pixels of r, which lies on the surface, to value.
 void FillPart(Surface& surface, const RECT& r, Pixel value) {
-    const int count = r.right - r.left;
-    if (surface.bitsPerPixel == 32 && count <= kShortRun) {
-        // Short rows (a vertical line's column, a glyph's run) are stored
-        // straight: a call per row would cost more than the pixels.
-        const Pixel pixel = value & FormatOf(surface).mask;
-        for (int y = r.top; y < r.bottom; ++y) {
-            Pixel* row = reinterpret_cast<Pixel*>(surface.Row(y)) + r.left;
-            for (int i = 0; i < count; ++i)
-                row[i] = pixel;
-        }
+    if (surface.bitsPerPixel == 32) {
+        FillRows32(surface, r, value);
         return;
     }
     const PixelFormat& format = FormatOf(surface);
     for (int y = r.top; y < r.bottom; ++y)
-        format.fill(surface, r.left, y, count, value);
+        format.fill(surface, r.left, y, r.right - r.left, value);
+}
+
+// rect cut to the surface (empty when it misses it).
+RECT OnSurface(const Surface& surface, const RECT& rect) {
+    return RECT{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, surface.width),
+                std::min(rect.bottom, surface.height)};
 }
 
 } // namespace
 
-void FillVisible(DcObject& dc, const RECT& rect, Pixel value) {
-    ForEachVisibleRect(dc, rect, [&](const RECT& r) { FillPart(*dc.surface, r, value); });
+void FillLongRows32(Surface& surface, const RECT& r, Pixel pixel) {
+    for (int y = r.top; y < r.bottom; ++y)
+        std::wmemset(reinterpret_cast<wchar_t*>(surface.Row(y)) + r.left, static_cast<wchar_t>(pixel),
+                     static_cast<std::size_t>(r.right - r.left));
+}
+
+void FillRowClipped32(Surface& surface, const Region& clip, const RECT& r, Pixel value) {
+    const std::vector<RECT>& rects = clip.Rects();
+    for (std::size_t i = FirstRectBelow(rects, r.top); i < rects.size() && rects[i].top <= r.top; ++i) {
+        const LONG left = std::max(r.left, rects[i].left), right = std::min(r.right, rects[i].right);
+        if (left < right)
+            FillRows32(surface, RECT{left, r.top, right, r.bottom}, value);
+    }
+}
+
+void FillVisibleInGeneral(DcObject& dc, const RECT& rect, Pixel value) {
+    if (!dc.surface)
+        return;
+    Surface& surface = *dc.surface;
+    const RECT bounded = OnSurface(surface, rect);
+    if (IsEmpty(bounded))
+        return;
+    if (!dc.clip) {
+        FillPart(surface, bounded, value);
+        return;
+    }
+    ForEachClipPart(*dc.clip, bounded, [&](const RECT& r) { FillPart(surface, r, value); });
 }
 
 void FillVisibleFrom(DcObject& dc, const RECT& rect, Pixel value, std::size_t& hint) {
@@ -245,8 +265,7 @@ void FillVisibleFrom(DcObject& dc, const RECT& rect, Pixel value, std::size_t& h
         return;
     }
     Surface& surface = *dc.surface;
-    const RECT bounded{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, surface.width),
-                       std::min(rect.bottom, surface.height)};
+    const RECT bounded = OnSurface(surface, rect);
     if (IsEmpty(bounded))
         return;
     ForEachClipPartFrom(*dc.clip, bounded, hint, [&](const RECT& r) { FillPart(surface, r, value); });

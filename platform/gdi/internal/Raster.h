@@ -7,6 +7,7 @@
 #include "platform/gdi/internal/Rop.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <vector>
 
 namespace gdi::detail {
@@ -33,15 +34,30 @@ bool IsVisible(const DcObject& dc, int x, int y);
 // drawn straight, without a clip test per pixel or run.
 bool IsAllVisible(const DcObject& dc, const RECT& box);
 
+// The index of the first of rects (a region's, in banded order) whose bottom
+// lies below row y. A region of one rectangle per row (a slanted or rounded
+// shape) holds it at y less the region's top, which is tried first; else it
+// is found by halving.
+inline std::size_t FirstRectBelow(const std::vector<RECT>& rects, LONG y) {
+    if (!rects.empty()) {
+        const std::size_t guess = static_cast<std::size_t>(y) - static_cast<std::size_t>(rects.front().top);
+        if (guess < rects.size() && rects[guess].top <= y && rects[guess].bottom > y &&
+            (guess == 0 || rects[guess - 1].bottom <= y))
+            return guess;
+    }
+    return static_cast<std::size_t>(
+        std::partition_point(rects.begin(), rects.end(), [&](const RECT& r) { return r.bottom <= y; }) -
+        rects.begin());
+}
+
 // Calls visit(const RECT&) for each part of rect that lies in one of the clip
 // region's rectangles. The region is walked band by band where it meets rect
-// (its bands run top to bottom, so the first one is found by halving): one
-// clip test per band, and no allocation.
+// (from the first band found by FirstRectBelow): one clip test per band, and
+// no allocation.
 template <typename Visit> void ForEachClipPart(const Region& clip, const RECT& rect, Visit&& visit) {
     const std::vector<RECT>& rects = clip.Rects();
-    auto it =
-        std::partition_point(rects.begin(), rects.end(), [&](const RECT& r) { return r.bottom <= rect.top; });
-    for (; it != rects.end() && it->top < rect.bottom; ++it) {
+    for (auto it = rects.begin() + static_cast<std::ptrdiff_t>(FirstRectBelow(rects, rect.top));
+         it != rects.end() && it->top < rect.bottom; ++it) {
         const RECT part{std::max(rect.left, it->left), std::max(rect.top, it->top),
                         std::min(rect.right, it->right), std::min(rect.bottom, it->bottom)};
         if (part.left < part.right && part.top < part.bottom)
@@ -70,6 +86,45 @@ void ForEachClipPartFrom(const Region& clip, const RECT& rect, std::size_t& hint
     }
 }
 
+// Whether pixels lie in a clip region, for pixels whose rows come in order
+// (down or up, as along a line): the band of the last row asked is kept, and
+// the next row's band is found by stepping from it (the first by FirstRectBelow).
+class ClipCursor {
+  public:
+    explicit ClipCursor(const Region& clip) : rects_(clip.Rects()) {}
+    bool Contains(int x, int y) {
+        if (!sought_ || y != row_)
+            Seek(y);
+        for (std::size_t i = first_; i < end_; ++i)
+            if (x >= rects_[i].left && x < rects_[i].right)
+                return true;
+        return false;
+    }
+
+  private:
+    void Seek(int y) {
+        const std::size_t count = rects_.size();
+        std::size_t i = first_;
+        if (!sought_)
+            i = FirstRectBelow(rects_, y);
+        while (i < count && rects_[i].bottom <= y)
+            ++i;
+        while (i > 0 && rects_[i - 1].bottom > y)
+            --i;
+        // i is the first rectangle of the band holding y, or of the next band below.
+        first_ = end_ = i;
+        if (i < count && rects_[i].top <= y)
+            while (end_ < count && rects_[end_].top == rects_[i].top)
+                ++end_;
+        row_ = y;
+        sought_ = true;
+    }
+    const std::vector<RECT>& rects_;
+    std::size_t first_ = 0, end_ = 0; // the rectangles of row_'s band (none when no band holds it)
+    int row_ = 0;
+    bool sought_ = false;
+};
+
 // Calls visit(const RECT&) for each visible part of rect (inside the surface
 // and the clip region); costs no allocation.
 template <typename Visit> void ForEachVisibleRect(const DcObject& dc, RECT rect, Visit&& visit) {
@@ -92,9 +147,69 @@ template <typename Visit> void ForEachVisibleRect(const DcObject& dc, RECT rect,
     visit(static_cast<const RECT&>(rect));
 }
 
+// ColorToPixel for 32-bit surfaces, inline: 0x00BBGGRR becomes 0x00RRGGBB
+// (the bytes reversed, then the low one dropped).
+inline Pixel ColorToPixel32(COLORREF color) {
+    return __builtin_bswap32(color) >> 8;
+}
+
+// The bits of a 32-bit pixel that hold colour.
+constexpr Pixel kPixelMask32 = 0xFFFFFF;
+// Rows of at most this many pixels are stored in place rather than by wmemset.
+constexpr int kShortRun = 16;
+
+// Sets the pixels of r, which lies on a 32-bit surface, to value. Short rows
+// (a vertical line's column, a glyph's run) are stored in place, as a call
+// per row would cost more than the pixels; longer ones go to wmemset. A
+// single long row (a rectangle of a gradient) is one call and nothing else.
+void FillLongRows32(Surface& surface, const RECT& r, Pixel pixel);
+inline void FillRows32(Surface& surface, const RECT& r, Pixel value) {
+    const int count = r.right - r.left;
+    const Pixel pixel = value & kPixelMask32;
+    if (count > kShortRun) {
+        if (r.bottom - r.top == 1) {
+            std::wmemset(reinterpret_cast<wchar_t*>(surface.Row(r.top)) + r.left, static_cast<wchar_t>(pixel),
+                         static_cast<std::size_t>(count));
+            return;
+        }
+        const RECT rows = r; // a copy: the caller's rectangle may stay in registers
+        FillLongRows32(surface, rows, pixel);
+        return;
+    }
+    for (int y = r.top; y < r.bottom; ++y) {
+        Pixel* row = reinterpret_cast<Pixel*>(surface.Row(y)) + r.left;
+        for (int i = 0; i < count; ++i)
+            row[i] = pixel;
+    }
+}
+
+// Sets the visible pixels of one row r (on a 32-bit surface) to value: the
+// parts of r in the clip region's band of that row.
+void FillRowClipped32(Surface& surface, const Region& clip, const RECT& r, Pixel value);
+
 // Sets every visible pixel of rect to value (a device value): the span form
-// of PutPixel, one clip test per band and one fill per row.
-void FillVisible(DcObject& dc, const RECT& rect, Pixel value);
+// of PutPixel, one clip test per band and one fill per row. A 32-bit surface
+// is filled here when unclipped, and in FillRowClipped32 for one clipped row;
+// everything else in FillVisibleInGeneral.
+void FillVisibleInGeneral(DcObject& dc, const RECT& rect, Pixel value);
+inline void FillVisible(DcObject& dc, const RECT& rect, Pixel value) {
+    Surface* surface = dc.surface.get();
+    if (!surface || surface->bitsPerPixel != 32) [[unlikely]] {
+        const RECT general = rect; // a copy: the caller's rectangle may stay in registers
+        FillVisibleInGeneral(dc, general, value);
+        return;
+    }
+    const RECT r{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, surface->width),
+                 std::min(rect.bottom, surface->height)};
+    if (r.left >= r.right || r.top >= r.bottom)
+        return;
+    if (!dc.clip)
+        FillRows32(*surface, r, value);
+    else if (r.bottom - r.top == 1)
+        FillRowClipped32(*surface, *dc.clip, r, value);
+    else
+        FillVisibleInGeneral(dc, r, value);
+}
 // The same for rectangles that come along a path; hint as for ForEachClipPartFrom.
 void FillVisibleFrom(DcObject& dc, const RECT& rect, Pixel value, std::size_t& hint);
 

@@ -9,7 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
+#include <functional>
 #include <random>
 #include <set>
 #include <string>
@@ -25,9 +28,33 @@ constexpr int kWidth = 41;
 constexpr int kHeight = 29;
 constexpr COLORREF kBack = RGB(1, 2, 3);
 
-// A canvas of kBack and its pixels.
+// A canvas of kBack and its pixels: a device bitmap, or a bottom-up DIB
+// section (its rows lie in memory from the bottom up).
 class Surface32 {
   public:
+    explicit Surface32(bool bottomUp = false) {
+        if (!bottomUp)
+            return;
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = kWidth;
+        info.bmiHeader.biHeight = kHeight;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        dib_ = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
+        previous_ = SelectObject(canvas_.Dc(), dib_);
+        const HBRUSH back = CreateSolidBrush(kBack);
+        const RECT all{0, 0, kWidth, kHeight};
+        FillRect(canvas_.Dc(), &all, back);
+        DeleteObject(back);
+    }
+    ~Surface32() {
+        if (dib_) {
+            SelectObject(canvas_.Dc(), previous_);
+            DeleteObject(dib_);
+        }
+    }
     HDC Dc() const { return canvas_.Dc(); }
     std::vector<COLORREF> Pixels() const {
         std::vector<COLORREF> pixels;
@@ -39,6 +66,8 @@ class Surface32 {
 
   private:
     testing::Canvas canvas_{kWidth, kHeight, kBack};
+    HBITMAP dib_ = 0;
+    HGDIOBJ previous_ = 0;
 };
 
 // Random inputs: coordinates reach past every edge of the surface.
@@ -51,16 +80,30 @@ class Inputs {
         return RECT{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
     }
     int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
-    // No clip, a rectangle, or a union of a few rectangles with holes cut out of it.
+    // No clip, a rectangle, a union of a few rectangles with holes cut out of
+    // it, or one band per row (as a slanted window's region), some rows left out.
     HRGN Clip() {
-        const int kind = Between(0, 2);
+        const int kind = Between(0, 3);
         if (kind == 0)
             return 0;
+        if (kind == 3)
+            return RowBands();
         HRGN region = CreateRectRgn(X(), Y(), X(), Y());
         for (int i = 0; kind == 2 && i < 4; ++i) {
             HRGN part = CreateRectRgn(X(), Y(), X(), Y());
             CombineRgn(region, region, part, i % 2 ? RGN_DIFF : RGN_OR);
             DeleteObject(part);
+        }
+        return region;
+    }
+    HRGN RowBands() {
+        const HRGN region = CreateRectRgn(0, 0, 0, 0);
+        for (int y = Between(-2, 4); y < kHeight + 2; ++y) {
+            if (Between(0, 7) == 0)
+                continue;
+            const HRGN row = CreateRectRgn(X(), y, X(), y + 1);
+            CombineRgn(region, region, row, RGN_OR);
+            DeleteObject(row);
         }
         return region;
     }
@@ -85,10 +128,26 @@ HRGN StripedRegion() {
     return region;
 }
 
+// Lines of every slope against the pixelwise line: unclipped lines are
+// painted straight (pixel by pixel when their runs are short, run by run when
+// long), clipped ones run by run through the clip, on either row order.
 TEST(SpanPaths, LinesOfASolidPenInRunsMatchThePixelwiseLine) {
     Inputs in;
-    for (int round = 0; round < 400; ++round) {
-        Surface32 fast, general;
+    // From a (anywhere, or on the surface or just past its edge) to a + (major, minor), the axes
+    // swapped at random; major 0 takes a random far end instead.
+    struct Shape {
+        const char* name;
+        int majorLow, majorHigh, minorLow, minorHigh;
+        bool diagonal; // minor as long as major
+    };
+    const Shape shapes[] = {
+        {"anywhere", 0, 0, 0, 0, false},   {"straight", 1, 60, 0, 0, false},
+        {"long runs", 8, 60, 1, 3, false}, {"short runs", 1, 30, 0, 30, false},
+        {"diagonal", 1, 40, 0, 0, true},
+    };
+    for (int round = 0; round < 1000; ++round) {
+        const Shape& shape = shapes[round % std::size(shapes)];
+        Surface32 fast(round % 7 == 3), general;
         const HRGN clip = in.Clip();
         SelectClip(fast.Dc(), clip);
         SelectClip(general.Dc(), clip);
@@ -96,11 +155,16 @@ TEST(SpanPaths, LinesOfASolidPenInRunsMatchThePixelwiseLine) {
         const HPEN pen = CreatePen(PS_SOLID, 1, RGB(200, 10, 10));
         const HGDIOBJ oldFast = SelectObject(fast.Dc(), pen);
         const HGDIOBJ oldGeneral = SelectObject(general.Dc(), pen);
-        // Every fourth line lies on the surface or ends just past its edge.
-        const auto point = [&] {
-            return round % 4 ? POINT{in.X(), in.Y()} : POINT{in.Between(-1, kWidth), in.Between(-1, kHeight)};
-        };
-        const POINT a = point(), b = point();
+        const POINT a =
+            round % 2 ? POINT{in.X(), in.Y()} : POINT{in.Between(-1, kWidth), in.Between(-1, kHeight)};
+        POINT b{in.X(), in.Y()};
+        if (shape.majorHigh > 0) {
+            const int major = in.Between(shape.majorLow, shape.majorHigh) * (in.Between(0, 1) ? 1 : -1);
+            const int minor =
+                (shape.diagonal ? std::abs(major) : in.Between(shape.minorLow, shape.minorHigh)) *
+                (in.Between(0, 1) ? 1 : -1);
+            b = in.Between(0, 1) ? POINT{a.x + major, a.y + minor} : POINT{a.x + minor, a.y + major};
+        }
         {
             PenStroke stroke(*FindDc(fast.Dc()));
             StrokeLine(stroke, a, b);
@@ -112,19 +176,44 @@ TEST(SpanPaths, LinesOfASolidPenInRunsMatchThePixelwiseLine) {
         SelectObject(fast.Dc(), oldFast);
         SelectObject(general.Dc(), oldGeneral);
         DeleteObject(pen);
-        ASSERT_EQ(fast.Pixels(), general.Pixels())
-            << "line " << a.x << "," << a.y << " to " << b.x << "," << b.y << " in round " << round;
+        ASSERT_EQ(fast.Pixels(), general.Pixels()) << shape.name << " line " << a.x << "," << a.y << " to "
+                                                   << b.x << "," << b.y << " in round " << round;
     }
 }
 
 // A rectangle whose pen has the brush's colour is one fill; with another brush
 // colour the general path draws fill and outline apart, and the two together
-// must cover the same pixels.
+// must cover the same pixels. Sizes from one pixel to far past the surface
+// (beyond the range the general path pulls coordinates into).
 TEST(SpanPaths, ARectangleInOneColourCoversFillAndOutline) {
     Inputs in;
     constexpr COLORREF kInk = RGB(20, 200, 20), kOther = RGB(20, 20, 200);
-    for (int round = 0; round < 300; ++round) {
-        Surface32 fast, general;
+    const auto far = [&] {
+        constexpr int kFar[] = {INT_MIN, -(1 << 30), (1 << 30), INT_MAX};
+        return kFar[in.Between(0, 3)];
+    };
+    const std::function<RECT()> shapes[] = {
+        [&] {
+            return RECT{in.X(), in.Y(), in.X(), in.Y()};
+        },
+        [&] {
+            const int y = in.Y();
+            return RECT{in.X(), y, in.X(), y + (in.Between(0, 1) ? 1 : -1)}; // one row
+        },
+        [&] {
+            const int x = in.X();
+            return RECT{x, in.Y(), x + 1, in.Y()}; // one column
+        },
+        [&] {
+            const int x = in.X(), y = in.Y();
+            return RECT{x, y, x + 1, y + 1}; // one pixel: nothing shows
+        },
+        [&] {
+            return RECT{in.Between(0, 1) ? far() : in.X(), in.Y(), far(), in.Between(0, 1) ? far() : in.Y()};
+        },
+    };
+    for (int round = 0; round < 500; ++round) {
+        Surface32 fast(round % 7 == 3), general;
         const HRGN clip = in.Clip();
         SelectClip(fast.Dc(), clip);
         SelectClip(general.Dc(), clip);
@@ -134,7 +223,7 @@ TEST(SpanPaths, ARectangleInOneColourCoversFillAndOutline) {
         const HBRUSH same = CreateSolidBrush(kInk), other = CreateSolidBrush(kOther);
         const HGDIOBJ oldPens[] = {SelectObject(fast.Dc(), pen), SelectObject(general.Dc(), pen)};
         const HGDIOBJ oldBrushes[] = {SelectObject(fast.Dc(), same), SelectObject(general.Dc(), other)};
-        const RECT r{in.X(), in.Y(), in.X(), in.Y()};
+        const RECT r = shapes[round % std::size(shapes)]();
         Rectangle(fast.Dc(), r.left, r.top, r.right, r.bottom);
         Rectangle(general.Dc(), r.left, r.top, r.right, r.bottom);
         SelectObject(fast.Dc(), oldPens[0]);
@@ -150,6 +239,33 @@ TEST(SpanPaths, ARectangleInOneColourCoversFillAndOutline) {
         ASSERT_EQ(fast.Pixels(), expected) << "rectangle " << r.left << "," << r.top << "," << r.right << ","
                                            << r.bottom << " in round " << round;
     }
+}
+
+// A monochrome surface dithers a grey brush, so a pen and brush of one grey
+// are no single fill there: the grey pen shows black (it is not the
+// background colour) round the brush's dither, as a black pen would.
+TEST(SpanPaths, OnAMonochromeSurfaceAOneColourRectangleTakesTheGeneralPath) {
+    constexpr COLORREF kGrey = RGB(128, 128, 128);
+    std::vector<COLORREF> pixels[2];
+    for (const COLORREF penColour : {kGrey, RGB(0, 0, 0)}) {
+        const HDC dc = CreateCompatibleDC(0);
+        const HBITMAP bitmap = CreateBitmap(8, 8, 1, 1, nullptr);
+        const HPEN pen = CreatePen(PS_SOLID, 1, penColour);
+        const HBRUSH brush = CreateSolidBrush(kGrey);
+        const HGDIOBJ old[] = {SelectObject(dc, bitmap), SelectObject(dc, pen), SelectObject(dc, brush)};
+        Rectangle(dc, 0, 0, 8, 8);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                pixels[penColour == kGrey ? 0 : 1].push_back(GetPixel(dc, x, y));
+        for (const HGDIOBJ object : old)
+            SelectObject(dc, object);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+        DeleteObject(pen);
+        DeleteObject(brush);
+    }
+    EXPECT_EQ(pixels[0], pixels[1]);
+    EXPECT_NE(std::count(pixels[1].begin(), pixels[1].end(), RGB(255, 255, 255)), 0); // the dither shows
 }
 
 // The band walk that clips without allocating against the region's own clipping.
