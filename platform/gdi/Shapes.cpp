@@ -157,8 +157,8 @@ bool OutlineMatchesFill(const PenStroke& pen, const BrushPattern& brush) {
 bool OneColourInk(const DcObject& dc, Pixel& ink) {
     if (dc.surface->bitsPerPixel != 32)
         return false;
-    const PenObject* pen = FindPen(dc.pen);
-    const BrushObject* brush = FindBrush(dc.brush);
+    const PenObject* pen = dc.penObject;
+    const BrushObject* brush = dc.brushObject;
     if (!pen || !brush || brush->hollow || brush->pattern || pen->width != 1 ||
         (pen->style != PS_SOLID && pen->style != PS_INSIDEFRAME) ||
         ((pen->color ^ brush->color) & 0xFFFFFF) != 0)
@@ -863,7 +863,7 @@ void PaintRectangle(DcObject& dc, int left, int top, int right, int bottom) {
         PatternRop(dc, RECT{left, top, right, bottom}, brush, kPatCopy);
         return;
     }
-    const PenObject* object = FindPen(dc.pen);
+    const PenObject* object = dc.penObject;
     if (pen.IsStyled()) {
         PatternRop(dc, RECT{left + 1, top + 1, right - 1, bottom - 1}, brush, kPatCopy);
         StyledOutline(left, top, right, bottom, pen);
@@ -930,7 +930,7 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     const bool wide = !pen.IsNull() && pen.Width() > 1;
     bool turned = false;
     if (wide) {
-        const PenObject* object = FindPen(dc->pen);
+        const PenObject* object = dc->penObject;
         const int w = pen.Width();
         if (object && object->style == PS_INSIDEFRAME) {
             // A side that the pen does not fit in turns over; its ends are

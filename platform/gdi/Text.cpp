@@ -18,7 +18,7 @@ using namespace detail;
 namespace {
 
 const FontObject* DcFont(const DcObject& dc) {
-    const FontObject* font = FindFont(dc.font);
+    const FontObject* font = dc.fontObject;
     return font ? font : FindFont(StockObject(SYSTEM_FONT));
 }
 

@@ -33,7 +33,7 @@ Pixel PenPixel(COLORREF color, COLORREF background, int bpp) {
 } // namespace
 
 PenStroke::PenStroke(DcObject& dc) : dc_(dc) {
-    const PenObject* pen = FindPen(dc.pen);
+    const PenObject* pen = dc.penObject;
     const int bpp = dc.surface ? dc.surface->bitsPerPixel : 32;
     if (!pen || pen->style == PS_NULL || !dc.surface) {
         null_ = true;

@@ -133,7 +133,8 @@ BrushPattern SolidBrushPattern(const DcObject& dc, COLORREF color) {
 BrushPattern PatternOf(const DcObject& dc, HBRUSH brush) {
     if (brush >= 1 && brush <= 31)
         return SolidBrushPattern(dc, GetSysColor(static_cast<int>(brush) - 1));
-    const BrushObject* object = FindBrush(brush);
+    // The DC's own brush is at hand without a lookup.
+    const BrushObject* object = brush == dc.brush ? dc.brushObject : FindBrush(brush);
     if (!object || object->hollow)
         return BrushPattern{};
     if (!object->pattern)
