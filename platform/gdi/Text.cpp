@@ -37,19 +37,32 @@ std::ptrdiff_t RowOffset(const Surface& surface, int y) {
     return static_cast<std::ptrdiff_t>(surface.bottomUp ? surface.height - 1 - y : y) * surface.stride;
 }
 
+// The part of a run (relative to x, y) within limit: its row and the columns
+// [left, right). False when no part of it lies within.
+struct RunPart {
+    int row, left, right;
+};
+bool PartWithin(int x, int y, const InkRun& run, const RECT& limit, RunPart& part) {
+    const long long row = static_cast<long long>(y) + run.dy;
+    if (row < limit.top || row >= limit.bottom)
+        return false;
+    const long long start = static_cast<long long>(x) + run.dx;
+    part.row = static_cast<int>(row);
+    part.left = static_cast<int>(std::max<long long>(start, limit.left));
+    part.right = static_cast<int>(std::min<long long>(start + run.count, limit.right));
+    return part.left < part.right;
+}
+
 // Writes the parts of runs (relative to x, y) within limit, which lies on a
 // 32-bit surface and is visible wherever the runs meet it.
 void StoreRunsWithin(Surface& surface, int x, int y, const InkRun* runs, std::size_t count, const RECT& limit,
                      Pixel value) {
+    RunPart part{};
     for (std::size_t i = 0; i < count; ++i) {
-        const long long row = static_cast<long long>(y) + runs[i].dy;
-        if (row < limit.top || row >= limit.bottom)
+        if (!PartWithin(x, y, runs[i], limit, part))
             continue;
-        const long long start = static_cast<long long>(x) + runs[i].dx;
-        const auto left = static_cast<int>(std::max<long long>(start, limit.left));
-        const auto right = static_cast<int>(std::min<long long>(start + runs[i].count, limit.right));
-        Pixel* pixels = reinterpret_cast<Pixel*>(surface.Row(static_cast<int>(row)));
-        for (int column = left; column < right; ++column)
+        Pixel* pixels = reinterpret_cast<Pixel*>(surface.Row(part.row));
+        for (int column = part.left; column < part.right; ++column)
             pixels[column] = value;
     }
 }
@@ -120,17 +133,13 @@ void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t cou
     const std::vector<RECT>* clip = dc.clip ? &dc.clip->Rects() : nullptr;
     std::vector<RECT>::const_iterator band;
     long long bandRow = -1;
+    RunPart part{};
     for (std::size_t i = 0; i < count; ++i) {
-        const long long row = static_cast<long long>(y) + runs[i].dy;
-        if (row < limit.top || row >= limit.bottom)
+        if (!PartWithin(x, y, runs[i], limit, part))
             continue;
-        const long long start = static_cast<long long>(x) + runs[i].dx;
-        const auto left = static_cast<int>(std::max<long long>(start, limit.left));
-        const auto right = static_cast<int>(std::min<long long>(start + runs[i].count, limit.right));
-        if (left >= right)
-            continue;
+        const int row = part.row;
         if (!clip) {
-            fill(static_cast<int>(row), left, right);
+            fill(row, part.left, part.right);
             continue;
         }
         if (row != bandRow) {
@@ -139,10 +148,10 @@ void DrawInkRuns(DcObject& dc, int x, int y, const InkRun* runs, std::size_t cou
             bandRow = row;
         }
         for (auto it = band; it != clip->end() && it->top <= row; ++it) {
-            const int partLeft = std::max(left, static_cast<int>(it->left));
-            const int partRight = std::min(right, static_cast<int>(it->right));
+            const int partLeft = std::max(part.left, static_cast<int>(it->left));
+            const int partRight = std::min(part.right, static_cast<int>(it->right));
             if (partLeft < partRight && it->bottom > row)
-                fill(static_cast<int>(row), partLeft, partRight);
+                fill(row, partLeft, partRight);
         }
     }
 }

@@ -3,7 +3,6 @@
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/internal/Objects.h"
 #include "platform/gdi/internal/PenStroke.h"
-#include "platform/gdi/tests/support/PixelArt.h"
 #include "platform/gdi/text/TextEngine.h"
 
 #include <gtest/gtest.h>
@@ -28,46 +27,54 @@ constexpr int kWidth = 41;
 constexpr int kHeight = 29;
 constexpr COLORREF kBack = RGB(1, 2, 3);
 
-// A canvas of kBack and its pixels: a device bitmap, or a bottom-up DIB
-// section (its rows lie in memory from the bottom up).
-class Surface32 {
+// A DC on a bitmap of kWidth x kHeight filled with kBack: 32-bit top-down,
+// 32-bit bottom-up (a DIB section, its rows in memory from the bottom up) or
+// monochrome. Its pixels are read without the clip, so that a path that
+// strays outside the clip shows.
+class Bitmap {
   public:
-    explicit Surface32(bool bottomUp = false) {
-        if (!bottomUp)
-            return;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = kHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        dib_ = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
-        previous_ = SelectObject(canvas_.Dc(), dib_);
+    enum Kind { kTopDown, kBottomUp, kMonochrome };
+    explicit Bitmap(Kind kind = kTopDown) {
+        if (kind == kBottomUp) {
+            BITMAPINFO info{};
+            info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+            info.bmiHeader.biWidth = kWidth;
+            info.bmiHeader.biHeight = kHeight;
+            info.bmiHeader.biPlanes = 1;
+            info.bmiHeader.biBitCount = 32;
+            void* bits = nullptr;
+            bitmap_ = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
+        } else {
+            bitmap_ = kind == kMonochrome ? CreateBitmap(kWidth, kHeight, 1, 1, nullptr)
+                                          : CreateCompatibleBitmap(screen_, kWidth, kHeight);
+        }
+        old_ = SelectObject(dc_, bitmap_);
         const HBRUSH back = CreateSolidBrush(kBack);
         const RECT all{0, 0, kWidth, kHeight};
-        FillRect(canvas_.Dc(), &all, back);
+        FillRect(dc_, &all, back);
         DeleteObject(back);
     }
-    ~Surface32() {
-        if (dib_) {
-            SelectObject(canvas_.Dc(), previous_);
-            DeleteObject(dib_);
-        }
+    ~Bitmap() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+        ReleaseDC(0, screen_);
     }
-    HDC Dc() const { return canvas_.Dc(); }
+    HDC Dc() const { return dc_; }
     std::vector<COLORREF> Pixels() const {
+        SelectClipRgn(dc_, 0); // GetPixel reads only within the clip
         std::vector<COLORREF> pixels;
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x)
-                pixels.push_back(GetPixel(canvas_.Dc(), x, y));
+                pixels.push_back(GetPixel(dc_, x, y));
         return pixels;
     }
 
   private:
-    testing::Canvas canvas_{kWidth, kHeight, kBack};
-    HBITMAP dib_ = 0;
-    HGDIOBJ previous_ = 0;
+    HDC screen_ = GetDC(0);
+    HDC dc_ = CreateCompatibleDC(0);
+    HBITMAP bitmap_ = 0;
+    HGDIOBJ old_ = 0;
 };
 
 // Random inputs: coordinates reach past every edge of the surface.
@@ -147,7 +154,7 @@ TEST(SpanPaths, LinesOfASolidPenInRunsMatchThePixelwiseLine) {
     };
     for (int round = 0; round < 1000; ++round) {
         const Shape& shape = shapes[round % std::size(shapes)];
-        Surface32 fast(round % 7 == 3), general;
+        Bitmap fast(round % 7 == 3 ? Bitmap::kBottomUp : Bitmap::kTopDown), general;
         const HRGN clip = in.Clip();
         SelectClip(fast.Dc(), clip);
         SelectClip(general.Dc(), clip);
@@ -213,7 +220,7 @@ TEST(SpanPaths, ARectangleInOneColourCoversFillAndOutline) {
         },
     };
     for (int round = 0; round < 500; ++round) {
-        Surface32 fast(round % 7 == 3), general;
+        Bitmap fast(round % 7 == 3 ? Bitmap::kBottomUp : Bitmap::kTopDown), general;
         const HRGN clip = in.Clip();
         SelectClip(fast.Dc(), clip);
         SelectClip(general.Dc(), clip);
@@ -272,7 +279,7 @@ TEST(SpanPaths, OnAMonochromeSurfaceAOneColourRectangleTakesTheGeneralPath) {
 TEST(SpanPaths, TheClipBandWalkCoversWhatTheRegionClipsTo) {
     Inputs in;
     for (int round = 0; round < 300; ++round) {
-        Surface32 canvas;
+        Bitmap canvas;
         const HRGN clip = in.Clip();
         SelectClip(canvas.Dc(), clip);
         DeleteObject(clip);
@@ -314,7 +321,7 @@ TEST(SpanPaths, StretchDIBitsMatchesStretchBltFromADibSectionOfTheSameRows) {
         const HDC sourceDc = CreateCompatibleDC(0);
         const HGDIOBJ previous = SelectObject(sourceDc, dib);
 
-        Surface32 fast, general;
+        Bitmap fast, general;
         const HRGN clip = in.Clip();
         const HBRUSH brush = CreateSolidBrush(RGB(in.Between(0, 255), 90, 200));
         const int mode = in.Between(0, 1) ? BLACKONWHITE : COLORONCOLOR;
@@ -373,7 +380,7 @@ TEST(SpanPaths, TheBandWalkFromAHintVisitsWhatTheWholeWalkVisits) {
 TEST(SpanPaths, TheOnePixelFrameByBandsMatchesTheErodedFrame) {
     Inputs in;
     for (int round = 0; round < 300; ++round) {
-        Surface32 fast, general;
+        Bitmap fast, general;
         const HRGN clip = in.Clip();
         SelectClip(fast.Dc(), clip);
         SelectClip(general.Dc(), clip);
@@ -445,7 +452,7 @@ TEST(SpanPaths, AClippedFocusRectInvertsTheUnclippedDotsWithinTheRegion) {
     Inputs in;
     int differing = 0;
     for (int round = 0; round < 200; ++round) {
-        Surface32 unclipped, clipped;
+        Bitmap unclipped, clipped;
         const HRGN clip = round % 3 == 0 ? StripedRegion() : in.Clip();
         SelectClipRgn(clipped.Dc(), clip);
         // Mostly on the surface, so that the unclipped side goes straight.
@@ -535,7 +542,7 @@ TEST(SpanPaths, ARepeatedLayoutDrawsWhatAFreshLayoutDraws) {
 TEST(SpanPaths, TextWrittenStraightMatchesTextThroughTheClip) {
     Inputs in;
     for (int round = 0; round < 60; ++round) {
-        Surface32 direct, banded;
+        Bitmap direct, banded;
         const HRGN whole = CreateRectRgn(0, 0, kWidth, kHeight);
         SelectClipRgn(banded.Dc(), whole);
         DeleteObject(whole);
@@ -559,7 +566,7 @@ TEST(SpanPaths, ClippedTextInksTheUnclippedTextWithinRectangleAndRegion) {
     Inputs in;
     int differing = 0;
     for (int round = 0; round < 150; ++round) {
-        Surface32 unclipped, clipped;
+        Bitmap unclipped, clipped;
         const HRGN clip = round % 3 == 0 ? StripedRegion() : in.Clip();
         SelectClipRgn(clipped.Dc(), clip);
         const RECT rect{in.X(), in.Y(), in.X() + in.Between(0, 60), in.Y() + in.Between(0, 30)};
@@ -585,54 +592,6 @@ TEST(SpanPaths, ClippedTextInksTheUnclippedTextWithinRectangleAndRegion) {
     }
     EXPECT_GT(differing, 10); // enough rounds where the cut went through inked text
 }
-
-// A DC on a bitmap of kWidth x kHeight filled with kBack: 32-bit top-down,
-// 32-bit bottom-up (a DIB section) or monochrome.
-class Bitmap {
-  public:
-    enum Kind { kTopDown, kBottomUp, kMonochrome };
-    explicit Bitmap(Kind kind) {
-        if (kind == kBottomUp) {
-            BITMAPINFO info{};
-            info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-            info.bmiHeader.biWidth = kWidth;
-            info.bmiHeader.biHeight = kHeight;
-            info.bmiHeader.biPlanes = 1;
-            info.bmiHeader.biBitCount = 32;
-            void* bits = nullptr;
-            bitmap_ = CreateDIBSection(0, &info, DIB_RGB_COLORS, &bits, 0, 0);
-        } else {
-            bitmap_ = kind == kMonochrome ? CreateBitmap(kWidth, kHeight, 1, 1, nullptr)
-                                          : CreateCompatibleBitmap(screen_, kWidth, kHeight);
-        }
-        old_ = SelectObject(dc_, bitmap_);
-        const HBRUSH back = CreateSolidBrush(kBack);
-        const RECT all{0, 0, kWidth, kHeight};
-        FillRect(dc_, &all, back);
-        DeleteObject(back);
-    }
-    ~Bitmap() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-        ReleaseDC(0, screen_);
-    }
-    HDC Dc() const { return dc_; }
-    std::vector<COLORREF> Pixels() const {
-        SelectClipRgn(dc_, 0); // GetPixel reads only within the clip
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                pixels.push_back(GetPixel(dc_, x, y));
-        return pixels;
-    }
-
-  private:
-    HDC screen_ = GetDC(0);
-    HDC dc_ = CreateCompatibleDC(0);
-    HBITMAP bitmap_ = 0;
-    HGDIOBJ old_ = 0;
-};
 
 // DrawTextA (glyphs by line, by row masks or runs, straight or cut by the
 // rectangle and the clip region) against the same layout plotted pixel by
