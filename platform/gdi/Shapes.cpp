@@ -80,9 +80,7 @@ void SolidOutline(DcObject& dc, const OutlinePath& path, const PenTip& tip, Pixe
     color.hollow = false;
     color.solid = ink;
     const auto paintRow = [&](std::int64_t y) {
-        struct Span {
-            std::int64_t first, last;
-        } spans[4];
+        RowSpan spans[4];
         int count = 0;
         // The top or bottom side, when the row crosses its band.
         for (const std::int64_t side : {y0, y1}) {
@@ -107,17 +105,7 @@ void SolidOutline(DcObject& dc, const OutlinePath& path, const PenTip& tip, Pixe
             spans[count].last = x1 + tip.Right(r);
             ++count;
         }
-        for (int i = 1; i < count; ++i) // at most four: insertion, left to right
-            for (int j = i; j > 0 && spans[j].first < spans[j - 1].first; --j)
-                std::swap(spans[j], spans[j - 1]);
-        for (int i = 0; i < count;) {
-            std::int64_t spanLeft = spans[i].first, spanRight = spans[i].last;
-            for (++i; i < count && spans[i].first <= spanRight + 1; ++i)
-                spanRight = std::max(spanRight, spans[i].last);
-            const int row = static_cast<int>(y);
-            PatternRop(dc, RECT{ClampCoordinate(spanLeft), row, ClampCoordinate(spanRight + 1), row + 1},
-                       color, kPatCopy);
-        }
+        PaintSpans(dc, static_cast<int>(y), spans, count, color);
     };
     // Rows crossing the top or bottom band one by one; between them every
     // row holds the tip's middle row at both sides: two blocks.

@@ -370,17 +370,21 @@ void EllipseScenes(Builder& b) {
     struct Box {
         int l, t, r, b;
     };
+    // An ellipse of the box, outlined by the pen and filled, on a 15 x 12 canvas.
+    const auto addEllipse = [&b](const Box& e, const PenKind& pen) {
+        b.Add("ellipse", std::string(pen.name) + "-" + Quad(e.l, e.t, e.r, e.b), [e, pen](Recorder& r) {
+            Canvas c(15, 12);
+            Tools t(c.Dc(), CreatePen(pen.style, pen.width, kInk), CreateSolidBrush(kFill));
+            r.Ret("Ellipse", Ellipse(c.Dc(), e.l, e.t, e.r, e.b));
+            r.Pixels(c);
+        });
+    };
     const Box small[] = {{2, 2, 2, 2}, {2, 2, 3, 3},  {2, 2, 4, 4},   {2, 2, 5, 5},  {2, 2, 6, 6},
                          {2, 2, 7, 7}, {2, 2, 8, 8},  {2, 2, 9, 5},   {2, 2, 12, 8}, {1, 1, 14, 10},
                          {2, 2, 3, 9}, {13, 9, 1, 1}, {-4, -3, 8, 7}, {2, 2, 11, 11}};
     for (const Box& e : small) {
         for (const PenKind& pen : kPens) {
-            b.Add("ellipse", std::string(pen.name) + "-" + Quad(e.l, e.t, e.r, e.b), [e, pen](Recorder& r) {
-                Canvas c(15, 12);
-                Tools t(c.Dc(), CreatePen(pen.style, pen.width, kInk), CreateSolidBrush(kFill));
-                r.Ret("Ellipse", Ellipse(c.Dc(), e.l, e.t, e.r, e.b));
-                r.Pixels(c);
-            });
+            addEllipse(e, pen);
         }
     }
     // Wider pens, centred and inside the frame, on boxes of both parities.
@@ -390,12 +394,7 @@ void EllipseScenes(Builder& b) {
                                 {"frame5", PS_INSIDEFRAME, 5}};
     for (const Box& e : {Box{2, 2, 12, 8}, Box{1, 1, 14, 10}, Box{-4, -3, 8, 7}, Box{3, 2, 12, 11}}) {
         for (const PenKind& pen : widePens) {
-            b.Add("ellipse", std::string(pen.name) + "-" + Quad(e.l, e.t, e.r, e.b), [e, pen](Recorder& r) {
-                Canvas c(15, 12);
-                Tools t(c.Dc(), CreatePen(pen.style, pen.width, kInk), CreateSolidBrush(kFill));
-                r.Ret("Ellipse", Ellipse(c.Dc(), e.l, e.t, e.r, e.b));
-                r.Pixels(c);
-            });
+            addEllipse(e, pen);
         }
     }
     struct Size {

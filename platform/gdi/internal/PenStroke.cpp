@@ -133,25 +133,6 @@ struct Point64 {
     std::int64_t x, y;
 };
 
-// A span of pixels on one row, both ends included.
-struct RowSpan {
-    std::int64_t first, last;
-};
-
-// Paints the union of up to four spans on a row (clipped).
-void PaintSpans(DcObject& dc, int row, RowSpan* spans, int count, const BrushPattern& color) {
-    for (int i = 1; i < count; ++i) // insertion sort, left to right
-        for (int j = i; j > 0 && spans[j].first < spans[j - 1].first; --j)
-            std::swap(spans[j], spans[j - 1]);
-    for (int i = 0; i < count;) {
-        std::int64_t left = spans[i].first, right = spans[i].last;
-        for (++i; i < count && spans[i].first <= right + 1; ++i)
-            right = std::max(right, spans[i].last);
-        PatternRop(dc, RECT{ClampCoordinate(left), row, ClampCoordinate(right + 1), row + 1}, color,
-                   RopIndex(PATCOPY));
-    }
-}
-
 // The whole-pixel offsets of the two long sides of a slanted wide line. The
 // exact offset is v = w / 2 * (dy, -dx) / |(dx, dy)|, taken on the side where
 // it points to growing x; Windows moves that side outwards to the next whole
@@ -602,6 +583,19 @@ void PenStroke::Stamp(int x, int y, Pixel value) {
         return;
     const int first = width_ / 2;
     FillVisible(dc_, RECT{x - first, y - first, x - first + width_, y - first + width_}, value);
+}
+
+void PaintSpans(DcObject& dc, int row, RowSpan* spans, int count, const BrushPattern& color) {
+    for (int i = 1; i < count; ++i) // insertion sort, left to right
+        for (int j = i; j > 0 && spans[j].first < spans[j - 1].first; --j)
+            std::swap(spans[j], spans[j - 1]);
+    for (int i = 0; i < count;) {
+        std::int64_t left = spans[i].first, right = spans[i].last;
+        for (++i; i < count && spans[i].first <= right + 1; ++i)
+            right = std::max(right, spans[i].last);
+        PatternRop(dc, RECT{ClampCoordinate(left), row, ClampCoordinate(right + 1), row + 1}, color,
+                   RopIndex(PATCOPY));
+    }
 }
 
 } // namespace gdi::detail

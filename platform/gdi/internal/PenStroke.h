@@ -6,6 +6,7 @@
 
 #include "platform/gdi/internal/Raster.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -69,8 +70,17 @@ class PenTip {
 // half steps go to the smaller row or column). Pixels far outside the
 // surface are skipped without visiting them, keeping the dash phase.
 void StrokeLine(PenStroke& pen, POINT a, POINT b);
+
 // The general path of StrokeLine, one pixel at a time; StrokeLine takes a
 // faster road to the same pixels for solid one-pixel pens.
 void StrokeLinePixelwise(PenStroke& pen, POINT a, POINT b);
+
+// A span of pixels on one row, both ends included.
+struct RowSpan {
+    std::int64_t first, last;
+};
+// Paints the union of up to four spans on a row in a pattern (clipped): the
+// row of a wide pen's stroke, where the tips and sides overlap.
+void PaintSpans(DcObject& dc, int row, RowSpan* spans, int count, const BrushPattern& color);
 
 } // namespace gdi::detail
