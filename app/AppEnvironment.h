@@ -1,16 +1,16 @@
 #pragma once
-// Everything the main window needs from outside, gathered so tests can supply
-// their own clock, servers and waits. The defaults are the program's own.
+// Everything the program's behaviour needs from outside besides the window:
+// the clock, the network, the URL opener, standard output, the command line
+// and the waits. The host fills it with the real services; tests supply their
+// own clock, servers and waits.
 #include "platform/clock/SystemClock.h"
 #include "platform/net/HttpClient.h"
 #include "platform/net/TcpClientSocket.h"
 
-#include <QByteArray>
-#include <QString>
-
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace app {
 
@@ -25,25 +25,30 @@ struct WaitTiming {
 
 // Publisher's host under the reserved ".example" domain: no stranger's server is
 // trusted by default. Users point SERVLIEBIAO at their own list.
-inline const QString kPublisherHost = QStringLiteral("www.dunmora.example");
-inline const QString kDefaultDaytimeHost = QStringLiteral("time.nist.gov");
-inline const QString kDefaultServerListUrl = QStringLiteral("http://www.dunmora.example/txttimeserv.htm");
+inline constexpr const char* kPublisherHost = "www.dunmora.example";
+inline constexpr const char* kDefaultDaytimeHost = "time.nist.gov";
+inline constexpr const char* kDefaultServerListUrl = "http://www.dunmora.example/txttimeserv.htm";
+
+using HttpGetFunction = std::function<net::HttpGetResult(const std::string& url, const net::HttpTimeouts&)>;
 
 struct AppEnvironment {
     sysclock::SystemClock* clock = nullptr;
-    std::function<std::unique_ptr<net::TcpClientSocket>()> createSocket = net::CreateTcpClientSocket;
+    std::function<std::unique_ptr<net::TcpClientSocket>()> createSocket;
+    // Runs the host's event loop while it waits, and returns early (not
+    // completed) when the window closes meanwhile.
+    HttpGetFunction httpGet;
     std::uint16_t daytimePort = 13;
     net::HttpTimeouts httpTimeouts;
     WaitTiming timing;
-    std::function<void(int milliseconds)> sleep;     // empty: the thread sleeps
-    std::function<void(const QString& url)> openUrl; // empty: the desktop's URL opener
+    std::function<void(const std::string& url)> openUrl;
     // With "close", each result line goes here as UTF-8 ending in a line feed;
     // empty: the process's standard output.
-    std::function<void(const QByteArray& line)> standardOutput;
-    QString commandLine; // the arguments, without the program
-    QString programName; // file name without extension
-    QString defaultDaytimeHost = kDefaultDaytimeHost;
-    QString defaultServerListUrl = kDefaultServerListUrl;
+    std::function<void(const std::string& line)> standardOutput;
+    std::string commandLine; // the arguments, without the program, joined by spaces
+    std::string programPath; // the program file, for messages that name it
+    std::string programName; // file name without extension
+    std::string defaultDaytimeHost = kDefaultDaytimeHost;
+    std::string defaultServerListUrl = kDefaultServerListUrl;
 };
 
 } // namespace app

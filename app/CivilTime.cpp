@@ -1,6 +1,8 @@
 #include "app/CivilTime.h"
 
-#include <QRegularExpression>
+#include <cstdio>
+#include <cstdlib>
+#include <regex>
 
 namespace app {
 namespace {
@@ -38,13 +40,13 @@ void CivilFromDays(std::int64_t days, int& year, int& month, int& day) {
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2));
 }
 
-bool IsValid(const DateTime& v) {
+} // namespace
+
+bool IsValidDateTime(const DateTime& v) {
     return v.year >= 100 && v.year <= 9999 && v.month >= 1 && v.month <= 12 && v.day >= 1 &&
            v.day <= DaysInMonth(v.year, v.month) && v.hour >= 0 && v.hour <= 23 && v.minute >= 0 &&
            v.minute <= 59 && v.second >= 0 && v.second <= 59;
 }
-
-} // namespace
 
 std::int64_t SerialSeconds(const DateTime& v) {
     return DaysFromCivil(v.year, v.month, v.day) * kSecondsPerDay + v.hour * 3600 + v.minute * 60 + v.second;
@@ -68,30 +70,46 @@ std::optional<DateTime> AddHours(const DateTime& value, std::int64_t hours) {
     return FromSerialSeconds(SerialSeconds(value) + hours * 3600);
 }
 
-std::optional<DateTime> ParseDaytimeDateTime(const QString& text) {
+std::optional<DateTime> ParseDaytimeDateTime(const std::string& text) {
     constexpr int kTwoDigitYearBase = 2000;
-    static const QRegularExpression form(QStringLiteral(
-        "^([0-9]{2}|[0-9]{4})-([0-9]{1,2})-([0-9]{1,2}) ([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}))?$"));
-    const QRegularExpressionMatch match = form.match(text);
-    if (!match.hasMatch())
+    static const std::regex form(
+        "([0-9]{2}|[0-9]{4})-([0-9]{1,2})-([0-9]{1,2}) ([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}))?");
+    // Longer text is no date and time; the regular expression never sees it.
+    constexpr std::size_t kLongestForm = 19;
+    std::smatch match;
+    if (text.size() > kLongestForm || !std::regex_match(text, match, form))
         return std::nullopt;
+    const auto number = [&](int group) { return std::atoi(match.str(group).c_str()); };
     DateTime v;
-    v.year = match.captured(1).toInt();
-    if (match.capturedLength(1) == 2)
+    v.year = number(1);
+    if (match.length(1) == 2)
         v.year += kTwoDigitYearBase;
-    v.month = match.captured(2).toInt();
-    v.day = match.captured(3).toInt();
-    v.hour = match.captured(4).toInt();
-    v.minute = match.captured(5).toInt();
-    v.second = match.captured(6).isEmpty() ? 0 : match.captured(6).toInt();
-    if (!IsValid(v))
+    v.month = number(2);
+    v.day = number(3);
+    v.hour = number(4);
+    v.minute = number(5);
+    v.second = match[6].matched ? number(6) : 0;
+    if (!IsValidDateTime(v))
         return std::nullopt;
     return v;
 }
 
-QString FormatDateTime(const DateTime& v) {
-    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", v.year, v.month, v.day, v.hour, v.minute,
-                             v.second);
+std::string FormatDateTime(const DateTime& v) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", v.year, v.month, v.day, v.hour, v.minute,
+                  v.second);
+    return text;
+}
+
+std::string FormatUtcOffset(int offsetSeconds) {
+    const int minutes = std::abs(offsetSeconds) / 60;
+    std::string text = "UTC" + std::string(offsetSeconds < 0 ? "-" : "+") + std::to_string(minutes / 60);
+    if (minutes % 60 != 0) {
+        char rest[8];
+        std::snprintf(rest, sizeof rest, ":%02d", minutes % 60);
+        text += rest;
+    }
+    return text;
 }
 
 } // namespace app

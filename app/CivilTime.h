@@ -3,8 +3,7 @@
 // does it: no time zones, whole seconds, years 100 to 9999.
 #include "platform/clock/SystemClock.h"
 
-#include <QString>
-
+#include <string>
 #include <cstdint>
 #include <optional>
 
@@ -23,9 +22,15 @@ std::optional<DateTime> AddHours(const DateTime& value, std::int64_t hours);
 // 2000 + YY. The window is fixed, not taken from the local clock: a clock that
 // fell back to 1970 must still read today's replies as this century's. A
 // four-digit year is taken as it stands; the seconds may be left out.
-std::optional<DateTime> ParseDaytimeDateTime(const QString& text);
+std::optional<DateTime> ParseDaytimeDateTime(const std::string& text);
+
+// Whether the fields form a date and time of the years 100 to 9999.
+bool IsValidDateTime(const DateTime& value);
 
 // "YYYY-MM-DD HH:MM:SS".
-QString FormatDateTime(const DateTime& value);
+std::string FormatDateTime(const DateTime& value);
+
+// "UTC+8", "UTC-5", "UTC+5:30", "UTC+0".
+std::string FormatUtcOffset(int offsetSeconds);
 
 } // namespace app

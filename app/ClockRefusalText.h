@@ -3,11 +3,11 @@
 // server answered, and what to do about it.
 #include "platform/clock/SystemClock.h"
 
-#include <QString>
+#include <string>
 
 namespace app {
 
 // Empty for ClockRefusal::None: the step failed for no reason the user can act on.
-QString ClockRefusalLine(sysclock::ClockRefusal refusal, const QString& programPath);
+std::string ClockRefusalLine(sysclock::ClockRefusal refusal, const std::string& programPath);
 
 } // namespace app

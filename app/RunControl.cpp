@@ -3,10 +3,6 @@
 // and ends the program at once, and the exit status and standard output let
 // an unattended run ("close") be checked.
 #include "app/frmTime.h"
-#include "app/mdlFuncSub.h"
-
-#include <QCloseEvent>
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -18,18 +14,15 @@ constexpr int kWaitStepMs = 50; // keeps painting and notices a close within a s
 
 } // namespace
 
-void frmTime::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
+bool frmTime::Form_Unload() {
     if (!commandRunning_)
-        return;
+        return false;
     closedWhileRunning_ = true;
     // Nothing more goes out: the query's connection is dropped now, and the
-    // command stops at its next step. A server-list download waits in an event
-    // loop of its own; ending the application's event loops ends it too,
-    // instead of at its time-out.
+    // command stops at its next step.
     if (wscDateTime->State() != net::sckClosed)
         wscDateTime->Close();
-    QCoreApplication::exit(ExitStatus());
+    return true;
 }
 
 int frmTime::ExitStatus() const {
@@ -37,34 +30,37 @@ int frmTime::ExitStatus() const {
 }
 
 void frmTime::SetCommandButtonsEnabled(bool enabled) {
-    cmdDateTime->SetEnabled(enabled);
-    cmdCeShi->SetEnabled(enabled);
+    ui_.cmdDateTime.SetEnabled(enabled);
+    ui_.cmdCeShi.SetEnabled(enabled);
 }
 
 bool frmTime::WaitProcessingEvents(int milliseconds) {
     int waited = 0;
     for (;;) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        pump_.ProcessPendingEvents();
         if (closedWhileRunning_)
             return false;
         if (waited >= milliseconds)
             return true;
         const int step = std::min(kWaitStepMs, milliseconds - waited);
-        Sleep(step);
+        pump_.Sleep(step);
         waited += step;
     }
 }
 
-void frmTime::WriteOutputLine(const QString& text) const {
+void frmTime::WriteOutputLine(const std::string& text) const {
     if (!CommandLineHolds("close"))
         return;
     // One output line per list line, whatever a server's text holds.
-    QByteArray line = text.toUtf8().replace('\r', ' ').replace('\n', ' ') + '\n';
+    std::string line = text;
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    line += '\n';
     if (env_.standardOutput) {
         env_.standardOutput(line);
         return;
     }
-    std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stdout);
+    std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
 }
 

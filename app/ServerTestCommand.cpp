@@ -3,10 +3,16 @@
 #include "app/TextLines.h"
 #include "app/frmTime.h"
 
-#include <QCheckBox>
-#include <QPlainTextEdit>
-
 namespace app {
+namespace {
+
+// A CR LF pair (only when the box is not empty) and the text, added to the box
+// as it stands now: the user may have typed into it meanwhile.
+void AppendBoxLine(TextBox& box, const std::string& text) {
+    box.Append(box.Text().empty() ? text : "\r\n" + text);
+}
+
+} // namespace
 
 void frmTime::cmdCeShi_Click() {
     if (commandRunning_) // the synchronisation is running and owns the socket
@@ -15,20 +21,19 @@ void frmTime::cmdCeShi_Click() {
     closedWhileRunning_ = false;
     SetCommandButtonsEnabled(false);
 
-    const QString hosts = BoxText(*txtCeShi);
-    CrLfLines lines(hosts);
+    const std::string hosts = ui_.txtCeShi.Text();
+    TextLines lines(hosts);
     const int count = lines.Count();
-    SetBoxText(*txtYouXiao, QString());
+    ui_.txtYouXiao.SetText(std::string());
 
     for (int k = 0; k < count && !closedWhileRunning_; ++k) {
-        const QString line = lines.Next();
-        ShowResult(QString::number(k) + "/" + QString::number(count - 1) + " " + line);
+        const std::string line = lines.Next();
+        ShowResult(std::to_string(k) + "/" + std::to_string(count - 1) + " " + line);
         QueryDaytime(line);
-        if (!ReplyText.isEmpty()) {
-            // The box as it stands now: the user may have typed into it meanwhile.
-            AppendBoxLine(*txtYouXiao, line);
-            if (chkCeshi->isChecked())
-                AppendBoxLine(*txtYouXiao, ReplyText);
+        if (!ReplyText.empty()) {
+            AppendBoxLine(ui_.txtYouXiao, line);
+            if (ui_.chkCeshi.Ticked())
+                AppendBoxLine(ui_.txtYouXiao, ReplyText);
         }
     }
 

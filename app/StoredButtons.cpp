@@ -49,8 +49,8 @@ container::PropertyBag StoredDateTimeButton() {
     return bag;
 }
 
-container::PropertyBag StoredHomePageButton(const QString& address) {
-    container::PropertyBag bag = CommonSettings(address.toStdString());
+container::PropertyBag StoredHomePageButton(const std::string& address) {
+    container::PropertyBag bag = CommonSettings(address);
     bag.WriteProperty("BackStyle", std::int32_t{6});
     bag.WriteProperty("Shape", std::int32_t{4}); // ellipse
     bag.WriteProperty("cBack", Color{Rgb(122, 192, 221)});

@@ -3,12 +3,12 @@
 // property bag, read by the button control when the window creates it.
 #include "platform/container/PropertyBag.h"
 
-#include <QString>
+#include <string>
 
 namespace app {
 
 container::PropertyBag StoredDateTimeButton();                       // cmdDateTime
-container::PropertyBag StoredHomePageButton(const QString& address); // cmdHomePage
+container::PropertyBag StoredHomePageButton(const std::string& address); // cmdHomePage
 container::PropertyBag StoredServerTestButton();                     // cmdCeShi
 
 } // namespace app

@@ -1,171 +1,112 @@
 #include "app/frmTime.h"
 
-#include "app/AppIcon.h"
 #include "app/CommandLine.h"
-#include "app/IndicatorShape.h"
-#include "app/StoredButtons.h"
-#include "app/WindowFonts.h"
-#include "platform/shell/Shell.h"
+#include "app/TextLines.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QFileInfo>
-#include <QListWidget>
-#include <QPlainTextEdit>
-
-#include <chrono>
-#include <thread>
+#include <random>
 
 namespace app {
-namespace {
 
-// The stored client area shows the upper group; the server test lies below it
-// and is reached by enlarging the window downwards.
-constexpr int kClientWidth = 279;
-constexpr int kClientHeight = 135;
-constexpr int kFullHeight = 407; // down to the lower text box and a margin
-
-QPlainTextEdit* CreateTextBox(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setTabChangesFocus(true); // Tab moves on to the next control, as in any form
-    return box;
+IndicatorColor RandomIndicatorColor() {
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    // The integer part of a number in [0, 1) times 255, plus 1: 1 to 255.
+    auto part = [&] { return static_cast<int>(unit(generator) * 255) + 1; };
+    const int red = part();
+    const int green = part();
+    return {red, green, part()};
 }
 
-} // namespace
-
-frmTime::frmTime(AppEnvironment environment) : env_(std::move(environment)) {
-    if (env_.programName.isEmpty())
-        env_.programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    setObjectName("frmTime");
-    setWindowTitle(QStringLiteral("北京时间"));
-    setWindowIcon(CreateAppIcon());
-    setMinimumSize(kClientWidth, kClientHeight);
-    setMaximumSize(kClientWidth, kFullHeight);
-    resize(kClientWidth, kClientHeight);
-    CreateControls();
-
+frmTime::frmTime(WindowControls controls, EventPump& pump, AppEnvironment environment)
+    : ui_(controls), pump_(pump), env_(std::move(environment)) {
     wscDateTime = env_.createSocket();
     wscDateTime->SetEvents({[this](std::size_t bytes) { wscDateTime_DataArrival(bytes); },
                             [this] { wscDateTime_Error(); }, [this] { wscDateTime_Close(); }});
+    ui_.shpDateTime.SetVisible(false);
+    ui_.cmdDateTime.OnClick([this] { cmdDateTime_Click(); });
+    ui_.cmdCeShi.OnClick([this] { cmdCeShi_Click(); });
+    ui_.cmdHomePage.OnClick([this] { cmdHomePage_Click(); });
 }
 
-frmTime::~frmTime() = default;
-
-// Controls are created in tab order, so the synchronise button comes first and
-// has the focus when the window opens.
-void frmTime::CreateControls() {
-    cmdDateTime =
-        CreateCommandButton(this, {"cmdDateTime", QRect(170, 112, 105, 21), StoredDateTimeButton()});
-
-    lstResult = new QListWidget(this);
-    lstResult->setObjectName("lstResult");
-    lstResult->setGeometry(2, 4, 275, 103);
-    lstResult->setFont(SongFont(10.5));
-    QPalette listColours = lstResult->palette();
-    listColours.setColor(QPalette::Base, QColor(64, 64, 64));
-    listColours.setColor(QPalette::Text, QColor(255, 255, 255));
-    lstResult->setPalette(listColours);
-
-    txtCeShi = CreateTextBox(this, "txtCeShi", QRect(2, 200, 275, 89));
-    txtYouXiao = CreateTextBox(this, "txtYouXiao", QRect(2, 316, 275, 89));
-    cmdCeShi = CreateCommandButton(this, {"cmdCeShi", QRect(89, 292, 181, 21), StoredServerTestButton()});
-
-    chkCeshi = new QCheckBox(QStringLiteral("显示时间"), this);
-    chkCeshi->setObjectName("chkCeshi");
-    chkCeshi->setGeometry(9, 295, 73, 19);
-
-    cmdHomePage = CreateCommandButton(
-        this, {"cmdHomePage", QRect(2, 110, 139, 23), StoredHomePageButton(kPublisherHost)});
-
-    shpDateTime = new IndicatorShape(this);
-    shpDateTime->setObjectName("shpDateTime");
-    shpDateTime->setGeometry(148, 108, 15, 25);
-    shpDateTime->setVisible(false);
-
-    cmdDateTime->OnClick([this] { cmdDateTime_Click(); });
-    cmdCeShi->OnClick([this] { cmdCeShi_Click(); });
-    cmdHomePage->OnClick([this] { cmdHomePage_Click(); });
+frmTime::~frmTime() {
+    // The buttons may outlive the window's behaviour: their clicks go nowhere.
+    ui_.cmdDateTime.OnClick({});
+    ui_.cmdCeShi.OnClick({});
+    ui_.cmdHomePage.OnClick({});
 }
 
 void frmTime::Form_Load() {
-    const QString caption = env_.programName + " " + VersionText();
-    setWindowTitle(caption);
-    QGuiApplication::setApplicationDisplayName(caption);
-    show();
-    repaint();
+    const std::string caption = env_.programName + " " + VersionText();
+    ui_.window.SetTitle(caption);
+    ui_.window.Show();
     if (CommandLineHolds("auto"))
         cmdDateTime_Click();
 }
 
-void frmTime::ShowResult(const QString& text) {
-    if (text == QLatin1String("CLEAR")) {
-        lstResult->clear();
+void frmTime::ShowResult(const std::string& text) {
+    if (text == "CLEAR") {
+        ui_.lstResult.Clear();
         return;
     }
-    WriteOutputLine(text);
-    if (lstResult->count() > 300)
-        lstResult->clear();
-    if (text.isEmpty()) {
-        lstResult->addItem(QString());
+    // A line of megabytes would take the list box a minute to lay out.
+    const std::string line = LimitResultLine(text);
+    WriteOutputLine(line);
+    if (ui_.lstResult.Count() > 300)
+        ui_.lstResult.Clear();
+    if (line.empty()) {
+        ui_.lstResult.AddLine(std::string(), false);
         return;
     }
-    lstResult->addItem(" " + text);
-    lstResult->setCurrentRow(lstResult->count() - 1);
-    lstResult->scrollToItem(lstResult->currentItem());
-    // Shown now: the command has not yet returned to the event loop.
-    lstResult->viewport()->repaint();
+    ui_.lstResult.AddLine(" " + line, true);
 }
 
-void frmTime::QueryDaytime(const QString& host) {
+void frmTime::QueryDaytime(const std::string& host) {
     SocketFailed = false;
     ReplyText.clear();
     if (wscDateTime->State() != net::sckClosed)
         wscDateTime->Close();
     if (closedWhileRunning_) // the window is gone: nothing more is sent
         return;
-    wscDateTime->Connect(host.toStdString(), env_.daytimePort);
+    wscDateTime->Connect(host, env_.daytimePort);
 
     // The socket's events are delivered only inside this wait.
     for (int step = 0; step < env_.timing.maxSteps; ++step) {
-        if (!ReplyText.isEmpty() || SocketFailed || closedWhileRunning_)
+        if (!ReplyText.empty() || SocketFailed || closedWhileRunning_)
             break;
-        Sleep(env_.timing.stepMs);
-        shpDateTime->SetFillColor(RandomIndicatorColor());
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        WaitStep();
     }
 
     if (wscDateTime->State() != net::sckClosed)
         wscDateTime->Close();
 }
 
-QString frmTime::GetServerTime(const QString& host) {
+std::string frmTime::GetServerTime(const std::string& host) {
     QueryDaytime(host);
-    if (!ReplyText.isEmpty()) {
+    if (!ReplyText.empty()) {
         // NIST's servers refuse a client that asks again within 4 seconds.
-        if (ReplyText.contains(QLatin1String("UTC(NIST)")))
+        if (ReplyText.find("UTC(NIST)") != std::string::npos)
             PauseProcessingEvents(env_.timing.nistPauseSteps);
         QueryDaytime(host);
     }
     return ReplyText;
 }
 
+void frmTime::WaitStep() {
+    pump_.Sleep(env_.timing.stepMs);
+    ui_.shpDateTime.SetFillColor(RandomIndicatorColor());
+    pump_.ProcessPendingEvents();
+}
+
 // Waits like a query does: the window repaints, the indicator blinks and the
 // window can be closed meanwhile.
 void frmTime::PauseProcessingEvents(int steps) {
-    for (int step = 0; step < steps && !closedWhileRunning_; ++step) {
-        Sleep(env_.timing.stepMs);
-        shpDateTime->SetFillColor(RandomIndicatorColor());
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
+    for (int step = 0; step < steps && !closedWhileRunning_; ++step)
+        WaitStep();
 }
 
 void frmTime::wscDateTime_DataArrival(std::size_t bytesTotal) {
     // Each arrival replaces the reply; nothing is appended.
-    ReplyText = QString::fromStdString(wscDateTime->GetData(bytesTotal));
+    ReplyText = wscDateTime->GetData(bytesTotal);
 }
 
 void frmTime::wscDateTime_Error() {
@@ -178,25 +119,15 @@ void frmTime::wscDateTime_Close() {
 }
 
 void frmTime::cmdHomePage_Click() {
-    const QString caption = cmdHomePage->Caption();
-    const qsizetype colon = caption.indexOf(':');
-    const QString address = "http://" + (colon >= 0 ? caption.mid(colon + 1) : caption);
+    const std::string caption = ui_.cmdHomePage.Caption();
+    const std::size_t colon = caption.find(':');
+    const std::string address = "http://" + (colon != std::string::npos ? caption.substr(colon + 1) : caption);
     if (env_.openUrl)
         env_.openUrl(address);
-    else
-        shell::ShellExecuteA(nullptr, nullptr, address.toUtf8().constData(), nullptr, nullptr,
-                             shell::SW_SHOWNOACTIVATE);
 }
 
-void frmTime::Sleep(int milliseconds) {
-    if (env_.sleep)
-        env_.sleep(milliseconds);
-    else
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
-
-bool frmTime::CommandLineHolds(const QString& word) const {
-    return env_.commandLine.toLower().contains(word);
+bool frmTime::CommandLineHolds(const std::string& word) const {
+    return app::CommandLineHolds(env_.commandLine, word);
 }
 
 } // namespace app

@@ -1,33 +1,31 @@
 #include "app/mdlFuncSub.h"
 
 #include "app/CivilTime.h"
+#include "app/ServerReply.h"
 #include "app/mdlIniFile.h"
 
-#include <QStringList>
-
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
 namespace mdlFuncSub {
 
-std::int32_t ApplyServerTime(const QString& reply, sysclock::SystemClock& clock,
+std::int32_t ApplyServerTime(const std::string& reply, sysclock::SystemClock& clock,
                              sysclock::ClockRefusal* refusal) {
     sysclock::ClockRefusal firstRefusal = sysclock::ClockRefusal::None;
     if (refusal)
         *refusal = firstRefusal;
-    const QStringList fields = reply.split(QChar(' '), Qt::KeepEmptyParts);
-    if (fields.size() < 3)
-        return kUnusableReply;
 
     bool failed = false;
     app::DateTime localNow;
     if (!clock.ReadLocal(localNow))
         failed = true;
-    const auto serverTime = app::ParseDaytimeDateTime(fields[1] + " " + fields[2]);
+    const auto serverTime = app::ReadServerTime(reply);
     if (!serverTime)
         return kUnusableReply;
 
-    const std::int32_t correction = mdlIniFile::ReadIniInt("INTERNET", "XIUZHENXIAOSHI", 8);
+    const std::int32_t correction =
+        mdlIniFile::ReadIniInt("INTERNET", "XIUZHENXIAOSHI", kDefaultCorrectionHours);
     const auto corrected = app::AddHours(*serverTime, correction);
     if (!corrected) // no date could be set; the uncorrected time would be wrong
         return kClockStepFailed;
@@ -53,11 +51,14 @@ std::int32_t ApplyServerTime(const QString& reply, sysclock::SystemClock& clock,
     return failed ? kClockStepFailed : result;
 }
 
-QString FetchUrlText(const QString& url, const net::HttpTimeouts& timeouts) {
-    const net::HttpGetResult result = net::HttpGet(url.toStdString(), timeouts);
+FetchedText FetchUrlText(const app::HttpGetFunction& httpGet, const std::string& url,
+                         const net::HttpTimeouts& timeouts) {
+    if (!httpGet)
+        return {};
+    net::HttpGetResult result = httpGet(url, timeouts);
     if (!result.completed)
         return {};
-    return QString::fromStdString(result.body);
+    return {std::move(result.body), result.truncated};
 }
 
 } // namespace mdlFuncSub

@@ -4,96 +4,127 @@
 #include "platform/ini/IniLocation.h"
 #include "platform/ini/Profile.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 
 namespace mdlIniFile {
 
-QString IniPath;
-QString IniDefaultsPath;
+std::string IniPath;
+std::string IniDefaultsPath;
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr ini::DWORD kBufferSize = 2000; // one byte of it is the terminator
 
-bool HoldsLineBreakOrNul(const QString& text) {
-    return text.contains(QChar('\r')) || text.contains(QChar('\n')) || text.contains(QChar('\0'));
+std::string programPath;
+
+bool HoldsLineBreakOrNul(const std::string& text) {
+    return text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
+}
+
+void RemoveQuestionMarks(std::string& text) {
+    text.erase(std::remove(text.begin(), text.end(), '?'), text.end());
+}
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return fs::exists(fs::path(path), error);
 }
 
 // The user's file while it exists, else the system-wide defaults when there are any.
-QByteArray ReadPath() {
-    if (!IniDefaultsPath.isEmpty() && !QFile::exists(IniPath))
-        return QFile::encodeName(IniDefaultsPath);
-    return QFile::encodeName(IniPath);
+const std::string& ReadPath() {
+    if (!IniDefaultsPath.empty() && !Exists(IniPath))
+        return IniDefaultsPath;
+    return IniPath;
 }
 
 // In the user's configuration folder, the first write creates the folder and
 // starts from the system-wide defaults, so the keys the administrator set are
 // kept beside the one written. (A portable file's folder is the program's own.)
 void PrepareFirstWrite() {
-    if (IniDefaultsPath.isEmpty() || QFile::exists(IniPath))
+    if (IniDefaultsPath.empty() || Exists(IniPath))
         return;
-    QDir().mkpath(QFileInfo(IniPath).absolutePath());
-    QFile defaults(IniDefaultsPath);
-    if (!defaults.open(QIODevice::ReadOnly))
+    std::error_code error;
+    fs::create_directories(fs::path(IniPath).parent_path(), error);
+    const ini::FileText defaults = ini::ReadWholeFile(IniDefaultsPath);
+    if (defaults.status != ini::ReadStatus::Ok)
         return;
-    QFile file(IniPath);
-    if (file.open(QIODevice::NewOnly))
-        file.write(defaults.readAll());
+    // Never over a file that appeared meanwhile.
+    if (Exists(IniPath))
+        return;
+    std::ofstream file(fs::path(IniPath), std::ios::binary);
+    file.write(defaults.text.data(), static_cast<std::streamsize>(defaults.text.size()));
 }
 
 } // namespace
 
+void UseProgramFile(const std::string& path) {
+    programPath = path;
+}
+
 void ResolveIniPath() {
-    if (IniPath.isEmpty()) {
-        const QFileInfo program(QCoreApplication::applicationFilePath());
+    if (IniPath.empty()) {
+        const fs::path program(programPath);
         ini::IniPlaces places;
-        places.programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-        places.programName = QFile::encodeName(program.completeBaseName()).toStdString();
+        places.programFolder = program.parent_path().string();
+        places.programName = program.stem().string();
         places.configHome = ini::ConfigHomeFromEnvironment();
         places.systemConfigRoot = ini::SystemConfigRootFromEnvironment();
         const ini::IniLocation location = ini::ChooseIniLocation(places);
-        IniPath = QFile::decodeName(location.path.c_str());
-        IniDefaultsPath = QFile::decodeName(location.defaultsPath.c_str());
+        IniPath = location.path;
+        IniDefaultsPath = location.defaultsPath;
     }
-    if (IniPath.right(4).toLower() != ".ini")
+    std::string ending = IniPath.size() >= 4 ? IniPath.substr(IniPath.size() - 4) : IniPath;
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    if (ending != ".ini")
         IniPath += ".ini";
 }
 
-QString ReadIniString(const QString& section, const QString& key, const QString& defaultValue) {
+std::string ReadIniString(const std::string& section, const std::string& key, const std::string& defaultValue) {
     ResolveIniPath();
     char buffer[kBufferSize];
-    const ini::DWORD count = ini::GetPrivateProfileStringA(
-        section.toUtf8().constData(), key.toUtf8().constData(), defaultValue.toUtf8().constData(), buffer,
-        kBufferSize, ReadPath().constData());
-    return QString::fromUtf8(buffer, static_cast<qsizetype>(count)).remove(QChar('?'));
+    const ini::DWORD count = ini::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
+                                                           buffer, kBufferSize, ReadPath().c_str());
+    std::string value(buffer, count);
+    RemoveQuestionMarks(value);
+    return value;
 }
 
-std::int32_t ReadIniInt(const QString& section, const QString& key, std::int32_t defaultValue) {
+std::int32_t ReadIniInt(const std::string& section, const std::string& key, std::int32_t defaultValue) {
     ResolveIniPath();
-    return ini::GetPrivateProfileIntA(section.toUtf8().constData(), key.toUtf8().constData(), defaultValue,
-                                      ReadPath().constData());
+    return ini::GetPrivateProfileIntA(section.c_str(), key.c_str(), defaultValue, ReadPath().c_str());
+}
+
+bool IniKeyPresent(const std::string& section, const std::string& key) {
+    ResolveIniPath();
+    // A missing key gives the default whatever it is; two defaults tell it apart.
+    char buffer[2];
+    const char* path = ReadPath().c_str();
+    return ini::GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, sizeof buffer, path) > 0 ||
+           ini::GetPrivateProfileStringA(section.c_str(), key.c_str(), "x", buffer, sizeof buffer, path) == 0;
 }
 
 bool IniFileUnreadable() {
     ResolveIniPath();
-    return ini::ReadWholeFile(ReadPath().toStdString()).status == ini::ReadStatus::Failed;
+    return ini::ReadWholeFile(ReadPath()).status == ini::ReadStatus::Failed;
 }
 
-std::int32_t WriteIniString(const QString& section, const QString& key, const QString& value) {
+std::int32_t WriteIniString(const std::string& section, const std::string& key, const std::string& value) {
     ResolveIniPath();
-    QString stored = value;
-    stored.remove(QChar('?'));
+    std::string stored = value;
+    RemoveQuestionMarks(stored);
     // A line break would add lines to the file; a NUL would silently cut the value.
     if (HoldsLineBreakOrNul(stored))
         return 0;
-    if (stored.startsWith(' ') || stored.endsWith(' '))
+    if (!stored.empty() && (stored.front() == ' ' || stored.back() == ' '))
         stored = "?" + stored + "?";
     PrepareFirstWrite();
-    return ini::WritePrivateProfileStringA(section.toUtf8().constData(), key.toUtf8().constData(),
-                                           stored.toUtf8().constData(),
-                                           QFile::encodeName(IniPath).constData());
+    return ini::WritePrivateProfileStringA(section.c_str(), key.c_str(), stored.c_str(), IniPath.c_str());
 }
 
 } // namespace mdlIniFile

@@ -2,7 +2,7 @@
 // window, one whole synchronisation against a loopback server that answers
 // at once (its floor is two 55 ms wait steps, one per query), and how soon a
 // close in the middle of a synchronisation ends the program.
-#include "app/frmTime.h"
+#include "app/qt/QtMainWindow.h"
 #include "app/tests/AppTestSupport.h"
 #include "platform/net/testing/LoopbackServers.h"
 
@@ -37,10 +37,10 @@ void BM_StartupToFirstPaint(benchmark::State& state) {
         const auto start = std::chrono::steady_clock::now();
         app::AppEnvironment environment;
         environment.clock = &clock;
-        app::frmTime window(std::move(environment));
+        app::qt::QtMainWindow window(std::move(environment));
         PaintWatcher watcher;
         window.lstResult->viewport()->installEventFilter(&watcher);
-        window.Form_Load();
+        window.Form().Form_Load();
         while (!watcher.painted)
             QCoreApplication::processEvents();
         state.SetIterationTime(
@@ -98,11 +98,11 @@ void BM_SynchroniseAgainstLoopback(benchmark::State& state) {
     app::AppEnvironment environment; // the real 101 x 55 ms wait
     environment.clock = &clock;
     environment.daytimePort = daytime.Port();
-    app::frmTime window(std::move(environment));
+    app::qt::QtMainWindow window(std::move(environment));
     window.show();
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        window.cmdDateTime_Click();
+        window.Form().cmdDateTime_Click();
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
@@ -121,14 +121,14 @@ void BM_CloseDuringSynchronisationToEnd(benchmark::State& state) {
     daytime.Script({}, {net::testing::DaytimeBehaviour::Silent, {}});
     net::testing::LoopbackHttpServer http;
     http.NeverAnswer();
-    ini.Write("[INTERNET]\nTIME=" + QByteArray(duringDownload ? "bad host" : "127.0.0.1") +
-              "\nSERVLIEBIAO=" + QByteArray::fromStdString(http.Url()) + "\n");
+    ini.Write("[INTERNET]\nTIME=" + std::string(duringDownload ? "bad host" : "127.0.0.1") +
+              "\nSERVLIEBIAO=" + http.Url() + "\n");
     app::testing::FakeWallClock clock;
     for (auto _ : state) {
         app::AppEnvironment environment; // the real 55 ms wait steps
         environment.clock = &clock;
         environment.daytimePort = daytime.Port();
-        app::frmTime window(std::move(environment));
+        app::qt::QtMainWindow window(std::move(environment));
         window.show();
         std::chrono::steady_clock::time_point closedAt;
         QTimer::singleShot(300, &window, [&] {
@@ -136,7 +136,7 @@ void BM_CloseDuringSynchronisationToEnd(benchmark::State& state) {
             window.close();
         });
         QTimer::singleShot(0, &window, [&] {
-            window.cmdDateTime_Click();
+            window.Form().cmdDateTime_Click();
             QCoreApplication::exit(0);
         });
         QCoreApplication::exec();

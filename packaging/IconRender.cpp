@@ -1,7 +1,7 @@
 // dunmora-icon-render <folder>: writes the window icon's clock face as
 // <folder>/<n>x<n>/DunmoraDesk.png for the sizes of the desktop's icon theme,
 // each drawn at its own size.
-#include "app/AppIcon.h"
+#include "app/qt/AppIcon.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -2,12 +2,10 @@
 
 #include "app/mdlIniFile.h"
 
-#include <QFile>
-#include <QListWidget>
-
-#include <chrono>
 #include <cstdio>
-#include <thread>
+#include <fstream>
+#include <random>
+#include <sstream>
 
 namespace app::testing {
 
@@ -42,50 +40,46 @@ bool FakeWallClock::SetLocalTimeOfDay(int hour, int minute, int second) {
     return true;
 }
 
-PrivateIniFile::PrivateIniFile() : path_(folder_.filePath("DunmoraDesk.ini")) {
+bool FakeWallClock::ReadUtcOffset(int& seconds) {
+    seconds = utcOffsetSeconds;
+    return offsetKnown;
+}
+
+PrivateIniFile::PrivateIniFile() {
+    std::random_device random;
+    for (;;) {
+        folder_ = std::filesystem::temp_directory_path() / ("dunmora-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(folder_))
+            break;
+    }
+    path_ = (folder_ / "DunmoraDesk.ini").string();
     mdlIniFile::IniPath = path_;
     mdlIniFile::IniDefaultsPath.clear();
 }
 
 PrivateIniFile::~PrivateIniFile() {
     mdlIniFile::IniPath.clear();
+    std::error_code error;
+    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, error);
+    std::filesystem::remove_all(folder_, error);
 }
 
-void PrivateIniFile::Write(const QByteArray& bytes) const {
-    QFile file(path_);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+void PrivateIniFile::Write(const std::string& bytes) const {
+    std::ofstream file(path_, std::ios::binary);
+    ASSERT_TRUE(file.is_open());
+    file << bytes;
 }
 
-QByteArray PrivateIniFile::Read() const {
-    QFile file(path_);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+std::string PrivateIniFile::Read() const {
+    std::ifstream file(path_, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return file.is_open() ? bytes.str() : std::string();
 }
 
 bool PrivateIniFile::Exists() const {
-    return QFile::exists(path_);
-}
-
-AppEnvironment TestEnvironment(FakeWallClock& clock, std::uint16_t daytimePort) {
-    AppEnvironment environment;
-    environment.clock = &clock;
-    environment.daytimePort = daytimePort;
-    environment.timing.stepMs = kTestStepMs;
-    environment.timing.closeDelayMs = 0;
-    environment.httpTimeouts.receiveMs = 500;
-    environment.openUrl = [](const QString&) { ADD_FAILURE() << "unexpected URL request"; };
-    environment.programName = "DunmoraDesk";
-    environment.defaultDaytimeHost = "127.0.0.1";
-    environment.defaultServerListUrl =
-        "http://127.0.0.1:" + QString::number(net::testing::ClosedLoopbackPort()) + "/txttimeserv.htm";
-    return environment;
-}
-
-QStringList ResultLines(const frmTime& window) {
-    QStringList lines;
-    for (int i = 0; i < window.lstResult->count(); ++i)
-        lines << window.lstResult->item(i)->text();
-    return lines;
+    std::error_code error;
+    return std::filesystem::exists(path_, error);
 }
 
 } // namespace app::testing

@@ -1,10 +1,9 @@
 #include "app/CivilTime.h"
 #include "app/mdlFuncSub.h"
 #include "app/tests/AppTestSupport.h"
+#include "platform/net/testing/NistReply.h"
 #include "platform/clock/LocalClock.h"
 #include "platform/clock/testing/MemoryRealtime.h"
-
-#include <QDate>
 
 #include <cstdlib>
 #include <ctime>
@@ -17,12 +16,12 @@ using mdlFuncSub::ApplyServerTime;
 using testing::FakeWallClock;
 using testing::PrivateIniFile;
 
-QString Nist(int y, int mo, int d, int h, int mi, int s) {
-    return QString::fromStdString(net::testing::NistReply(y, mo, d, h, mi, s));
+std::string Nist(int y, int mo, int d, int h, int mi, int s) {
+    return net::testing::NistReply(y, mo, d, h, mi, s);
 }
 
 void SetCorrection(PrivateIniFile& file, int hours) {
-    file.Write("[INTERNET]\nXIUZHENXIAOSHI=" + QByteArray::number(hours) + "\n");
+    file.Write("[INTERNET]\nXIUZHENXIAOSHI=" + std::to_string(hours) + "\n");
 }
 
 TEST(ApplyServerTime, NistReplyPlusEightHoursSetsDateThenTime) {
@@ -56,7 +55,7 @@ TEST(ApplyServerTime, UnusableRepliesGiveMinusOneAndLeaveTheClock) {
     FakeWallClock clock;
     for (const char* reply : {"", "60651", "60651 24-12-07", "no date here", "60651  24-12-07 19:58:01",
                               "60651 24-12-07 25:00:00 00", "HTTP/1.1 400 Bad Request", "\n\n\n"})
-        EXPECT_EQ(ApplyServerTime(QString::fromUtf8(reply), clock), -1) << reply;
+        EXPECT_EQ(ApplyServerTime(reply, clock), -1) << reply;
     EXPECT_TRUE(clock.calls.empty());
 }
 
@@ -92,9 +91,11 @@ TEST(ApplyServerTime, CorrectionBeyondTheDateRangeNeverSetsAnUncorrectedTime) {
 TEST(ApplyServerTime, TwoDigitYearsAreThisCenturyWhateverTheLocalClockSays) {
     PrivateIniFile file;
     SetCorrection(file, 0);
-    const QDate today = QDate::currentDate();
+    const std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
     for (const DateTime local : {DateTime{1970, 1, 1, 0, 0, 0}, DateTime{2099, 12, 31, 23, 59, 59},
-                                 DateTime{today.year(), today.month(), today.day(), 12, 0, 0}}) {
+                                 DateTime{today.tm_year + 1900, today.tm_mon + 1, today.tm_mday, 12, 0, 0}}) {
         FakeWallClock clock;
         clock.now = local;
         EXPECT_GE(ApplyServerTime(Nist(2024, 6, 15, 12, 0, 0), clock), 0) << local.year;
@@ -105,15 +106,18 @@ TEST(ApplyServerTime, TwoDigitYearsAreThisCenturyWhateverTheLocalClockSays) {
 TEST(ApplyServerTime, LongRepliesAreEvaluatedByTheirFirstFields) {
     PrivateIniFile file;
     SetCorrection(file, 0);
-    QString exact = Nist(2024, 12, 7, 19, 58, 1);
-    exact += QString(1999 - exact.size(), 'x');
-    ASSERT_EQ(exact.toUtf8().size(), 1999);
+    std::string exact = Nist(2024, 12, 7, 19, 58, 1);
+    exact += std::string(1999 - exact.size(), 'x');
+    ASSERT_EQ(exact.size(), 1999u);
     FakeWallClock clock;
     clock.now = {2024, 12, 7, 19, 58, 1};
     EXPECT_EQ(ApplyServerTime(exact, clock), 0);
-    QString huge = Nist(2024, 12, 7, 19, 58, 1) + QString(1 << 20, ' ');
+    const std::string huge = Nist(2024, 12, 7, 19, 58, 1) + std::string(1 << 20, ' ');
     EXPECT_EQ(ApplyServerTime(huge, clock), 0);
-    EXPECT_EQ(ApplyServerTime(QString(1 << 20, 'y'), clock), -1);
+    EXPECT_EQ(ApplyServerTime(std::string(1 << 20, 'y'), clock), -1);
+    // A field of a megabyte, and a reply of a megabyte that ends like a UTC form.
+    EXPECT_EQ(ApplyServerTime("1 " + std::string(1 << 20, '2') + " 3", clock), -1);
+    EXPECT_EQ(ApplyServerTime(std::string(1 << 20, '0') + "8 DEC 2026 07:51:32 UTC", clock), -1);
 }
 
 // The same evaluation over the real local-clock conversion, in several zones,

@@ -18,7 +18,7 @@ TEST(DaytimeDateTimeParsing, AnythingButADateAndATimeIsRefused) {
          {"", "24-12-07", "19:58:01 24-12-07", "24-13-01 00:00:00", "24-04-31 00:00:00", "24-12-07 24:00:00",
           "24-12-07 12:60:00", "24-12-07  12:00:00", "24/12/07 12:00:00", "124-12-07 12:00:00",
           "24-12-07 12:00:00 ", "２４-12-07 12:00:00"})
-        EXPECT_EQ(ParseDaytimeDateTime(QString::fromUtf8(text)), std::nullopt) << text;
+        EXPECT_EQ(ParseDaytimeDateTime(text), std::nullopt) << text;
 }
 
 TEST(CivilArithmetic, HoursCrossDaysMonthsAndYearsWithinTheDateRange) {

@@ -4,12 +4,10 @@
 #include "app/mdlFuncSub.h"
 #include "app/tests/WindowFixture.h"
 
-#include <QCoreApplication>
 
 namespace app::testing {
 namespace {
 
-using net::testing::HttpResponseBytes;
 using sysclock::ClockRefusal;
 
 using ClockRefusalLines = WindowFixture;
@@ -18,47 +16,44 @@ TEST_F(ClockRefusalLines, EachRefusalIsExplainedAfterItsAttemptAndNoOtherLineCha
     struct Case {
         const char* name;
         ClockRefusal refusal;
-        QString why; // empty: no line
+        std::string why; // empty: no line
     };
     const Case cases[] = {
         {"no right, no service", ClockRefusal::NoRight,
-         QStringLiteral(
-             " 没有修改系统时间的权限，也没有可用的系统时间服务：请执行 sudo setcap cap_sys_time+ep ") +
-             QCoreApplication::applicationFilePath()},
+         " 没有修改系统时间的权限，也没有可用的系统时间服务：请执行 sudo setcap cap_sys_time+ep "
+         "/opt/clock/DunmoraDesk"},
         {"automatic sync", ClockRefusal::AutomaticSync,
-         QStringLiteral(" 系统已开启自动时间同步，不能修改时间：请先执行 timedatectl set-ntp false 关闭")},
-        {"not authorised", ClockRefusal::NotAuthorised,
-         QStringLiteral(" 没有得到修改系统时间的授权（管理员密码未通过或已取消）")},
-        {"service failed", ClockRefusal::ServiceFailed,
-         QStringLiteral(" 系统时间服务没有修改时间（出错或没有应答）")},
-        {"no stated reason", ClockRefusal::None, QString()},
+         " 系统已开启自动时间同步，不能修改时间：请先执行 timedatectl set-ntp false 关闭"},
+        {"not authorised", ClockRefusal::NotAuthorised, " 没有得到修改系统时间的授权（管理员密码未通过或已取消）"},
+        {"service failed", ClockRefusal::ServiceFailed, " 系统时间服务没有修改时间（出错或没有应答）"},
+        {"no stated reason", ClockRefusal::None, ""},
     };
-    daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
-    WriteIni("127.0.0.1", QString::fromStdString(http_.Url()));
-    http_.Respond(HttpResponseBytes(200, "127.0.0.1"));
-    frmTime& window = Window();
+    WriteIni("127.0.0.1", FakeHttp::kListUrl);
+    TestHost& host = Window();
+    host.daytime.AlwaysReply(NistReply(2024, 12, 7, 19, 58, 1));
+    host.http.Respond(200, "127.0.0.1");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         clock_.refuseDate = clock_.refuseTime = true;
         clock_.refusal = c.refusal;
         const int forgetsBefore = clock_.forgetCalls;
-        window.cmdDateTime_Click();
-        QStringList expected{QStringLiteral(" 正在获取标准日期和时间")};
-        if (!c.why.isEmpty())
-            expected << c.why;
-        expected << QStringLiteral(" 没有得到标准日期和时间") << QStringLiteral(" 更新时间服务器地址")
-                 << " 1/1 127.0.0.1";
-        if (!c.why.isEmpty())
-            expected << c.why;
-        expected << QStringLiteral(" 修正日期和时间失败，请重试！");
-        EXPECT_EQ(ResultLines(window), expected);
+        host.Form().cmdDateTime_Click();
+        Lines expected{" 正在获取标准日期和时间"};
+        if (!c.why.empty())
+            expected.push_back(c.why);
+        for (const char* line : {" 没有得到标准日期和时间", " 更新时间服务器地址", " 1/1 127.0.0.1"})
+            expected.push_back(line);
+        if (!c.why.empty())
+            expected.push_back(c.why);
+        expected.push_back(" 修正日期和时间失败，请重试！");
+        EXPECT_EQ(host.lstResult.lines, expected);
         EXPECT_EQ(clock_.forgetCalls, forgetsBefore + 1); // each run may ask the user again
     }
 }
 
 TEST(ClockRefusalOfApplyServerTime, TheFirstRefusedStepGivesTheReason) {
     PrivateIniFile file;
-    const QString reply = QString::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1));
+    const std::string reply = NistReply(2024, 12, 7, 19, 58, 1);
     FakeWallClock dateOnly;
     dateOnly.refuseDate = true;
     dateOnly.refusal = ClockRefusal::AutomaticSync;

@@ -3,42 +3,43 @@
 #include "app/mdlIniFile.h"
 #include "app/tests/AppTestSupport.h"
 
-#include <QFile>
+#include <fstream>
+#include <sstream>
 
 namespace app::testing {
 namespace {
 
 using namespace mdlIniFile;
 
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
 TEST(SettingsInTheUsersFolder, DefaultsAreReadUntilTheFirstWriteCopiesThemAndTheyStayUntouched) {
-    QTemporaryDir root;
-    const QString system = root.filePath("etc/xdg/DunmoraDesk/MyClock.ini");
-    ASSERT_TRUE(QDir().mkpath(root.filePath("etc/xdg/DunmoraDesk")));
-    const QByteArray defaults = "[INTERNET]\nTIME=site.example\nXIUZHENXIAOSHI=3\n";
-    {
-        QFile file(system);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(defaults);
-    }
-    IniPath = root.filePath("home/.config/DunmoraDesk/MyClock.ini"); // the folder does not exist yet
-    IniDefaultsPath = system;
+    PrivateIniFile root; // its folder stands for the file system's root
+    const std::filesystem::path system = root.Folder() / "etc/xdg/DunmoraDesk/MyClock.ini";
+    std::filesystem::create_directories(system.parent_path());
+    const std::string defaults = "[INTERNET]\nTIME=site.example\nXIUZHENXIAOSHI=3\n";
+    std::ofstream(system, std::ios::binary) << defaults;
+    IniPath = (root.Folder() / "home/.config/DunmoraDesk/MyClock.ini").string(); // no folder yet
+    IniDefaultsPath = system.string();
 
     EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), "site.example");
     EXPECT_EQ(ReadIniInt("INTERNET", "XIUZHENXIAOSHI", 8), 3);
     EXPECT_NE(WriteIniString("INTERNET", "TIME", "found.example"), 0);
     EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), "found.example");
     EXPECT_EQ(ReadIniInt("INTERNET", "XIUZHENXIAOSHI", 8), 3); // kept from the defaults
-    QFile file(system);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), defaults);
+    EXPECT_EQ(FileBytes(system), defaults);
 
     // Without system defaults a missing file still gives the caller's defaults.
-    IniPath = root.filePath("other/.config/DunmoraDesk/MyClock.ini");
-    IniDefaultsPath = root.filePath("etc/xdg/DunmoraDesk/Missing.ini");
+    IniPath = (root.Folder() / "other/.config/DunmoraDesk/MyClock.ini").string();
+    IniDefaultsPath = (root.Folder() / "etc/xdg/DunmoraDesk/Missing.ini").string();
     EXPECT_EQ(ReadIniInt("INTERNET", "XIUZHENXIAOSHI", 8), 8);
     EXPECT_NE(WriteIniString("INTERNET", "TIME", "a"), 0);
     EXPECT_EQ(ReadIniInt("INTERNET", "XIUZHENXIAOSHI", 8), 8);
-    IniPath.clear();
     IniDefaultsPath.clear();
 }
 

@@ -1,46 +1,37 @@
 #include "app/tests/WindowFixture.h"
 
-#include <QCoreApplication>
-#include <QTimer>
-
-#include <chrono>
-#include <thread>
+#include <algorithm>
 
 namespace app::testing {
 
-frmTime& WindowFixture::Window(const std::function<void(AppEnvironment&)>& adjust) {
-    AppEnvironment environment = TestEnvironment(clock_, daytime_.Port());
-    environment.sleep = [this](int milliseconds) {
-        sleeps_.push_back(milliseconds);
-        if (onSleep_)
-            onSleep_();
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(milliseconds, kTestStepMs)));
-    };
-    environment.timing.closeDelayMs = 2000; // recorded, not slept
-    environment.standardOutput = [this](const QByteArray& line) { output_ << QString::fromUtf8(line); };
+TestHost& WindowFixture::Window(const std::function<void(AppEnvironment&)>& adjust) {
+    AppEnvironment environment;
+    environment.clock = &clock_;
+    environment.daytimePort = FakeDaytimeServer::kPort;
+    environment.programName = "DunmoraDesk";
+    environment.programPath = "/opt/clock/DunmoraDesk";
+    environment.defaultDaytimeHost = FakeDaytimeServer::kHost;
+    environment.defaultServerListUrl = "http://127.0.0.1:8080/nothing-here.htm";
     if (adjust)
         adjust(environment);
-    window_ = std::make_unique<frmTime>(std::move(environment));
-    return *window_;
+    host_.reset(); // the previous window goes first
+    host_ = std::make_unique<TestHost>(std::move(environment));
+    return *host_;
 }
 
-void WindowFixture::RunInEventLoop(const std::function<void()>& action) {
-    QTimer::singleShot(0, QCoreApplication::instance(), [&] {
-        action();
-        QCoreApplication::exit(0);
-    });
-    QCoreApplication::exec();
-}
-
-void WindowFixture::WriteIni(const QString& time, const QString& listUrl, const QString& correction) {
-    QByteArray text = "[INTERNET]\n";
-    if (!time.isEmpty())
-        text += "TIME=" + time.toUtf8() + "\n";
-    if (!listUrl.isEmpty())
-        text += "SERVLIEBIAO=" + listUrl.toUtf8() + "\n";
-    if (!correction.isEmpty())
-        text += "XIUZHENXIAOSHI=" + correction.toUtf8() + "\n";
+void WindowFixture::WriteIni(const std::string& time, const std::string& listUrl, const std::string& correction) {
+    std::string text = "[INTERNET]\n";
+    if (!time.empty())
+        text += "TIME=" + time + "\n";
+    if (!listUrl.empty())
+        text += "SERVLIEBIAO=" + listUrl + "\n";
+    if (!correction.empty())
+        text += "XIUZHENXIAOSHI=" + correction + "\n";
     ini_.Write(text);
+}
+
+int WindowFixture::WaitSteps() const {
+    return host_ ? static_cast<int>(std::count(host_->sleeps.begin(), host_->sleeps.end(), 55)) : 0;
 }
 
 } // namespace app::testing

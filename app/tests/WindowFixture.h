@@ -1,30 +1,32 @@
 #pragma once
-// A main window wired to the test's own daytime and HTTP servers, fake clock and
-// private INI file.
+// The window's behaviour on the test host, wired to the fake network, a fake
+// clock and a private INI file.
 #include "app/tests/AppTestSupport.h"
+#include "app/tests/TestHost.h"
 
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace app::testing {
 
+using Lines = std::vector<std::string>;
+
 class WindowFixture : public ::testing::Test {
   protected:
-    // Builds the window; the hook may adjust the environment first.
-    frmTime& Window(const std::function<void(AppEnvironment&)>& adjust = {});
+    // A fresh host for the window; the hook may adjust the environment first.
+    // Waits are virtual; the 101 steps of 55 ms and the pause before "close"
+    // stay as the program has them.
+    TestHost& Window(const std::function<void(AppEnvironment&)>& adjust = {});
     // "[INTERNET]" with TIME, SERVLIEBIAO and XIUZHENXIAOSHI as given (empty: left out).
-    void WriteIni(const QString& time, const QString& listUrl, const QString& correction = "8");
-    // Runs the action inside the application's event loop, as the program runs
-    // a click, until it returns; a close of the window ends that loop as well.
-    static void RunInEventLoop(const std::function<void()>& action);
+    void WriteIni(const std::string& time, const std::string& listUrl, const std::string& correction = "8");
+    // The steps of 55 ms among the host's sleeps: a query's or the NIST pause's.
+    int WaitSteps() const;
 
     PrivateIniFile ini_;
     FakeWallClock clock_;
-    net::testing::LoopbackDaytimeServer daytime_;
-    net::testing::LoopbackHttpServer http_;
-    std::vector<int> sleeps_;       // every sleep the window asked for, in ms
-    std::function<void()> onSleep_; // runs inside each sleep (the command is mid-way)
-    QStringList output_;            // the lines written for standard output
-    std::unique_ptr<frmTime> window_;
+    std::unique_ptr<TestHost> host_;
 };
 
 } // namespace app::testing

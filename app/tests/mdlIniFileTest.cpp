@@ -1,9 +1,7 @@
 #include "app/mdlIniFile.h"
 #include "app/tests/AppTestSupport.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <filesystem>
 
 namespace app {
 namespace {
@@ -11,10 +9,11 @@ namespace {
 using namespace mdlIniFile;
 
 TEST(IniPathRule, ProgramFolderAndNameWithIniExtension) {
+    testing::PrivateIniFile folder; // a writable program folder
     IniPath.clear();
+    UseProgramFile((folder.Folder() / "clock.exe").string());
     ResolveIniPath();
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    EXPECT_EQ(IniPath, program.absolutePath() + "/" + program.completeBaseName() + ".ini");
+    EXPECT_EQ(IniPath, (folder.Folder() / "clock.ini").string());
     IniPath = "/tmp/Clock.INI";
     ResolveIniPath();
     EXPECT_EQ(IniPath, "/tmp/Clock.INI");
@@ -54,12 +53,12 @@ TEST(IniValues, EmptyValueReadsBackEmptyNotTheDefault) {
 
 TEST(IniValues, LongValuesReadBackCutTo1999Bytes) {
     testing::PrivateIniFile file;
-    file.Write("[INTERNET]\nTIME=" + QByteArray(1998, 'a') + "\xe6\x97\xb6" +
+    file.Write("[INTERNET]\nTIME=" + std::string(1998, 'a') + "\xe6\x97\xb6" +
                "\n"); // a 3-byte character at 1999
     // The cut falls inside the character, which is left out whole.
-    EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), QString(1998, 'a'));
-    file.Write("[INTERNET]\nTIME=" + QByteArray(5000, 'b') + "\n");
-    EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), QString(1999, 'b'));
+    EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), std::string(1998, 'a'));
+    file.Write("[INTERNET]\nTIME=" + std::string(5000, 'b') + "\n");
+    EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), std::string(1999, 'b'));
 }
 
 TEST(IniValues, LineBreaksAndNulAreRefusedAndLoseNothing) {
@@ -67,18 +66,33 @@ TEST(IniValues, LineBreaksAndNulAreRefusedAndLoseNothing) {
     file.Write("[INTERNET]\nTIME=keep\nXIUZHENXIAOSHI=8\n");
     EXPECT_EQ(WriteIniString("INTERNET", "TIME", "evil\r\nXIUZHENXIAOSHI=1000"), 0);
     EXPECT_EQ(WriteIniString("INTERNET", "TIME", "evil\n"), 0);
-    EXPECT_EQ(WriteIniString("INTERNET", "TIME", QString("ho") + QChar('\0') + "st"), 0);
+    EXPECT_EQ(WriteIniString("INTERNET", "TIME", std::string("ho\0st", 5)), 0);
     EXPECT_EQ(file.Read(), "[INTERNET]\nTIME=keep\nXIUZHENXIAOSHI=8\n");
 }
 
 TEST(IniValues, UnwritableFileIsReportedByNobodyAndLosesNothing) {
     testing::PrivateIniFile file;
     file.Write("[INTERNET]\nTIME=keep\n");
-    const QString readable = IniPath;
-    IniPath = QFileInfo(readable).absolutePath() + "/missing-folder/DunmoraDesk.ini";
+    const std::string readable = IniPath;
+    IniPath = (file.Folder() / "missing-folder" / "DunmoraDesk.ini").string();
     EXPECT_EQ(WriteIniString("INTERNET", "TIME", "new"), 0);
     IniPath = readable;
     EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), "keep");
+}
+
+// Whether the key is there at all: an empty value is there, a missing file,
+// section or key is not.
+TEST(IniValues, KeyPresenceTellsAnEmptyValueFromAMissingKey) {
+    testing::PrivateIniFile file;
+    EXPECT_FALSE(IniKeyPresent("INTERNET", "XIUZHENXIAOSHI"));
+    for (const char* text : {"[INTERNET]\nXIUZHENXIAOSHI=\n", "[internet]\nxiuzhenxiaoshi = 1\n"}) {
+        file.Write(text);
+        EXPECT_TRUE(IniKeyPresent("INTERNET", "XIUZHENXIAOSHI")) << text;
+    }
+    for (const char* text : {"[OTHER]\nXIUZHENXIAOSHI=1\n", "[INTERNET]\nTIME=1\n"}) {
+        file.Write(text);
+        EXPECT_FALSE(IniKeyPresent("INTERNET", "XIUZHENXIAOSHI")) << text;
+    }
 }
 
 } // namespace

@@ -81,6 +81,19 @@ bool LocalClock::ReadLocal(LocalDateTime& now) {
     return true;
 }
 
+bool LocalClock::ReadUtcOffset(int& seconds) {
+    tzset();
+    Instant instant;
+    if (!source_.Get(instant))
+        return false;
+    std::time_t t = static_cast<std::time_t>(instant.seconds);
+    std::tm parts{};
+    if (!localtime_r(&t, &parts))
+        return false;
+    seconds = static_cast<int>(parts.tm_gmtoff);
+    return true;
+}
+
 bool LocalClock::SetLocalDate(int year, int month, int day) {
     tzset();
     refusal_ = ClockRefusal::None;

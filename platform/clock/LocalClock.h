@@ -19,6 +19,7 @@ class LocalClock final : public SystemClock {
     bool ReadLocal(LocalDateTime& now) override;
     bool SetLocalDate(int year, int month, int day) override;
     bool SetLocalTimeOfDay(int hour, int minute, int second) override;
+    bool ReadUtcOffset(int& seconds) override;
     ClockRefusal LastRefusal() const override { return refusal_; }
     void ForgetRefusals() override { source_.ForgetRefusals(); }
 

@@ -33,6 +33,12 @@ class SystemClock {
     virtual bool SetLocalDate(int year, int month, int day) = 0;
     // Sets the local time of day (whole seconds) and keeps the local date.
     virtual bool SetLocalTimeOfDay(int hour, int minute, int second) = 0;
+    // The system's offset of local time from UTC at this moment, in seconds
+    // east of Greenwich (UTC+8 is 28800). False when it cannot be told.
+    virtual bool ReadUtcOffset(int& seconds) {
+        (void)seconds;
+        return false;
+    }
     // Why the last set call failed; None after a success.
     virtual ClockRefusal LastRefusal() const { return ClockRefusal::None; }
     // A new synchronisation begins: the time service may ask the user for the

@@ -14,13 +14,14 @@ struct HttpTimeouts {
     int receiveMs = 60000; // silence while receiving: restarts with every packet
 };
 
-// Bodies beyond this size are not taken: the download counts as failed.
-constexpr std::size_t kMaxHttpBodyBytes = 16 * 1024 * 1024;
+// Of a longer body only this much is taken, and the rest is not waited for.
+constexpr std::size_t kMaxHttpBodyBytes = 1024 * 1024;
 
 struct HttpGetResult {
-    bool completed = false; // a whole response arrived ("ready state 4")
+    bool completed = false; // a whole response arrived ("ready state 4"), or its first kMaxHttpBodyBytes
     int status = 0;
     std::string body;
+    bool truncated = false; // the body was cut at kMaxHttpBodyBytes
 };
 
 // Redirects followed at most; a sixth counts as a failure.

@@ -130,8 +130,13 @@ class HttpGetOperation {
         if (closed)
             reader_.Close();
         const HttpResponse& response = reader_.Response();
-        if (response.body.size() > kMaxHttpBodyBytes)
+        // The rest of an oversized body is not waited for: what a list needs is
+        // in its first megabyte, and the window stays responsive.
+        if (response.body.size() > kMaxHttpBodyBytes) {
+            result_ = HttpGetResult{true, response.status, response.body.substr(0, kMaxHttpBodyBytes), true};
+            location_ = response.location;
             return Finish();
+        }
         if (response.complete) {
             result_ = HttpGetResult{true, response.status, response.body};
             location_ = response.location;

@@ -56,6 +56,23 @@ TEST_F(LocalClockInZone, ReadsTheLocalWallTimeOfEachZone) {
     EXPECT_EQ(now, (LocalDateTime{2024, 12, 31, 15, 15, 7}));
 }
 
+// The offset in force at the clock's present instant, daylight saving included.
+TEST_F(LocalClockInZone, UtcOffsetIsTheZonesOffsetAtThePresentInstant) {
+    struct Case {
+        const char* zone;
+        int month;
+        int offset;
+    };
+    for (const Case& c : {Case{"UTC", 1, 0}, Case{"Asia/Shanghai", 1, 28800}, Case{"America/New_York", 1, -18000},
+                          Case{"America/New_York", 7, -14400}, Case{"Asia/Kolkata", 7, 19800}}) {
+        raw_.At(Utc(2024, c.month, 15, 12, 0, 0));
+        UseZone(c.zone);
+        int offset = 1;
+        ASSERT_TRUE(clock_.ReadUtcOffset(offset)) << c.zone;
+        EXPECT_EQ(offset, c.offset) << c.zone << " month " << c.month;
+    }
+}
+
 TEST_F(LocalClockInZone, DateStepKeepsTheTimeOfDayAndItsFraction) {
     UseZone("Asia/Shanghai");
     raw_.At(Utc(2024, 5, 1, 1, 2, 3), 250000000); // 09:02:03.25 local

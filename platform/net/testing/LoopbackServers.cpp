@@ -14,13 +14,6 @@
 
 namespace net::testing {
 
-std::string NistReply(int year, int month, int day, int hour, int minute, int second) {
-    char text[96];
-    std::snprintf(text, sizeof text, "\n60651 %02d-%02d-%02d %02d:%02d:%02d 00 0 0 512.3 UTC(NIST) * \n",
-                  year % 100, month, day, hour, minute, second);
-    return text;
-}
-
 void ResetConnection(QTcpSocket& peer) {
     // A zero linger time makes the close send a reset instead of a FIN.
     const linger abortive{1, 0};

@@ -3,6 +3,8 @@
 // with a scripted behaviour per connection, and an HTTP server with one canned
 // response. They run on the test's own thread, so they answer while that thread
 // processes events (inside the waits of the code under test).
+#include "platform/net/testing/NistReply.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QTcpServer>
@@ -15,10 +17,6 @@
 #include <vector>
 
 namespace net::testing {
-
-// A NIST-style daytime reply for a UTC date and time, with the leading newline,
-// health and daylight-saving fields and the trailing "UTC(NIST) *".
-std::string NistReply(int year, int month, int day, int hour, int minute, int second);
 
 enum class DaytimeBehaviour {
     Reply,       // sends the reply text, then closes

@@ -121,6 +121,29 @@ TEST(HttpGet, ErrorPagesEmptyAndChunkedBodiesAreTakenAsTheyCome) {
     EXPECT_EQ(HttpGet(server.Url()).body, "a\r\nb\r\nc");
 }
 
+// A body of several megabytes is cut at 1 MiB, with or without its length
+// announced, and the rest (here: its last megabyte, sent a minute later) is
+// not waited for.
+TEST(HttpGet, OversizedBodyIsCutAtOneMebibyteWithoutWaitingForTheRest) {
+    const QByteArray line(3 * 1024 * 1024, 'x');
+    for (bool announced : {true, false}) {
+        LoopbackHttpServer server;
+        const QByteArray head = announced ? "HTTP/1.1 200 OK\r\nContent-Length: 99999999\r\n\r\n"
+                                          : "HTTP/1.0 200 OK\r\n\r\n";
+        server.Respond(head + line, {{head.size() + 2 * 1024 * 1024}, 60000});
+        HttpTimeouts timeouts;
+        timeouts.receiveMs = 30000;
+        QElapsedTimer clock;
+        clock.start();
+        const HttpGetResult result = HttpGet(server.Url(), timeouts);
+        EXPECT_TRUE(result.completed) << announced;
+        EXPECT_TRUE(result.truncated) << announced;
+        EXPECT_EQ(result.body.size(), kMaxHttpBodyBytes) << announced;
+        EXPECT_EQ(kMaxHttpBodyBytes, 1024u * 1024u);
+        EXPECT_LT(clock.elapsed(), 20000) << announced;
+    }
+}
+
 TEST(HttpGet, ServerThatNeverAnswersEndsAtTheReceiveTimeOut) {
     LoopbackHttpServer server;
     server.NeverAnswer();

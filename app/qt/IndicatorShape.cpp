@@ -1,16 +1,17 @@
-#include "app/IndicatorShape.h"
+#include "app/qt/IndicatorShape.h"
 
 #include <QPainter>
-#include <QRandomGenerator>
 
-namespace app {
+#include <algorithm>
+
+namespace app::qt {
 
 IndicatorShape::IndicatorShape(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void IndicatorShape::SetFillColor(const QColor& color) {
-    fill_ = color;
+void IndicatorShape::SetFillColor(IndicatorColor color) {
+    fill_ = QColor(color.red, color.green, color.blue);
     update();
 }
 
@@ -25,11 +26,4 @@ void IndicatorShape::paintEvent(QPaintEvent*) {
         QRectF((width() - 1 - diameter) / 2.0, (height() - 1 - diameter) / 2.0, diameter, diameter));
 }
 
-QColor RandomIndicatorColor() {
-    auto part = [] { return static_cast<int>(QRandomGenerator::global()->generateDouble() * 255) + 1; };
-    const int red = part();
-    const int green = part();
-    return QColor(red, green, part());
-}
-
-} // namespace app
+} // namespace app::qt

@@ -1,8 +1,11 @@
-#include "app/IndicatorShape.h"
-#include "app/TextLines.h"
-#include "app/tests/WindowFixture.h"
+// The Qt host: its widgets where the window was drawn, its drawn buttons and
+// keyboard, and the real socket and HTTP client against loopback servers.
+#include "app/qt/IndicatorShape.h"
+#include "app/qt/tests/QtWindowFixture.h"
+#include "ztbuttons/ZtButton.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -12,17 +15,11 @@
 namespace app::testing {
 namespace {
 
-using MainWindow = WindowFixture;
-
-// A left click in the middle of a button of the window, as the user gives it.
-void ClickButton(frmTime& window, const char* name) {
-    QWidget* button = window.findChild<QWidget*>(name);
-    ASSERT_NE(button, nullptr) << name;
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-}
+using MainWindow = QtWindowFixture;
+using qt::QtMainWindow;
 
 TEST_F(MainWindow, ControlsSitWhereTheWindowWasDrawn) {
-    frmTime& window = Window();
+    QtMainWindow& window = Window();
     EXPECT_EQ(window.size(), QSize(279, 135));
     EXPECT_EQ(window.maximumHeight(), 407); // enlarged downwards, the server test shows
     auto geometryOf = [&](const char* name) { return window.findChild<QWidget*>(name)->geometry(); };
@@ -35,8 +32,8 @@ TEST_F(MainWindow, ControlsSitWhereTheWindowWasDrawn) {
     EXPECT_EQ(geometryOf("chkCeshi"), QRect(9, 295, 73, 19));
     EXPECT_EQ(geometryOf("txtYouXiao"), QRect(2, 316, 275, 89));
     EXPECT_FALSE(window.shpDateTime->isVisibleTo(&window));
-    EXPECT_EQ(window.cmdDateTime->Caption(), QStringLiteral("获取标准时间"));
-    EXPECT_EQ(window.cmdCeShi->Caption(), QStringLiteral("测试上面的地址，有效的放下面"));
+    EXPECT_EQ(window.cmdDateTime->caption(), QStringLiteral("获取标准时间"));
+    EXPECT_EQ(window.cmdCeShi->caption(), QStringLiteral("测试上面的地址，有效的放下面"));
     EXPECT_EQ(window.chkCeshi->text(), QStringLiteral("显示时间"));
     EXPECT_FALSE(window.chkCeshi->isChecked());
     EXPECT_EQ(window.lstResult->palette().color(QPalette::Base), QColor(64, 64, 64));
@@ -46,8 +43,8 @@ TEST_F(MainWindow, ControlsSitWhereTheWindowWasDrawn) {
 }
 
 TEST_F(MainWindow, StartUpSetsTitleAndDisplayNameAndFocusesTheSyncButton) {
-    frmTime& window = Window([](AppEnvironment& e) { e.programName = "MyClock"; });
-    window.Form_Load();
+    QtMainWindow& window = Window([](AppEnvironment& e) { e.programName = "MyClock"; });
+    window.Form().Form_Load();
     EXPECT_EQ(window.windowTitle(), "MyClock 1.0.5");
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), "MyClock 1.0.5");
     EXPECT_TRUE(window.isVisible());
@@ -60,8 +57,8 @@ TEST_F(MainWindow, StartUpSetsTitleAndDisplayNameAndFocusesTheSyncButton) {
 TEST_F(MainWindow, AutoInAnyCaseSynchronisesAtStartAndTheWindowStays) {
     daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
     WriteIni("127.0.0.1", "");
-    frmTime& window = Window([](AppEnvironment& e) { e.commandLine = "/AUTO"; });
-    window.Form_Load();
+    QtMainWindow& window = Window([](AppEnvironment& e) { e.commandLine = "/AUTO"; });
+    window.Form().Form_Load();
     EXPECT_EQ(clock_.calls.size(), 2u);
     EXPECT_TRUE(window.isVisible());
 }
@@ -69,15 +66,15 @@ TEST_F(MainWindow, AutoInAnyCaseSynchronisesAtStartAndTheWindowStays) {
 TEST_F(MainWindow, CloseWithoutAutoWaitsForTheFirstClick) {
     daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
     WriteIni("127.0.0.1", "");
-    frmTime& window = Window([](AppEnvironment& e) { e.commandLine = "autoclose"; });
-    window.Form_Load(); // "autoclose" holds both words
+    QtMainWindow& window = Window([](AppEnvironment& e) { e.commandLine = "autoclose"; });
+    window.Form().Form_Load(); // "autoclose" holds both words
     EXPECT_FALSE(window.isVisible());
 
-    frmTime& second = Window([](AppEnvironment& e) { e.commandLine = "close"; });
-    second.Form_Load();
+    QtMainWindow& second = Window([](AppEnvironment& e) { e.commandLine = "close"; });
+    second.Form().Form_Load();
     EXPECT_TRUE(second.isVisible());
     EXPECT_EQ(clock_.calls.size(), 2u);
-    ClickButton(second, "cmdDateTime");
+    ClickChild("cmdDateTime");
     EXPECT_EQ(clock_.calls.size(), 4u);
     EXPECT_FALSE(second.isVisible());
 }
@@ -85,23 +82,22 @@ TEST_F(MainWindow, CloseWithoutAutoWaitsForTheFirstClick) {
 TEST_F(MainWindow, ClickOnTheDrawnSyncButtonSynchronisesAndEnablesItAgain) {
     daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
     WriteIni("127.0.0.1", "");
-    frmTime& window = Window();
-    window.Form_Load();
+    QtMainWindow& window = Window();
+    window.Form().Form_Load();
     bool disabledWhileRunning = false;
-    onSleep_ = [&] { disabledWhileRunning = disabledWhileRunning || !window.cmdDateTime->Enabled(); };
-    ClickButton(window, "cmdDateTime");
+    onSleep_ = [&] { disabledWhileRunning = disabledWhileRunning || !window.cmdDateTime->isEnabled(); };
+    ClickChild("cmdDateTime");
     EXPECT_EQ(clock_.calls, (std::vector<std::string>{"date 2024-12-08", "time 03:58:01"}));
     EXPECT_EQ(daytime_.Connections(), 2);
     EXPECT_TRUE(disabledWhileRunning);
-    EXPECT_TRUE(window.cmdDateTime->Enabled());
-    EXPECT_TRUE(window.findChild<QWidget*>("cmdDateTime")->isEnabled());
+    EXPECT_TRUE(window.cmdDateTime->isEnabled());
 }
 
 TEST_F(MainWindow, ARightClickOrAPressReleasedOutsideRunsNoCommand) {
     daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
     WriteIni("127.0.0.1", "");
-    frmTime& window = Window();
-    window.Form_Load();
+    QtMainWindow& window = Window();
+    window.Form().Form_Load();
     QWidget* button = window.findChild<QWidget*>("cmdDateTime");
     QTest::mouseClick(button, Qt::RightButton, Qt::NoModifier, button->rect().center());
     QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
@@ -111,24 +107,18 @@ TEST_F(MainWindow, ARightClickOrAPressReleasedOutsideRunsNoCommand) {
 }
 
 TEST_F(MainWindow, HomePageOpensHttpAndThePartAfterTheFirstColon) {
-    std::vector<QString> opened;
-    frmTime& window =
-        Window([&](AppEnvironment& e) { e.openUrl = [&](const QString& url) { opened.push_back(url); }; });
-    ClickButton(window, "cmdHomePage");
-    window.cmdHomePage->SetCaption(QStringLiteral("主页:time.example:8080/x"));
-    window.cmdHomePage_Click();
-    EXPECT_EQ(opened, (std::vector<QString>{"http://www.dunmora.example", "http://time.example:8080/x"}));
+    QtMainWindow& window = Window();
+    ClickChild("cmdHomePage");
+    window.cmdHomePage->setCaption(QStringLiteral("主页:time.example:8080/x"));
+    ClickChild("cmdHomePage");
+    EXPECT_EQ(opened_, (std::vector<std::string>{"http://www.dunmora.example", "http://time.example:8080/x"}));
 }
 
 TEST_F(MainWindow, ClickOnTheOtherCommandIsIgnoredWhileOneRuns) {
     daytime_.Script({}, {net::testing::DaytimeBehaviour::Silent, {}});
     WriteIni("127.0.0.1", "");
-    std::vector<QString> opened;
-    frmTime& window = Window([&](AppEnvironment& e) {
-        e.timing.maxSteps = 5;
-        e.openUrl = [&](const QString& url) { opened.push_back(url); };
-    });
-    SetBoxText(*window.txtCeShi, "127.0.0.1");
+    QtMainWindow& window = Window([&](AppEnvironment& e) { e.timing.maxSteps = 5; });
+    window.txtCeShi->setPlainText("127.0.0.1");
     bool clicked = false;
     onSleep_ = [&] {
         if (clicked)
@@ -136,16 +126,16 @@ TEST_F(MainWindow, ClickOnTheOtherCommandIsIgnoredWhileOneRuns) {
         clicked = true;
         // Delivered inside the wait, as a user's clicks would be.
         QTimer::singleShot(0, &window, [&] {
-            EXPECT_FALSE(window.cmdCeShi->Enabled()); // visibly unavailable
-            ClickButton(window, "cmdCeShi");
-            window.cmdHomePage_Click();
+            EXPECT_FALSE(window.cmdCeShi->isEnabled()); // visibly unavailable
+            ClickChild("cmdCeShi");
+            ClickChild("cmdHomePage");
         });
     };
-    window.cmdDateTime_Click();
-    EXPECT_FALSE(ResultLines(window).join('|').contains("0/0"));
+    window.Form().cmdDateTime_Click();
+    EXPECT_FALSE(ResultLines().join('|').contains("0/0"));
     EXPECT_EQ(daytime_.Connections(), 1); // only the synchronisation's own query
-    EXPECT_EQ(opened.size(), 1u);         // the home page stays usable
-    EXPECT_TRUE(window.cmdCeShi->Enabled());
+    EXPECT_EQ(opened_.size(), 1u);        // the home page stays usable
+    EXPECT_TRUE(window.cmdCeShi->isEnabled());
 }
 
 } // namespace
@@ -159,8 +149,8 @@ namespace {
 TEST_F(MainWindow, TheFocusedDrawnButtonShowsItAndTakesEnterAndSpaceAgainAfterItsCommand) {
     daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
     WriteIni("127.0.0.1", "");
-    frmTime& window = Window();
-    window.Form_Load();
+    QtMainWindow& window = Window();
+    window.Form().Form_Load();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QWidget* button = window.findChild<QWidget*>("cmdDateTime");
@@ -192,6 +182,90 @@ TEST_F(MainWindow, TheFocusedDrawnButtonShowsItAndTakesEnterAndSpaceAgainAfterIt
     };
     QTest::keyClick(drawn, Qt::Key_Space);
     EXPECT_EQ(QApplication::focusWidget(), window.txtCeShi);
+}
+
+} // namespace
+} // namespace app::testing
+
+namespace app::testing {
+namespace {
+
+using qt::QtMainWindow;
+using Host = QtWindowFixture;
+
+// Long result lines: the window can be widened, and the list, the boxes and
+// the buttons' row follow; it opens at the stored size.
+TEST_F(Host, WideningTheWindowWidensTheListAndMovesTheRightButtons) {
+    QtMainWindow& window = Window();
+    window.Form().Form_Load();
+    EXPECT_EQ(window.size(), QSize(279, 135));
+    window.resize(479, 135);
+    EXPECT_EQ(window.width(), 479);
+    EXPECT_EQ(window.lstResult->geometry(), QRect(2, 4, 475, 103));
+    EXPECT_EQ(window.cmdDateTime->geometry(), QRect(370, 112, 105, 21));
+    EXPECT_EQ(window.cmdHomePage->geometry(), QRect(2, 110, 139, 23));
+    EXPECT_EQ(window.txtYouXiao->geometry(), QRect(2, 316, 475, 89));
+}
+
+// Tabbing into a control below the visible part grows the window to show it.
+TEST_F(Host, FocusOnAControlBelowTheVisiblePartGrowsTheWindowDownwards) {
+    QtMainWindow& window = Window();
+    window.Form().Form_Load();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    struct Row {
+        QWidget* control;
+        int height;
+    };
+    for (const Row& row : {Row{window.lstResult, 135}, Row{window.txtCeShi, 291}, Row{window.txtYouXiao, 407},
+                           Row{window.lstResult, 407}}) {
+        row.control->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(window.height(), row.height) << row.control->objectName().toStdString();
+    }
+}
+
+// The check box is enabled and reads like one: its caption in the text colour.
+TEST_F(Host, ShowTimeCheckBoxCaptionIsInTheNormalTextColour) {
+    QtMainWindow& window = Window();
+    window.Form().Form_Load();
+    EXPECT_TRUE(window.chkCeshi->isEnabled());
+    const QImage image = window.chkCeshi->grab().toImage();
+    const QColor text = window.chkCeshi->palette().color(QPalette::Active, QPalette::WindowText);
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = image.width() / 3; x < image.width(); ++x) // the caption, right of the box
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    EXPECT_LE(darkest, qGray(text.rgb()) + 60);
+    EXPECT_LT(darkest, 0x99);
+}
+
+TEST_F(Host, ListAndBoxesHaveNamesForScreenReaders) {
+    QtMainWindow& window = Window();
+    EXPECT_EQ(window.lstResult->accessibleName(), QStringLiteral("结果列表"));
+    EXPECT_EQ(window.txtCeShi->accessibleName(), QStringLiteral("要测试的服务器地址"));
+    EXPECT_EQ(window.txtYouXiao->accessibleName(), QStringLiteral("有效的服务器地址"));
+}
+
+// A download waits in an event loop of its own; the window's close ends it
+// at once instead of at its one-minute time-out.
+TEST_F(Host, ClosingTheWindowDuringTheListDownloadEndsItBeforeItsTimeOut) {
+    WriteIni("bad host", http_.Url());
+    http_.NeverAnswer();
+    QtMainWindow& window = Window([](AppEnvironment& e) { e.httpTimeouts.receiveMs = 60000; });
+    window.show();
+    QTimer closeInDownload;
+    QObject::connect(&closeInDownload, &QTimer::timeout, &window, [&] {
+        if (window.lstResult->count() == 3 && window.isVisible())
+            window.close();
+    });
+    closeInDownload.start(50);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    RunInEventLoop([&] { window.Form().cmdDateTime_Click(); });
+    EXPECT_LT(elapsed.elapsed(), 30000);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ResultLines().size(), 3);
+    EXPECT_TRUE(clock_.calls.empty());
 }
 
 } // namespace

@@ -84,12 +84,18 @@ class EndToEnd : public ::testing::Test {
     // nothing listens: the machine's real bus is never reached.
     RunResult Run(const QStringList& preload, std::uint16_t daytimePort,
                   const std::string& busAddress = sysclock::testing::MissingBusAddress(),
-                  bool refuseClock = false) {
+                  bool refuseClock = false, const QStringList& words = {"auto", "close"},
+                  bool withDisplay = true) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DBUS_SYSTEM_BUS_ADDRESS", QString::fromStdString(busAddress));
         if (refuseClock)
             environment.insert("DUNMORA_FAKE_CLOCK_REFUSE", "1");
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        if (withDisplay) {
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+        } else { // as from a timer, a start-up script or ssh
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                environment.remove(name);
+        }
         environment.insert("TZ", "UTC");
         environment.insert("LD_PRELOAD", preload.join(':'));
         environment.insert("DUNMORA_DAYTIME_PORT", QString::number(daytimePort));
@@ -100,11 +106,11 @@ class EndToEnd : public ::testing::Test {
         QProcess process;
         process.setProcessEnvironment(environment);
         const QString guard = "if capsh --has-p=cap_sys_time 2>/dev/null; then echo 'cap_sys_time kept' >&2; "
-                              "exit 97; fi; exec \"$0\" auto close";
+                              "exit 97; fi; exec \"$0\" \"$@\"";
         if (useCapsh_)
-            process.start("capsh", {"--drop=cap_sys_time", "--", "-c", guard, program_});
+            process.start("capsh", QStringList{"--drop=cap_sys_time", "--", "-c", guard, program_} + words);
         else
-            process.start("sh", {"-c", guard, program_});
+            process.start("sh", QStringList{"-c", guard, program_} + words);
 
         RunResult result;
         QEventLoop loop;
@@ -220,6 +226,29 @@ TEST_F(EndToEnd, WithoutTheRightToSetTheClockNothingIsWrittenAndTheProgramEnds) 
     EXPECT_TRUE(ClockCalls().empty());
 }
 
+// Where no display can be opened, "close" runs without a window and reports
+// on standard output; without "close" the program says why it cannot start.
+TEST_F(EndToEnd, WithoutADisplayOnlyAnUnattendedRunGoesOn) {
+    LoopbackDaytimeServer daytime;
+    daytime.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2030, 6, 15, 10, 20, 30)));
+    WriteIni("[INTERNET]\nTIME=127.0.0.1\nXIUZHENXIAOSHI=8\n");
+    const QStringList preload{DUNMORA_FAKE_CLOCK, DUNMORA_DAYTIME_REDIRECT};
+    const std::string noBus = sysclock::testing::MissingBusAddress();
+
+    const RunResult unattended = Run(preload, daytime.Port(), noBus, false, {"auto", "close"}, false);
+    ASSERT_TRUE(unattended.finished);
+    EXPECT_EQ(unattended.exitCode, 0) << unattended.errors.constData();
+    EXPECT_TRUE(unattended.output.startsWith("正在获取标准日期和时间\n修正日期和时间成功")) << unattended.output.constData();
+    EXPECT_EQ(ClockCalls().size(), 2u);
+
+    const RunResult windowed = Run(preload, daytime.Port(), noBus, false, {"auto"}, false);
+    ASSERT_TRUE(windowed.finished);
+    EXPECT_EQ(windowed.exitCode, 2);
+    EXPECT_EQ(windowed.errors, "MyClock：没有可以打开窗口的显示器（无人值守时请在命令行加上 close）\n");
+    EXPECT_TRUE(windowed.output.isEmpty());
+    EXPECT_EQ(daytime.Connections(), 2); // the windowed run asked nothing
+}
+
 // "--help" and "--version" answer without reaching any window system: with no
 // display to connect to, creating the application object would abort.
 TEST(EndToEndInformation, HelpAndVersionPrintWithoutOpeningAWindow) {
@@ -234,8 +263,8 @@ TEST(EndToEndInformation, HelpAndVersionPrintWithoutOpeningAWindow) {
         QStringList arguments;
         QByteArray expectedStart;
     };
-    for (const Case& c :
-         {Case{{"--version"}, "MyClock 1.0.5\n"}, Case{{"auto", "--help", "close"}, "用法：MyClock"}}) {
+    for (const Case& c : {Case{{"--version"}, "MyClock 1.0.5\n"}, Case{{"auto", "--help", "close"}, "用法：MyClock"},
+                          Case{{"-h"}, "用法：MyClock"}}) {
         QProcess process;
         process.setProcessEnvironment(environment);
         process.start(program, c.arguments);
@@ -244,6 +273,9 @@ TEST(EndToEndInformation, HelpAndVersionPrintWithoutOpeningAWindow) {
         EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
         const QByteArray output = process.readAllStandardOutput();
         EXPECT_TRUE(output.startsWith(c.expectedStart)) << output.constData();
+        if (c.arguments.contains("-h")) { // the help names the file beside the program
+            EXPECT_TRUE(output.contains("配置文件：" + folder.filePath("MyClock.ini").toUtf8())) << output.constData();
+        }
     }
 }
 

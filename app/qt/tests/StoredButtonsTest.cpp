@@ -1,6 +1,6 @@
 #include "app/StoredButtons.h"
 #include "app/PointingHandCursors.h"
-#include "app/tests/WindowFixture.h"
+#include "app/qt/tests/QtWindowFixture.h"
 #include "platform/qt/MousePointers.h"
 #include "ztbuttons/ZtButton.h"
 
@@ -27,11 +27,11 @@ TEST(PointingHandCursors, AreThirtyTwoSquareWithTheirHotSpotsOnTheHand) {
     }
 }
 
-using StoredButtons = WindowFixture;
+using StoredButtons = QtWindowFixture;
 
 // The window's buttons carry the stored settings through the control's own reading.
 TEST_F(StoredButtons, TheControlsReadTheirStoredLook) {
-    frmTime& window = Window();
+    qt::QtMainWindow& window = Window();
     using ztbuttons::ZtButton;
     auto* dateTime = window.findChild<ZtButton*>("cmdDateTime");
     auto* homePage = window.findChild<ZtButton*>("cmdHomePage");
@@ -43,7 +43,7 @@ TEST_F(StoredButtons, TheControlsReadTheirStoredLook) {
     EXPECT_EQ(homePage->buttonStyle(), 6);
     EXPECT_EQ(homePage->buttonShape(), 4);
     EXPECT_EQ(homePage->hoverBackColor(), QColor(255, 192, 192));
-    EXPECT_EQ(homePage->caption(), kPublisherHost);
+    EXPECT_EQ(homePage->caption(), QString(kPublisherHost));
     EXPECT_EQ(ceShi->buttonStyle(), 0);
     EXPECT_EQ(ceShi->backColor(), ZtButton::systemColor(15));
     for (ZtButton* button : {dateTime, homePage, ceShi}) {

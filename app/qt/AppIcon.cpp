@@ -1,4 +1,4 @@
-#include "app/AppIcon.h"
+#include "app/qt/AppIcon.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "app/WindowFonts.h"
+#include "app/qt/WindowFonts.h"
 
 #include <QStringList>
 

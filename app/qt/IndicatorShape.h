@@ -1,15 +1,18 @@
 #pragma once
 // The busy indicator: a circle with a red border whose fill colour changes
 // while a query waits.
+#include "app/WindowParts.h"
+
 #include <QColor>
 #include <QWidget>
 
-namespace app {
+namespace app::qt {
 
-class IndicatorShape final : public QWidget {
+class IndicatorShape final : public QWidget, public Indicator {
   public:
     explicit IndicatorShape(QWidget* parent);
-    void SetFillColor(const QColor& color);
+    void SetVisible(bool visible) override { setVisible(visible); }
+    void SetFillColor(IndicatorColor color) override;
     QColor FillColor() const { return fill_; }
 
   protected:
@@ -19,7 +22,4 @@ class IndicatorShape final : public QWidget {
     QColor fill_{192, 0, 0};
 };
 
-// A colour whose red, green and blue parts are each a whole number from 1 to 255.
-QColor RandomIndicatorColor();
-
-} // namespace app
+} // namespace app::qt
