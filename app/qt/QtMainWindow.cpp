@@ -107,6 +107,12 @@ void QtMainWindow::CreateControls() {
 
     chkCeshi = new QCheckBox(QStringLiteral("显示时间"), this);
     chkCeshi->setObjectName("chkCeshi");
+    // Small Song text blurred by smoothing reads as grey, like a disabled
+    // control: drawn sharp, as the buttons' captions are, it reads in the
+    // text colour.
+    QFont captionFont = SongFont(9);
+    captionFont.setStyleStrategy(QFont::NoAntialias);
+    chkCeshi->setFont(captionFont);
 
     homePageButton_ = std::make_unique<ZtCommandButton>(this, "cmdHomePage", ToRect(layout.cmdHomePage),
                                                         StoredHomePageButton(kPublisherHost));
