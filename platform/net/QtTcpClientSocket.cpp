@@ -1,6 +1,7 @@
 #include "platform/net/TcpClientSocket.h"
 
 #include <QSignalBlocker>
+#include <QSocketNotifier>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -31,8 +32,22 @@ class QtTcpClientSocket final : public TcpClientSocket {
                                  return;
                              RaiseError();
                          });
+        // Qt creates the connecting socket's descriptor after it reports the
+        // state, and tells it only once connected: look for it from the event
+        // loop, as the descriptor of the notifier that waits for the connection.
+        descriptorPoll_.setInterval(5);
+        QObject::connect(&descriptorPoll_, &QTimer::timeout, &socket_, [this] {
+            if (socket_.state() != QAbstractSocket::ConnectingState || WatchConnecting())
+                descriptorPoll_.stop();
+        });
+        QObject::connect(&socket_, &QTcpSocket::stateChanged, &socket_, [this](QAbstractSocket::SocketState state) {
+            if (state == QAbstractSocket::ConnectingState && !WatchConnecting())
+                descriptorPoll_.start();
+        });
         QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] {
-            watch_ = ::fcntl(static_cast<int>(socket_.socketDescriptor()), F_DUPFD_CLOEXEC, 0);
+            StopWatchingConnecting();
+            if (watch_ < 0)
+                watch_ = ::fcntl(static_cast<int>(socket_.socketDescriptor()), F_DUPFD_CLOEXEC, 0);
             // Data a fast server sent with its accept is delivered in the same
             // round of event processing as the connection, not one round later.
             socket_.waitForReadyRead(0);
@@ -106,6 +121,50 @@ class QtTcpClientSocket final : public TcpClientSocket {
             events_.error();
     }
 
+    // A connection reset while it is being established leaves Qt's socket
+    // connecting until its own half-minute time-out: the reset reaches Qt as
+    // an error it does not map. The socket itself tells: it turns writable
+    // when the connection is made or has failed, and its TCP state is closed
+    // only when it failed.
+    // True when the watch is set up (or cannot be): nothing more to look for.
+    bool WatchConnecting() {
+        const int descriptor = ConnectingDescriptor();
+        if (descriptor < 0)
+            return false;
+        if (watch_ >= 0)
+            return true;
+        watch_ = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+        if (watch_ < 0)
+            return true;
+        connecting_ = new QSocketNotifier(watch_, QSocketNotifier::Write, &socket_);
+        // Made, it stays writable until Qt reports the connection (and this
+        // watch ends); a reset before that is ours to report.
+        QObject::connect(connecting_, &QSocketNotifier::activated, &socket_, [this] {
+            if (!PeerReset())
+                return;
+            Close();
+            RaiseError();
+        });
+        return true;
+    }
+
+    // Qt's socket engine waits for the connection with a write notifier on the
+    // connecting descriptor; that notifier lives among the socket's children.
+    int ConnectingDescriptor() const {
+        for (const QSocketNotifier* notifier : socket_.findChildren<QSocketNotifier*>())
+            if (notifier != connecting_ && notifier->type() == QSocketNotifier::Write && notifier->isEnabled())
+                return static_cast<int>(notifier->socket());
+        return -1;
+    }
+
+    void StopWatchingConnecting() {
+        if (!connecting_)
+            return;
+        connecting_->setEnabled(false);
+        connecting_->deleteLater();
+        connecting_ = nullptr;
+    }
+
     // Qt reports a reset by the peer as the same remote close as an orderly one.
     // A second descriptor of the connection keeps the socket alive after Qt has
     // closed its own, so its state still tells the two apart: an orderly close
@@ -118,6 +177,8 @@ class QtTcpClientSocket final : public TcpClientSocket {
     }
 
     void ForgetWatch() {
+        descriptorPoll_.stop();
+        StopWatchingConnecting();
         if (watch_ >= 0)
             ::close(watch_);
         watch_ = -1;
@@ -127,7 +188,9 @@ class QtTcpClientSocket final : public TcpClientSocket {
     SocketEvents events_;
     bool hostRefused_ = false;
     bool peerReset_ = false;
-    int watch_ = -1; // a duplicate descriptor of the connected socket
+    int watch_ = -1; // a duplicate descriptor of the connecting or connected socket
+    QSocketNotifier* connecting_ = nullptr; // while connecting: turns writable when that ends
+    QTimer descriptorPoll_;
     unsigned attempt_ = 0;
 };
 

@@ -55,6 +55,9 @@ void LoopbackDaytimeServer::Serve() {
             // Once the client has surely taken the connection as established.
             QTimer::singleShot(20, peer, [peer] { ResetConnection(*peer); });
             break;
+        case DaytimeBehaviour::ResetAtOnce:
+            ResetConnection(*peer);
+            break;
         }
     }
 }

@@ -24,6 +24,7 @@ enum class DaytimeBehaviour {
     Silent,      // accepts and never sends
     CloseAtOnce, // accepts and closes without sending
     Reset,       // sends the reply text and resets the connection 20 ms later
+    ResetAtOnce, // resets the connection as soon as it is accepted
 };
 
 struct DaytimeStep {

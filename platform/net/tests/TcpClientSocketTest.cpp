@@ -58,6 +58,26 @@ TEST(TcpClientSocket, PeerClosingIsACloseAndPeerResettingAnError) {
     }
 }
 
+// A server that resets every connection as it accepts it: the reset may reach
+// the client before or after it has taken the connection as established, and
+// every time it is one error event and no close.
+TEST(TcpClientSocket, ConnectionResetAtOnceIsAlwaysAnError) {
+    LoopbackDaytimeServer server;
+    server.Script({}, {DaytimeBehaviour::ResetAtOnce, {}});
+    EventLog log;
+    auto socket = SocketWithLog(log);
+    int ended = 0;
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        const int errorsBefore = log.errors;
+        socket->Connect("127.0.0.1", server.Port());
+        ended += ProcessEventsUntil([&] { return log.errors > errorsBefore || log.closes > 0; }, 1000);
+        ASSERT_EQ(log.closes, 0) << "attempt " << attempt;
+    }
+    EXPECT_EQ(ended, 200);
+    EXPECT_EQ(log.errors, 200);
+    EXPECT_EQ(log.arrivals, 0);
+}
+
 TEST(TcpClientSocket, RefusedConnectionRaisesTheErrorEvent) {
     EventLog log;
     auto socket = SocketWithLog(log);
