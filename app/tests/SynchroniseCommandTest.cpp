@@ -102,15 +102,16 @@ TEST_F(Synchronise, FallbackListStopsAtTheFirstWorkingEntryAndRemembersIt) {
     EXPECT_EQ(mdlIniFile::ReadIniString("INTERNET", "SERVLIEBIAO", "x"), FakeHttp::kListUrl);
 }
 
-// The download goes out with the time-outs the program ships with.
-TEST_F(Synchronise, TheListIsFetchedWithTheShippedTimeOuts) {
+// The download goes out with the environment's time-outs, as they stand.
+TEST_F(Synchronise, TheListIsFetchedFromTheConfiguredUrlWithTheTimeOuts) {
     WriteIni("bad host", FakeHttp::kListUrl);
-    TestHost& host = Window();
+    TestHost& host = Window([](AppEnvironment& e) { e.httpTimeouts.receiveMs = 1234; });
     host.Form().cmdDateTime_Click();
     ASSERT_EQ(host.http.RequestedTimeouts().size(), 1u);
+    EXPECT_EQ(host.http.RequestedUrls(), Lines{FakeHttp::kListUrl});
     const net::HttpTimeouts& timeouts = host.http.RequestedTimeouts()[0];
     EXPECT_EQ((std::vector<int>{timeouts.resolveMs, timeouts.connectMs, timeouts.sendMs, timeouts.receiveMs}),
-              (std::vector<int>{3000, 3000, 3000, 60000}));
+              (std::vector<int>{3000, 3000, 3000, 1234}));
 }
 
 // Lists end their lines with CR LF or with a lone LF; a CR-LF list keeps its
