@@ -47,6 +47,7 @@ class OwningLocalClock final : public SystemClock {
     bool SetLocalTimeOfDay(int hour, int minute, int second) override {
         return clock_.SetLocalTimeOfDay(hour, minute, second);
     }
+    bool ReadUtcOffset(int& seconds) override { return clock_.ReadUtcOffset(seconds); }
     ClockRefusal LastRefusal() const override { return clock_.LastRefusal(); }
     void ForgetRefusals() override { clock_.ForgetRefusals(); }
 

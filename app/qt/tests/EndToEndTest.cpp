@@ -231,14 +231,17 @@ TEST_F(EndToEnd, WithoutTheRightToSetTheClockNothingIsWrittenAndTheProgramEnds) 
 TEST_F(EndToEnd, WithoutADisplayOnlyAnUnattendedRunGoesOn) {
     LoopbackDaytimeServer daytime;
     daytime.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2030, 6, 15, 10, 20, 30)));
-    WriteIni("[INTERNET]\nTIME=127.0.0.1\nXIUZHENXIAOSHI=8\n");
+    WriteIni("[INTERNET]\nTIME=127.0.0.1\n"); // the default correction, in a UTC zone
     const QStringList preload{DUNMORA_FAKE_CLOCK, DUNMORA_DAYTIME_REDIRECT};
     const std::string noBus = sysclock::testing::MissingBusAddress();
 
     const RunResult unattended = Run(preload, daytime.Port(), noBus, false, {"auto", "close"}, false);
     ASSERT_TRUE(unattended.finished);
     EXPECT_EQ(unattended.exitCode, 0) << unattended.errors.constData();
-    EXPECT_TRUE(unattended.output.startsWith("正在获取标准日期和时间\n修正日期和时间成功")) << unattended.output.constData();
+    EXPECT_TRUE(unattended.output.startsWith("正在获取标准日期和时间\n"
+                                             "没有设置 XIUZHENXIAOSHI，按默认加 8 小时；本机时区为 UTC+0\n"
+                                             "修正日期和时间成功"))
+        << unattended.output.constData();
     EXPECT_EQ(ClockCalls().size(), 2u);
 
     const RunResult windowed = Run(preload, daytime.Port(), noBus, false, {"auto"}, false);
