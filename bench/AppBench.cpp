@@ -63,9 +63,7 @@ class DaytimeServerThread {
                 server_ = std::make_unique<net::testing::LoopbackDaytimeServer>();
                 // Without NIST's mark: a NIST reply adds the 4 s pause NIST asks for
                 // between the two queries, which would swamp the figure.
-                server_->AlwaysReply(
-                    QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1))
-                        .replace("UTC(NIST) * ", ""));
+                server_->AlwaysReply(net::testing::PlainDaytimeReply(2024, 12, 7, 19, 58, 1));
             },
             Qt::BlockingQueuedConnection);
     }

@@ -45,6 +45,9 @@ class FakeSocket final : public net::TcpClientSocket {
             QueueData(step.reply);
             pending_.push_back({SocketEvent::Failed, {}});
             break;
+        case DaytimeBehaviour::ResetAtOnce:
+            pending_.push_back({SocketEvent::Failed, {}});
+            break;
         }
     }
 

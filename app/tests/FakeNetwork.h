@@ -5,6 +5,7 @@
 // with canned responses. Nothing leaves the process; waits cost no time.
 #include "app/AppEnvironment.h"
 #include "platform/net/TcpClientSocket.h"
+#include "platform/net/testing/DaytimeScript.h"
 #include "platform/net/testing/NistReply.h"
 
 #include <cstdint>
@@ -17,18 +18,8 @@
 
 namespace app::testing {
 
-enum class DaytimeBehaviour {
-    Reply,       // sends the reply text, then closes
-    ReplyOpen,   // sends the reply text and keeps the connection open
-    Silent,      // accepts and never sends
-    CloseAtOnce, // accepts and closes without sending
-    Reset,       // sends the reply text, then resets the connection
-};
-
-struct DaytimeStep {
-    DaytimeBehaviour behaviour = DaytimeBehaviour::Reply;
-    std::string reply;
-};
+using net::testing::DaytimeBehaviour;
+using net::testing::DaytimeStep;
 
 // The daytime server at kDaytimeHost, port kDaytimePort. Every other host,
 // and this one after StopListening, refuses: the socket raises its error.

@@ -13,8 +13,7 @@ using NistRate = WindowFixture;
 
 TEST_F(NistRate, OnlyANistReplyDelaysTheSecondQueryByFourSeconds) {
     const std::string nist = NistReply(2024, 12, 7, 19, 58, 1);
-    std::string plain = nist;
-    plain.erase(plain.find("UTC(NIST) * "), 12);
+    const std::string plain = net::testing::PlainDaytimeReply(2024, 12, 7, 19, 58, 1);
     struct Case {
         const char* name;
         std::string reply;

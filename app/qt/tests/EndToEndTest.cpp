@@ -41,11 +41,7 @@ bool Has(quint64 capabilities, int bit) {
     return (capabilities >> bit) & 1U;
 }
 
-// A daytime reply without NIST's mark, so the program asks twice at once.
-QByteArray PlainReply(int year, int month, int day, int hour, int minute, int second) {
-    return QByteArray::fromStdString(net::testing::NistReply(year, month, day, hour, minute, second))
-        .replace("UTC(NIST) * ", "");
-}
+using net::testing::PlainDaytimeReply;
 
 struct RunResult {
     bool finished = false;
@@ -135,28 +131,20 @@ class EndToEnd : public ::testing::Test {
     }
 
     // The clock calls the preloaded library took: seconds, nanoseconds, monotonic ms.
-    std::vector<std::array<qint64, 3>> ClockCalls() const {
-        std::vector<std::array<qint64, 3>> calls;
-        QFile log(folder_.filePath("clock.log"));
-        if (!log.open(QIODevice::ReadOnly))
-            return calls;
-        for (const QByteArray& line : log.readAll().split('\n')) {
-            const QList<QByteArray> fields = line.split(' ');
-            if (fields.size() == 4 && fields[0] == "clock_settime")
-                calls.push_back({fields[1].toLongLong(), fields[2].toLongLong(), fields[3].toLongLong()});
-        }
-        return calls;
-    }
+    std::vector<std::array<qint64, 3>> ClockCalls() const { return LoggedCalls("clock.log", "clock_settime"); }
 
     // The SetTime calls the fake time service took: microseconds, relative, interactive.
-    std::vector<std::array<qint64, 3>> SetTimeCalls() const {
+    std::vector<std::array<qint64, 3>> SetTimeCalls() const { return LoggedCalls("timedate.log", "SetTime"); }
+
+    // The lines "<name> a b c" of a log in the test's folder, as numbers.
+    std::vector<std::array<qint64, 3>> LoggedCalls(const char* file, const QByteArray& name) const {
         std::vector<std::array<qint64, 3>> calls;
-        QFile log(folder_.filePath("timedate.log"));
+        QFile log(folder_.filePath(file));
         if (!log.open(QIODevice::ReadOnly))
             return calls;
         for (const QByteArray& line : log.readAll().split('\n')) {
             const QList<QByteArray> fields = line.split(' ');
-            if (fields.size() == 4 && fields[0] == "SetTime")
+            if (fields.size() == 4 && fields[0] == name)
                 calls.push_back({fields[1].toLongLong(), fields[2].toLongLong(), fields[3].toLongLong()});
         }
         return calls;
@@ -170,7 +158,7 @@ class EndToEnd : public ::testing::Test {
 
 TEST_F(EndToEnd, AutoCloseSetsServerTimePlusCorrectionDateFirstAndEndsTwoSecondsLater) {
     LoopbackDaytimeServer daytime;
-    daytime.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2030, 6, 15, 10, 20, 30)));
+    daytime.AlwaysReply(net::testing::NistReply(2030, 6, 15, 10, 20, 30));
     const QByteArray ini = "[INTERNET]\nTIME=127.0.0.1\nSERVLIEBIAO=http://127.0.0.1:" +
                            QByteArray::number(net::testing::ClosedLoopbackPort()) +
                            "/list\nXIUZHENXIAOSHI=8\n";
@@ -205,7 +193,7 @@ TEST_F(EndToEnd, WithoutTheRightToSetTheClockNothingIsWrittenAndTheProgramEnds) 
     // would not move. The kernel refuses anyway: the capability is dropped.
     const QDateTime now = QDateTime::currentDateTimeUtc();
     LoopbackDaytimeServer daytime;
-    daytime.AlwaysReply(PlainReply(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+    daytime.AlwaysReply(PlainDaytimeReply(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
                                    now.time().minute(), now.time().second()));
     LoopbackHttpServer http;
     http.Respond(HttpResponseBytes(200, "127.0.0.1"));
@@ -230,7 +218,7 @@ TEST_F(EndToEnd, WithoutTheRightToSetTheClockNothingIsWrittenAndTheProgramEnds) 
 // on standard output; without "close" the program says why it cannot start.
 TEST_F(EndToEnd, WithoutADisplayOnlyAnUnattendedRunGoesOn) {
     LoopbackDaytimeServer daytime;
-    daytime.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2030, 6, 15, 10, 20, 30)));
+    daytime.AlwaysReply(net::testing::NistReply(2030, 6, 15, 10, 20, 30));
     WriteIni("[INTERNET]\nTIME=127.0.0.1\n"); // the default correction, in a UTC zone
     const QStringList preload{DUNMORA_FAKE_CLOCK, DUNMORA_DAYTIME_REDIRECT};
     const std::string noBus = sysclock::testing::MissingBusAddress();
@@ -292,7 +280,7 @@ TEST_F(EndToEnd, WithoutTheRightTheTimeServiceSetsTheDateThenTheTimeOfDay) {
     ASSERT_EQ(service.readLine().trimmed(), "ready");
 
     LoopbackDaytimeServer daytime;
-    daytime.AlwaysReply(PlainReply(2030, 6, 15, 10, 20, 30));
+    daytime.AlwaysReply(PlainDaytimeReply(2030, 6, 15, 10, 20, 30));
     const QByteArray ini = "[INTERNET]\nTIME=127.0.0.1\nSERVLIEBIAO=http://127.0.0.1:" +
                            QByteArray::number(net::testing::ClosedLoopbackPort()) +
                            "/list\nXIUZHENXIAOSHI=8\n";

@@ -55,7 +55,7 @@ TEST_F(MainWindow, StartUpSetsTitleAndDisplayNameAndFocusesTheSyncButton) {
 }
 
 TEST_F(MainWindow, AutoInAnyCaseSynchronisesAtStartAndTheWindowStays) {
-    daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
+    daytime_.AlwaysReply(net::testing::NistReply(2024, 12, 7, 19, 58, 1));
     WriteIni("127.0.0.1", "");
     QtMainWindow& window = Window([](AppEnvironment& e) { e.commandLine = "/AUTO"; });
     window.Form().Form_Load();
@@ -64,7 +64,7 @@ TEST_F(MainWindow, AutoInAnyCaseSynchronisesAtStartAndTheWindowStays) {
 }
 
 TEST_F(MainWindow, CloseWithoutAutoWaitsForTheFirstClick) {
-    daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
+    daytime_.AlwaysReply(net::testing::NistReply(2024, 12, 7, 19, 58, 1));
     WriteIni("127.0.0.1", "");
     QtMainWindow& window = Window([](AppEnvironment& e) { e.commandLine = "autoclose"; });
     window.Form().Form_Load(); // "autoclose" holds both words
@@ -80,7 +80,7 @@ TEST_F(MainWindow, CloseWithoutAutoWaitsForTheFirstClick) {
 }
 
 TEST_F(MainWindow, ClickOnTheDrawnSyncButtonSynchronisesAndEnablesItAgain) {
-    daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
+    daytime_.AlwaysReply(net::testing::NistReply(2024, 12, 7, 19, 58, 1));
     WriteIni("127.0.0.1", "");
     QtMainWindow& window = Window();
     window.Form().Form_Load();
@@ -94,7 +94,7 @@ TEST_F(MainWindow, ClickOnTheDrawnSyncButtonSynchronisesAndEnablesItAgain) {
 }
 
 TEST_F(MainWindow, ARightClickOrAPressReleasedOutsideRunsNoCommand) {
-    daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
+    daytime_.AlwaysReply(net::testing::NistReply(2024, 12, 7, 19, 58, 1));
     WriteIni("127.0.0.1", "");
     QtMainWindow& window = Window();
     window.Form().Form_Load();
@@ -147,7 +147,7 @@ namespace {
 // The keyboard reaches the drawn buttons: the focused one shows it, Enter and
 // Space press it, and after a command it started the focus is back on it.
 TEST_F(MainWindow, TheFocusedDrawnButtonShowsItAndTakesEnterAndSpaceAgainAfterItsCommand) {
-    daytime_.AlwaysReply(QByteArray::fromStdString(net::testing::NistReply(2024, 12, 7, 19, 58, 1)));
+    daytime_.AlwaysReply(net::testing::NistReply(2024, 12, 7, 19, 58, 1));
     WriteIni("127.0.0.1", "");
     QtMainWindow& window = Window();
     window.Form().Form_Load();

@@ -39,11 +39,11 @@ void LoopbackDaytimeServer::Serve() {
         const DaytimeStep step = index < script_.size() ? script_[index] : fallback_;
         switch (step.behaviour) {
         case DaytimeBehaviour::Reply:
-            peer->write(step.reply);
+            peer->write(step.reply.data(), static_cast<qint64>(step.reply.size()));
             peer->disconnectFromHost();
             break;
         case DaytimeBehaviour::ReplyOpen:
-            peer->write(step.reply);
+            peer->write(step.reply.data(), static_cast<qint64>(step.reply.size()));
             break;
         case DaytimeBehaviour::Silent:
             break;
@@ -51,7 +51,7 @@ void LoopbackDaytimeServer::Serve() {
             peer->disconnectFromHost();
             break;
         case DaytimeBehaviour::Reset:
-            peer->write(step.reply);
+            peer->write(step.reply.data(), static_cast<qint64>(step.reply.size()));
             // Once the client has surely taken the connection as established.
             QTimer::singleShot(20, peer, [peer] { ResetConnection(*peer); });
             break;

@@ -3,6 +3,7 @@
 // with a scripted behaviour per connection, and an HTTP server with one canned
 // response. They run on the test's own thread, so they answer while that thread
 // processes events (inside the waits of the code under test).
+#include "platform/net/testing/DaytimeScript.h"
 #include "platform/net/testing/NistReply.h"
 
 #include <QByteArray>
@@ -18,27 +19,13 @@
 
 namespace net::testing {
 
-enum class DaytimeBehaviour {
-    Reply,       // sends the reply text, then closes
-    ReplyOpen,   // sends the reply text and keeps the connection open
-    Silent,      // accepts and never sends
-    CloseAtOnce, // accepts and closes without sending
-    Reset,       // sends the reply text and resets the connection 20 ms later
-    ResetAtOnce, // resets the connection as soon as it is accepted
-};
-
-struct DaytimeStep {
-    DaytimeBehaviour behaviour = DaytimeBehaviour::Reply;
-    QByteArray reply;
-};
-
 class LoopbackDaytimeServer {
   public:
     LoopbackDaytimeServer();
     // Behaviour of the next connections, one step per connection in order; after
     // the script runs out, every connection gets the fallback.
     void Script(std::vector<DaytimeStep> steps, DaytimeStep fallback);
-    void AlwaysReply(const QByteArray& reply) { Script({}, {DaytimeBehaviour::Reply, reply}); }
+    void AlwaysReply(const std::string& reply) { Script({}, {DaytimeBehaviour::Reply, reply}); }
     // Closes the listening socket: later connections are refused.
     void StopListening() { server_.close(); }
     std::uint16_t Port() const { return port_; }

@@ -13,4 +13,12 @@ inline std::string NistReply(int year, int month, int day, int hour, int minute,
     return text;
 }
 
+// The same reply without NIST's mark "UTC(NIST) * ": a server of another kind,
+// asked twice at once.
+inline std::string PlainDaytimeReply(int year, int month, int day, int hour, int minute, int second) {
+    std::string reply = NistReply(year, month, day, hour, minute, second);
+    reply.erase(reply.find("UTC(NIST) * "), 12);
+    return reply;
+}
+
 } // namespace net::testing
