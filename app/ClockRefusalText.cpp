@@ -16,6 +16,8 @@ std::string ClockRefusalLine(sysclock::ClockRefusal refusal, const std::string& 
         return "没有得到修改系统时间的授权（管理员密码未通过或已取消）";
     case sysclock::ClockRefusal::ServiceFailed:
         return "系统时间服务没有修改时间（出错或没有应答）";
+    case sysclock::ClockRefusal::NoPrivilege:
+        return "没有修改系统时间的权限：请以管理员身份运行 " + programPath;
     }
     return {};
 }

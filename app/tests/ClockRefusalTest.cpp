@@ -26,6 +26,8 @@ TEST_F(ClockRefusalLines, EachRefusalIsExplainedAfterItsAttemptAndNoOtherLineCha
          " 系统已开启自动时间同步，不能修改时间：请先执行 timedatectl set-ntp false 关闭"},
         {"not authorised", ClockRefusal::NotAuthorised, " 没有得到修改系统时间的授权（管理员密码未通过或已取消）"},
         {"service failed", ClockRefusal::ServiceFailed, " 系统时间服务没有修改时间（出错或没有应答）"},
+        {"no privilege (Windows)", ClockRefusal::NoPrivilege,
+         " 没有修改系统时间的权限：请以管理员身份运行 /opt/clock/DunmoraDesk"},
         {"no stated reason", ClockRefusal::None, ""},
     };
     WriteIni("127.0.0.1", FakeHttp::kListUrl);

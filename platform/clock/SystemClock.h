@@ -12,6 +12,7 @@ enum class ClockRefusal {
     AutomaticSync, // the time service refuses while automatic synchronisation is on
     NotAuthorised, // the user was not authorised or cancelled the password prompt
     ServiceFailed, // the time service failed or did not answer in time
+    NoPrivilege,   // Windows: the process does not hold the system-time privilege
 };
 
 struct LocalDateTime {

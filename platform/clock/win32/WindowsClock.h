@@ -1,0 +1,29 @@
+#pragma once
+// The computer's clock on Windows: the local date and time through
+// GetLocalTime and SetLocalTime, with the system-time privilege enabled first
+// (an administrator holds it, but it is off until the process asks for it).
+#include "platform/clock/SystemClock.h"
+
+#include <memory>
+
+namespace sysclock {
+
+// The few system calls the clock makes, so that tests can stand in for them.
+struct LocalTimeCalls {
+    // Year, month, day, hour, minute, second; false when it cannot be read.
+    bool (*read)(LocalDateTime& now) = nullptr;
+    // Sets the local time; 0 on success, else the system's error code.
+    unsigned long (*write)(const LocalDateTime& value) = nullptr;
+    // Turns the system-time privilege on for the process; false when the
+    // process does not hold it.
+    bool (*enablePrivilege)() = nullptr;
+    // Seconds east of UTC at this moment.
+    bool (*utcOffset)(int& seconds) = nullptr;
+};
+
+// The calls of the running system.
+LocalTimeCalls SystemLocalTimeCalls();
+
+std::unique_ptr<SystemClock> CreateWindowsClock(const LocalTimeCalls& calls);
+
+} // namespace sysclock

@@ -1,0 +1,44 @@
+// Opening a web address on Windows: shell32's own ShellExecuteW, with the
+// UTF-8 text of the program turned into UTF-16 on the way.
+#include "platform/shell/Shell.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+
+namespace shell {
+namespace {
+
+std::wstring Wide(const char* text) {
+    if (!text)
+        return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    if (length <= 0)
+        return {};
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), length);
+    wide.pop_back(); // the terminator
+    return wide;
+}
+
+const wchar_t* OrNull(const std::wstring& text, const char* original) {
+    return original ? text.c_str() : nullptr;
+}
+
+} // namespace
+
+HINSTANCE ShellExecuteA(HWND hwnd, const char* lpOperation, const char* lpFile, const char* lpParameters,
+                        const char* lpDirectory, int nShowCmd) {
+    const std::wstring operation = Wide(lpOperation);
+    const std::wstring file = Wide(lpFile);
+    const std::wstring parameters = Wide(lpParameters);
+    const std::wstring directory = Wide(lpDirectory);
+    const HINSTANCE__* result =
+        ::ShellExecuteW(static_cast<::HWND>(hwnd), OrNull(operation, lpOperation), OrNull(file, lpFile),
+                        OrNull(parameters, lpParameters), OrNull(directory, lpDirectory), nShowCmd);
+    return reinterpret_cast<HINSTANCE>(result);
+}
+
+} // namespace shell
