@@ -1,8 +1,9 @@
 #include "app/CivilTime.h"
 
+#include "app/TextScanner.h"
+
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 
 namespace app {
 namespace {
@@ -72,23 +73,31 @@ std::optional<DateTime> AddHours(const DateTime& value, std::int64_t hours) {
 
 std::optional<DateTime> ParseDaytimeDateTime(const std::string& text) {
     constexpr int kTwoDigitYearBase = 2000;
-    static const std::regex form(
-        "([0-9]{2}|[0-9]{4})-([0-9]{1,2})-([0-9]{1,2}) ([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}))?");
-    // Longer text is no date and time; the regular expression never sees it.
-    constexpr std::size_t kLongestForm = 19;
-    std::smatch match;
-    if (text.size() > kLongestForm || !std::regex_match(text, match, form))
-        return std::nullopt;
-    const auto number = [&](int group) { return std::atoi(match.str(group).c_str()); };
+    // YY-MM-DD or YYYY-MM-DD, a space, H:MM or HH:MM, optionally :SS.
+    TextScanner scan(text);
     DateTime v;
-    v.year = number(1);
-    if (match.length(1) == 2)
-        v.year += kTwoDigitYearBase;
-    v.month = number(2);
-    v.day = number(3);
-    v.hour = number(4);
-    v.minute = number(5);
-    v.second = match[6].matched ? number(6) : 0;
+    const std::size_t yearStart = scan.Position();
+    const auto year = scan.Digits(2, 4);
+    const std::size_t yearLength = scan.Position() - yearStart;
+    if (!year || yearLength == 3 || !scan.Take('-'))
+        return std::nullopt;
+    v.year = yearLength == 2 ? *year + kTwoDigitYearBase : *year;
+    const auto month = scan.Digits(1, 2);
+    const auto day = month && scan.Take('-') ? scan.Digits(1, 2) : std::nullopt;
+    const auto hour = day && scan.Take(' ') ? scan.Digits(1, 2) : std::nullopt;
+    const auto minute = hour && scan.Take(':') ? scan.Digits(2, 2) : std::nullopt;
+    if (!minute)
+        return std::nullopt;
+    std::optional<int> second = 0;
+    if (scan.Take(':'))
+        second = scan.Digits(2, 2);
+    if (!second || !scan.AtEnd())
+        return std::nullopt;
+    v.month = *month;
+    v.day = *day;
+    v.hour = *hour;
+    v.minute = *minute;
+    v.second = *second;
     if (!IsValidDateTime(v))
         return std::nullopt;
     return v;

@@ -1,7 +1,7 @@
 #include "app/ServerReply.h"
 
-#include <cstdlib>
-#include <regex>
+#include "app/TextScanner.h"
+
 #include <string_view>
 #include <vector>
 
@@ -53,28 +53,46 @@ std::optional<DateTime> Checked(const DateTime& value) {
     return value;
 }
 
-int Number(const std::smatch& match, int group) {
-    return std::atoi(match.str(group).c_str());
+// "DD MON YYYY HH:MM:SS UTC" or "... GMT".
+std::optional<DateTime> ReadInetdForm(const std::string& text) {
+    TextScanner scan(text);
+    const auto day = scan.Digits(1, 2);
+    const auto month = day && scan.Take(' ') ? scan.Letters(3) : std::nullopt;
+    const auto year = month && scan.Take(' ') ? scan.Digits(4, 4) : std::nullopt;
+    const auto hour = year && scan.Take(' ') ? scan.Digits(2, 2) : std::nullopt;
+    const auto minute = hour && scan.Take(':') ? scan.Digits(2, 2) : std::nullopt;
+    const auto second = minute && scan.Take(':') ? scan.Digits(2, 2) : std::nullopt;
+    if (!second || !scan.Take(' ') || !(scan.Take("UTC") || scan.Take("GMT")) || !scan.AtEnd())
+        return std::nullopt;
+    return Checked({*year, MonthFromName(std::string(*month)), *day, *hour, *minute, *second});
+}
+
+// "YYYY-MM-DD HH:MM:SS" or "YYYY-MM-DDTHH:MM:SS", seconds optionally with a
+// fraction, then "Z" or " UTC".
+std::optional<DateTime> ReadIsoForm(const std::string& text) {
+    TextScanner scan(text);
+    const auto year = scan.Digits(4, 4);
+    const auto month = year && scan.Take('-') ? scan.Digits(2, 2) : std::nullopt;
+    const auto day = month && scan.Take('-') ? scan.Digits(2, 2) : std::nullopt;
+    const auto hour = day && scan.TakeAny("Tt ") ? scan.Digits(2, 2) : std::nullopt;
+    const auto minute = hour && scan.Take(':') ? scan.Digits(2, 2) : std::nullopt;
+    const auto second = minute && scan.Take(':') ? scan.Digits(2, 2) : std::nullopt;
+    if (!second)
+        return std::nullopt;
+    if (scan.Take('.') && !scan.Digits(1, 9))
+        return std::nullopt; // a fraction has digits
+    while (scan.Digits(1, 9)) {
+    }
+    if (!(scan.TakeAny("Zz") || scan.Take(" UTC")) || !scan.AtEnd())
+        return std::nullopt;
+    return Checked({*year, *month, *day, *hour, *minute, *second});
 }
 
 std::optional<DateTime> ReadUtcForms(const std::string& reply) {
-    static const std::regex inetd("([0-9]{1,2}) ([A-Za-z]{3}) ([0-9]{4}) ([0-9]{2}):([0-9]{2}):([0-9]{2}) (UTC|GMT)");
-    static const std::regex iso("([0-9]{4})-([0-9]{2})-([0-9]{2})[Tt ]([0-9]{2}):([0-9]{2}):([0-9]{2})(?:\\.[0-9]+)?"
-                                "(?:[Zz]| UTC)");
-    // A reply longer than any of the forms is none of them; the regular
-    // expressions never see it.
-    constexpr std::size_t kLongestForm = 48;
     const std::string text = Trimmed(reply);
-    if (text.size() > kLongestForm)
-        return std::nullopt;
-    std::smatch match;
-    if (std::regex_match(text, match, inetd))
-        return Checked({Number(match, 3), MonthFromName(match.str(2)), Number(match, 1), Number(match, 4),
-                        Number(match, 5), Number(match, 6)});
-    if (std::regex_match(text, match, iso))
-        return Checked({Number(match, 1), Number(match, 2), Number(match, 3), Number(match, 4), Number(match, 5),
-                        Number(match, 6)});
-    return std::nullopt;
+    if (auto inetd = ReadInetdForm(text))
+        return inetd;
+    return ReadIsoForm(text);
 }
 
 } // namespace

@@ -65,6 +65,8 @@ TEST_F(Synchronise, RepliesInOtherUtcFormsSetTheClockAndOtherFormsAreShown) {
         {"Tue Dec  8 07:51:32 2026\r\n", nullptr},               // ctime: the server's local time
         {"2026-12-08 07:51:32\r\n", nullptr},                    // no zone
         {"31 FEB 2026 07:51:32 UTC", nullptr},                   // no such day
+        {"2026-12-08T07:51:32.Z", nullptr},                      // a fraction without digits
+        {"08 DEC 2026 07:51:32 CET", nullptr},                   // another zone
         {"\x01" "bad\tline " + std::string(60, 'x'), nullptr},  // control characters and a long tail
     };
     WriteIni("127.0.0.1", "");
