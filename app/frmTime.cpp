@@ -7,6 +7,7 @@
 #include "app/WindowFonts.h"
 #include "platform/shell/Shell.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 
 #include <chrono>
+#include <mutex>
 #include <thread>
 
 namespace app {
@@ -35,9 +37,19 @@ QPlainTextEdit* CreateTextBox(QWidget* parent, const char* name, const QRect& ge
     return box;
 }
 
+// Assistive technology sees the window as a frame, as any application's main
+// window; Qt would show a plain top-level widget as a filler.
+QAccessibleInterface* WindowAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("QWidget") && dynamic_cast<frmTime*>(object) != nullptr)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 frmTime::frmTime(AppEnvironment environment) : env_(std::move(environment)) {
+    static std::once_flag windowAccessible;
+    std::call_once(windowAccessible, [] { QAccessible::installFactory(WindowAccessible); });
     if (env_.programName.isEmpty())
         env_.programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     setObjectName("frmTime");
@@ -69,9 +81,12 @@ void frmTime::CreateControls() {
     listColours.setColor(QPalette::Base, QColor(64, 64, 64));
     listColours.setColor(QPalette::Text, QColor(255, 255, 255));
     lstResult->setPalette(listColours);
+    lstResult->setAccessibleName(QStringLiteral("结果列表"));
 
     txtCeShi = CreateTextBox(this, "txtCeShi", QRect(2, 200, 275, 89));
     txtYouXiao = CreateTextBox(this, "txtYouXiao", QRect(2, 316, 275, 89));
+    txtCeShi->setAccessibleName(QStringLiteral("要测试的服务器地址"));
+    txtYouXiao->setAccessibleName(QStringLiteral("有效的服务器地址"));
     cmdCeShi = CreateCommandButton(this, {"cmdCeShi", QRect(89, 292, 181, 21), StoredServerTestButton()});
 
     chkCeshi = new QCheckBox(QStringLiteral("显示时间"), this);
