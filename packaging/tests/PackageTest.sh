@@ -3,7 +3,8 @@
 #  files: installs the desktop component into a temporary prefix, compares the
 #         file list and validates the desktop entry, the metainfo and the icons;
 #         installs the development component into a staged prefix and checks
-#         that all of it, the Designer plugin too, stays under that prefix.
+#         that all of it, the Designer plugin too, stays under that prefix and
+#         that the plugin finds the library installed there.
 #  deb:   builds the Debian package with CPack, compares its file list and
 #         dependencies, extracts it and runs the installed program on a virtual
 #         X display until its window, titled with name and version, appears.
@@ -45,8 +46,12 @@ files)
     DESTDIR=$work/stage cmake --install "$build" --prefix /opt/zt --component development >/dev/null
     outside=$(cd "$work/stage" && find . -type f ! -path './opt/zt/*')
     [ -z "$outside" ] || fail "development files outside the prefix: $outside"
-    [ -n "$(find "$work/stage/opt/zt" -path '*/qt6/plugins/designer/libZtButtonsDesigner.so')" ] ||
-        fail "no Designer plugin under the prefix's qt6/plugins/designer"
+    plugin=$(find "$work/stage/opt/zt" -path '*/qt6/plugins/designer/libZtButtonsDesigner.so')
+    [ -n "$plugin" ] || fail "no Designer plugin under the prefix's qt6/plugins/designer"
+    # With the library installed into the same prefix, the plugin finds it there.
+    DESTDIR=$work/stage cmake --install "$build" --prefix /opt/zt --component desktop >/dev/null
+    ldd "$plugin" | grep -q "libZtButtons.so.1 => $work/stage/opt/zt/" ||
+        fail "the Designer plugin does not find libZtButtons in its prefix: $(ldd "$plugin" | grep ZtButtons)"
     ;;
 deb)
     (cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
