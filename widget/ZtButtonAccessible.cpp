@@ -1,5 +1,6 @@
 #include "widget/ZtButtonAccessible.h"
 
+#include "platform/qt/QtControlSite.h"
 #include "widget/ZtButtonValues.h"
 #include "ztbuttons/ZtButton.h"
 
@@ -27,10 +28,18 @@ class ZtButtonAccessible final : public QAccessibleWidget {
         }
     }
 
+    // The drawn window inside is no object of its own (see DrawnWindowAccessible).
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
-            const QString name = QAccessibleWidget::text(t); // an accessibleName set by the host wins
-            return name.isEmpty() ? CaptionWithoutMarkers(Button()->caption()).replace("||", "\n") : name;
+            // Only a name the program set wins over the caption: Qt's own
+            // fallback would take a group box's title or a label's text.
+            const QString own = widget()->accessibleName();
+            return own.isEmpty() ? CaptionWithoutMarkers(Button()->caption()).replace("||", "\n") : own;
         }
         if (t == QAccessible::Accelerator) {
             const QString key = Button()->accessKey();
@@ -50,13 +59,15 @@ class ZtButtonAccessible final : public QAccessibleWidget {
         return state;
     }
 
+    // Press (and toggle when checkable) click the button; set focus is Qt's,
+    // which a screen reader's "grab focus" asks for.
     QStringList actionNames() const override {
         if (!widget()->isEnabled())
             return {};
         QStringList names{pressAction()};
         if (Button()->mode() != 0)
             names << toggleAction();
-        return names;
+        return names + QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString& actionName) override {
@@ -64,6 +75,8 @@ class ZtButtonAccessible final : public QAccessibleWidget {
             return;
         if (actionName == pressAction() || actionName == toggleAction())
             Button()->click();
+        else
+            QAccessibleWidget::doAction(actionName);
     }
 
     QStringList keyBindingsForAction(const QString& actionName) const override {
@@ -74,10 +87,29 @@ class ZtButtonAccessible final : public QAccessibleWidget {
     }
 };
 
+// The control's window inside a button holds the keyboard focus for it (the
+// button's focus proxy), so Qt reports focus and state changes on that window.
+// The button stands for it: the window's interface answers as not valid, which
+// makes Qt drop its events before they reach the platform's bridge, and the
+// button reports them itself (ZtButton::eventFilter).
+class DrawnWindowAccessible final : public QAccessibleWidget {
+  public:
+    explicit DrawnWindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Button) {}
+    bool isValid() const override { return false; }
+};
+
+bool IsDrawnWindow(QObject* object) {
+    return dynamic_cast<qtplatform::QtControlSite*>(object) != nullptr &&
+           qobject_cast<ZtButton*>(object->parent()) != nullptr;
+}
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
-    if (className == QLatin1String(ZtButton::staticMetaObject.className()) && object != nullptr &&
-        object->isWidgetType())
+    if (object == nullptr || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String(ZtButton::staticMetaObject.className()))
         return new ZtButtonAccessible(static_cast<ZtButton*>(object));
+    if (className == QLatin1String("QWidget") && IsDrawnWindow(object))
+        return new DrawnWindowAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 

@@ -11,12 +11,15 @@
 #include "platform/shell/Shell.h"
 #include "ztbuttons/ZtButton.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
+
+#include <mutex>
 
 namespace app::qt {
 namespace {
@@ -33,6 +36,14 @@ QPlainTextEdit* CreateTextBox(QWidget* parent, const char* name, const QString& 
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true); // Tab moves on to the next control, as in any form
     return box;
+}
+
+// Assistive technology sees the window as a frame, as any application's main
+// window; Qt would show a plain top-level widget as a filler.
+QAccessibleInterface* WindowAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("QWidget") && dynamic_cast<QtMainWindow*>(object) != nullptr)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
 }
 
 } // namespace
@@ -58,6 +69,8 @@ AppEnvironment WithProgramServices(AppEnvironment environment) {
 
 QtMainWindow::QtMainWindow(AppEnvironment environment, std::function<void(int)> sleep)
     : pump_(std::move(sleep)) {
+    static std::once_flag windowAccessible;
+    std::call_once(windowAccessible, [] { QAccessible::installFactory(WindowAccessible); });
     setObjectName("frmTime");
     setWindowTitle(QStringLiteral("北京时间"));
     setWindowIcon(CreateAppIcon());

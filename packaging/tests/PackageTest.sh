@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # PackageTest.sh files|deb <build folder> <version>
 #  files: installs the desktop component into a temporary prefix, compares the
-#         file list and validates the desktop entry, the metainfo and the icons.
+#         file list and validates the desktop entry, the metainfo and the icons;
+#         installs the development component into a staged prefix and checks
+#         that all of it, the Designer plugin too, stays under that prefix and
+#         that the plugin finds the library installed there.
 #  deb:   builds the Debian package with CPack, compares its file list and
 #         dependencies, extracts it and runs the installed program on a virtual
 #         X display until its window, titled with name and version, appears.
@@ -20,8 +23,11 @@ check_tree() { # <root of /usr>
     local usr=$1
     diff <(expected_files) <(cd "$usr" && find . -type f | sed 's/^\.\///' | sort) ||
         fail "installed files differ from ExpectedFiles.txt"
-    desktop-file-validate "$usr/share/applications/example.dunmora.DunmoraDesk.desktop" ||
-        fail "desktop entry"
+    # Clean means without hints too (two main categories are only a hint).
+    local entry_report
+    entry_report=$(desktop-file-validate "$usr/share/applications/example.dunmora.DunmoraDesk.desktop") ||
+        fail "desktop entry: $entry_report"
+    [ -z "$entry_report" ] || fail "desktop entry: $entry_report"
     appstreamcli validate --no-net "$usr/share/metainfo/example.dunmora.DunmoraDesk.metainfo.xml" ||
         fail "metainfo"
     for size in 16 32 48 64 128 256; do
@@ -36,6 +42,16 @@ case $mode in
 files)
     cmake --install "$build" --prefix "$work/usr" --component desktop >/dev/null
     check_tree "$work/usr"
+    # DESTDIR catches a file installed by absolute path outside the prefix.
+    DESTDIR=$work/stage cmake --install "$build" --prefix /opt/zt --component development >/dev/null
+    outside=$(cd "$work/stage" && find . -type f ! -path './opt/zt/*')
+    [ -z "$outside" ] || fail "development files outside the prefix: $outside"
+    plugin=$(find "$work/stage/opt/zt" -path '*/qt6/plugins/designer/libZtButtonsDesigner.so')
+    [ -n "$plugin" ] || fail "no Designer plugin under the prefix's qt6/plugins/designer"
+    # With the library installed into the same prefix, the plugin finds it there.
+    DESTDIR=$work/stage cmake --install "$build" --prefix /opt/zt --component desktop >/dev/null
+    ldd "$plugin" | grep -q "libZtButtons.so.1 => $work/stage/opt/zt/" ||
+        fail "the Designer plugin does not find libZtButtons in its prefix: $(ldd "$plugin" | grep ZtButtons)"
     ;;
 deb)
     (cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
