@@ -1,6 +1,7 @@
 // The palette painters: style 2's fixed columns, frame and corner pixels, its
 // round shapes framed instead of edged; style 7's inverted pushed look and the
 // hover caption colour it borrows for one caption only.
+#include "control/render/Colors.h"
 #include "control/tests/PaintSupport.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // checked face, the CustomClick window shift, the disabled caption, the
 // DelayDrawing switch, styles without a painter, and no drawing object lost.
 #include "control/model/Lifecycle.h"
+#include "control/render/Colors.h"
 #include "control/tests/PaintSupport.h"
 
 #include <gtest/gtest.h>
