@@ -1,6 +1,7 @@
 // Changes of the container's ambient values that the button shows.
 #include "control/model/ztButtons_H.h"
 #include "control/paint/RedrawButton.h"
+#include "control/render/Colors.h"
 #include "control/render/Surface.h"
 
 #include <algorithm>

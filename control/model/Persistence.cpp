@@ -4,6 +4,7 @@
 #include "control/input/OptionGroup.h"
 #include "control/model/Lifecycle.h"
 #include "control/model/ztButtons_H.h"
+#include "control/render/Colors.h"
 #include "control/render/DrawingState.h"
 #include "control/render/Surface.h"
 

@@ -3,6 +3,7 @@
 #include "control/paint/PaintConditions.h"
 #include "control/paint/PaintContract.h"
 #include "control/render/ButtonImage.h"
+#include "control/render/Colors.h"
 #include "control/render/Layout.h"
 #include "control/render/Surface.h"
 

@@ -3,6 +3,7 @@
 #include "control/paint/CustomClick.h"
 #include "control/paint/Gradient.h"
 #include "control/paint/PaintConditions.h"
+#include "control/render/Colors.h"
 #include "control/render/Rounding.h"
 #include "control/render/Surface.h"
 

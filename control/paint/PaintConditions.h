@@ -3,7 +3,7 @@
 #pragma once
 
 #include "control/model/ztButtons_H.h"
-#include "control/render/DrawingState.h"
+#include "control/render/Colors.h"
 
 // Left button went down on the button and the pointer is still inside it.
 inline bool IsPushed(const ztButtons_H& button) { return button.IsPushed(); }

@@ -7,6 +7,7 @@
 #include "control/paint/PaintBackground.h"
 #include "control/paint/PaintConditions.h"
 #include "control/paint/StylePainters.h"
+#include "control/render/Colors.h"
 #include "control/render/Rounding.h"
 #include "control/render/Surface.h"
 

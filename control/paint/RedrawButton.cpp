@@ -4,6 +4,7 @@
 #include "control/paint/PaintConditions.h"
 #include "control/paint/PaintContract.h"
 #include "control/paint/StylePainters.h"
+#include "control/render/Colors.h"
 #include "control/render/Surface.h"
 
 namespace {

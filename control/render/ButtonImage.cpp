@@ -1,5 +1,6 @@
 #include "control/render/ButtonImage.h"
 
+#include "control/render/Colors.h"
 #include "control/render/Rounding.h"
 #include "control/render/Surface.h"
 

@@ -3,6 +3,7 @@
 #include "control/model/Lifecycle.h"
 #include "control/paint/Gradient.h"
 #include "control/render/ButtonImage.h"
+#include "control/render/Colors.h"
 #include "control/render/Rounding.h"
 #include "control/render/Surface.h"
 

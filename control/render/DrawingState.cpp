@@ -1,5 +1,6 @@
 #include "control/render/DrawingState.h"
 
+#include "control/render/Colors.h"
 #include "control/render/Rounding.h"
 #include "control/render/Surface.h"
 
@@ -102,11 +103,6 @@ void UpdateDerivedColours(ztButtons_H& button) {
     }
 }
 
-int ClampChannel(int value, bool invert) {
-    value = std::clamp(value, 0, 255);
-    return invert ? 255 - value : value;
-}
-
 }  // namespace
 
 void UpdateDrawingState(ztButtons_H& button, std::string_view aspect) {
@@ -117,31 +113,6 @@ void UpdateDrawingState(ztButtons_H& button, std::string_view aspect) {
     } else if (SameNameIgnoringCase(aspect, "BackColor")) {
         UpdateDerivedColours(button);
     }
-}
-
-RgbColor ShadeColor(RgbColor colour, Integer& offset, bool blueRatio, bool avoidExtremes, bool invert) {
-    const int red = colour & 0xFF;
-    const int green = (colour >> 8) & 0xFF;
-    const int blue = (colour >> 16) & 0xFF;
-    // Offsets below 128 in magnitude end after one reversal (two for 0); the
-    // bound keeps any other offset from looping.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const int r = ClampChannel(red + offset, invert);
-        const int g = ClampChannel(green + offset, invert);
-        const int b = ClampChannel(blueRatio ? blue + (blue * offset) / 192 : blue + offset, invert);
-        const RgbColor result = r + g * 256 + b * 65536;
-        if (!avoidExtremes || (result != 0 && result != 0xFFFFFF)) return result;
-        offset = offset == 0 ? Integer{64} : static_cast<Integer>(-offset);
-    }
-    const int r = ClampChannel(red + offset, invert);
-    const int g = ClampChannel(green + offset, invert);
-    const int b = ClampChannel(blueRatio ? blue + (blue * offset) / 192 : blue + offset, invert);
-    return r + g * 256 + b * 65536;
-}
-
-RgbColor ShadeColor(RgbColor colour, int offset, bool blueRatio, bool avoidExtremes, bool invert) {
-    Integer kept = static_cast<Integer>(offset);
-    return ShadeColor(colour, kept, blueRatio, avoidExtremes, invert);
 }
 
 gdi::LOGFONTA BuildLogFont(const container::Font& font, double twipsPerPixelY) {

@@ -1,5 +1,6 @@
 #include "control/render/Surface.h"
 
+#include "control/render/Colors.h"
 #include "control/render/DrawingState.h"
 #include "control/render/Rounding.h"
 
@@ -102,11 +103,6 @@ void DrawRect(ztButtons_H& button, gdi::HDC hdc, Long left, Long top, Long right
     // is one flat colour up to its edges.
     SelectDrawingTool(button, true, hdc, DrawingToolKind::Brush, fillColour, !hasBorder, 1, gdi::PS_SOLID);
     gdi::Rectangle(hdc, left, top, right, bottom);
-}
-
-RgbColor TranslateColor(OleColor colour) {
-    if (colour < 0) return static_cast<RgbColor>(gdi::GetSysColor(colour & 0xFF));
-    return colour;
 }
 
 void ReleaseOffscreenDC(ButtonState& state) {

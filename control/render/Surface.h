@@ -27,9 +27,6 @@ void SelectDrawingTool(ztButtons_H& button, bool select, gdi::HDC hdc, Long kind
 void DrawRect(ztButtons_H& button, gdi::HDC hdc, Long left, Long top, Long right, Long bottom, Long fillColour,
               Long borderColour = -1, Long borderWidth = 1, Long borderStyle = gdi::PS_SOLID);
 
-// OLE colour to RGB: negative values name the system colour of their low byte.
-RgbColor TranslateColor(OleColor colour);
-
 // Releases the surface: restores the saved pen, brush, font and bitmap,
 // deleting the control's own, and deletes the DC. Leaves every member 0.
 void ReleaseOffscreenDC(ButtonState& state);

@@ -138,6 +138,28 @@ TEST(AmbientChanges, DefaultLookFollowsTheContainerAndTheFocusRectangle) {
     EXPECT_EQ(button.ParentBackColor, 0x00123456);
 }
 
+// A new form colour is drawn by the buttons that show it: round and custom
+// shapes around their outline, and the flat style 5.
+TEST(AmbientChanges, ANewFormBackColourRedrawsRoundShapesAndStyle5Only) {
+    InputBench bench;
+    headless::HeadlessForm& form = bench.AddForm();
+    PlacedButton& placed = bench.AddButton(form, 20, 20);
+    ztButtons_H& button = placed.Button();
+    const struct {
+        Long shape;
+        Long style;
+        bool redrawn;
+    } rows[] = {{ButtonShapeValue::Parallelogram, 0, false}, {ButtonShapeValue::Ellipse, 0, true},
+                {ButtonShapeValue::Rectangle, 5, true}, {ButtonShapeValue::Rectangle, 4, false}};
+    for (const auto& row : rows) {
+        button.ButtonShape = row.shape;
+        button.ButtonStyle = row.style;
+        const int refreshes = placed.Site().RefreshCount();
+        form.SetBackColor(0x00123456 + row.shape + row.style);
+        EXPECT_EQ(placed.Site().RefreshCount() > refreshes, row.redrawn) << row.shape << "/" << row.style;
+    }
+}
+
 TEST(DragAndDrop, NoticesReachTheHostWithTheContainersArguments) {
     InputBench bench;
     headless::HeadlessForm& form = bench.AddForm();

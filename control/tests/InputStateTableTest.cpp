@@ -250,6 +250,11 @@ TEST_F(InputStateTable, ArrowKeysGoToTheContainerWindowWithoutEvents) {
     }
     EXPECT_TRUE(placed.log.entries.empty());
     EXPECT_EQ(InputBits(button), 0);
+    // Only an option button is checked by the release of an arrow key.
+    button.SetMode(ModeValue::CheckBox);
+    site.KeyUp(user::VK_DOWN, 0);
+    EXPECT_EQ(button.Value, False);
+    EXPECT_TRUE(placed.log.entries.empty());
 }
 
 TEST_F(InputStateTable, AccessKeysClickCommandButtonsAndEnterLeavesOtherModesAlone) {

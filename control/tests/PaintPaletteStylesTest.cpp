@@ -1,6 +1,7 @@
 // The palette painters: style 2's fixed columns, frame and corner pixels, its
 // round shapes framed instead of edged; style 7's inverted pushed look and the
 // hover caption colour it borrows for one caption only.
+#include "control/render/Colors.h"
 #include "control/tests/PaintSupport.h"
 
 #include <gtest/gtest.h>
@@ -178,6 +179,22 @@ TEST_F(Style7, PressedCommandButtonInvertsFaceAndCaption) {
     EXPECT_EQ(gdi::GetPixel(hdc, 2, 10), 0x606060U);   // inner left: Shade(grey, -32)
     EXPECT_EQ(gdi::GetPixel(hdc, 37, 10), 0x808080U);  // inner right: grey
     EXPECT_EQ(gdi::GetPixel(hdc, 0, 10), 0x000000U);   // black outer ring
+}
+
+// Single pixels in the ring colours round the four corners.
+TEST(Style7Corners, ArePaintedInTheRingColours) {
+    ButtonFixture fixture(Size(20, 12));
+    ztButtons_H& button = fixture.Button();
+    button.BackColor = 0x806040;
+    UseStyle(button, 7);
+    const gdi::COLORREF face = 0x9F7F5F, high = 0xB89E7E, low = 0x6A3F1F;  // the face, S(face, 31), S(face, -64)
+    const struct {
+        int x, y;
+        gdi::COLORREF colour;
+    } corners[] = {{3, 3, 0xFFFFFF}, {1, 9, face},  {2, 2, high},  {1, 10, 0},  {1, 1, 0},
+                   {16, 8, face},    {17, 1, face}, {17, 9, low}, {18, 10, 0}, {18, 1, 0}};
+    for (const auto& corner : corners)
+        EXPECT_EQ(gdi::GetPixel(button.HDC(), corner.x, corner.y), corner.colour) << corner.x << "," << corner.y;
 }
 
 TEST_F(Style7, HoverCaptionColourShowsAndIsLeftUnchanged) {

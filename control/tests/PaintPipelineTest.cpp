@@ -2,6 +2,7 @@
 // checked face, the CustomClick window shift, the disabled caption, the
 // DelayDrawing switch, styles without a painter, and no drawing object lost.
 #include "control/model/Lifecycle.h"
+#include "control/render/Colors.h"
 #include "control/tests/PaintSupport.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,8 @@ TEST_F(GradientButton, CheckedStyle2ToggleIsShadedDownwardsNotAcross) {
     EXPECT_EQ(gdi::GetPixel(hdc, 10, 8), gdi::GetPixel(hdc, 30, 8));
     EXPECT_NE(gdi::GetPixel(hdc, 10, 3), gdi::GetPixel(hdc, 10, 8));
     EXPECT_EQ(gdi::GetPixel(hdc, 10, 3), Rgb(ShadeColor(Button().CheckedFaceColor, -6, true, false, false)));
+    // 25 steps over the height: row 8 of 12 is 16.7 steps darker.
+    EXPECT_EQ(gdi::GetPixel(hdc, 10, 8), Rgb(ShadeColor(Button().CheckedFaceColor, -17, true, false, false)));
 }
 
 class CustomClick : public ::testing::Test {
@@ -109,6 +112,25 @@ TEST_F(CustomClick, PressMovesOnePixelDownRightOnceAndReleaseMovesBack) {
     EXPECT_EQ(WindowRect().left, original.left);
     EXPECT_EQ(WindowRect().top, original.top);
     EXPECT_FALSE(Shifted());
+}
+
+TEST_F(CustomClick, EachValueMovesTheWindowItsOwnWayAndBack) {
+    const struct {
+        Long value;
+        int dx;
+        int dy;
+    } directions[] = {{1, 0, -1}, {2, 1, -1}, {3, -1, -1}, {4, 1, 1}, {5, -1, 1}, {6, 1, 0}, {7, 0, 1}, {8, -1, 0}};
+    for (const auto& direction : directions) {
+        Button().CustomClick = direction.value;
+        SetPushed(Button(), true);
+        RedrawButton(Button());
+        EXPECT_EQ(WindowRect().left, original.left + direction.dx) << direction.value;
+        EXPECT_EQ(WindowRect().top, original.top + direction.dy) << direction.value;
+        SetPushed(Button(), false);
+        RedrawButton(Button());
+        EXPECT_EQ(WindowRect().left, original.left) << direction.value;
+        EXPECT_EQ(WindowRect().top, original.top) << direction.value;
+    }
 }
 
 TEST_F(CustomClick, ContainerWindowKeptInTagPlacesTheMoveInItsClientArea) {
@@ -167,6 +189,32 @@ TEST_F(DisabledCaption, CheckBoxWithoutGradientIsGreyOnceAndFlat) {
 
 // The relief copies lie one pixel up-left and down-right of the main text,
 // which therefore sits one pixel lower than the text of a flat caption.
+// The relief copies are the face shaded by 40 each way: the darker one up-left
+// for CaptionStyle 1, the lighter one up-left for CaptionStyle 2.
+TEST(ReliefCaption, CopiesAreTheFaceShadedByFortyEachWay) {
+    for (const Long style : {CaptionStyleValue::ReliefDarkAboveLeft, CaptionStyleValue::ReliefLightAboveLeft}) {
+        SCOPED_TRACE(style);
+        ButtonFixture fixture(Size(100, 30));
+        ztButtons_H& button = fixture.Button();
+        button.BackColor = 0x808080;
+        UpdateDrawingState(button, "BackColor");
+        fixture.Site().SetForeColor(0x0000FF);
+        button.CaptionText = "OK";
+        button.CaptionStyle = style;
+        button.Resize();
+        const gdi::RECT area = ClientArea(button);
+        const auto main = InkBounds(button.HDC(), area, 0x0000FF);
+        const bool darkAbove = style == CaptionStyleValue::ReliefDarkAboveLeft;
+        const auto above = InkBounds(button.HDC(), area, darkAbove ? 0x585858 : 0xA8A8A8);
+        const auto below = InkBounds(button.HDC(), area, darkAbove ? 0xA8A8A8 : 0x585858);
+        ASSERT_TRUE(main && above && below);
+        EXPECT_EQ(above->left, main->left - 1);
+        EXPECT_EQ(above->top, main->top - 1);
+        EXPECT_EQ(below->right, main->right + 1);
+        EXPECT_EQ(below->bottom, main->bottom + 1);
+    }
+}
+
 TEST(ReliefCaption, MainTextSitsOnePixelLowerThanAFlatCaption) {
     for (const Long align : {CaptionAlignValue::Left, CaptionAlignValue::Center, CaptionAlignValue::Right}) {
         SCOPED_TRACE(align);
@@ -256,6 +304,61 @@ TEST(RedrawPipeline, OutlinedEllipseIsFramedInBlackWhileHoveredOrPushed) {
     SetPushed(button, true);
     RedrawButton(button);
     EXPECT_GT(CountPixels(button.HDC(), all, 0x000000), 60);
+}
+
+// Custom shapes get their frame on the control after presentation: the
+// window's outline in the hover colour under the pointer; on a default button
+// the face outline (the inner one for shape 8), darker while checked.
+TEST(RedrawPipeline, CustomShapesAreFramedByState) {
+    constexpr gdi::COLORREF kHoverGreen = 0x00FF00;
+    const struct {
+        const char* name;
+        Long shape;
+        bool hover;
+        bool checked;
+        gdi::COLORREF frame;
+    } rows[] = {
+        {"hovered", ButtonShapeValue::Custom, true, false, kHoverGreen},
+        {"default", ButtonShapeValue::Custom, false, false, 0x000000},
+        {"default and checked", ButtonShapeValue::Custom, false, true, 0xD0D0D0},  // Shade(face, -32)
+        {"default, shape 8", ButtonShapeValue::CustomGradient, false, false, 0x000000},
+    };
+    const Legend legend{{'m', gdi::RGB(255, 0, 255)}, {'r', gdi::RGB(200, 30, 30)}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ButtonFixture fixture(Size(40, 20));
+        ztButtons_H& button = fixture.Button();
+        button.SetPicture(MakeBitmapPicture({"mmmm", "mrrm", "mrrm", "mmmm"}, legend));
+        button.SetButtonShape(row.shape);
+        button.HoverBackColor = kHoverGreen;
+        UpdateDrawingState(button, "BackColor");
+        if (row.checked) {
+            button.Mode = ModeValue::CheckBox;
+            button.Value = True;
+        }
+        if (row.hover) SetHover(button, true);
+        else SetDefaultLook(button, true);
+        RedrawButton(button);
+        EXPECT_GT(CountPixels(button.HDC(), ClientArea(button), row.frame), 4);
+    }
+}
+
+// Made the default at design time, a custom shape shows the hover frame for
+// that one repaint; at run time it shows the default look alone.
+TEST(RedrawPipeline, ACustomShapeMadeTheDefaultAtDesignTimeShowsTheHoverFrameOnce) {
+    for (const bool designTime : {true, false}) {
+        ButtonFixture fixture(Size(40, 20));
+        ztButtons_H& button = fixture.Button();
+        button.SetPicture(MakeBitmapPicture({"mmmm", "mrrm", "mrrm", "mmmm"},
+                                            Legend{{'m', gdi::RGB(255, 0, 255)}, {'r', gdi::RGB(200, 30, 30)}}));
+        button.SetButtonShape(ButtonShapeValue::Custom);
+        button.HoverBackColor = 0x00FF00;
+        UpdateDrawingState(button, "BackColor");
+        fixture.Form().SetUserMode(!designTime);
+        fixture.Site().SetDisplayAsDefault(true);
+        EXPECT_EQ(CountPixels(button.HDC(), ClientArea(button), 0x00FF00) > 0, designTime) << designTime;
+        EXPECT_EQ(button.IsHovering, False);
+    }
 }
 
 // Every style and shape in every state draws with the control's one pen and

@@ -1,5 +1,5 @@
-// Derived drawing state: the shading rule, the caption font, picture kinds
-// and the face colours each style derives.
+// Derived drawing state: the caption font, picture kinds and the face colours
+// each style derives.
 #include "control/render/DrawingState.h"
 #include "control/tests/support/ButtonFixture.h"
 #include "control/tests/support/PixelHelpers.h"
@@ -9,41 +9,6 @@
 #include <cstring>
 
 using namespace control_testing;
-
-TEST(ShadeColor, AddsTheOffsetToEveryChannelAndClamps) {
-    EXPECT_EQ(ShadeColor(0x808080, -16, false, false, false), 0x707070);
-    EXPECT_EQ(ShadeColor(0x808080, 31, false, false, false), 0x9F9F9F);
-    EXPECT_EQ(ShadeColor(0xFFFFFF, -32, false, false, false), 0xDFDFDF);
-    EXPECT_EQ(ShadeColor(0x10F020, 20, false, false, false), 0x24FF34);
-    EXPECT_EQ(ShadeColor(0x10F020, -20, false, false, false), 0x00DC0C);
-}
-
-TEST(ShadeColor, BlueRatioChangesBlueInProportionToItself) {
-    EXPECT_EQ(ShadeColor(0xC8C8C8, 48, true, false, false), 0xFAF8F8);
-    // 255 x -32 / 192 = -42.5, truncated toward zero.
-    EXPECT_EQ(ShadeColor(0xFFFFFF, -32, true, false, false), 0xD5DFDF);
-}
-
-TEST(ShadeColor, AvoidExtremesRetriesAndWritesTheOffsetBack) {
-    Integer offset = 10;
-    EXPECT_EQ(ShadeColor(0xFFFFFF, offset, false, true, false), 0xF5F5F5);
-    EXPECT_EQ(offset, -10);
-
-    Integer zero = 0;
-    EXPECT_EQ(ShadeColor(0x000000, zero, false, true, false), 0x404040);
-    EXPECT_EQ(zero, 64);
-
-    Integer kept = 10;
-    EXPECT_EQ(ShadeColor(0x404040, kept, false, true, false), 0x4A4A4A);
-    EXPECT_EQ(kept, 10);
-    // Without avoidExtremes white stays white.
-    EXPECT_EQ(ShadeColor(0xFFFFFF, 10, false, false, false), 0xFFFFFF);
-}
-
-TEST(ShadeColor, InvertFlipsEveryChannelAfterClamping) {
-    EXPECT_EQ(ShadeColor(0x102030, 0, false, false, true), 0xEFDFCF);
-    EXPECT_EQ(ShadeColor(0xFFFFFF, 10, false, false, true), 0x000000);
-}
 
 TEST(BuildLogFont, HeightIsMinusTwentyTimesPointsOverTwipsRoundedHalfToEven) {
     container::Font nine("宋体", 9.0);

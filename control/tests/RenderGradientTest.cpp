@@ -77,17 +77,19 @@ TEST(FillGradient, TopToBottomAndBottomToTopRunAlongTheHeight) {
 }
 
 TEST(FillGradient, ControlsWiderThanAQuarterOfTheScreenGetTwoPixelBands) {
-    // 1280 / 700 = 1 < 4: 350 strips of 2 pixels.
-    ButtonFixture fixture({.width = 700, .height = 3});
-    ztButtons_H& button = fixture.Button();
-    button.GradientMode = GradientModeValue::LeftToRight;
-    std::vector<RgbColor> expected(350);
-    GradientBandColours(expected, 0x000000, 0xFFFFFF);
-    DrawRect(button, button.SurfaceDC, 0, 0, 700, 3, 0x0000FF, -1);
-    FillGradient(button, 0x000000, 0xFFFFFF);
-    for (int i = 0; i < 350; ++i) {
-        EXPECT_EQ(SurfacePixel(button, 2 * i, 1), expected[static_cast<std::size_t>(i)]) << i;
-        EXPECT_EQ(SurfacePixel(button, 2 * i + 1, 1), expected[static_cast<std::size_t>(i)]) << i;
+    // 1280 / 700 = 1 and 1280 / 400 = 3, both below 4: strips of 2 pixels.
+    for (const int width : {700, 400}) {
+        ButtonFixture fixture({.width = width, .height = 3});
+        ztButtons_H& button = fixture.Button();
+        button.GradientMode = GradientModeValue::LeftToRight;
+        std::vector<RgbColor> expected(static_cast<std::size_t>(width / 2));
+        GradientBandColours(expected, 0x000000, 0xFFFFFF);
+        DrawRect(button, button.SurfaceDC, 0, 0, width, 3, 0x0000FF, -1);
+        FillGradient(button, 0x000000, 0xFFFFFF);
+        for (int i = 0; i < width / 2; ++i) {
+            EXPECT_EQ(SurfacePixel(button, 2 * i, 1), expected[static_cast<std::size_t>(i)]) << width << ": " << i;
+            EXPECT_EQ(SurfacePixel(button, 2 * i + 1, 1), expected[static_cast<std::size_t>(i)]) << width << ": " << i;
+        }
     }
 }
 

@@ -121,6 +121,38 @@ TEST(LayoutCaptionAndImage, PictureRightOfCaptionAndAtTheEdges) {
     ExpectRect(button.ImageRect, 80, 7, 96, 23);
 }
 
+// A picture of up to 32 pixels reserves its room and a 4-pixel gap beside a
+// left or right aligned caption; a stretched one lies under the caption.
+TEST(LayoutCaptionAndImage, PicturesAtTheEdgesKeepTheirRoomUpTo32Pixels) {
+    ButtonFixture fixture({.width = 100, .height = 40});
+    ztButtons_H& button = fixture.Button();
+    button.CaptionText = "OK";
+    GivePicture(button, 16, 16);
+    const struct {
+        Integer size;
+        Long pictureAlign;
+        Long captionAlign;
+        Long captionEdge;  // the left edge of a left caption, the right edge of a right one
+        gdi::RECT image;
+    } rows[] = {
+        {16, PictureAlignValue::LeftEdge, CaptionAlignValue::Left, 24, {4, 12, 20, 28}},
+        {32, PictureAlignValue::LeftEdge, CaptionAlignValue::Left, 40, {4, 4, 36, 35}},
+        {16, PictureAlignValue::RightEdge, CaptionAlignValue::Right, 76, {80, 12, 96, 28}},
+        {32, PictureAlignValue::RightEdge, CaptionAlignValue::Right, 60, {64, 4, 96, 35}},
+        {40, PictureAlignValue::LeftEdge, CaptionAlignValue::Left, 4, {3, 3, 97, 37}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.size);
+        button.PictureSizePx = row.size;
+        button.PictureAlign = row.pictureAlign;
+        button.CaptionAlign = row.captionAlign;
+        LayoutCaptionAndImage(button, false);
+        const bool left = row.captionAlign == CaptionAlignValue::Left;
+        EXPECT_EQ(left ? button.CaptionRect.left : button.CaptionRect.right, row.captionEdge);
+        ExpectRect(button.ImageRect, row.image.left, row.image.top, row.image.right, row.image.bottom);
+    }
+}
+
 TEST(LayoutCaptionAndImage, PictureAboveAndBelowTheCaption) {
     ButtonFixture fixture({.width = 100, .height = 60});
     ztButtons_H& button = fixture.Button();
@@ -207,6 +239,10 @@ TEST(LayoutCaptionAndImage, FittedPictureKeepsItsAspectInsideTheFace) {
     ExpectRect(button.ImageRect, 22, 6, 78, 34);
     EXPECT_EQ(button.ImageWidth, 56);
     EXPECT_EQ(button.ImageHeight, 28);
+    // A wide picture meets the 12-pixel margin at the sides: 88 x 11.
+    GivePicture(button, 64, 8);
+    LayoutCaptionAndImage(button, false);
+    ExpectRect(button.ImageRect, 6, 14, 94, 25);
 }
 
 TEST(LayoutCaptionAndImage, SmallPicturesArePreparedOnlyWhenAsked) {

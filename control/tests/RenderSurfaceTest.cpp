@@ -1,5 +1,5 @@
-// The off-screen surface and its primitives: colour translation, flat and
-// bordered rectangles, tool selection, and the surface's object bookkeeping.
+// The off-screen surface and its primitives: flat and bordered rectangles,
+// tool selection, and the surface's object bookkeeping.
 #include "control/render/Rounding.h"
 #include "control/render/Surface.h"
 #include "control/tests/support/ButtonFixture.h"
@@ -27,14 +27,6 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(RoundHalfEven(-12.0), -12);
     EXPECT_EQ(RoundHalfEven(0.5000001), 1);
     EXPECT_EQ(RoundHalfEven(1e12), 2147483647);  // clamped, not undefined
-}
-
-TEST(TranslateColor, SystemColoursUseOnlyTheLowByte) {
-    EXPECT_EQ(TranslateColor(static_cast<OleColor>(0x8000000F)), static_cast<RgbColor>(gdi::GetSysColor(15)));
-    EXPECT_EQ(TranslateColor(static_cast<OleColor>(0x8000000F)), 0xF0F0F0);
-    EXPECT_EQ(TranslateColor(0x0000FF), 0x0000FF);
-    EXPECT_EQ(TranslateColor(static_cast<OleColor>(0x80FFFF12)), static_cast<RgbColor>(gdi::GetSysColor(18)));
-    EXPECT_EQ(TranslateColor(0x01123456), 0x01123456);  // palette-relative values pass through
 }
 
 // Without a border colour the outline takes the fill colour; with one, the

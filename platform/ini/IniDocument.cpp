@@ -109,15 +109,16 @@ std::string_view LineBreakOf(std::string_view text) {
     return text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
 }
 
-// The text up to the end of line, which then ends with a line break. A last
-// line without a break, or ending in a lone carriage return, gets a break in
-// place of what it had, so that nothing appended runs on in it; the break keeps
-// the line's content as it was read (a content ending in CR needs CR LF).
+// The text up to the end of line, which then ends with a line break. Every
+// byte of it stays: a last line without a line feed gets one, alone after a
+// carriage return it already ends in (so that return and the line's content
+// read as before), else in the file's own style.
 std::string TerminatedUpTo(std::string_view text, const Line& line, std::string_view lineBreak) {
-    if (text[line.end - 1] == '\n')
-        return std::string(text.substr(0, line.end));
-    const bool endsInReturn = !line.content.empty() && line.content.back() == '\r';
-    return std::string(text.substr(0, line.contentEnd)) + std::string(endsInReturn ? "\r\n" : lineBreak);
+    const char last = text[line.end - 1];
+    std::string result(text.substr(0, line.end));
+    if (last != '\n')
+        result += last == '\r' ? std::string_view("\n") : lineBreak;
+    return result;
 }
 
 } // namespace

@@ -19,7 +19,8 @@ bool CanStore(std::string_view section, std::string_view key, std::string_view v
 
 // The text with key = value stored in section. An existing key keeps its spelling
 // and only its value changes; a missing key is added after the last non-blank line
-// of its section; a missing section is added at the end. Every other byte stays.
+// of its section; a missing section is added at the end. Every other byte stays;
+// a last line without a line end gets one before anything is added after it.
 std::string StoreValue(std::string_view text, std::string_view section, std::string_view key,
                        std::string_view value);
 

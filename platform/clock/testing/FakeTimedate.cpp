@@ -74,6 +74,9 @@ bool FakeTimedate::handleMessage(const QDBusMessage& message, const QDBusConnect
             message.createErrorReply(QStringLiteral("org.freedesktop.timedate1.AutomaticTimeSyncEnabled"),
                                      QStringLiteral("Automatic time synchronization is enabled")));
         break;
+    case TimedateMode::RefuseWithError:
+        replyBus.send(message.createErrorReply(errorName, QStringLiteral("Refused by the test")));
+        break;
     case TimedateMode::Slow:
         QTimer::singleShot(slowMs_,
                            [replyBus, reply = message.createReply()]() mutable { replyBus.send(reply); });

@@ -18,6 +18,7 @@ enum class TimedateMode {
     RefuseUnauthorised,  // polkit said no, or the prompt was cancelled
     RefuseAutomaticSync, // NTP is on, so setting the time is refused
     Slow,                // answers with success after a delay
+    RefuseWithError,     // answers with the error named in errorName
 };
 
 struct SetTimeCall {
@@ -36,6 +37,8 @@ class FakeTimedate final : public QDBusVirtualObject {
     std::vector<SetTimeCall> Calls() const;
     // Runs for every call, after it was recorded.
     std::function<void(const SetTimeCall&)> onCall;
+    // The error RefuseWithError answers with, as the bus or a service names it.
+    QString errorName;
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;

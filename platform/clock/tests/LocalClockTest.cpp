@@ -115,15 +115,28 @@ TEST_F(LocalClockInZone, RepeatedAutumnHourIsTakenAtItsFirstOccurrence) {
     EXPECT_EQ(raw_.Seconds(), Utc(2024, 11, 3, 5, 30, 0)); // 01:30 EDT, not EST
 }
 
-TEST_F(LocalClockInZone, InvalidFieldsAreRefusedWithoutTouchingTheClock) {
+// Each field at the edges of its range, leap years by the Gregorian rule.
+TEST_F(LocalClockInZone, FieldsOutsideTheirRangeAreRefusedWithoutTouchingTheClock) {
     UseZone("UTC");
     raw_.At(Utc(2024, 1, 1, 0, 0, 0));
-    EXPECT_FALSE(clock_.SetLocalDate(2023, 2, 29));
-    EXPECT_FALSE(clock_.SetLocalDate(2024, 13, 1));
-    EXPECT_FALSE(clock_.SetLocalTimeOfDay(24, 0, 0));
-    EXPECT_FALSE(clock_.SetLocalTimeOfDay(0, 60, 0));
-    EXPECT_TRUE(raw_.sets.empty());
-    EXPECT_TRUE(clock_.SetLocalDate(2024, 2, 29));
+    const struct {
+        int year, month, day;
+        bool valid;
+    } dates[] = {{2024, 2, 29, true}, {2023, 2, 29, false}, {2000, 2, 29, true},  {1900, 2, 29, false},
+                 {2024, 4, 30, true}, {2024, 4, 31, false}, {2024, 12, 31, true}, {2024, 1, 32, false},
+                 {2024, 0, 1, false}, {2024, 13, 1, false}, {2024, 1, 0, false}};
+    for (const auto& d : dates)
+        EXPECT_EQ(clock_.SetLocalDate(d.year, d.month, d.day), d.valid)
+            << d.year << "-" << d.month << "-" << d.day;
+    const struct {
+        int hour, minute, second;
+        bool valid;
+    } times[] = {
+        {23, 59, 59, true}, {24, 0, 0, false}, {0, 60, 0, false}, {0, 0, 60, false}, {-1, 0, 0, false}};
+    for (const auto& t : times)
+        EXPECT_EQ(clock_.SetLocalTimeOfDay(t.hour, t.minute, t.second), t.valid)
+            << t.hour << ":" << t.minute << ":" << t.second;
+    EXPECT_EQ(raw_.sets.size(), 5u); // the valid ones only
 }
 
 TEST_F(LocalClockInZone, RefusedRawSetIsReportedAsFailure) {

@@ -12,8 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace sysclock {
 namespace {
@@ -94,6 +96,58 @@ TEST_F(TimeServiceClock, EachAnswerOfTheServiceGivesItsOutcome) {
         EXPECT_TRUE(calls[0].interactive);
         EXPECT_TRUE(calls[0].interactiveFlag);
     }
+}
+
+// Every error SetTime can end in, from the service, polkit or the bus itself,
+// and the refusal the user is told of.
+TEST_F(TimeServiceClock, EveryErrorNameGivesItsRefusal) {
+    const struct {
+        const char* error;
+        ClockRefusal refusal;
+    } rows[] = {
+        {"org.freedesktop.timedate1.AutomaticTimeSyncEnabled", ClockRefusal::AutomaticSync},
+        {"org.freedesktop.DBus.Error.AccessDenied", ClockRefusal::NotAuthorised},
+        {"org.freedesktop.DBus.Error.InteractiveAuthorizationRequired", ClockRefusal::NotAuthorised},
+        {"org.freedesktop.DBus.Error.AuthFailed", ClockRefusal::NotAuthorised},
+        {"org.freedesktop.PolicyKit1.Error.NotAuthorized", ClockRefusal::NotAuthorised},
+        {"org.freedesktop.PolicyKit1.Error.Cancelled", ClockRefusal::NotAuthorised},
+        {"org.freedesktop.DBus.Error.ServiceUnknown", ClockRefusal::NoRight},
+        {"org.freedesktop.DBus.Error.NameHasNoOwner", ClockRefusal::NoRight},
+        {"org.freedesktop.DBus.Error.Disconnected", ClockRefusal::NoRight},
+        {"org.freedesktop.DBus.Error.UnknownObject", ClockRefusal::NoRight},
+        {"org.freedesktop.DBus.Error.Spawn.ExecFailed", ClockRefusal::NoRight},
+        {"org.freedesktop.DBus.Error.Spawn.ChildExited", ClockRefusal::NoRight},
+        {"org.freedesktop.DBus.Error.Failed", ClockRefusal::ServiceFailed},
+        {"org.freedesktop.DBus.Error.NoReply", ClockRefusal::ServiceFailed},
+    };
+    FakeTimedate service(bus_->Address(), TimedateMode::RefuseWithError);
+    ASSERT_TRUE(service.Registered());
+    for (const auto& row : rows) {
+        service.errorName = QString::fromLatin1(row.error);
+        Build(bus_->Address());
+        EXPECT_FALSE(clock_->SetLocalDate(2030, 6, 15)) << row.error;
+        EXPECT_EQ(clock_->LastRefusal(), row.refusal) << row.error;
+    }
+}
+
+// Without an address of its own the service is asked on the system bus, which
+// DBUS_SYSTEM_BUS_ADDRESS names; a polkit prompt may take two minutes.
+TEST_F(TimeServiceClock, TheDefaultBusIsTheSystemBusAndThePromptHasTwoMinutes) {
+    EXPECT_EQ(TimeServiceOptions{}.timeoutMs, 120000);
+    FakeTimedate service(bus_->Address(), TimedateMode::Accept);
+    ASSERT_TRUE(service.Registered());
+    const char* saved = std::getenv("DBUS_SYSTEM_BUS_ADDRESS");
+    const std::optional<std::string> kept = saved ? std::optional<std::string>(saved) : std::nullopt;
+    setenv("DBUS_SYSTEM_BUS_ADDRESS", bus_->Address().c_str(), 1);
+    auto raw = std::make_unique<MemoryRealtime>();
+    raw->refuse = true;
+    auto source = CreateServiceBackedSource(std::move(raw), CreateTimedateService());
+    EXPECT_TRUE(LocalClock(*source).SetLocalTimeOfDay(1, 2, 3));
+    EXPECT_EQ(service.Calls().size(), 1u);
+    if (kept)
+        setenv("DBUS_SYSTEM_BUS_ADDRESS", kept->c_str(), 1);
+    else
+        unsetenv("DBUS_SYSTEM_BUS_ADDRESS");
 }
 
 TEST_F(TimeServiceClock, WithTheRightTheServiceIsNeverAsked) {

@@ -11,6 +11,15 @@ namespace {
 
 using container::Font;
 
+// A form's font until it is given another: 9-point 宋体 in the GB2312 character set.
+TEST(Font, ANewFontIsNinePointSongInGb2312) {
+    const Font font;
+    EXPECT_EQ(font.Name(), "宋体");
+    EXPECT_EQ(font.Size(), 9);
+    EXPECT_EQ(font.Charset(), 134);
+    EXPECT_FALSE(font.Italic() || font.Underline() || font.Strikethrough());
+}
+
 TEST(Font, BoldAndWeightStayConsistent) {
     Font font;
     EXPECT_EQ(font.Weight(), 400);
@@ -43,6 +52,8 @@ TEST(Font, RefusesImpossibleSizesAndWeights) {
     EXPECT_FALSE(font.SetWeight(-1));
     EXPECT_FALSE(font.SetWeight(1001));
     EXPECT_EQ(font.Weight(), 400);
+    EXPECT_TRUE(font.SetWeight(0));
+    EXPECT_TRUE(font.SetWeight(1000));
     EXPECT_EQ(Font("x", -2).Size(), 9);
 }
 

@@ -36,20 +36,39 @@ TEST(RopTable, EveryOperationMatchesItsTruthTable) {
     }
 }
 
-TEST(RopTable, NamedOperationsComputeTheirFormulas) {
-    const COLORREF p = 0x00F0F0F0 & 0xFFFFFF, s = 0x00CCCCCC, d = 0x00AAAAAA;
-    auto apply = [&](DWORD rop) { return detail::ApplyRop(detail::RopIndex(rop), p, s, d, 0xFFFFFF); };
-    EXPECT_EQ(apply(SRCCOPY), s);
-    EXPECT_EQ(apply(SRCAND), s & d);
-    EXPECT_EQ(apply(SRCPAINT), s | d);
-    EXPECT_EQ(apply(SRCINVERT), s ^ d);
-    EXPECT_EQ(apply(0x220326), d & ~s & 0xFFFFFF);
-    EXPECT_EQ(apply(0xB8074A), ((d ^ p) & s) ^ p);
-    EXPECT_EQ(apply(PATINVERT), p ^ d);
-    EXPECT_EQ(apply(DSTINVERT), ~d & 0xFFFFFF);
-    EXPECT_EQ(apply(MERGECOPY), p & s);
-    EXPECT_EQ(apply(WHITENESS), 0xFFFFFFu);
-    EXPECT_EQ(apply(BLACKNESS), 0u);
+// Every named operation (and the two unnamed ones the button uses) with its
+// Windows code and its formula, on a pattern, source and destination whose
+// bits meet in all eight combinations.
+TEST(RopTable, NamedOperationsHaveTheirCodesAndFormulas) {
+    const COLORREF p = 0xF0F0F0, s = 0xCCCCCC, d = 0xAAAAAA, all = 0xFFFFFF;
+    const struct {
+        const char* name;
+        DWORD rop;
+        DWORD code;
+        COLORREF result;
+    } rows[] = {
+        {"SRCCOPY", SRCCOPY, 0x00CC0020, s},
+        {"SRCPAINT", SRCPAINT, 0x00EE0086, s | d},
+        {"SRCAND", SRCAND, 0x008800C6, s & d},
+        {"SRCINVERT", SRCINVERT, 0x00660046, s ^ d},
+        {"SRCERASE", SRCERASE, 0x00440328, s & ~d & all},
+        {"NOTSRCCOPY", NOTSRCCOPY, 0x00330008, ~s & all},
+        {"NOTSRCERASE", NOTSRCERASE, 0x001100A6, ~(s | d) & all},
+        {"MERGECOPY", MERGECOPY, 0x00C000CA, p & s},
+        {"MERGEPAINT", MERGEPAINT, 0x00BB0226, (~s | d) & all},
+        {"PATCOPY", PATCOPY, 0x00F00021, p},
+        {"PATPAINT", PATPAINT, 0x00FB0A09, (p | ~s | d) & all},
+        {"PATINVERT", PATINVERT, 0x005A0049, p ^ d},
+        {"DSTINVERT", DSTINVERT, 0x00550009, ~d & all},
+        {"BLACKNESS", BLACKNESS, 0x00000042, 0},
+        {"WHITENESS", WHITENESS, 0x00FF0062, all},
+        {"0x220326 (colour key)", 0x00220326, 0x00220326, d & ~s & all},
+        {"0xB8074A (disabled picture)", 0x00B8074A, 0x00B8074A, ((d ^ p) & s) ^ p},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.rop, row.code) << row.name;
+        EXPECT_EQ(detail::ApplyRop(detail::RopIndex(row.rop), p, s, d, all), row.result) << row.name;
+    }
 }
 
 void FillRandom(HDC dc, int width, int height, std::mt19937& random) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 namespace gdi {
 namespace {
@@ -337,16 +339,87 @@ TEST(LeakStress, EveryPatternOfTheControlEndsWhereItStarted) {
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), startUser);
 }
 
+// The default colours of Windows 10, index by index; indexes without a
+// colour answer black.
 TEST(SystemColours, WindowsDefaults) {
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(240, 240, 240));
-    EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), RGB(0, 0, 0));
-    EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), RGB(160, 160, 160));
-    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), RGB(255, 255, 255));
-    EXPECT_EQ(GetSysColor(COLOR_3DDKSHADOW), RGB(105, 105, 105));
-    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(0, 120, 215));
-    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
-    EXPECT_EQ(GetSysColor(255), 0u);
-    EXPECT_EQ(GetSysColor(-1), 0u);
+    const std::pair<int, COLORREF> colours[] = {
+        {COLOR_SCROLLBAR, RGB(200, 200, 200)},
+        {COLOR_BACKGROUND, RGB(0, 0, 0)},
+        {COLOR_ACTIVECAPTION, RGB(153, 180, 209)},
+        {COLOR_INACTIVECAPTION, RGB(191, 205, 219)},
+        {COLOR_MENU, RGB(240, 240, 240)},
+        {COLOR_WINDOW, RGB(255, 255, 255)},
+        {COLOR_WINDOWFRAME, RGB(100, 100, 100)},
+        {COLOR_MENUTEXT, RGB(0, 0, 0)},
+        {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
+        {COLOR_CAPTIONTEXT, RGB(0, 0, 0)},
+        {COLOR_ACTIVEBORDER, RGB(180, 180, 180)},
+        {COLOR_INACTIVEBORDER, RGB(244, 247, 252)},
+        {COLOR_APPWORKSPACE, RGB(171, 171, 171)},
+        {COLOR_HIGHLIGHT, RGB(0, 120, 215)},
+        {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)},
+        {COLOR_BTNFACE, RGB(240, 240, 240)},
+        {COLOR_BTNSHADOW, RGB(160, 160, 160)},
+        {COLOR_GRAYTEXT, RGB(109, 109, 109)},
+        {COLOR_BTNTEXT, RGB(0, 0, 0)},
+        {COLOR_INACTIVECAPTIONTEXT, RGB(0, 0, 0)},
+        {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)},
+        {COLOR_3DDKSHADOW, RGB(105, 105, 105)},
+        {COLOR_3DLIGHT, RGB(227, 227, 227)},
+        {COLOR_INFOTEXT, RGB(0, 0, 0)},
+        {COLOR_INFOBK, RGB(255, 255, 225)},
+        {25, RGB(0, 0, 0)},
+        {COLOR_HOTLIGHT, RGB(0, 102, 204)},
+        {COLOR_GRADIENTACTIVECAPTION, RGB(185, 209, 234)},
+        {COLOR_GRADIENTINACTIVECAPTION, RGB(215, 228, 242)},
+        {COLOR_MENUHILIGHT, RGB(0, 120, 215)},
+        {COLOR_MENUBAR, RGB(240, 240, 240)},
+        {31, 0},
+        {255, 0},
+        {-1, 0},
+    };
+    for (std::size_t row = 0; row < std::size(colours); ++row) {
+        const auto& [index, colour] = colours[row];
+        if (row <= static_cast<std::size_t>(COLOR_MENUBAR)) {
+            EXPECT_EQ(index, static_cast<int>(row)) << "the indexes run from 0 to 30";
+        }
+        EXPECT_EQ(GetSysColor(index), colour) << "index " << index;
+    }
+}
+
+// The constants keep the values Windows gives them, so code written against
+// the Windows names means the same on both programs.
+TEST(WindowsNames, ConstantsKeepTheirWindowsValues) {
+    const std::pair<long long, long long> constants[] = {
+        {DT_TOP, 0},           {DT_LEFT, 0},          {DT_CENTER, 1},
+        {DT_RIGHT, 2},         {DT_VCENTER, 4},       {DT_BOTTOM, 8},
+        {DT_WORDBREAK, 0x10},  {DT_SINGLELINE, 0x20}, {DT_EXPANDTABS, 0x40},
+        {DT_NOCLIP, 0x100},    {DT_CALCRECT, 0x400},  {DT_NOPREFIX, 0x800},
+        {PS_SOLID, 0},         {PS_DASH, 1},          {PS_DOT, 2},
+        {PS_DASHDOT, 3},       {PS_DASHDOTDOT, 4},    {PS_NULL, 5},
+        {PS_INSIDEFRAME, 6},   {TRANSPARENT, 1},      {OPAQUE, 2},
+        {MM_TEXT, 1},          {BLACKONWHITE, 1},     {WHITEONBLACK, 2},
+        {COLORONCOLOR, 3},     {HALFTONE, 4},         {ERROR, 0},
+        {NULLREGION, 1},       {SIMPLEREGION, 2},     {COMPLEXREGION, 3},
+        {RGN_AND, 1},          {RGN_OR, 2},           {RGN_XOR, 3},
+        {RGN_DIFF, 4},         {RGN_COPY, 5},         {ALTERNATE, 1},
+        {WINDING, 2},          {RDH_RECTANGLES, 1},   {FW_DONTCARE, 0},
+        {FW_NORMAL, 400},      {FW_BOLD, 700},        {ANSI_CHARSET, 0},
+        {DEFAULT_CHARSET, 1},  {GB2312_CHARSET, 134}, {LF_FACESIZE, 32},
+        {IMAGE_BITMAP, 0},     {IMAGE_ICON, 1},       {LR_DEFAULTCOLOR, 0},
+        {LR_COPYRETURNORG, 4}, {LR_COPYDELETEORG, 8}, {LR_CREATEDIBSECTION, 0x2000},
+        {DI_MASK, 1},          {DI_IMAGE, 2},         {DI_NORMAL, 3},
+        {DIB_RGB_COLORS, 0},   {BI_RGB, 0},           {OBJ_PEN, 1},
+        {OBJ_BRUSH, 2},        {OBJ_DC, 3},           {OBJ_FONT, 6},
+        {OBJ_BITMAP, 7},       {OBJ_REGION, 8},       {OBJ_MEMDC, 10},
+        {WHITE_BRUSH, 0},      {LTGRAY_BRUSH, 1},     {GRAY_BRUSH, 2},
+        {DKGRAY_BRUSH, 3},     {BLACK_BRUSH, 4},      {NULL_BRUSH, 5},
+        {HOLLOW_BRUSH, 5},     {WHITE_PEN, 6},        {BLACK_PEN, 7},
+        {NULL_PEN, 8},         {SYSTEM_FONT, 13},     {DEFAULT_GUI_FONT, 17},
+        {GR_GDIOBJECTS, 0},    {GR_USEROBJECTS, 1},   {CLR_INVALID, 0xFFFFFFFF},
+    };
+    for (std::size_t i = 0; i < std::size(constants); ++i)
+        EXPECT_EQ(constants[i].first, constants[i].second) << "row " << i;
 }
 
 TEST(Rects, Arithmetic) {

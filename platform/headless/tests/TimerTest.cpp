@@ -139,6 +139,7 @@ TEST_F(Timers, PeriodsBelowTheMinimumRunAtTheMinimum) {
 
 TEST_F(Timers, TimersNeedALiveWindowAndDieWithIt) {
     EXPECT_EQ(user::SetTimer(0xDEAD, 1, 50, RecordTick), 0u);
+    EXPECT_EQ(user::SetTimer(first, 0, 50, RecordTick), 1u); // identifier 0 still reports success
     user::SetTimer(first, 237, 50, RecordTick);
     system.DestroyWindow(first);
     system.AdvanceClock(100);

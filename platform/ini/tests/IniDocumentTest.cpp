@@ -52,19 +52,35 @@ TEST(IniDocumentStore, AddsAMissingSectionAtTheEndInTheFilesLineBreakStyle) {
     EXPECT_EQ(StoreValue("[X]\r\nA=1", "INTERNET", "TIME", "h"), "[X]\r\nA=1\r\n[INTERNET]\r\nTIME=h\r\n");
 }
 
-TEST(IniDocumentStore, ALastLineEndingInALoneReturnIsEndedBeforeAnythingIsAdded) {
-    EXPECT_EQ(StoreValue("[A]\r\nX=1\r", "A", "Y", "2"), "[A]\r\nX=1\r\nY=2\r\n");
-    EXPECT_EQ(StoreValue("[A]\nX=1\r", "B", "Y", "2"), "[A]\nX=1\n[B]\nY=2\n");
-    // The line's content ends in a return of its own, which stays part of it.
-    EXPECT_EQ(StoreValue("[A]\nX=1\r\r", "A", "Y", "2"), "[A]\nX=1\r\r\nY=2\n");
+TEST(IniDocumentStore, ALastLineWithoutALineFeedIsEndedAndKeepsEveryByte) {
+    struct Row {
+        const char* text;
+        const char* section;
+        const char* stored;
+    } rows[] = {
+        {"[A]\r\nX=1\r", "A", "[A]\r\nX=1\r\nY=2\r\n"},
+        {"[A]\nX=1\r", "B", "[A]\nX=1\r\n[B]\nY=2\n"},
+        // The line's content ends in a return of its own, which stays part of it.
+        {"[A]\nX=1\r\r", "A", "[A]\nX=1\r\r\nY=2\n"},
+        // Lone returns inside a line are content; only the last one ends it.
+        {"[s]\ra=1\rb=2\r", "t", "[s]\ra=1\rb=2\r\n[t]\nY=2\n"},
+        // Lines ending in LF CR: the last return stays before the added lines.
+        {"[A]\n\rX=1\n\r", "B", "[A]\n\rX=1\n\r\n[B]\nY=2\n"},
+        // No line feed at the end: the file's own line end, CR LF when it uses one anywhere.
+        {"[A]\nX=1\r\nZ=3", "A", "[A]\nX=1\r\nZ=3\r\nY=2\r\n"},
+        {"[A]\nZ=3", "A", "[A]\nZ=3\nY=2\n"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(StoreValue(row.text, row.section, "Y", "2"), row.stored) << row.text;
 }
 
-// Whatever text a file holds, storing one value changes no other value. The
-// texts are built from the pieces that matter to the parser, with a fixed seed.
-TEST(IniDocumentStore, NoTextLetsAWriteChangeAnotherValue) {
+// Whatever text a file holds, storing one value changes no other value and no
+// byte outside its line. The texts are built from the pieces that matter to the
+// parser (lone returns and LF CR pairs among them), with a fixed seed.
+TEST(IniDocumentStore, NoTextLetsAWriteChangeAnotherValueOrByte) {
     const std::vector<std::string> pieces = {
         "[A]",  "[B]", "[a]",          "[",  "]", "X", "Y", "x", "=", "1", " ", "\t", "\r", "\n",
-        "\r\n", ";",   "\xEF\xBB\xBF", "[A", "A]"};
+        "\r\n", "\n\r", ";", "\xEF\xBB\xBF", "[A", "A]"};
     const std::vector<std::string> sections = {"A", "B", " a"};
     const std::vector<std::string> keys = {"X", "Y", "x ", "Z"};
     const std::vector<std::string> values = {"", "v", " v ", "=", "[B]", "\r"};
@@ -78,6 +94,17 @@ TEST(IniDocumentStore, NoTextLetsAWriteChangeAnotherValue) {
         if (!CanStore(section, key, value))
             continue;
         const std::string stored = StoreValue(text, section, key, value);
+        // Every byte outside the stored line stays: what the write removed is one
+        // value within a line, and nothing at all when it only added lines.
+        std::size_t prefix = 0, suffix = 0;
+        while (prefix < text.size() && prefix < stored.size() && text[prefix] == stored[prefix])
+            ++prefix;
+        while (suffix < text.size() - prefix && suffix < stored.size() - prefix &&
+               text[text.size() - 1 - suffix] == stored[stored.size() - 1 - suffix])
+            ++suffix;
+        const std::string removed = text.substr(prefix, text.size() - prefix - suffix);
+        EXPECT_TRUE(FindValue(text, section, key) ? removed.find('\n') == removed.npos : removed.empty())
+            << "text \"" << text << "\" became \"" << stored << "\"";
         for (const char* s : {"A", "B"})
             for (const char* k : {"X", "Y", "Z"}) {
                 const bool written = FindValue("[" + section + "]\n" + key + "=\n", s, k).has_value();

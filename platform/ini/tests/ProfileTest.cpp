@@ -66,6 +66,7 @@ TEST_F(ProfileFile, ValuesAreCutToWholeCharactersAndLoseOnePairOfQuotes) {
         {std::string(1998, 'a') + han, 2000, std::string(1998, 'a')},
         {std::string(1997, 'a') + han, 2000, std::string(1997, 'a')},
         {std::string(1996, 'a') + han + "b", 2000, std::string(1996, 'a') + han},
+        {std::string(1996, 'a') + "\xf0\x9f\x95\x90", 2000, std::string(1996, 'a')}, // four bytes
         {"aaa\x80\x80\x80\x80\x80", 6, "aaa\x80\x80"}, // no UTF-8: cut where the limit falls
         {"abcdef", 4, "abc"},
         {"\"-5\"", 2000, "-5"},
@@ -81,6 +82,7 @@ TEST_F(ProfileFile, ValuesAreCutToWholeCharactersAndLoseOnePairOfQuotes) {
         EXPECT_EQ(Read("TIME", "", row.size), row.read) << row.stored.substr(0, 20);
     }
     EXPECT_EQ(Read("MISSING", "default", 4), "def");
+    EXPECT_EQ(Read("MISSING", "default \t "), "default"); // blanks after a default go too
     WriteFile("[INTERNET]\nXIUZHENXIAOSHI=\"-5\"\n");
     EXPECT_EQ(GetPrivateProfileIntA("INTERNET", "XIUZHENXIAOSHI", 8, path_.c_str()), -5);
 }

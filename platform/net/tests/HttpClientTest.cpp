@@ -93,6 +93,28 @@ TEST(HttpResponses, EveryResponseArrivesOverLoopbackByteByByteAndInRandomPieces)
     }
 }
 
+// The values the program ships with: the time-outs of the server-list
+// download, how many redirects it follows and how large a list it takes.
+TEST(HttpGet, ShipsWithTheStatedTimeOutsAndLimits) {
+    const HttpTimeouts shipped;
+    EXPECT_EQ(shipped.resolveMs, 3000);
+    EXPECT_EQ(shipped.connectMs, 3000);
+    EXPECT_EQ(shipped.sendMs, 3000);
+    EXPECT_EQ(shipped.receiveMs, 60000);
+    EXPECT_EQ(kMaxHttpRedirects, 5);
+    EXPECT_EQ(kMaxHttpBodyBytes, 16u * 1024 * 1024);
+}
+
+TEST(HttpGet, ABodyUpToTheLimitIsTakenAndOneByteMoreIsNot) {
+    LoopbackHttpServer server;
+    for (const std::size_t size : {kMaxHttpBodyBytes, kMaxHttpBodyBytes + 1}) {
+        server.Respond(HttpResponseBytes(200, QByteArray(static_cast<qsizetype>(size), 'h')));
+        const HttpGetResult result = HttpGet(server.Url());
+        EXPECT_EQ(result.completed, size == kMaxHttpBodyBytes) << size;
+        EXPECT_EQ(result.body.size(), size == kMaxHttpBodyBytes ? size : 0u) << size;
+    }
+}
+
 TEST(HttpGet, FetchesTheBodyAndSendsAPlainGet) {
     LoopbackHttpServer server;
     server.Respond(HttpResponseBytes(200, "127.0.0.1\r\nlocalhost"));
@@ -147,8 +169,8 @@ TEST(HttpGet, OversizedBodyIsCutAtOneMebibyteWithoutWaitingForTheRest) {
 TEST(HttpGet, ServerThatNeverAnswersEndsAtTheReceiveTimeOut) {
     LoopbackHttpServer server;
     server.NeverAnswer();
-    HttpTimeouts shortened;
-    shortened.receiveMs = 300;
+    // Only the receive time-out is short: the wait ends by it and no other.
+    const HttpTimeouts shortened{10000, 10000, 10000, 300};
     QElapsedTimer clock;
     clock.start();
     HttpGetResult result = HttpGet(server.Url(), shortened);

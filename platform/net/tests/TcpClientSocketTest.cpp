@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace net {
 namespace {
 
@@ -27,6 +29,29 @@ std::unique_ptr<TcpClientSocket> SocketWithLog(EventLog& log) {
                        },
                        [&log] { ++log.errors; }, [&log] { ++log.closes; }});
     return socket;
+}
+
+// The states keep the classic socket control's numbers.
+TEST(TcpClientSocket, StatesCarryTheClassicNumbers) {
+    const std::pair<int, int> states[] = {{sckClosed, 0},    {sckResolvingHost, 4}, {sckConnecting, 6},
+                                          {sckConnected, 7}, {sckClosing, 8},       {sckError, 9}};
+    for (const auto& [state, number] : states)
+        EXPECT_EQ(state, number);
+}
+
+// A name is looked up first, an address is connected to at once.
+TEST(TcpClientSocket, ConnectingPassesThroughItsStates) {
+    LoopbackDaytimeServer server;
+    server.Script({}, {DaytimeBehaviour::Silent, {}});
+    EventLog log;
+    auto socket = SocketWithLog(log);
+    socket->Connect("localhost", server.Port());
+    EXPECT_EQ(socket->State(), sckResolvingHost);
+    socket->Connect("127.0.0.1", server.Port());
+    EXPECT_EQ(socket->State(), sckConnecting);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return socket->State() == sckConnected; }));
+    socket->Close();
+    EXPECT_EQ(socket->State(), sckClosed);
 }
 
 TEST(TcpClientSocket, ReplyArrivesAsDataThenThePeerCloses) {
@@ -129,6 +154,7 @@ TEST(HostNames, OnlyTextThatCanNameAHostIsLookedUp) {
         EXPECT_TRUE(IsPlausibleHostName(good)) << good;
     for (const char* bad : {"", " time.nist.gov", "bad host", "<html>", "http://x/", "a\r", "[x]"})
         EXPECT_FALSE(IsPlausibleHostName(bad)) << bad;
+    EXPECT_TRUE(IsPlausibleHostName(std::string(255, 'a')));
     EXPECT_FALSE(IsPlausibleHostName(std::string(256, 'a')));
 }
 

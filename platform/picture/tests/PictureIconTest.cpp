@@ -92,6 +92,17 @@ TEST(PictureIcons, AlphaBecomesTheMask) {
     EXPECT_EQ(opaque, RGB(255, 0, 0));
 }
 
+// A pixel at least half opaque (alpha 128 of 255) is shown, a fainter one is not.
+TEST(PictureIcons, PixelsAtLeastHalfOpaqueAreShown) {
+    QImage image(4, 1, QImage::Format_ARGB32);
+    const int alphas[] = {255, 128, 127, 0};
+    for (int x = 0; x < 4; ++x)
+        image.setPixel(x, 0, qRgba(255, 0, 0, alphas[x]));
+    const PicturePtr picture = LoadPictureBytes(Encode(image, "ico"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(DrawnIcon(*picture), std::vector<std::string>{"xxoo"});
+}
+
 TEST(PictureIcons, TheFilesAndMaskMakesPixelsTransparent) {
     const PicturePtr picture = LoadPictureBytes(MakeMaskedIcon(qRgb(0, 0, 255)));
     ASSERT_NE(picture, nullptr);

@@ -175,6 +175,13 @@ TEST(PictureSizes, TheSizeThatWillBeDecodedIsCheckedAndMetadataIsSkipped) {
     SetWord(hugeScreenGif, 8, 1000);
     Bytes wideScreenGif = MakeGif(1, 1, palette, {1});
     SetWord(wideScreenGif, 6, 3);
+    // The limits: sides of up to 16384 pixels, 2 megapixels in all.
+    auto screenGif = [&](int width, int height) {
+        Bytes gif = MakeGif(1, 1, palette, {1});
+        SetWord(gif, 6, width);
+        SetWord(gif, 8, height);
+        return gif;
+    };
     const Bytes bmp = Encode(Quadrants(), "bmp");
     Bytes topDownBmp = bmp;
     SetDword(topDownBmp, 22, -32);
@@ -193,6 +200,10 @@ TEST(PictureSizes, TheSizeThatWillBeDecodedIsCheckedAndMetadataIsSkipped) {
     } rows[] = {
         {"GIF with a 32767 x 1000 screen", hugeScreenGif, 0, 0},
         {"GIF with a 3 x 1 screen", wideScreenGif, 3, 1},
+        {"GIF with a 16384 x 1 screen", screenGif(16384, 1), 16384, 1},
+        {"GIF with a 16385 x 1 screen", screenGif(16385, 1), 0, 0},
+        {"GIF with a 2048 x 1024 screen", screenGif(2048, 1024), 2048, 1024},
+        {"GIF with a 2049 x 1024 screen", screenGif(2049, 1024), 0, 0},
         {"top-down BMP", topDownBmp, 32, 32},
         {"top-down BMP of 32767 x 1000", hugeTopDownBmp, 0, 0},
         {"PNG with a 2 GB text chunk before its data", WithHugeTextChunkAt(png, afterHeader), 0, 0},

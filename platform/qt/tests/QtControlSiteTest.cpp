@@ -1,4 +1,6 @@
 #include "platform/qt/QtControlSite.h"
+#include "platform/qt/InputCodes.h"
+#include "platform/qt/MousePointers.h"
 #include "platform/qt/tests/QtTestSupport.h"
 
 #include <QTest>
@@ -6,6 +8,7 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qtplatform::testing {
@@ -75,6 +78,58 @@ class ControlSite : public QtWindowTest {
 };
 
 using Notices = std::vector<std::string>;
+
+// Qt's keys as Windows virtual-key codes, and back: every key with a name,
+// digits and letters, and the ends of the function keys.
+TEST(InputCodes, QtKeysAndVirtualKeyCodes) {
+    const std::pair<int, int> keys[] = {
+        {Qt::Key_Backspace, 0x08}, {Qt::Key_Tab, 0x09},   {Qt::Key_Return, 0x0D}, {Qt::Key_Shift, 0x10},
+        {Qt::Key_Control, 0x11},   {Qt::Key_Alt, 0x12},   {Qt::Key_Pause, 0x13},  {Qt::Key_CapsLock, 0x14},
+        {Qt::Key_Escape, 0x1B},    {Qt::Key_Space, 0x20}, {Qt::Key_PageUp, 0x21}, {Qt::Key_PageDown, 0x22},
+        {Qt::Key_End, 0x23},       {Qt::Key_Home, 0x24},  {Qt::Key_Left, 0x25},   {Qt::Key_Up, 0x26},
+        {Qt::Key_Right, 0x27},     {Qt::Key_Down, 0x28},  {Qt::Key_Insert, 0x2D}, {Qt::Key_Delete, 0x2E},
+        {Qt::Key_0, 0x30},         {Qt::Key_9, 0x39},     {Qt::Key_A, 0x41},      {Qt::Key_Z, 0x5A},
+        {Qt::Key_F1, 0x70},        {Qt::Key_F12, 0x7B},
+    };
+    for (const auto& [qtKey, virtualKey] : keys) {
+        EXPECT_EQ(VirtualKeyFromQtKey(qtKey), virtualKey) << qtKey;
+        EXPECT_EQ(QtKeyFromVirtualKey(virtualKey), qtKey) << virtualKey;
+    }
+    // Two Qt keys share a code; the code goes back to the first of them.
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Backtab), 0x09);
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_Enter), 0x0D);
+    EXPECT_EQ(VirtualKeyFromQtKey(Qt::Key_F13), 0);
+    EXPECT_EQ(QtKeyFromVirtualKey(0x7C), Qt::Key_unknown);
+}
+
+TEST(InputCodes, ButtonsAndShiftStatesAreBitsOneTwoAndFour) {
+    EXPECT_EQ(MouseButtonCode(Qt::LeftButton), 1);
+    EXPECT_EQ(MouseButtonCode(Qt::RightButton), 2);
+    EXPECT_EQ(MouseButtonCode(Qt::MiddleButton), 4);
+    EXPECT_EQ(MouseButtonCode(Qt::BackButton), 0);
+    EXPECT_EQ(MouseButtonMask(Qt::LeftButton | Qt::MiddleButton), 5);
+    EXPECT_EQ(ShiftState(Qt::ShiftModifier), 1);
+    EXPECT_EQ(ShiftState(Qt::ControlModifier), 2);
+    EXPECT_EQ(ShiftState(Qt::AltModifier), 4);
+    EXPECT_EQ(ShiftState(Qt::ShiftModifier | Qt::AltModifier), 5);
+}
+
+// The form run-time's mouse pointers 1 to 15; 0 and values without a pointer
+// leave the widget's own cursor.
+TEST(MousePointers, EachPointerNumberIsItsCursor) {
+    const Qt::CursorShape shapes[] = {Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,
+                                      Qt::ArrowCursor,   Qt::SizeAllCursor,   Qt::SizeBDiagCursor,
+                                      Qt::SizeVerCursor, Qt::SizeFDiagCursor, Qt::SizeHorCursor,
+                                      Qt::UpArrowCursor, Qt::WaitCursor,      Qt::ForbiddenCursor,
+                                      Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor};
+    for (std::int16_t pointer = 1; pointer <= 15; ++pointer) {
+        const auto cursor = CursorForPointer(pointer, nullptr);
+        ASSERT_TRUE(cursor.has_value()) << pointer;
+        EXPECT_EQ(cursor->shape(), shapes[pointer - 1]) << pointer;
+    }
+    for (std::int16_t none : {0, 16, 99, -1})
+        EXPECT_FALSE(CursorForPointer(none, nullptr).has_value()) << none;
+}
 
 TEST_F(ControlSite, AClickIsPressReleaseAndClickInWindowsTerms) {
     QTest::mouseClick(site_, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 5));

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <utility>
+
 namespace {
 
 TEST(UserFunctions, WithoutBackEndEveryCallFailsTheWindowsWay) {
@@ -27,6 +30,19 @@ TEST(UserFunctions, WithoutBackEndEveryCallFailsTheWindowsWay) {
     EXPECT_EQ(user::PostMessageA(1, user::WM_KEYDOWN, 0x27, 1), 0);
     EXPECT_EQ(user::GetWindowRgn(1, 0), gdi::ERROR);
     EXPECT_EQ(user::GetDC(1), 0u);
+}
+
+// The messages, keys and limits keep the values Windows gives them: the
+// control posts arrow keys to its container as key-down messages.
+TEST(UserFunctions, ConstantsKeepTheirWindowsValues) {
+    const std::pair<long long, long long> constants[] = {
+        {user::WM_KEYDOWN, 0x0100}, {user::WM_KEYUP, 0x0101}, {user::WM_CHAR, 0x0102},
+        {user::WM_TIMER, 0x0113},   {user::VK_SPACE, 32},     {user::VK_LEFT, 37},
+        {user::VK_UP, 38},          {user::VK_RIGHT, 39},     {user::VK_DOWN, 40},
+        {user::SM_CXSCREEN, 0},     {user::SM_CYSCREEN, 1},   {user::USER_TIMER_MINIMUM, 10},
+    };
+    for (std::size_t i = 0; i < std::size(constants); ++i)
+        EXPECT_EQ(constants[i].first, constants[i].second) << "row " << i;
 }
 
 TEST(UserFunctions, ScopedBackEndInstallsAndRestoresNested) {
