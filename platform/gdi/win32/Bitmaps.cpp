@@ -44,8 +44,8 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bit
             *bits = nullptr;
         return 0;
     }
-    return Counted(FromNative(::CreateDIBSection(ToNative<::HDC>(hdc), AsNative<::BITMAPINFO>(info), usage, bits,
-                                                 ToNative<::HANDLE>(section), offset)));
+    return Counted(FromNative(::CreateDIBSection(ToNative<::HDC>(hdc), AsNative<::BITMAPINFO>(info), usage,
+                                                 bits, ToNative<::HANDLE>(section), offset)));
 }
 
 // A copy is a new object of the image's kind (bitmaps are GDI's, icons the
@@ -66,8 +66,8 @@ HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags) {
 int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, int xSource, int ySource,
                   int sourceWidth, int sourceHeight, const void* bits, const BITMAPINFO* info, UINT usage,
                   DWORD rop) {
-    return ::StretchDIBits(ToNative<::HDC>(hdc), xDest, yDest, destWidth, destHeight, xSource, ySource, sourceWidth,
-                           sourceHeight, bits, AsNative<::BITMAPINFO>(info), usage, rop);
+    return ::StretchDIBits(ToNative<::HDC>(hdc), xDest, yDest, destWidth, destHeight, xSource, ySource,
+                           sourceWidth, sourceHeight, bits, AsNative<::BITMAPINFO>(info), usage, rop);
 }
 
 } // namespace gdi

@@ -1,5 +1,54 @@
 // Device contexts, object selection and the DC's drawing attributes on gdi32.
 #include "platform/gdi/win32/Native.h"
+#include "platform/gdi/win32/WineStandIns.h"
+
+#include <atomic>
+#include <mutex>
+#include <unordered_map>
+
+namespace gdi::win32 {
+namespace {
+
+// The background mode 3 of DCs whose gdi32 refused it (see WineStandIns.h).
+struct KeptModes {
+    std::atomic<bool> standIn{false};
+    std::mutex lock;
+    std::unordered_map<gdi::HDC, int> modes;
+};
+
+KeptModes& Kept() {
+    static KeptModes kept;
+    return kept;
+}
+
+// The mode a DC was last given: the kept one, if any, else gdi32's.
+int EffectiveMode(gdi::HDC hdc, int nativeMode) {
+    if (!Kept().standIn)
+        return nativeMode;
+    std::lock_guard guard(Kept().lock);
+    const auto kept = Kept().modes.find(hdc);
+    return kept == Kept().modes.end() ? nativeMode : kept->second;
+}
+
+void Keep(gdi::HDC hdc, int mode) {
+    if (!Kept().standIn)
+        return;
+    std::lock_guard guard(Kept().lock);
+    if (mode == 0)
+        Kept().modes.erase(hdc);
+    else
+        Kept().modes[hdc] = mode;
+}
+
+constexpr int kRefusedByWine = 3;
+
+} // namespace
+
+void StandInForRefusedBackgroundModes() {
+    Kept().standIn = true;
+}
+
+} // namespace gdi::win32
 
 namespace gdi {
 
@@ -12,8 +61,10 @@ HDC CreateCompatibleDC(HDC hdc) {
 
 BOOL DeleteDC(HDC hdc) {
     const BOOL deleted = ::DeleteDC(ToNative<::HDC>(hdc));
-    if (deleted)
+    if (deleted) {
         Uncounted(hdc);
+        Keep(hdc, 0);
+    }
     return deleted;
 }
 
@@ -43,10 +94,24 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
 }
 
 int SetBkMode(HDC hdc, int mode) {
-    return ::SetBkMode(ToNative<::HDC>(hdc), mode);
+    int previous = ::SetBkMode(ToNative<::HDC>(hdc), mode);
+    if (previous == 0 && mode == kRefusedByWine && Kept().standIn) {
+        previous = ::SetBkMode(ToNative<::HDC>(hdc), TRANSPARENT);
+        if (previous == 0)
+            return 0;
+        previous = EffectiveMode(hdc, previous);
+        Keep(hdc, mode);
+        return previous;
+    }
+    if (previous == 0)
+        return 0;
+    previous = EffectiveMode(hdc, previous);
+    Keep(hdc, 0);
+    return previous;
 }
 int GetBkMode(HDC hdc) {
-    return ::GetBkMode(ToNative<::HDC>(hdc));
+    const int mode = ::GetBkMode(ToNative<::HDC>(hdc));
+    return mode == 0 ? 0 : EffectiveMode(hdc, mode);
 }
 COLORREF SetBkColor(HDC hdc, COLORREF color) {
     return ::SetBkColor(ToNative<::HDC>(hdc), color);

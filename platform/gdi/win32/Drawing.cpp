@@ -58,7 +58,8 @@ BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
 }
 
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource, DWORD rop) {
-    return ::BitBlt(ToNative<::HDC>(dest), x, y, width, height, ToNative<::HDC>(source), xSource, ySource, rop);
+    return ::BitBlt(ToNative<::HDC>(dest), x, y, width, height, ToNative<::HDC>(source), xSource, ySource,
+                    rop);
 }
 
 BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource,

@@ -23,7 +23,8 @@ BOOL GetIconInfo(HICON icon, ICONINFO* info) {
     return TRUE;
 }
 
-BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flicker, UINT flags) {
+BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flicker,
+                UINT flags) {
     return ::DrawIconEx(ToNative<::HDC>(hdc), x, y, ToNative<::HICON>(icon), width, height, step,
                         ToNative<::HBRUSH>(flicker), flags);
 }

@@ -24,8 +24,7 @@ namespace gdi::win32 {
 // GDI and USER handles carry 32 significant bits on 64-bit Windows (so that
 // 32- and 64-bit processes can share them): they fit our 32-bit HANDLE and
 // come back sign-extended, as Windows documents.
-template <class Native = ::HGDIOBJ>
-Native ToNative(gdi::HANDLE handle) {
+template <class Native = ::HGDIOBJ> Native ToNative(gdi::HANDLE handle) {
     return reinterpret_cast<Native>(static_cast<std::intptr_t>(static_cast<std::int32_t>(handle)));
 }
 inline gdi::HANDLE FromNative(const void* handle) {
@@ -34,13 +33,11 @@ inline gdi::HANDLE FromNative(const void* handle) {
 
 // Our structures have Windows' layouts; only the integer types' names differ
 // (our LONG is int32_t, Windows' is long: both 32 bits here).
-template <class Native, class Ours>
-Native* AsNative(Ours* value) {
+template <class Native, class Ours> Native* AsNative(Ours* value) {
     static_assert(sizeof(Native) == sizeof(Ours) && alignof(Native) == alignof(Ours));
     return reinterpret_cast<Native*>(value);
 }
-template <class Native, class Ours>
-const Native* AsNative(const Ours* value) {
+template <class Native, class Ours> const Native* AsNative(const Ours* value) {
     static_assert(sizeof(Native) == sizeof(Ours) && alignof(Native) == alignof(Ours));
     return reinterpret_cast<const Native*>(value);
 }

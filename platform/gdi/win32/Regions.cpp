@@ -62,7 +62,8 @@ BOOL FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
 }
 
 BOOL FrameRgn(HDC hdc, HRGN region, HBRUSH brush, int width, int height) {
-    return ::FrameRgn(ToNative<::HDC>(hdc), ToNative<::HRGN>(region), ToNative<::HBRUSH>(brush), width, height);
+    return ::FrameRgn(ToNative<::HDC>(hdc), ToNative<::HRGN>(region), ToNative<::HBRUSH>(brush), width,
+                      height);
 }
 
 BOOL PaintRgn(HDC hdc, HRGN region) {

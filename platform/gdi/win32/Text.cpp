@@ -12,7 +12,8 @@ HFONT CreateFontIndirectA(const LOGFONTA* logfont) {
         return 0;
     ::LOGFONTW wide{};
     std::memcpy(&wide, logfont, offsetof(gdi::LOGFONTA, lfFaceName));
-    const std::wstring face = Utf16(logfont->lfFaceName, static_cast<int>(strnlen(logfont->lfFaceName, LF_FACESIZE)));
+    const std::wstring face =
+        Utf16(logfont->lfFaceName, static_cast<int>(strnlen(logfont->lfFaceName, LF_FACESIZE)));
     face.copy(wide.lfFaceName, LF_FACESIZE - 1);
     return Counted(FromNative(::CreateFontIndirectW(&wide)));
 }
@@ -38,8 +39,8 @@ int DrawTextA(HDC hdc, const char* text, int length, RECT* rect, UINT format) {
     if (!text)
         return 0;
     std::wstring wide = Utf16(text, length);
-    return ::DrawTextW(ToNative<::HDC>(hdc), wide.data(), static_cast<int>(wide.size()), AsNative<::RECT>(rect),
-                       format);
+    return ::DrawTextW(ToNative<::HDC>(hdc), wide.data(), static_cast<int>(wide.size()),
+                       AsNative<::RECT>(rect), format);
 }
 
 } // namespace gdi

@@ -109,12 +109,14 @@ TEST(Gdi32Backend, Utf8TextIsMeasuredAndDrawnAsTheSameUtf16Text) {
     const struct {
         const char* utf8;
         const wchar_t* utf16;
-    } texts[] = {{"Hi", L"Hi"}, {"时间", L"\u65f6\u95f4"}, {"获取标准时间", L"\u83b7\u53d6\u6807\u51c6\u65f6\u95f4"}};
+    } texts[] = {
+        {"Hi", L"Hi"}, {"时间", L"\u65f6\u95f4"}, {"获取标准时间", L"\u83b7\u53d6\u6807\u51c6\u65f6\u95f4"}};
     for (const auto& text : texts) {
         SCOPED_TRACE(text.utf8);
         gdi::SIZE ours{};
         ::SIZE windows{};
-        ASSERT_TRUE(gdi::GetTextExtentPoint32A(dc, text.utf8, static_cast<int>(std::strlen(text.utf8)), &ours));
+        ASSERT_TRUE(
+            gdi::GetTextExtentPoint32A(dc, text.utf8, static_cast<int>(std::strlen(text.utf8)), &ours));
         ASSERT_TRUE(::GetTextExtentPoint32W(gdi::win32::ToNative<::HDC>(dc), text.utf16,
                                             static_cast<int>(std::wcslen(text.utf16)), &windows));
         EXPECT_EQ(ours.cx, windows.cx);
