@@ -18,8 +18,7 @@ namespace picture {
 namespace {
 
 // Releases a COM interface on scope exit.
-template <class T>
-struct ComPtr {
+template <class T> struct ComPtr {
     T* p = nullptr;
     ComPtr() = default;
     ComPtr(const ComPtr&) = delete;
@@ -58,11 +57,13 @@ DecodedImage DecodeImage(std::span<const std::uint8_t> bytes, PictureFormat form
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICBitmapSource> converted;
     UINT frames = 0, width = 0, height = 0;
-    if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                  reinterpret_cast<void**>(factory.Out()))) ||
+    if (FAILED(::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out()))) ||
         FAILED(factory->CreateStream(stream.Out())) ||
-        FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()))) ||
-        FAILED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
+        FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()),
+                                            static_cast<DWORD>(bytes.size()))) ||
+        FAILED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand,
+                                                decoder.Out())) ||
         FAILED(decoder->GetFrameCount(&frames)) || static_cast<UINT>(imageIndex) >= frames ||
         FAILED(decoder->GetFrame(static_cast<UINT>(imageIndex), frame.Out())) ||
         FAILED(frame->GetSize(&width, &height)) || width == 0 || height == 0 ||
@@ -74,7 +75,8 @@ DecodedImage DecodeImage(std::span<const std::uint8_t> bytes, PictureFormat form
     image.height = static_cast<int>(height);
     image.pixels.resize(static_cast<std::size_t>(width) * height);
     const UINT stride = width * 4;
-    if (FAILED(converted->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(image.pixels.data()))))
+    if (FAILED(converted->CopyPixels(nullptr, stride, stride * height,
+                                     reinterpret_cast<BYTE*>(image.pixels.data()))))
         return {};
     return image;
 }
