@@ -10,8 +10,6 @@
 
 namespace {
 
-using Settings = std::vector<std::pair<std::string, std::string>>;
-
 constexpr std::uint32_t kFormColour = 0xF0F0F0;  // the form's button-face back colour
 constexpr int kMargin = 6;
 constexpr int kLabelColumn = 112;
@@ -20,12 +18,7 @@ constexpr int kRowGap = 3;
 constexpr int kGroupGap = 7;
 constexpr int kColumnGap = 8;
 
-// A button of the main window: its size and the settings it is stored with.
-struct MainWindowButton {
-    int width;
-    int height;
-    Settings stored;
-};
+}  // namespace
 
 const std::array<MainWindowButton, 3>& MainWindowButtons() {
     static const std::array<MainWindowButton, 3> buttons = {{
@@ -56,6 +49,8 @@ const std::array<MainWindowButton, 3>& MainWindowButtons() {
     }};
     return buttons;
 }
+
+namespace {
 
 constexpr std::array<const char*, 5> kStates = {"normal", "hover", "pushed", "default", "disabled"};
 

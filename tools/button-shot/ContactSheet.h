@@ -5,7 +5,22 @@
 
 #include "ArgbImage.h"
 
+#include <array>
 #include <string>
+#include <utility>
+#include <vector>
+
+using Settings = std::vector<std::pair<std::string, std::string>>;
+
+// A button of the main window: its size and the settings it is stored with.
+struct MainWindowButton {
+    int width;
+    int height;
+    Settings stored;
+};
+
+// The program's three buttons: synchronise, the web page, test the hosts.
+const std::array<MainWindowButton, 3>& MainWindowButtons();
 
 // Returns false with a message when a button cannot be drawn.
 bool BuildContactSheet(ArgbImage& sheet, std::string& error);

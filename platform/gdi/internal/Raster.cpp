@@ -233,8 +233,8 @@ RECT OnSurface(const Surface& surface, const RECT& rect) {
 
 void FillLongRows32(Surface& surface, const RECT& r, Pixel pixel) {
     for (int y = r.top; y < r.bottom; ++y)
-        std::wmemset(reinterpret_cast<wchar_t*>(surface.Row(y)) + r.left, static_cast<wchar_t>(pixel),
-                     static_cast<std::size_t>(r.right - r.left));
+        FillPixels(reinterpret_cast<Pixel*>(surface.Row(y)) + r.left, static_cast<std::size_t>(r.right - r.left),
+                   pixel);
 }
 
 void FillRowClipped32(Surface& surface, const Region& clip, const RECT& r, Pixel value) {

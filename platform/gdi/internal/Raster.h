@@ -7,7 +7,6 @@
 #include "platform/gdi/internal/Rop.h"
 
 #include <algorithm>
-#include <cwchar>
 #include <vector>
 
 namespace gdi::detail {
@@ -155,12 +154,12 @@ inline Pixel ColorToPixel32(COLORREF color) {
 
 // The bits of a 32-bit pixel that hold colour.
 constexpr Pixel kPixelMask32 = 0xFFFFFF;
-// Rows of at most this many pixels are stored in place rather than by wmemset.
+// Rows of at most this many pixels are stored in place rather than by FillPixels.
 constexpr int kShortRun = 16;
 
 // Sets the pixels of r, which lies on a 32-bit surface, to value. Short rows
 // (a vertical line's column, a glyph's run) are stored in place, as a call
-// per row would cost more than the pixels; longer ones go to wmemset. A
+// per row would cost more than the pixels; longer ones go to FillPixels. A
 // single long row (a rectangle of a gradient) is one call and nothing else.
 void FillLongRows32(Surface& surface, const RECT& r, Pixel pixel);
 inline void FillRows32(Surface& surface, const RECT& r, Pixel value) {
@@ -168,8 +167,7 @@ inline void FillRows32(Surface& surface, const RECT& r, Pixel value) {
     const Pixel pixel = value & kPixelMask32;
     if (count > kShortRun) {
         if (r.bottom - r.top == 1) {
-            std::wmemset(reinterpret_cast<wchar_t*>(surface.Row(r.top)) + r.left, static_cast<wchar_t>(pixel),
-                         static_cast<std::size_t>(count));
+            FillPixels(reinterpret_cast<Pixel*>(surface.Row(r.top)) + r.left, static_cast<std::size_t>(count), pixel);
             return;
         }
         const RECT rows = r; // a copy: the caller's rectangle may stay in registers

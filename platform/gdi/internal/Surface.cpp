@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <cwchar>
 #include <new>
 
 namespace gdi::detail {
@@ -197,11 +196,8 @@ void Read32(const Surface& s, int x, int y, int count, Pixel* out) {
 void Write32(Surface& s, int x, int y, int count, const Pixel* in) {
     std::memcpy(Row32(s, y) + x, in, static_cast<std::size_t>(count) * sizeof(Pixel));
 }
-// wmemset fills 32-bit units with the C library's tuned stores (wchar_t is 32 bits here).
-static_assert(sizeof(wchar_t) == sizeof(Pixel));
 void Fill32(Surface& s, int x, int y, int count, Pixel v) {
-    std::wmemset(reinterpret_cast<wchar_t*>(Row32(s, y) + x), static_cast<wchar_t>(v & 0xFFFFFF),
-                 static_cast<std::size_t>(count));
+    FillPixels(Row32(s, y) + x, static_cast<std::size_t>(count), v & 0xFFFFFF);
 }
 
 // ---- 1 bit per pixel, most significant bit leftmost --------------------------

@@ -6,13 +6,26 @@
 
 #include "platform/gdi/gdi.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cwchar>
 #include <memory>
 
 namespace gdi::detail {
 
 using Pixel = std::uint32_t;
+
+// Sets count pixels from first on to value. Where wchar_t has the pixel's
+// size (Linux), wmemset is the C library's 32-bit fill with the machine's
+// widest stores, about twice as fast on long rows as a compiled loop; where
+// it is 16 bits (Windows) the pixels are filled as pixels.
+inline void FillPixels(Pixel* first, std::size_t count, Pixel value) {
+    if constexpr (sizeof(wchar_t) == sizeof(Pixel))
+        std::wmemset(reinterpret_cast<wchar_t*>(first), static_cast<wchar_t>(value), count);
+    else
+        std::fill_n(first, count, value);
+}
 
 // Larger bitmaps are refused rather than attempted: no caller needs them and
 // an absurd size must fail with 0, not with an exhausted machine.
