@@ -2,8 +2,10 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QImage>
 #include <QImageReader>
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -11,19 +13,12 @@ namespace picture {
 
 namespace {
 
-// Pictures larger than this are refused rather than allocated: a button's
-// picture is small, and with these limits any input of up to 1 MB is decoded
-// or refused within about 100 ms and 64 MB (the decoded image, its 32-bit copy
-// and the DIB section made from it, 8 MB each at most; bench_picture reports
-// the figures).
-constexpr int kMaxSide = 16384;
-constexpr qint64 kMaxPixels = qint64{2} * 1024 * 1024;
 // What the image reader may allocate, in megabytes: 16-bit-per-channel
 // formats take 8 bytes a pixel.
 constexpr int kReaderAllocationLimitMb = 16;
 
 bool IsAcceptableSize(qint64 width, qint64 height) {
-    return width <= kMaxSide && height <= kMaxSide && width * height <= kMaxPixels;
+    return IsAcceptableImageSize(width, height);
 }
 
 std::uint32_t ReadLittle(std::span<const std::uint8_t> bytes, std::size_t at, int count) {
@@ -123,7 +118,27 @@ const char* QtFormatName(PictureFormat format) {
 
 } // namespace
 
-QImage DecodeImage(std::span<const std::uint8_t> bytes, PictureFormat format, int imageIndex) {
+namespace {
+
+// Qt's images decode as Qt's; the rows go on as plain pixels.
+DecodedImage ToDecodedImage(const QImage& decoded) {
+    const QImage image = decoded.convertToFormat(QImage::Format_ARGB32);
+    DecodedImage out;
+    if (image.isNull())
+        return out;
+    out.width = image.width();
+    out.height = image.height();
+    out.pixels.resize(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
+    for (int y = 0; y < out.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        std::copy(row, row + out.width, out.Row(y));
+    }
+    return out;
+}
+
+} // namespace
+
+DecodedImage DecodeImage(std::span<const std::uint8_t> bytes, PictureFormat format, int imageIndex) {
     const char* formatName = QtFormatName(format);
     if (formatName == nullptr || bytes.empty()) {
         return {};
@@ -161,7 +176,7 @@ QImage DecodeImage(std::span<const std::uint8_t> bytes, PictureFormat format, in
     if (image.isNull() || !IsAcceptableSize(image.width(), image.height())) {
         return {};
     }
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return ToDecodedImage(image);
 }
 
 } // namespace picture

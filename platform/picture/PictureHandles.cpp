@@ -22,12 +22,12 @@ struct BitmapGuard {
 
 } // namespace
 
-gdi::HBITMAP CreateDibFromImage(const QImage& image) {
-    if (image.isNull() || image.format() != QImage::Format_ARGB32) {
+gdi::HBITMAP CreateDibFromImage(const DecodedImage& image) {
+    if (image.IsNull()) {
         return 0;
     }
-    const int width = image.width();
-    const int height = image.height();
+    const int width = image.width;
+    const int height = image.height;
     gdi::BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(gdi::BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -47,7 +47,7 @@ gdi::HBITMAP CreateDibFromImage(const QImage& image) {
     // bottom row of the picture.
     auto* out = static_cast<std::uint32_t*>(bits);
     for (int y = 0; y < height; ++y) {
-        const auto* in = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        const auto* in = image.Row(y);
         std::uint32_t* row = out + static_cast<std::size_t>(height - 1 - y) * static_cast<std::size_t>(width);
         for (int x = 0; x < width; ++x) {
             row[x] = in[x] & 0x00FFFFFFu;
@@ -56,19 +56,19 @@ gdi::HBITMAP CreateDibFromImage(const QImage& image) {
     return bitmap;
 }
 
-gdi::HICON CreateIconFromImage(const QImage& image, Hotspot hotspot) {
-    if (image.isNull() || image.format() != QImage::Format_ARGB32) {
+gdi::HICON CreateIconFromImage(const DecodedImage& image, Hotspot hotspot) {
+    if (image.IsNull()) {
         return 0;
     }
-    const int width = image.width();
-    const int height = image.height();
+    const int width = image.width;
+    const int height = image.height;
     // Monochrome rows are WORD-aligned, most significant bit first; a set bit
     // keeps the screen (transparent).
     const int maskStride = (width + 15) / 16 * 2;
     std::vector<std::uint8_t> mask(static_cast<std::size_t>(maskStride) * height, 0);
     std::vector<std::uint32_t> color(static_cast<std::size_t>(width) * height, 0);
     for (int y = 0; y < height; ++y) {
-        const auto* in = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        const auto* in = image.Row(y);
         for (int x = 0; x < width; ++x) {
             const std::uint32_t pixel = in[x];
             if ((pixel >> 24) < kOpaqueAlpha) {

@@ -4,13 +4,13 @@
 
 #include "platform/gdi/gdi.h"
 
-#include <QImage>
+#include "platform/picture/PictureDecoder.h"
 
 namespace picture {
 
 // A bottom-up 32-bit DIB section (as Windows makes for a loaded picture):
 // pixels 0x00RRGGBB, alpha dropped and the colour kept. 0 on failure.
-gdi::HBITMAP CreateDibFromImage(const QImage& image);
+gdi::HBITMAP CreateDibFromImage(const DecodedImage& image);
 
 struct Hotspot {
     bool isIcon = true; // false for a cursor
@@ -21,6 +21,6 @@ struct Hotspot {
 // An icon whose AND mask is set (transparent) where alpha is below 128, and
 // whose colour image is black there, so that drawing it leaves the
 // background. 0 on failure.
-gdi::HICON CreateIconFromImage(const QImage& image, Hotspot hotspot);
+gdi::HICON CreateIconFromImage(const DecodedImage& image, Hotspot hotspot);
 
 } // namespace picture

@@ -17,13 +17,10 @@ namespace {
 // A picture file larger than this is not one a form would hold.
 constexpr std::streamoff kMaxFileBytes = std::streamoff{64} * 1024 * 1024;
 
-bool HasAlpha(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(row[x]) != 0) {
-                return true;
-            }
+bool HasAlpha(const DecodedImage& image) {
+    for (const std::uint32_t pixel : image.pixels) {
+        if ((pixel >> 24) != 0) {
+            return true;
         }
     }
     return false;
@@ -31,18 +28,18 @@ bool HasAlpha(const QImage& image) {
 
 // Icons without an alpha channel (up to 24 bits, or 32 bits with alpha all
 // zero) take their transparency from the AND mask alone.
-void ApplyAndMask(QImage& image, const std::optional<IconMask>& mask) {
-    if (!mask || mask->width != image.width() || mask->height != image.height()) {
+void ApplyAndMask(DecodedImage& image, const std::optional<IconMask>& mask) {
+    if (!mask || mask->width != image.width || mask->height != image.height) {
         return;
     }
     if (mask->bitCount == 32 && HasAlpha(image)) {
         return;
     }
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+    for (int y = 0; y < image.height; ++y) {
+        std::uint32_t* row = image.Row(y);
+        for (int x = 0; x < image.width; ++x) {
             const bool transparent = mask->transparent[static_cast<std::size_t>(y) * mask->width + x] != 0;
-            row[x] = transparent ? qRgba(0, 0, 0, 0) : (row[x] | 0xFF000000u);
+            row[x] = transparent ? 0u : (row[x] | 0xFF000000u);
         }
     }
 }
@@ -52,8 +49,8 @@ PicturePtr LoadIcon(const std::vector<std::uint8_t>& bytes, PictureFormat format
     if (!entry) {
         return nullptr;
     }
-    QImage image = DecodeImage(bytes, format, entry->index);
-    if (image.isNull()) {
+    DecodedImage image = DecodeImage(bytes, format, entry->index);
+    if (image.IsNull()) {
         return nullptr;
     }
     ApplyAndMask(image, ReadIconMask(bytes, entry->index));
@@ -62,19 +59,19 @@ PicturePtr LoadIcon(const std::vector<std::uint8_t>& bytes, PictureFormat format
     if (icon == 0) {
         return nullptr;
     }
-    return std::make_shared<const Picture>(icon, PictureType::Icon, image.width(), image.height(), bytes);
+    return std::make_shared<const Picture>(icon, PictureType::Icon, image.width, image.height, bytes);
 }
 
 PicturePtr LoadBitmap(const std::vector<std::uint8_t>& bytes, PictureFormat format) {
-    const QImage image = DecodeImage(bytes, format, 0);
-    if (image.isNull()) {
+    const DecodedImage image = DecodeImage(bytes, format, 0);
+    if (image.IsNull()) {
         return nullptr;
     }
     const gdi::HBITMAP bitmap = CreateDibFromImage(image);
     if (bitmap == 0) {
         return nullptr;
     }
-    return std::make_shared<const Picture>(bitmap, PictureType::Bitmap, image.width(), image.height(), bytes);
+    return std::make_shared<const Picture>(bitmap, PictureType::Bitmap, image.width, image.height, bytes);
 }
 
 } // namespace
