@@ -39,6 +39,9 @@ struct PlacedButton {
         site->Attach(&button);
         site->InitProperties();
         button.SetEventSink(&events);
+        // The window had its size before the control came, so no WM_SIZE told it.
+        button.Resize();
+        site->Show();
     }
     ~PlacedButton() {
         if (site)
