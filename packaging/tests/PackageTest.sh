@@ -50,8 +50,9 @@ files)
     [ -n "$plugin" ] || fail "no Designer plugin under the prefix's qt6/plugins/designer"
     # With the library installed into the same prefix, the plugin finds it there.
     DESTDIR=$work/stage cmake --install "$build" --prefix /opt/zt --component desktop >/dev/null
-    ldd "$plugin" | grep -q "libZtButtons.so.1 => $work/stage/opt/zt/" ||
-        fail "the Designer plugin does not find libZtButtons in its prefix: $(ldd "$plugin" | grep ZtButtons)"
+    found=$(ldd "$plugin" | awk '$1 == "libZtButtons.so.1" && $3 ~ /^\// { print $3 }')
+    [[ -f $found && $(realpath "$found") == "$work/stage/opt/zt/"* ]] ||
+        fail "the Designer plugin does not find libZtButtons in its prefix: ${found:-not found}"
     ;;
 deb)
     (cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
