@@ -1,0 +1,168 @@
+// The Winsock socket's events against a daytime server of the test's own on
+// 127.0.0.1, run on a thread as a remote server would: data then a close, a
+// close without data, silence, a reset, a refused connection and a host name
+// that cannot be one.
+#include "platform/net/TcpClientSocket.h"
+
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+
+namespace net {
+namespace {
+
+enum class Behaviour { ReplyAndClose, CloseAtOnce, Silent, Reset };
+
+// Accepts one connection after another and treats each the same way.
+class ThreadDaytimeServer {
+  public:
+    ThreadDaytimeServer(Behaviour behaviour, std::string reply) : behaviour_(behaviour), reply_(std::move(reply)) {
+        WSADATA data{};
+        WSAStartup(MAKEWORD(2, 2), &data);
+        listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        listen(listener_, 8);
+        int size = sizeof address;
+        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
+        port_ = ntohs(address.sin_port);
+        thread_ = std::thread([this] { Serve(); });
+    }
+    ~ThreadDaytimeServer() {
+        closesocket(listener_); // ends accept
+        thread_.join();
+        if (held_ != INVALID_SOCKET)
+            closesocket(held_);
+    }
+    std::uint16_t Port() const { return port_; }
+
+  private:
+    void Serve() {
+        for (;;) {
+            SOCKET peer = accept(listener_, nullptr, nullptr);
+            if (peer == INVALID_SOCKET)
+                return;
+            switch (behaviour_) {
+            case Behaviour::ReplyAndClose:
+                send(peer, reply_.data(), static_cast<int>(reply_.size()), 0);
+                shutdown(peer, SD_SEND);
+                closesocket(peer);
+                break;
+            case Behaviour::CloseAtOnce:
+                shutdown(peer, SD_SEND);
+                closesocket(peer);
+                break;
+            case Behaviour::Silent:
+                held_ = peer;
+                break;
+            case Behaviour::Reset: {
+                const linger abortive{1, 0}; // a zero linger time closes with a reset
+                setsockopt(peer, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive), sizeof abortive);
+                closesocket(peer);
+                break;
+            }
+            }
+        }
+    }
+    Behaviour behaviour_;
+    std::string reply_;
+    SOCKET listener_ = INVALID_SOCKET;
+    SOCKET held_ = INVALID_SOCKET;
+    std::uint16_t port_ = 0;
+    std::thread thread_;
+};
+
+struct EventLog {
+    std::string data;
+    int errors = 0;
+    int closes = 0;
+};
+
+// Runs the thread's messages until something ended the connection or the time is up.
+void PumpUntilEnded(const EventLog& log, int milliseconds) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (log.errors + log.closes == 0 && std::chrono::steady_clock::now() < end) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+EventLog Query(const std::string& host, std::uint16_t port, int milliseconds = 3000) {
+    EventLog log;
+    auto socket = CreateTcpClientSocket();
+    TcpClientSocket* raw = socket.get();
+    socket->SetEvents({[&log, raw](std::size_t waiting) { log.data += raw->GetData(waiting); },
+                       [&log] { ++log.errors; }, [&log] { ++log.closes; }});
+    socket->Connect(host, port);
+    PumpUntilEnded(log, milliseconds);
+    return log;
+}
+
+TEST(WinsockSocket, EachServerBehaviourGivesItsEvents) {
+    const std::string reply = "\n60651 26-12-08 07:51:32 00 0 0 512.3 UTC(NIST) * \n";
+    struct Row {
+        const char* name;
+        Behaviour behaviour;
+        const char* data;
+        int errors;
+        int closes;
+    };
+    const Row rows[] = {
+        {"reply and close", Behaviour::ReplyAndClose, reply.c_str(), 0, 1},
+        {"close at once", Behaviour::CloseAtOnce, "", 0, 1},
+        {"silent", Behaviour::Silent, "", 0, 0},
+        {"reset", Behaviour::Reset, "", 1, 0},
+    };
+    for (const Row& row : rows) {
+        ThreadDaytimeServer server(row.behaviour, reply);
+        const EventLog log = Query("127.0.0.1", server.Port(), row.behaviour == Behaviour::Silent ? 500 : 3000);
+        EXPECT_EQ(log.data, row.data) << row.name;
+        EXPECT_EQ(log.errors, row.errors) << row.name;
+        EXPECT_EQ(log.closes, row.closes) << row.name;
+    }
+}
+
+TEST(WinsockSocket, RefusedConnectionsAndImpossibleHostsAreErrors) {
+    std::uint16_t closedPort = 0;
+    {
+        ThreadDaytimeServer probe(Behaviour::CloseAtOnce, "");
+        closedPort = probe.Port();
+    }
+    for (const auto& [host, port] : {std::pair<std::string, std::uint16_t>{"127.0.0.1", closedPort},
+                                     std::pair<std::string, std::uint16_t>{"<html>", 13},
+                                     std::pair<std::string, std::uint16_t>{"bad host", 13}}) {
+        const EventLog log = Query(host, port);
+        EXPECT_EQ(log.errors, 1) << host;
+        EXPECT_EQ(log.closes, 0) << host;
+    }
+}
+
+TEST(WinsockSocket, ClosingSilencesEverythingStillPending) {
+    ThreadDaytimeServer server(Behaviour::ReplyAndClose, "reply");
+    EventLog log;
+    auto socket = CreateTcpClientSocket();
+    socket->SetEvents({[&log](std::size_t) { log.data += "x"; }, [&log] { ++log.errors; }, [&log] { ++log.closes; }});
+    socket->Connect("127.0.0.1", server.Port());
+    socket->Close();
+    EXPECT_EQ(socket->State(), sckClosed);
+    PumpUntilEnded(log, 300);
+    EXPECT_EQ(log.data, "");
+    EXPECT_EQ(log.errors + log.closes, 0);
+}
+
+} // namespace
+} // namespace net
