@@ -16,4 +16,7 @@ set(DUNMORA_WINE_DEVIATIONS_control_render_tests
 set(DUNMORA_WINE_DEVIATIONS_control_paint_tests
   DisabledCaption.CommandButtonIsWhiteOnePixelDownRightUnderGreyWithoutRelief
   DisabledCaption.CheckBoxWithoutGradientIsGreyOnceAndFlat
-  Style2Rectangle.DisabledHasNoInnerLinesAndAFrameAndCaptionShadedFromTheBase)
+  Style2Rectangle.DisabledHasNoInnerLinesAndAFrameAndCaptionShadedFromTheBase
+  # The relief's two copies are drawn first; each later copy's opaque white
+  # box covers the one before, so the shaded colours are not found.
+  ReliefCaption.CopiesAreTheFaceShadedByFortyEachWay)

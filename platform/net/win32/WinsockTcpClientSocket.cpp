@@ -171,7 +171,7 @@ class WinsockTcpClientSocket final : public TcpClientSocket {
         case FD_CLOSE:
             // A reset is an error, an orderly close a close, after whatever
             // arrived before it.
-            if (error != 0)
+            if (error != 0 || ResetByPeer())
                 return Fail();
             if (const u_long waiting = Waiting(); waiting > 0 && events_.dataArrival)
                 events_.dataArrival(waiting);
@@ -184,6 +184,16 @@ class WinsockTcpClientSocket final : public TcpClientSocket {
         default:
             return;
         }
+    }
+
+    // The notice's error code does not always carry a reset (Wine reports
+    // none); the socket itself does: with nothing left to read, a read fails
+    // with a reset where an orderly close reads the end.
+    bool ResetByPeer() const {
+        if (Waiting() > 0)
+            return false;
+        char byte = 0;
+        return recv(socket_, &byte, 1, MSG_PEEK) == SOCKET_ERROR && WSAGetLastError() == WSAECONNRESET;
     }
 
     u_long Waiting() const {
