@@ -20,5 +20,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
+# scripts/wine-run starts Wine (and so its wineserver) without cap_sys_time:
+# no test program may ever set this machine's clock.
 set(CMAKE_CROSSCOMPILING_EMULATOR
   ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run ${CMAKE_BINARY_DIR}/wine-prefix)
