@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -189,6 +190,33 @@ TEST_F(DisabledCaption, CheckBoxWithoutGradientIsGreyOnceAndFlat) {
 
 // The relief copies lie one pixel up-left and down-right of the main text,
 // which therefore sits one pixel lower than the text of a flat caption.
+// The lines of a caption follow CaptionAlign inside its rectangle: a short
+// line over a long one starts, ends or is centred where the long one does.
+TEST(CaptionAlignment, EachLineOfATwoLineCaptionIsAligned) {
+    for (const Long align : {CaptionAlignValue::Left, CaptionAlignValue::Center, CaptionAlignValue::Right}) {
+        SCOPED_TRACE(align);
+        ButtonFixture fixture(Size(100, 40));
+        ztButtons_H& button = fixture.Button();
+        fixture.Site().SetForeColor(0x0000FF);
+        button.CaptionText = "I||IIIIII";
+        button.CaptionAlign = align;
+        button.Resize();
+        const gdi::RECT c = button.CaptionRect;
+        const Long middle = (c.top + c.bottom) / 2;
+        const auto shortLine = InkBounds(button.HDC(), {c.left, c.top, c.right, middle}, 0x0000FF);
+        const auto longLine = InkBounds(button.HDC(), {c.left, middle, c.right, c.bottom}, 0x0000FF);
+        ASSERT_TRUE(shortLine && longLine);
+        const Long leftGap = shortLine->left - longLine->left;
+        const Long rightGap = longLine->right - shortLine->right;
+        ASSERT_GT(leftGap + rightGap, 4);
+        // How far the short line is from where the alignment puts it (centring may round by one).
+        const Long misplaced = align == CaptionAlignValue::Left    ? leftGap
+                               : align == CaptionAlignValue::Right ? rightGap
+                                                                   : std::abs(leftGap - rightGap) / 2;
+        EXPECT_EQ(misplaced, 0);
+    }
+}
+
 // The relief copies are the face shaded by 40 each way: the darker one up-left
 // for CaptionStyle 1, the lighter one up-left for CaptionStyle 2.
 TEST(ReliefCaption, CopiesAreTheFaceShadedByFortyEachWay) {

@@ -79,8 +79,8 @@ TEST(IniDocumentStore, ALastLineWithoutALineFeedIsEndedAndKeepsEveryByte) {
 // parser (lone returns and LF CR pairs among them), with a fixed seed.
 TEST(IniDocumentStore, NoTextLetsAWriteChangeAnotherValueOrByte) {
     const std::vector<std::string> pieces = {
-        "[A]",  "[B]", "[a]",          "[",  "]", "X", "Y", "x", "=", "1", " ", "\t", "\r", "\n",
-        "\r\n", "\n\r", ";", "\xEF\xBB\xBF", "[A", "A]"};
+        "[A]",  "[B]", "[a]",          "[",  "]", "X", "Y", "x", "=", "1", " ", "\t", "\r", "\n", "\r\n",
+        "\n\r", ";",   "\xEF\xBB\xBF", "[A", "A]"};
     const std::vector<std::string> sections = {"A", "B", " a"};
     const std::vector<std::string> keys = {"X", "Y", "x ", "Z"};
     const std::vector<std::string> values = {"", "v", " v ", "=", "[B]", "\r"};
@@ -125,6 +125,7 @@ TEST(IniDocumentStore, RefusesTextThatWouldInjectLines) {
     EXPECT_FALSE(CanStore("INTERNET", "TIME", "host\nX=1"));
     EXPECT_FALSE(CanStore("INTERNET", "TIME", std::string("a\0b", 3)));
     EXPECT_FALSE(CanStore("INTERNET", "TI=ME", "v"));
+    EXPECT_FALSE(CanStore("INTERNET", " [EVIL]", "v")); // a key read back as a section
     EXPECT_FALSE(CanStore("INTER]NET", "TIME", "v"));
     EXPECT_FALSE(CanStore("", "TIME", "v"));
     EXPECT_FALSE(CanStore("INTERNET", " ", "v"));

@@ -161,6 +161,10 @@ void LoopbackHttpServer::Serve(QTcpSocket* peer) {
             return;
         const QByteArray requestLine = received->left(received->indexOf("\r\n"));
         requestLines_.append(requestLine);
+        const qsizetype host = received->indexOf("\r\nHost: ");
+        hostHeaders_.append(host < 0
+                                ? QByteArray()
+                                : received->mid(host + 8, received->indexOf("\r\n", host + 8) - host - 8));
         received->clear();
         const QList<QByteArray> words = requestLine.split(' ');
         const auto route = words.size() > 1 ? routes_.find(words[1]) : routes_.end();

@@ -77,6 +77,8 @@ class LoopbackHttpServer {
     std::uint16_t Port() const { return port_; }
     std::string Url(const std::string& path = "/txttimeserv.htm") const;
     const QList<QByteArray>& RequestLines() const { return requestLines_; }
+    // The Host header of each request, empty for a request without one.
+    const QList<QByteArray>& HostHeaders() const { return hostHeaders_; }
 
   private:
     struct Answer {
@@ -91,6 +93,7 @@ class LoopbackHttpServer {
     std::map<QByteArray, Answer> routes_;
     bool answer_ = true;
     QList<QByteArray> requestLines_;
+    QList<QByteArray> hostHeaders_;
 };
 
 } // namespace net::testing

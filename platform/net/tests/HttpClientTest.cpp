@@ -126,6 +126,10 @@ TEST(HttpGet, FetchesTheBodyAndSendsAPlainGet) {
     EXPECT_EQ(result.body, "127.0.0.1\r\nlocalhost");
     ASSERT_EQ(server.RequestLines().size(), 1);
     EXPECT_EQ(server.RequestLines()[0], "GET /txttimeserv.htm?x=1 HTTP/1.1");
+    // The server's port goes into the Host header; an address without a path asks for "/".
+    EXPECT_EQ(server.HostHeaders()[0], "127.0.0.1:" + QByteArray::number(server.Port()));
+    HttpGet(server.Url(""));
+    EXPECT_EQ(server.RequestLines()[1], "GET / HTTP/1.1");
 }
 
 TEST(HttpGet, ErrorPagesEmptyAndChunkedBodiesAreTakenAsTheyCome) {

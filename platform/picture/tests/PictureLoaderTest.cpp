@@ -188,6 +188,22 @@ TEST(PictureSizes, TheSizeThatWillBeDecodedIsCheckedAndMetadataIsSkipped) {
     Bytes hugeTopDownBmp = Bytes(bmp.begin(), bmp.begin() + 118);
     SetDword(hugeTopDownBmp, 18, 32767);
     SetDword(hugeTopDownBmp, 22, -1000);
+    // An OS/2 bitmap: its 12-byte core header holds 16-bit sizes.
+    auto coreBmp = [](int width, int height) {
+        const int rowBytes = (width * 3 + 3) / 4 * 4;
+        Bytes file(26 + static_cast<std::size_t>(rowBytes * height), 0x80);
+        file[0] = 'B';
+        file[1] = 'M';
+        SetDword(file, 2, static_cast<std::int32_t>(file.size()));
+        SetDword(file, 6, 0);
+        SetDword(file, 10, 26);
+        SetDword(file, 14, 12);
+        SetWord(file, 18, width);
+        SetWord(file, 20, height);
+        SetWord(file, 22, 1);
+        SetWord(file, 24, 24);
+        return file;
+    };
     const Bytes png = Encode(Quadrants(), "png");
     const std::size_t afterHeader = 8 + 25;
     const std::size_t beforeEnd = png.size() - 12;
@@ -206,6 +222,7 @@ TEST(PictureSizes, TheSizeThatWillBeDecodedIsCheckedAndMetadataIsSkipped) {
         {"GIF with a 2049 x 1024 screen", screenGif(2049, 1024), 0, 0},
         {"top-down BMP", topDownBmp, 32, 32},
         {"top-down BMP of 32767 x 1000", hugeTopDownBmp, 0, 0},
+        {"core-header BMP of 4 x 3", coreBmp(4, 3), 4, 3},
         {"PNG with a 2 GB text chunk before its data", WithHugeTextChunkAt(png, afterHeader), 0, 0},
         {"PNG with a 2 GB text chunk after its data", WithHugeTextChunkAt(png, beforeEnd), 32, 32},
     };
