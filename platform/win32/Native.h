@@ -6,6 +6,7 @@
 // are used by name and ours only through values that carry the same numbers.
 #pragma once
 
+#include "platform/unicode/Utf16.h"
 #include "platform/window/user.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -35,6 +36,6 @@ inline user::HWND FromNative(::HWND hwnd) {
 }
 
 // UTF-8 to UTF-16 for the *W calls.
-std::wstring Utf16(std::string_view text);
+using unicode::Utf16;
 
 } // namespace win32platform

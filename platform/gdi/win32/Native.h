@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/gdi/gdi.h"
+#include "platform/unicode/Utf16.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -18,6 +19,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace gdi::win32 {
 
@@ -57,9 +59,15 @@ void Uncounted(gdi::HANDLE handle, ObjectKind kind = ObjectKind::Gdi);
 // GDI calls per thread). Called wherever a thread makes a DC.
 void DrawImmediately();
 
-// UTF-8 to UTF-16 for the *W calls; length -1: up to the terminating NUL.
-std::wstring Utf16(const char* text, int length = -1);
+// UTF-8 to UTF-16 for the *W calls, in the A calls' terms: length -1 means
+// up to the terminating NUL, and a null text is empty.
+inline std::wstring Utf16(const char* text, int length = -1) {
+    if (!text)
+        return {};
+    return unicode::Utf16(length < 0 ? std::string_view(text)
+                                     : std::string_view(text, static_cast<std::size_t>(length)));
+}
 // UTF-16 back to UTF-8 (face names).
-std::string Utf8(const wchar_t* text);
+using unicode::Utf8;
 
 } // namespace gdi::win32

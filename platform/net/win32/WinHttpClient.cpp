@@ -4,6 +4,7 @@
 // window messages, so the window paints and can be closed meanwhile; a quit
 // message (the window closed during a command) cancels the download at once.
 #include "platform/net/HttpClient.h"
+#include "platform/unicode/Utf16.h"
 
 #include <windows.h>
 
@@ -15,14 +16,6 @@
 
 namespace net {
 namespace {
-
-std::wstring Wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
 
 // Closes a WinHTTP handle once, from whichever thread gets there first.
 class HandleCloser {
@@ -123,7 +116,7 @@ void Fetch(Download& download) {
 // https server's certificate must be trusted by Windows' own store.
 HttpGetResult HttpGet(const std::string& url, const HttpTimeouts& timeouts, const std::string&) {
     Download download;
-    download.url = Wide(url);
+    download.url = unicode::Utf16(url);
     download.timeouts = timeouts;
     std::atomic<bool> done{false};
     std::thread worker([&] {

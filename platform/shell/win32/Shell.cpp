@@ -1,6 +1,7 @@
 // Opening a web address on Windows: shell32's own ShellExecuteW, with the
 // UTF-8 text of the program turned into UTF-16 on the way.
 #include "platform/shell/Shell.h"
+#include "platform/unicode/Utf16.h"
 
 #include <windows.h>
 
@@ -12,15 +13,7 @@ namespace shell {
 namespace {
 
 std::wstring Wide(const char* text) {
-    if (!text)
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    if (length <= 0)
-        return {};
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), length);
-    wide.pop_back(); // the terminator
-    return wide;
+    return text ? unicode::Utf16(text) : std::wstring();
 }
 
 const wchar_t* OrNull(const std::wstring& text, const char* original) {
