@@ -2,6 +2,7 @@
 
 #include "platform/ini/IniDocument.h"
 #include "platform/ini/IniFile.h"
+#include "platform/ini/IniText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -32,7 +33,7 @@ std::optional<std::string> LookUp(const char* section, const char* key, const ch
     FileText file = ReadWholeFile(fileName);
     if (file.status != ReadStatus::Ok)
         return std::nullopt;
-    auto value = FindValue(file.text, section, key);
+    auto value = FindValue(DecodeIniText(file.text, SystemAnsiCodePage()), section, key);
     if (value)
         RemoveQuotes(*value);
     return value;
@@ -91,8 +92,7 @@ BOOL WritePrivateProfileStringA(const char* lpAppName, const char* lpKeyName, co
         return 0;
     return UpdateFile(lpFileName,
                       [&](const std::string& present) {
-                          return std::optional<std::string>(
-                              StoreValue(present, lpAppName, lpKeyName, lpString));
+                          return StoreInIniText(present, lpAppName, lpKeyName, lpString, SystemAnsiCodePage());
                       })
                ? 1
                : 0;

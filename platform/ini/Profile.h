@@ -6,8 +6,9 @@
 // while keeping every other byte of the file.
 //
 // One pair of matching quotes (" or ') around a value is not part of it, as in
-// the classic functions. The text is UTF-8 (the ANSI code page here), so a value
-// cut to the buffer is cut at the last whole character.
+// the classic functions. The text is UTF-8, so a value cut to the buffer is cut
+// at the last whole character; a file in the system's ANSI code page is read
+// and written in it (see IniText.h).
 //
 // Beyond the classic behaviour, a write locks the file against other writers
 // and replaces it atomically where it can (see UpdateFile), and text holding a
