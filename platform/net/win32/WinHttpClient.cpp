@@ -75,7 +75,13 @@ void Fetch(Download& download) {
                    : nullptr;
     download.request.Hold(request);
     DWORD redirects = kMaxHttpRedirects;
+    // The receive time-out bounds each read of the body; the wait for the
+    // response's head has a time-out of its own (90 s on Windows, none under
+    // Wine), so a server that accepts and stays silent is left after the
+    // same time.
+    DWORD headWait = static_cast<DWORD>(t.receiveMs);
     if (request && WinHttpSetOption(request, WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects, sizeof redirects) &&
+        WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headWait, sizeof headWait) &&
         WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0) &&
         WinHttpReceiveResponse(request, nullptr)) {
         DWORD status = 0;
