@@ -30,9 +30,20 @@ void RemoveQuestionMarks(std::string& text) {
     text.erase(std::remove(text.begin(), text.end(), '?'), text.end());
 }
 
+// Paths are UTF-8 text; a path made from a plain string would be read in the
+// ANSI code page on Windows.
+fs::path PathOf(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8Of(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 bool Exists(const std::string& path) {
     std::error_code error;
-    return fs::exists(fs::path(path), error);
+    return fs::exists(PathOf(path), error);
 }
 
 // The user's file while it exists, else the system-wide defaults when there are any.
@@ -43,20 +54,23 @@ const std::string& ReadPath() {
 }
 
 // In the user's configuration folder, the first write creates the folder and
-// starts from the system-wide defaults, so the keys the administrator set are
-// kept beside the one written. (A portable file's folder is the program's own.)
+// starts from the system-wide defaults where there are any (Linux), so the
+// keys the administrator set are kept beside the one written. (A portable
+// file's folder is the program's own.)
 void PrepareFirstWrite() {
-    if (IniDefaultsPath.empty() || Exists(IniPath))
+    if (Exists(IniPath))
         return;
     std::error_code error;
-    fs::create_directories(fs::path(IniPath).parent_path(), error);
+    fs::create_directories(PathOf(IniPath).parent_path(), error);
+    if (IniDefaultsPath.empty())
+        return;
     const ini::FileText defaults = ini::ReadWholeFile(IniDefaultsPath);
     if (defaults.status != ini::ReadStatus::Ok)
         return;
     // Never over a file that appeared meanwhile.
     if (Exists(IniPath))
         return;
-    std::ofstream file(fs::path(IniPath), std::ios::binary);
+    std::ofstream file(PathOf(IniPath), std::ios::binary);
     file.write(defaults.text.data(), static_cast<std::streamsize>(defaults.text.size()));
 }
 
@@ -68,10 +82,10 @@ void UseProgramFile(const std::string& path) {
 
 void ResolveIniPath() {
     if (IniPath.empty()) {
-        const fs::path program(programPath);
+        const fs::path program = PathOf(programPath);
         ini::IniPlaces places;
-        places.programFolder = program.parent_path().string();
-        places.programName = program.stem().string();
+        places.programFolder = Utf8Of(program.parent_path());
+        places.programName = Utf8Of(program.stem());
         places.configHome = ini::ConfigHomeFromEnvironment();
         places.systemConfigRoot = ini::SystemConfigRootFromEnvironment();
         const ini::IniLocation location = ini::ChooseIniLocation(places);

@@ -12,14 +12,16 @@ extern std::string IniPath;
 // before its first write; empty: none. Set by ResolveIniPath with IniPath.
 extern std::string IniDefaultsPath;
 
-// The program file whose folder and name the path follows; the host sets it
-// once at start-up, before the first operation.
+// The program file (its UTF-8 path) whose folder and name the path follows;
+// the host sets it once at start-up, before the first operation.
 void UseProgramFile(const std::string& programPath);
 
 // Program folder + "/" + program name without its extension + ".ini" while that
 // file exists or the folder is writable (a portable copy); for an installed
 // program, <config home>/DunmoraDesk/<name>.ini with the defaults from
-// <system config folder>/DunmoraDesk/<name>.ini (see platform/ini/IniLocation.h).
+// <system config folder>/DunmoraDesk/<name>.ini, on Windows
+// %APPDATA%\DunmoraDesk\<name>.ini (see platform/ini/IniLocation.h). The
+// first write creates that folder.
 void ResolveIniPath();
 
 // The value, or defaultValue when the file, section or key is missing; at most

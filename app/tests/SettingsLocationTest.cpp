@@ -40,7 +40,12 @@ TEST(SettingsInTheUsersFolder, DefaultsAreReadUntilTheFirstWriteCopiesThemAndThe
     EXPECT_EQ(ReadIniInt("INTERNET", "XIUZHENXIAOSHI", 8), 8);
     EXPECT_NE(WriteIniString("INTERNET", "TIME", "a"), 0);
     EXPECT_EQ(ReadIniInt("INTERNET", "XIUZHENXIAOSHI", 8), 8);
+
+    // Without system defaults (Windows: %APPDATA%\DunmoraDesk) the first write still makes the folder.
     IniDefaultsPath.clear();
+    IniPath = (root.Folder() / "AppData/Roaming/DunmoraDesk/MyClock.ini").string();
+    EXPECT_NE(WriteIniString("INTERNET", "TIME", "b"), 0);
+    EXPECT_EQ(FileBytes(IniPath), "[INTERNET]\nTIME=b\n");
 }
 
 } // namespace
