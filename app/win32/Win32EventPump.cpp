@@ -38,9 +38,15 @@ void Win32EventPump::Sleep(int milliseconds) {
             ::Sleep(remaining); // the program is ending: nothing more runs
             return;
         }
-        // Wakes for any input, also what was already queued before the wait.
-        MsgWaitForMultipleObjectsEx(0, nullptr, remaining, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        ProcessPendingEvents();
+        // Wakes for input, painting, timers and sent messages, also those
+        // queued before the wait; posted ones wait for the next processing.
+        MsgWaitForMultipleObjectsEx(0, nullptr, remaining, QS_INPUT | QS_PAINT | QS_TIMER | QS_SENDMESSAGE,
+                                    MWMO_INPUTAVAILABLE);
+        MSG message;
+        while (!quitSeen_ && PeekMessageW(&message, nullptr, 0, WM_USER - 1, PM_REMOVE)) {
+            if (!Deliver(message))
+                return;
+        }
     }
 }
 

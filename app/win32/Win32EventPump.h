@@ -4,10 +4,11 @@
 // then TranslateMessage and DispatchMessage; after each one the host may look
 // at what changed (the focus).
 //
-// The sleep of a wait step also dispatches what arrives meanwhile: a query
-// waits in steps of 55 ms, and a window that answers nothing for that long
-// has its frame painted over and looks hung. The order of the behaviour's
-// steps stays: its socket events are delivered only inside the wait.
+// The sleep of a wait step also dispatches the system's messages that arrive
+// meanwhile (input, painting, timers): a query waits in steps of 55 ms, and
+// a window that answers nothing for that long looks hung. The program's own
+// notices (WM_USER and up: the socket's events) stay queued until the step
+// processes pending events, so the behaviour's steps keep their order.
 //
 // WM_QUIT ends every loop: one that meets it inside a wait puts it back for
 // the outermost loop (Run), and from then on the pump dispatches nothing.
