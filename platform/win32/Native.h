@@ -35,7 +35,8 @@ inline user::HWND FromNative(::HWND hwnd) {
     return static_cast<user::HWND>(reinterpret_cast<std::uintptr_t>(hwnd));
 }
 
-// UTF-8 to UTF-16 for the *W calls.
+// UTF-8 to UTF-16 for the *W calls, and back.
 using unicode::Utf16;
+using unicode::Utf8;
 
 } // namespace win32platform
