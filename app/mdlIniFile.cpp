@@ -13,6 +13,7 @@ namespace mdlIniFile {
 
 std::string IniPath;
 std::string IniDefaultsPath;
+bool IniInUserFolder = false;
 
 namespace {
 
@@ -55,10 +56,9 @@ const std::string& ReadPath() {
 
 // In the user's configuration folder, the first write creates the folder and
 // starts from the system-wide defaults where there are any (Linux), so the
-// keys the administrator set are kept beside the one written. (A portable
-// file's folder is the program's own.)
+// keys the administrator set are kept beside the one written.
 void PrepareFirstWrite() {
-    if (Exists(IniPath))
+    if (!IniInUserFolder || Exists(IniPath))
         return;
     std::error_code error;
     fs::create_directories(PathOf(IniPath).parent_path(), error);
@@ -91,6 +91,7 @@ void ResolveIniPath() {
         const ini::IniLocation location = ini::ChooseIniLocation(places);
         IniPath = location.path;
         IniDefaultsPath = location.defaultsPath;
+        IniInUserFolder = location.inUserFolder;
     }
     std::string ending = IniPath.size() >= 4 ? IniPath.substr(IniPath.size() - 4) : IniPath;
     std::transform(ending.begin(), ending.end(), ending.begin(),

@@ -11,6 +11,9 @@ extern std::string IniPath;
 // A system-wide file read while IniPath does not exist, and copied to IniPath
 // before its first write; empty: none. Set by ResolveIniPath with IniPath.
 extern std::string IniDefaultsPath;
+// Whether IniPath is in the user's configuration folder, which the first write
+// makes (a portable file's folder is the program's own). Set with IniPath.
+extern bool IniInUserFolder;
 
 // The program file (its UTF-8 path) whose folder and name the path follows;
 // the host sets it once at start-up, before the first operation.

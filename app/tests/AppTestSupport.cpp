@@ -55,6 +55,7 @@ PrivateIniFile::PrivateIniFile() {
     path_ = (folder_ / "DunmoraDesk.ini").string();
     mdlIniFile::IniPath = path_;
     mdlIniFile::IniDefaultsPath.clear();
+    mdlIniFile::IniInUserFolder = false;
 }
 
 PrivateIniFile::~PrivateIniFile() {

@@ -26,6 +26,7 @@ TEST(SettingsInTheUsersFolder, DefaultsAreReadUntilTheFirstWriteCopiesThemAndThe
     std::ofstream(system, std::ios::binary) << defaults;
     IniPath = (root.Folder() / "home/.config/DunmoraDesk/MyClock.ini").string(); // no folder yet
     IniDefaultsPath = system.string();
+    IniInUserFolder = true;
 
     EXPECT_EQ(ReadIniString("INTERNET", "TIME", "x"), "site.example");
     EXPECT_EQ(ReadIniInt("INTERNET", "XIUZHENXIAOSHI", 8), 3);
@@ -46,6 +47,7 @@ TEST(SettingsInTheUsersFolder, DefaultsAreReadUntilTheFirstWriteCopiesThemAndThe
     IniPath = (root.Folder() / "AppData/Roaming/DunmoraDesk/MyClock.ini").string();
     EXPECT_NE(WriteIniString("INTERNET", "TIME", "b"), 0);
     EXPECT_EQ(FileBytes(IniPath), "[INTERNET]\nTIME=b\n");
+    IniInUserFolder = false;
 }
 
 } // namespace

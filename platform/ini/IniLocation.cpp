@@ -23,8 +23,8 @@ IniLocation ChooseIniLocation(const IniPlaces& places) {
     const std::string portable = places.programFolder + "/" + fileName;
     const auto& writable = places.folderWritable ? places.folderWritable : FolderWritableByEffectiveUser;
     if (FileExists(portable) || writable(places.programFolder) || places.configHome.empty())
-        return {portable, {}};
-    return {places.configHome + kVendorFolder + fileName, places.systemConfigRoot + kVendorFolder + fileName};
+        return {portable, {}, false};
+    return {places.configHome + kVendorFolder + fileName, places.systemConfigRoot + kVendorFolder + fileName, true};
 }
 
 std::string ConfigHomeFromEnvironment() {

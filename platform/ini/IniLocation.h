@@ -27,6 +27,7 @@ struct IniPlaces {
 struct IniLocation {
     std::string path;         // read and written
     std::string defaultsPath; // read while path does not exist; empty: none
+    bool inUserFolder = false; // under the configuration home, whose folder the first write makes
 };
 
 // "<folder>/<name>.ini" when that file exists or the folder is writable (or no

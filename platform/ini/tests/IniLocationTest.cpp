@@ -63,6 +63,7 @@ TEST(IniLocation, BesideTheProgramWhilePossibleElseInTheUsersConfiguration) {
             EXPECT_EQ(location.path, "/home/u/.config/DunmoraDesk/MyClock.ini");
             EXPECT_EQ(location.defaultsPath, "/test/xdg/DunmoraDesk/MyClock.ini");
         }
+        EXPECT_EQ(location.inUserFolder, !c.portable);
     }
 }
 

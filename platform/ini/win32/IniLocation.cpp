@@ -28,8 +28,8 @@ IniLocation ChooseIniLocation(const IniPlaces& places) {
     const std::string portable = places.programFolder + "\\" + fileName;
     const auto& writable = places.folderWritable ? places.folderWritable : FolderWritableByEffectiveUser;
     if (FileExists(portable) || writable(places.programFolder) || places.configHome.empty())
-        return {portable, {}};
-    return {places.configHome + "\\DunmoraDesk\\" + fileName, {}};
+        return {portable, {}, false};
+    return {places.configHome + "\\DunmoraDesk\\" + fileName, {}, true};
 }
 
 // The roaming application data folder (%APPDATA%) as the shell knows it; the

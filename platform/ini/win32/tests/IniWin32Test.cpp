@@ -115,6 +115,7 @@ TEST(IniLocationOnWindows, BesideTheProgramWhileItsFolderIsWritableElseInAppData
         EXPECT_EQ(location.path,
                   row.portable ? folder + "\\MyClock.ini" : appData + "\\DunmoraDesk\\MyClock.ini");
         EXPECT_EQ(location.defaultsPath, "");
+        EXPECT_EQ(location.inUserFolder, !row.portable);
         // The probe leaves nothing behind.
         EXPECT_EQ(temporary.Names().size(), row.fileBeside ? 1u : 0u);
     }
