@@ -149,6 +149,28 @@ TEST_F(TextLayout, AmpersandUnderlinesTheNextCharacterOnTheUnderlineRow) {
     EXPECT_TRUE(chinese.Has(22, 12));
 }
 
+TEST(TextAccessKey, OnePixelOnTheSecondRowBelowTheBaselineWhateverTheFontsOwnUnderline) {
+    // These faces make their own underline 2 pixels thick; DrawText's
+    // access-key line stays one pixel at tmAscent + 1 (measured with gdi32).
+    for (const LOGFONTA& logfont : {SongFont(-40), MakeLogfont("DejaVu Sans", -48)}) {
+        const auto font = FontFace::Create(logfont);
+        const int advance = font->Advance("W");
+        const int row = font->Metrics().tmAscent + 1;
+        RECT plainRect{0, 0, 200, 100}, markedRect{0, 0, 200, 100};
+        InkRecorder plain, marked;
+        DrawTextLayout(*font, "W", &plainRect, DT_LEFT, plain.Sink());
+        DrawTextLayout(*font, "&W", &markedRect, DT_LEFT, marked.Sink());
+        std::set<std::pair<int, int>> line;
+        for (const auto& pixel : marked.ink)
+            if (!plain.Has(pixel.first, pixel.second))
+                line.insert(pixel);
+        std::set<std::pair<int, int>> expected;
+        for (int x = 0; x < advance - 1; ++x)
+            expected.insert({x, row});
+        EXPECT_EQ(line, expected) << logfont.lfFaceName << " " << logfont.lfHeight;
+    }
+}
+
 TEST_F(TextLayout, DoubleAmpersandIsALiteralAmpersand) {
     const InkRecorder ink = Draw("a&&b", {0, 0, 100, 20}, DT_LEFT);
     EXPECT_EQ(ink.lines[0].right, 18); // "a&b"
