@@ -288,10 +288,11 @@ TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
     return clipped;
 }
 
-// The access key's underline is one pixel thick on the row below the
-// baseline, whatever the font's own underline, and runs from the key's pen
-// position to one pixel short of the next character's (measured under Wine:
-// Song 12 to 40 px and DejaVu Sans 12 to 48 px, regular and bold, alike).
+// The access key's underline is one pixel thick on cell row tmAscent + 1
+// (the second row under the baseline), whatever the font's own underline, and
+// runs from the key's pen position to one pixel short of the next
+// character's (measured with gdi32: Song 12 to 40 px and DejaVu Sans 12 to
+// 48 px, regular and bold, alike).
 void DrawAccessKey(const FontFace& font, const Line& line, int x, int y, const TextSink& sink) {
     const int width = line.accessKeyWidth - 1;
     if (line.accessKeyX < 0 || width <= 0 || (!sink.plot && !sink.runs)) {
