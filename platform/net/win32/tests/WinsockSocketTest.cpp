@@ -4,6 +4,7 @@
 // cannot be one. (A server's abortive close under Wine does not reach the
 // client as a reset yet, so the reset has no row here.)
 #include "platform/net/TcpClientSocket.h"
+#include "platform/net/win32/testing/ThreadServers.h"
 
 #include <winsock2.h>
 #include <ws2tcpip.h>
@@ -20,62 +21,8 @@
 namespace net {
 namespace {
 
-enum class Behaviour { ReplyAndClose, CloseAtOnce, Silent };
-
-// Accepts one connection after another and treats each the same way.
-class ThreadDaytimeServer {
-  public:
-    ThreadDaytimeServer(Behaviour behaviour, std::string reply) : behaviour_(behaviour), reply_(std::move(reply)) {
-        WSADATA data{};
-        WSAStartup(MAKEWORD(2, 2), &data);
-        listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        listen(listener_, 8);
-        int size = sizeof address;
-        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
-        port_ = ntohs(address.sin_port);
-        thread_ = std::thread([this] { Serve(); });
-    }
-    ~ThreadDaytimeServer() {
-        closesocket(listener_); // ends accept
-        thread_.join();
-        if (held_ != INVALID_SOCKET)
-            closesocket(held_);
-    }
-    std::uint16_t Port() const { return port_; }
-
-  private:
-    void Serve() {
-        for (;;) {
-            SOCKET peer = accept(listener_, nullptr, nullptr);
-            if (peer == INVALID_SOCKET)
-                return;
-            switch (behaviour_) {
-            case Behaviour::ReplyAndClose:
-                send(peer, reply_.data(), static_cast<int>(reply_.size()), 0);
-                shutdown(peer, SD_SEND);
-                closesocket(peer);
-                break;
-            case Behaviour::CloseAtOnce:
-                shutdown(peer, SD_SEND);
-                closesocket(peer);
-                break;
-            case Behaviour::Silent:
-                held_ = peer;
-                break;
-            }
-        }
-    }
-    Behaviour behaviour_;
-    std::string reply_;
-    SOCKET listener_ = INVALID_SOCKET;
-    SOCKET held_ = INVALID_SOCKET;
-    std::uint16_t port_ = 0;
-    std::thread thread_;
-};
+using testing::ThreadDaytimeServer;
+using Behaviour = testing::DaytimeBehaviour;
 
 struct EventLog {
     std::string data;
