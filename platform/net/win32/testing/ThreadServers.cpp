@@ -63,6 +63,13 @@ void ThreadDaytimeServer::Answer(SOCKET peer) {
     }
     case DaytimeBehaviour::CloseAtOnce:
         break;
+    case DaytimeBehaviour::ResetAtOnce: {
+        // An abortive close: lingering for no time sends a reset.
+        const linger abortive{1, 0};
+        setsockopt(peer, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive), sizeof abortive);
+        closesocket(peer);
+        return;
+    }
     case DaytimeBehaviour::Silent: {
         std::lock_guard lock(heldMutex_);
         held_.push_back(peer);

@@ -38,7 +38,7 @@ class ThreadServer {
     std::thread thread_;
 };
 
-enum class DaytimeBehaviour { ReplyAndClose, CloseAtOnce, Silent };
+enum class DaytimeBehaviour { ReplyAndClose, CloseAtOnce, ResetAtOnce, Silent };
 
 // A daytime server; the reply is made when a connection comes, so that it can
 // tell the time of that moment.

@@ -1,8 +1,7 @@
 // The Winsock socket's events against a daytime server of the test's own on
 // 127.0.0.1, run on a thread as a remote server would: data then a close, a
 // close without data, silence, a refused connection and a host name that
-// cannot be one. (A server's abortive close under Wine does not reach the
-// client as a reset yet, so the reset has no row here.)
+// cannot be one, and a reset.
 #include "platform/net/TcpClientSocket.h"
 #include "platform/net/win32/testing/ThreadServers.h"
 
@@ -75,6 +74,15 @@ TEST(WinsockSocket, EachServerBehaviourGivesItsEvents) {
         EXPECT_EQ(log.errors, row.errors) << row.name;
         EXPECT_EQ(log.closes, row.closes) << row.name;
     }
+}
+
+// Windows tells a reset in FD_CLOSE's error code (WSAECONNRESET); the socket
+// also asks the socket itself when the code is 0.
+TEST(WinsockSocket, AResetIsAnError) {
+    ThreadDaytimeServer server(Behaviour::ResetAtOnce, "");
+    const EventLog log = Query("127.0.0.1", server.Port());
+    EXPECT_EQ(log.errors, 1);
+    EXPECT_EQ(log.closes, 0);
 }
 
 TEST(WinsockSocket, RefusedConnectionsAndImpossibleHostsAreErrors) {
