@@ -8,7 +8,9 @@ class EventPump {
   public:
     virtual ~EventPump() = default;
     virtual void ProcessPendingEvents() = 0;
-    // Blocks the thread for the given time; no events run meanwhile.
+    // Waits the given time. The behaviour's own events (the socket's) arrive
+    // only in ProcessPendingEvents; a host may go on painting meanwhile (the
+    // Windows host does, so its window never looks hung).
     virtual void Sleep(int milliseconds) = 0;
 };
 

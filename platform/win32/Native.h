@@ -34,7 +34,8 @@ inline user::HWND FromNative(::HWND hwnd) {
     return static_cast<user::HWND>(reinterpret_cast<std::uintptr_t>(hwnd));
 }
 
-// UTF-8 to UTF-16 for the *W calls.
+// UTF-8 to UTF-16 for the *W calls, and back.
 std::wstring Utf16(std::string_view text);
+std::string Utf8(std::wstring_view text);
 
 } // namespace win32platform

@@ -13,4 +13,15 @@ std::wstring Utf16(std::string_view text) {
     return result;
 }
 
+std::string Utf8(std::wstring_view text) {
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(length), '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, result.data(), length, nullptr, nullptr);
+    return result;
+}
+
 } // namespace win32platform

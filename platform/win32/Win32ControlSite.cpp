@@ -136,12 +136,14 @@ float Win32ControlSite::ScaleHeight() const {
     return surface != nullptr ? static_cast<float>(surface->Height()) : 0.0f;
 }
 
+// By the density of the form's window, which may differ from the primary
+// screen's and changes when the window moves to another screen.
 double Win32ControlSite::TwipsPerPixelX() const {
-    return system_.TwipsPerPixelX();
+    return 1440.0 / form_.Dpi();
 }
 
 double Win32ControlSite::TwipsPerPixelY() const {
-    return system_.TwipsPerPixelY();
+    return 1440.0 / form_.Dpi();
 }
 
 void Win32ControlSite::ResizeWindow(int width, int height) {

@@ -38,7 +38,8 @@ void RegisterFormClass() {
 
 } // namespace
 
-Win32Form::Win32Form(Win32WindowSystem& system, std::string title, int x, int y, int width, int height)
+Win32Form::Win32Form(Win32WindowSystem& system, std::string title, int x, int y, int width, int height,
+                     bool visible)
     : system_(system), title_(std::move(title)) {
     RegisterFormClass();
     // The window rectangle that gives the asked-for client area.
@@ -50,7 +51,10 @@ Win32Form::Win32Form(Win32WindowSystem& system, std::string title, int x, int y,
                                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                                           GetModuleHandleW(nullptr), this);
     hwnd_ = FromNative(window);
-    ShowWindow(window, SW_SHOWNORMAL);
+    if (window != nullptr && GetDpiForWindow(window) != 0)
+        dpi_ = static_cast<int>(GetDpiForWindow(window));
+    if (visible)
+        ShowWindow(window, SW_SHOWNORMAL);
 }
 
 Win32Form::~Win32Form() {
@@ -152,6 +156,13 @@ std::intptr_t Win32Form::HandleMessage(user::HWND window, unsigned message, std:
     if (hwnd_ == 0)
         hwnd_ = window;
     const ::HWND native = ToNative(hwnd_);
+    // The sites read the new density while the host lays them out again.
+    if (message == WM_DPICHANGED)
+        dpi_ = HIWORD(wParam);
+    if (hook_) {
+        if (const std::optional<std::intptr_t> answer = hook_(message, wParam, lParam))
+            return *answer;
+    }
     switch (message) {
     case DM_GETDEFID:
         if (defaultSite_ != nullptr)
@@ -174,6 +185,13 @@ std::intptr_t Win32Form::HandleMessage(user::HWND window, unsigned message, std:
         if (PressAccessKey(static_cast<char>(wParam & 0xFF)))
             return 0;
         break;
+    case WM_DPICHANGED: {
+        // Windows suggests the window rectangle at the new density.
+        const auto* suggested = reinterpret_cast<const ::RECT*>(lParam);
+        SetWindowPos(native, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     case WM_NCDESTROY:
         hwnd_ = 0;
         break;

@@ -8,12 +8,19 @@
 //   - The default button: the site that has the focus shows as the default
 //     and takes Enter itself; while the focus is elsewhere on the form the
 //     default site shows so, and Enter presses it (AccessKeyPress(13)).
+//   - DPI: the form knows its window's dots per inch (GetDpiForWindow, then
+//     each WM_DPICHANGED); its sites convert twips and pixels by it.
+//   - A host hook sees every message of the form's window first and may
+//     answer it (the program's window: closing, sizing, control colours).
 // The form must outlive its sites.
 #pragma once
 
 #include "platform/container/FormAmbients.h"
 #include "platform/win32/Win32WindowSystem.h"
 
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,8 +32,10 @@ class Win32ControlSite;
 
 class Win32Form final : public container::FormAmbients {
   public:
-    // A visible top-level window whose client area is width x height pixels at (x, y).
-    Win32Form(Win32WindowSystem& system, std::string title, int x, int y, int width, int height);
+    // A top-level window whose client area is width x height pixels at (x, y),
+    // shown at once unless visible is false.
+    Win32Form(Win32WindowSystem& system, std::string title, int x, int y, int width, int height,
+              bool visible = true);
     ~Win32Form();
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
@@ -37,6 +46,15 @@ class Win32Form final : public container::FormAmbients {
 
     void SetDefaultSite(Win32ControlSite* site); // null: no default button
     Win32ControlSite* DefaultSite() const { return defaultSite_; }
+
+    // Dots per inch of the window: 96 at 15 twips per pixel.
+    int Dpi() const { return dpi_; }
+
+    // Sees each message of the form's window before the form; a value is the
+    // message's answer and the form does nothing more with it.
+    using MessageHook = std::function<std::optional<std::intptr_t>(unsigned message, std::uintptr_t wParam,
+                                                                   std::intptr_t lParam)>;
+    void SetMessageHook(MessageHook hook) { hook_ = std::move(hook); }
 
     // For the message loop: true when the message was handled (and must not
     // be translated and dispatched again).
@@ -65,6 +83,8 @@ class Win32Form final : public container::FormAmbients {
     std::vector<Win32ControlSite*> sites_;
     Win32ControlSite* defaultSite_ = nullptr;
     int nextControlId_ = 100;
+    int dpi_ = 96;
+    MessageHook hook_;
 };
 
 } // namespace win32platform
