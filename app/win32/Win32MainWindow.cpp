@@ -327,7 +327,8 @@ void Win32MainWindow::SetTitle(const std::string& title) {
 }
 
 void Win32MainWindow::Show() {
-    ShowWindow(Window(), SW_SHOW);
+    ShowWindow(Window(), showCommand_);
+    showCommand_ = SW_SHOW;
     if (!IsChild(Window(), GetFocus()))
         SetFocus(ToNative(dateTimeButton_->Window()));
     UpdateWindow(Window());

@@ -64,6 +64,9 @@ class Win32MainWindow final : public MainWindow {
     void RunUntilClosed();
     bool Closed() const { return closed_; }
 
+    // How the first showing shows the window: WinMain's nCmdShow (a shortcut
+    // may ask for a minimised or maximised start).
+    void SetFirstShowCommand(int command) { showCommand_ = command; }
     void SetTitle(const std::string& title) override;
     void Show() override;
     void Close() override;
@@ -106,6 +109,7 @@ class Win32MainWindow final : public MainWindow {
     ::HICON smallIcon_ = nullptr;
     ::HWND lastFocus_ = nullptr;
     bool closed_ = false;
+    int showCommand_ = SW_SHOWNORMAL;
     std::unique_ptr<frmTime> form_;
 };
 

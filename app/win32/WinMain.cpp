@@ -33,7 +33,7 @@ std::vector<std::string> Arguments() {
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     const std::vector<std::string> arguments = Arguments();
     const std::string programPath = app::win32host::ProgramFilePath();
     const std::string programName = app::win32host::ProgramNameOf(programPath);
@@ -64,6 +64,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     environment.standardOutput = [&output](const std::string& line) { output.Write(line); };
 
     app::win32host::Win32MainWindow window(system, std::move(environment));
+    window.SetFirstShowCommand(showCommand);
     window.Form().Form_Load();
     // "auto close", or a close during the start-up's synchronisation, may
     // already have closed the window inside start-up.

@@ -1,15 +1,17 @@
 // compare-buttons OURS GDI32 WINE-DEVIATIONS SHEET.png: compares the two shot
 // files, prints one line per differing button and the summary line, and
 // writes a contact sheet of the differing buttons (ours, gdi32's, the
-// difference in red). Exits 1 when a button differs for a reason that is not
-// listed as Wine's own, or was drawn on one side only.
+// difference in red); with nothing differing, an old sheet is removed. Exits
+// 1 when the comparison fails (ComparisonFails), 2 when a file is unreadable.
 #include "ArgbImage.h"
 #include "Comparison.h"
 #include "PngWriter.h"
 #include "SheetLabels.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -39,37 +41,48 @@ const ArgbImage* Find(const NamedShots& shots, const std::string& name) {
     return nullptr;
 }
 
+// A row per differing button: its name, then ours, gdi32's and the
+// difference, each column as wide as its widest entry, under a header row.
 bool WriteSheet(const ComparisonResult& result, const NamedShots& ours, const NamedShots& gdi32,
                 const std::string& path) {
-    std::vector<ArgbImage> rows;
-    int width = 0, height = kGap;
+    constexpr int kColumns = 4;
+    std::vector<std::array<ArgbImage, kColumns>> rows;
+    rows.push_back({ArgbImage(), RenderLabel("our layer", kSheetColour, true),
+                    RenderLabel("gdi32 under Wine", kSheetColour, true),
+                    RenderLabel("difference", kSheetColour, true)});
+    const ArgbImage none;
     for (const ButtonDifference& difference : result.differences) {
         const ArgbImage* a = Find(ours, difference.name);
         const ArgbImage* b = Find(gdi32, difference.name);
-        const ArgbImage label = RenderLabel(difference.name, kSheetColour);
-        const ArgbImage parts[] = {Enlarge(*a, kScale), Enlarge(*b, kScale),
-                                   Enlarge(DifferenceImage(*a, *b), kScale)};
-        int rowWidth = label.width + kGap, rowHeight = label.height;
-        for (const ArgbImage& part : parts) {
-            rowWidth += part.width + kGap;
-            rowHeight = std::max(rowHeight, part.height);
-        }
-        ArgbImage row(rowWidth, rowHeight, kSheetPixel);
-        Compose(row, label, 0, 0);
-        int x = label.width + kGap;
-        for (const ArgbImage& part : parts) {
-            Compose(row, part, x, 0);
-            x += part.width + kGap;
-        }
-        width = std::max(width, row.width + 2 * kGap);
-        height += row.height + kGap;
-        rows.push_back(std::move(row));
+        const ArgbImage& mine = a ? *a : none;
+        const ArgbImage& theirs = b ? *b : none;
+        const std::string note = difference.wineOwn ? " (Wine's own)" : "";
+        rows.push_back({RenderLabel(difference.name + note, kSheetColour, difference.wineOwn == nullptr),
+                        Enlarge(mine, kScale), Enlarge(theirs, kScale),
+                        Enlarge(DifferenceImage(mine, theirs), kScale)});
     }
+    std::array<int, kColumns> columnWidths{};
+    int width = kGap, height = kGap;
+    for (const auto& row : rows) {
+        int rowHeight = 0;
+        for (int column = 0; column < kColumns; ++column) {
+            columnWidths[column] = std::max(columnWidths[column], row[column].width);
+            rowHeight = std::max(rowHeight, row[column].height);
+        }
+        height += rowHeight + kGap;
+    }
+    for (const int columnWidth : columnWidths)
+        width += columnWidth + kGap;
     ArgbImage sheet(width, height, kSheetPixel);
     int y = kGap;
-    for (const ArgbImage& row : rows) {
-        Compose(sheet, row, kGap, y);
-        y += row.height + kGap;
+    for (const auto& row : rows) {
+        int x = kGap, rowHeight = 0;
+        for (int column = 0; column < kColumns; ++column) {
+            Compose(sheet, row[column], x, y);
+            x += columnWidths[column] + kGap;
+            rowHeight = std::max(rowHeight, row[column].height);
+        }
+        y += rowHeight + kGap;
     }
     return WritePng(sheet, path);
 }
@@ -92,15 +105,16 @@ int main(int argc, char** argv) {
     const std::vector<WineDeviation> deviations = ParseWineDeviations(listText.str());
 
     const ComparisonResult result = CompareShots(ours, gdi32, deviations);
-    bool unexplained = !result.missing.empty();
-    for (const std::string& name : result.missing)
-        std::printf("%s: drawn on one side only\n", name.c_str());
-    for (const ButtonDifference& difference : result.differences) {
+    for (const ButtonDifference& difference : result.differences)
         std::printf("%s\n", DifferenceLine(difference).c_str());
-        unexplained = unexplained || difference.wineOwn == nullptr;
-    }
-    if (!result.differences.empty() && !WriteSheet(result, ours, gdi32, argv[4]))
+    for (const WineDeviation* unused : result.unusedDeviations)
+        std::fprintf(stderr, "%s: listed as Wine's own, but no button of that name differs\n",
+                     unused->pattern.c_str());
+    std::error_code ignored;
+    if (result.differences.empty())
+        std::filesystem::remove(argv[4], ignored);
+    else if (!WriteSheet(result, ours, gdi32, argv[4]))
         std::fprintf(stderr, "cannot write %s\n", argv[4]);
     std::printf("%s\n", SummaryLine(result).c_str());
-    return unexplained ? 1 : 0;
+    return ComparisonFails(result) ? 1 : 0;
 }

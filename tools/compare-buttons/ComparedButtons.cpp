@@ -94,6 +94,8 @@ void AddMainWindowButtons(std::vector<ComparedButton>& list) {
 
 void AddCaptions(std::vector<ComparedButton>& list) {
     list.push_back({"two-line-access-key", 90, 44, {{"Caption", "&Two||lines"}, {"Font", "宋体:9"}}, {}});
+    // The access key's underline under a wide character, inside the line.
+    list.push_back({"access-key-ideograph", 90, 24, {{"Caption", "同步&时间"}, {"Font", "宋体:9"}}, {}});
     for (const char* relief : {"1", "2"}) {
         for (const char* state : {"normal", "disabled"}) {
             ComparedButton button{std::string("relief") + relief + "-" + state,

@@ -47,7 +47,7 @@ namespace {
 ButtonDifference Difference(const std::string& name, const ArgbImage& ours, const ArgbImage& gdi32) {
     ButtonDifference difference{name};
     if (ours.width != gdi32.width || ours.height != gdi32.height) {
-        difference.sizeDiffers = true;
+        difference.kind = ButtonDifference::Kind::Size;
         return difference;
     }
     for (int y = 0; y < ours.height; ++y) {
@@ -65,6 +65,12 @@ ButtonDifference Difference(const std::string& name, const ArgbImage& ours, cons
     return difference;
 }
 
+ButtonDifference OneSideOnly(const std::string& name) {
+    ButtonDifference difference{name};
+    difference.kind = ButtonDifference::Kind::OneSideOnly;
+    return difference;
+}
+
 } // namespace
 
 ComparisonResult CompareShots(const NamedShots& ours, const NamedShots& gdi32,
@@ -72,32 +78,46 @@ ComparisonResult CompareShots(const NamedShots& ours, const NamedShots& gdi32,
     std::map<std::string, const ArgbImage*> theirs;
     for (const auto& [name, image] : gdi32)
         theirs[name] = &image;
+    std::vector<bool> used(deviations.size(), false);
     ComparisonResult result;
     for (const auto& [name, image] : ours) {
+        ++result.compared;
         const auto other = theirs.find(name);
         if (other == theirs.end()) {
-            result.missing.push_back(name);
+            result.differences.push_back(OneSideOnly(name));
             continue;
         }
-        ++result.compared;
         ButtonDifference difference = Difference(name, image, *other->second);
         theirs.erase(other);
-        if (!difference.sizeDiffers && difference.pixels == 0) {
+        if (difference.kind == ButtonDifference::Kind::Pixels && difference.pixels == 0) {
             ++result.identical;
             continue;
         }
-        for (const WineDeviation& deviation : deviations) {
-            if (NameMatches(deviation.pattern, name)) {
-                difference.wineOwn = &deviation;
+        for (std::size_t i = 0; i < deviations.size(); ++i) {
+            if (NameMatches(deviations[i].pattern, name)) {
+                difference.wineOwn = &deviations[i];
+                used[i] = true;
                 ++result.listedAsWines;
                 break;
             }
         }
         result.differences.push_back(difference);
     }
-    for (const auto& [name, image] : theirs)
-        result.missing.push_back(name);
+    for (const auto& [name, image] : theirs) {
+        ++result.compared;
+        result.differences.push_back(OneSideOnly(name));
+    }
+    for (std::size_t i = 0; i < deviations.size(); ++i)
+        if (!used[i])
+            result.unusedDeviations.push_back(&deviations[i]);
     return result;
+}
+
+bool ComparisonFails(const ComparisonResult& result) {
+    for (const ButtonDifference& difference : result.differences)
+        if (difference.wineOwn == nullptr)
+            return true;
+    return false;
 }
 
 std::string SummaryLine(const ComparisonResult& result) {
@@ -107,12 +127,19 @@ std::string SummaryLine(const ComparisonResult& result) {
 
 std::string DifferenceLine(const ButtonDifference& difference) {
     char line[160];
-    if (difference.sizeDiffers)
+    switch (difference.kind) {
+    case ButtonDifference::Kind::OneSideOnly:
+        std::snprintf(line, sizeof line, "%s: drawn on one side only", difference.name.c_str());
+        break;
+    case ButtonDifference::Kind::Size:
         std::snprintf(line, sizeof line, "%s: sizes differ", difference.name.c_str());
-    else
+        break;
+    case ButtonDifference::Kind::Pixels:
         std::snprintf(line, sizeof line, "%s: %d pixels differ, first at (%d,%d): ours #%08X, gdi32 #%08X",
                       difference.name.c_str(), difference.pixels, difference.firstX, difference.firstY,
                       difference.ours, difference.gdi32);
+        break;
+    }
     std::string text = line;
     if (difference.wineOwn)
         text += "  [Wine's own: " + difference.wineOwn->evidence + "]";

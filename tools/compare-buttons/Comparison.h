@@ -20,24 +20,31 @@ std::vector<WineDeviation> ParseWineDeviations(const std::string& text);
 bool NameMatches(const std::string& pattern, const std::string& name);
 
 struct ButtonDifference {
+    enum class Kind { Pixels, Size, OneSideOnly };
     std::string name;
-    bool sizeDiffers = false;
-    int pixels = 0;             // differing pixels (sizes equal)
+    Kind kind = Kind::Pixels;
+    int pixels = 0;             // differing pixels (Kind::Pixels)
     int firstX = 0, firstY = 0; // the first one, in reading order
     std::uint32_t ours = 0, gdi32 = 0;
-    const WineDeviation* wineOwn = nullptr;
+    const WineDeviation* wineOwn = nullptr; // never set for a button drawn on one side only
 };
 
 struct ComparisonResult {
-    int compared = 0;
+    int compared = 0; // every button drawn on either side
     int identical = 0;
     int listedAsWines = 0;
-    std::vector<ButtonDifference> differences;
-    std::vector<std::string> missing; // drawn on one side only
+    std::vector<ButtonDifference> differences; // ours' order, then those only gdi32 drew
+    std::vector<const WineDeviation*> unusedDeviations; // lines that matched no differing button
 };
 
 ComparisonResult CompareShots(const NamedShots& ours, const NamedShots& gdi32,
                               const std::vector<WineDeviation>& deviations);
+
+// The comparison fails when a button differs for a reason not listed as
+// Wine's own, or was drawn on one side only: so also when a button that
+// matched starts to differ. A listed line that no longer matches anything
+// does not fail it (the line is reported so that it can go).
+bool ComparisonFails(const ComparisonResult& result);
 
 // "N of M buttons pixel-identical, K listed as Wine's own"
 std::string SummaryLine(const ComparisonResult& result);

@@ -13,14 +13,26 @@ bool ReadLocalTime(LocalDateTime& now) {
     return true;
 }
 
-unsigned long WriteLocalTime(const LocalDateTime& value) {
+// Each step reads the present local time and changes only its own fields, so
+// that setting the date does not also move the clock by the milliseconds a
+// whole-second value would lose.
+unsigned long WriteLocalDate(int year, int month, int day) {
     SYSTEMTIME time{};
-    time.wYear = static_cast<WORD>(value.year);
-    time.wMonth = static_cast<WORD>(value.month);
-    time.wDay = static_cast<WORD>(value.day);
-    time.wHour = static_cast<WORD>(value.hour);
-    time.wMinute = static_cast<WORD>(value.minute);
-    time.wSecond = static_cast<WORD>(value.second);
+    GetLocalTime(&time);
+    time.wYear = static_cast<WORD>(year);
+    time.wMonth = static_cast<WORD>(month);
+    time.wDay = static_cast<WORD>(day);
+    time.wDayOfWeek = 0; // ignored by SetLocalTime
+    return SetLocalTime(&time) ? 0 : GetLastError();
+}
+
+unsigned long WriteLocalTimeOfDay(int hour, int minute, int second) {
+    SYSTEMTIME time{};
+    GetLocalTime(&time);
+    time.wHour = static_cast<WORD>(hour);
+    time.wMinute = static_cast<WORD>(minute);
+    time.wSecond = static_cast<WORD>(second);
+    time.wMilliseconds = 0;
     return SetLocalTime(&time) ? 0 : GetLastError();
 }
 
@@ -55,7 +67,7 @@ bool ReadUtcOffset(int& seconds) {
 } // namespace
 
 LocalTimeCalls SystemLocalTimeCalls() {
-    return {ReadLocalTime, WriteLocalTime, EnableSystemTimePrivilege, ReadUtcOffset};
+    return {ReadLocalTime, WriteLocalDate, WriteLocalTimeOfDay, EnableSystemTimePrivilege, ReadUtcOffset};
 }
 
 std::unique_ptr<SystemClock> CreateSystemClock() {

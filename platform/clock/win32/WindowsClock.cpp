@@ -10,13 +10,16 @@ bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-bool IsValid(const LocalDateTime& v) {
+// The dates SYSTEMTIME can hold.
+bool IsValidDate(int year, int month, int day) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (v.year < 1601 || v.year > 30827 || v.month < 1 || v.month > 12 || v.day < 1)
+    if (year < 1601 || year > 30827 || month < 1 || month > 12 || day < 1)
         return false;
-    const int inMonth = v.month == 2 && IsLeapYear(v.year) ? 29 : days[v.month - 1];
-    return v.day <= inMonth && v.hour >= 0 && v.hour <= 23 && v.minute >= 0 && v.minute <= 59 && v.second >= 0 &&
-           v.second <= 59;
+    return day <= (month == 2 && IsLeapYear(year) ? 29 : days[month - 1]);
+}
+
+bool IsValidTimeOfDay(int hour, int minute, int second) {
+    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
 }
 
 class WindowsClock final : public SystemClock {
@@ -25,39 +28,33 @@ class WindowsClock final : public SystemClock {
 
     bool ReadLocal(LocalDateTime& now) override { return calls_.read(now); }
 
+    // An impossible date or time is refused here, without asking the system.
     bool SetLocalDate(int year, int month, int day) override {
-        LocalDateTime value;
-        if (!calls_.read(value))
+        if (!IsValidDate(year, month, day))
             return Refused(ClockRefusal::None);
-        value.year = year;
-        value.month = month;
-        value.day = day;
-        return Write(value);
+        PrivilegeOnce();
+        return Outcome(calls_.writeDate(year, month, day));
     }
 
     bool SetLocalTimeOfDay(int hour, int minute, int second) override {
-        LocalDateTime value;
-        if (!calls_.read(value))
+        if (!IsValidTimeOfDay(hour, minute, second))
             return Refused(ClockRefusal::None);
-        value.hour = hour;
-        value.minute = minute;
-        value.second = second;
-        return Write(value);
+        PrivilegeOnce();
+        return Outcome(calls_.writeTimeOfDay(hour, minute, second));
     }
 
     bool ReadUtcOffset(int& seconds) override { return calls_.utcOffset(seconds); }
     ClockRefusal LastRefusal() const override { return refusal_; }
 
   private:
-    bool Write(const LocalDateTime& value) {
-        // An impossible date is refused here, without asking the system.
-        if (!IsValid(value))
-            return Refused(ClockRefusal::None);
+    void PrivilegeOnce() {
         if (!privilegeAsked_) {
             privilegeAsked_ = true;
             calls_.enablePrivilege();
         }
-        const unsigned long error = calls_.write(value);
+    }
+
+    bool Outcome(unsigned long error) {
         if (error == 0) {
             refusal_ = ClockRefusal::None;
             return true;

@@ -12,8 +12,12 @@ namespace sysclock {
 struct LocalTimeCalls {
     // Year, month, day, hour, minute, second; false when it cannot be read.
     bool (*read)(LocalDateTime& now) = nullptr;
-    // Sets the local time; 0 on success, else the system's error code.
-    unsigned long (*write)(const LocalDateTime& value) = nullptr;
+    // Sets the local date and keeps the time of day to the millisecond; 0 on
+    // success, else the system's error code.
+    unsigned long (*writeDate)(int year, int month, int day) = nullptr;
+    // Sets the local time of day to the whole second and keeps the date; 0 on
+    // success, else the system's error code.
+    unsigned long (*writeTimeOfDay)(int hour, int minute, int second) = nullptr;
     // Turns the system-time privilege on for the process; false when the
     // process does not hold it.
     bool (*enablePrivilege)() = nullptr;

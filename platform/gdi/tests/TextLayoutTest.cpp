@@ -135,17 +135,40 @@ TEST_F(TextLayout, AlignmentPlacesEachLineInTheRectangle) {
 }
 
 TEST_F(TextLayout, AmpersandUnderlinesTheNextCharacterOnTheUnderlineRow) {
-    // The 12-pixel glyphs never ink row 12, so everything there is underline.
+    // The 12-pixel glyphs never ink row 12, so everything there is underline:
+    // from the key's pen position to one pixel short of the next character.
     const InkRecorder ink = Draw("F&ile", {0, 0, 100, 20}, DT_LEFT);
     EXPECT_EQ(ink.lines[0].right, 24); // "File": the prefix takes no room
-    EXPECT_EQ(ink.InkInRow(12), 6);
-    for (int x = 6; x < 12; ++x) {
+    EXPECT_EQ(ink.InkInRow(12), 5);
+    for (int x = 6; x < 11; ++x) {
         EXPECT_TRUE(ink.Has(x, 12)) << x;
     }
     const InkRecorder chinese = Draw("测&试", {0, 0, 100, 20}, DT_LEFT);
-    EXPECT_EQ(chinese.InkInRow(12), 12);
+    EXPECT_EQ(chinese.InkInRow(12), 11);
     EXPECT_TRUE(chinese.Has(12, 12));
-    EXPECT_TRUE(chinese.Has(23, 12));
+    EXPECT_TRUE(chinese.Has(22, 12));
+}
+
+TEST(TextAccessKey, OnePixelOnTheSecondRowBelowTheBaselineWhateverTheFontsOwnUnderline) {
+    // These faces make their own underline 2 pixels thick; DrawText's
+    // access-key line stays one pixel at tmAscent + 1 (measured with gdi32).
+    for (const LOGFONTA& logfont : {SongFont(-40), MakeLogfont("DejaVu Sans", -48)}) {
+        const auto font = FontFace::Create(logfont);
+        const int advance = font->Advance("W");
+        const int row = font->Metrics().tmAscent + 1;
+        RECT plainRect{0, 0, 200, 100}, markedRect{0, 0, 200, 100};
+        InkRecorder plain, marked;
+        DrawTextLayout(*font, "W", &plainRect, DT_LEFT, plain.Sink());
+        DrawTextLayout(*font, "&W", &markedRect, DT_LEFT, marked.Sink());
+        std::set<std::pair<int, int>> line;
+        for (const auto& pixel : marked.ink)
+            if (!plain.Has(pixel.first, pixel.second))
+                line.insert(pixel);
+        std::set<std::pair<int, int>> expected;
+        for (int x = 0; x < advance - 1; ++x)
+            expected.insert({x, row});
+        EXPECT_EQ(line, expected) << logfont.lfFaceName << " " << logfont.lfHeight;
+    }
 }
 
 TEST_F(TextLayout, DoubleAmpersandIsALiteralAmpersand) {
@@ -168,7 +191,7 @@ TEST_F(TextLayout, PrefixRulesAtTheEdges) {
     EXPECT_EQ(Measure("&ab", 100, DT_NOPREFIX).right, 18); // DT_NOPREFIX shows it
     EXPECT_EQ(Draw("&ab", {0, 0, 100, 20}, DT_NOPREFIX).InkInRow(12), 0);
     const InkRecorder twoMarks = Draw("&a&b", {0, 0, 100, 20}, DT_LEFT); // the last mark wins
-    EXPECT_EQ(twoMarks.InkInRow(12), 6);
+    EXPECT_EQ(twoMarks.InkInRow(12), 5);
     EXPECT_TRUE(twoMarks.Has(6, 12));
 }
 
@@ -176,7 +199,7 @@ TEST_F(TextLayout, TheUnderlinedKeyFollowsItsCharacterOntoAWrappedLine) {
     const InkRecorder ink = Draw("aaa &bbb", {0, 0, 20, 100}, DT_WORDBREAK | DT_NOCLIP);
     ASSERT_EQ(ink.lines.size(), 2u);
     EXPECT_EQ(ink.InkInRow(12), 0);
-    EXPECT_EQ(ink.InkInRow(kCell + 12), 6);
+    EXPECT_EQ(ink.InkInRow(kCell + 12), 5);
     EXPECT_TRUE(ink.Has(0, kCell + 12));
 }
 

@@ -65,8 +65,7 @@ class FontFace {
     // font's underline and strike-out.
     virtual void DrawRun(std::string_view utf8, int x, int yTop, const TextSink& sink) const = 0;
 
-    // Rows of the underline, counted from the cell top; the access-key
-    // underline of DrawText uses them too.
+    // Rows of the font's underline (lfUnderline), counted from the cell top.
     struct LineRows {
         int top;
         int thickness;

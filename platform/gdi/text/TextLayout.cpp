@@ -288,19 +288,23 @@ TextSink ClippedTo(const RECT& clip, const TextSink& sink) {
     return clipped;
 }
 
+// The access key's underline is one pixel thick on cell row tmAscent + 1
+// (the second row under the baseline), whatever the font's own underline, and
+// runs from the key's pen position to one pixel short of the next
+// character's (measured with gdi32: Song 12 to 40 px and DejaVu Sans 12 to
+// 48 px, regular and bold, alike).
 void DrawAccessKey(const FontFace& font, const Line& line, int x, int y, const TextSink& sink) {
-    if (line.accessKeyX < 0 || (!sink.plot && !sink.runs)) {
+    const int width = line.accessKeyWidth - 1;
+    if (line.accessKeyX < 0 || width <= 0 || (!sink.plot && !sink.runs)) {
         return;
     }
-    const FontFace::LineRows rows = font.UnderlineRows();
-    for (int row = 0; row < rows.thickness; ++row) {
-        if (sink.runs) {
-            RowAsRuns(sink, x + line.accessKeyX, y + rows.top + row, line.accessKeyWidth, kNoTextClip);
-            continue;
-        }
-        for (int column = 0; column < line.accessKeyWidth; ++column) {
-            sink.plot(x + line.accessKeyX + column, y + rows.top + row);
-        }
+    const int row = y + font.Metrics().tmAscent + 1;
+    if (sink.runs) {
+        RowAsRuns(sink, x + line.accessKeyX, row, width, kNoTextClip);
+        return;
+    }
+    for (int column = 0; column < width; ++column) {
+        sink.plot(x + line.accessKeyX + column, row);
     }
 }
 

@@ -3,6 +3,8 @@
 // part, and a refusal for lack of the privilege is told apart from others.
 #include "platform/clock/win32/WindowsClock.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,16 +21,31 @@ struct Machine {
 };
 Machine* machine = nullptr;
 
+unsigned long Write(LocalDateTime value) {
+    machine->writes.push_back(value);
+    if (machine->writeError == 0)
+        machine->now = value;
+    return machine->writeError;
+}
+
 LocalTimeCalls StandIns() {
     return {[](LocalDateTime& now) {
                 now = machine->now;
                 return true;
             },
-            [](const LocalDateTime& value) {
-                machine->writes.push_back(value);
-                if (machine->writeError == 0)
-                    machine->now = value;
-                return machine->writeError;
+            [](int year, int month, int day) {
+                LocalDateTime value = machine->now;
+                value.year = year;
+                value.month = month;
+                value.day = day;
+                return Write(value);
+            },
+            [](int hour, int minute, int second) {
+                LocalDateTime value = machine->now;
+                value.hour = hour;
+                value.minute = minute;
+                value.second = second;
+                return Write(value);
             },
             [] {
                 ++machine->privilegeRequests;
@@ -81,6 +98,22 @@ TEST_F(WindowsClockCalls, ImpossibleDatesAndTimesNeverReachTheSystem) {
     EXPECT_FALSE(clock->SetLocalTimeOfDay(24, 0, 0));
     EXPECT_TRUE(state_.writes.empty());
     EXPECT_TRUE(clock->SetLocalDate(2028, 2, 29));
+}
+
+// Under Wine the real calls can be tried without moving any clock: Wine's
+// SetLocalTime changes nothing, accepts a change under half a second and
+// refuses a larger one with 1314. Writing today's date late in a second must
+// be accepted, which it is only when the milliseconds are kept. Elsewhere the
+// test does not run, so it never sets a real computer's clock.
+TEST(SystemLocalTimeUnderWine, SettingTheDateKeepsTheMilliseconds) {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    if (ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr)
+        GTEST_SKIP() << "runs only under Wine";
+    const LocalTimeCalls calls = SystemLocalTimeCalls();
+    SYSTEMTIME now{};
+    for (GetLocalTime(&now); now.wMilliseconds < 600 || now.wMilliseconds > 800; GetLocalTime(&now))
+        Sleep(10);
+    EXPECT_EQ(calls.writeDate(now.wYear, now.wMonth, now.wDay), 0u);
 }
 
 } // namespace

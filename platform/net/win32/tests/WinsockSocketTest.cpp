@@ -1,9 +1,9 @@
 // The Winsock socket's events against a daytime server of the test's own on
 // 127.0.0.1, run on a thread as a remote server would: data then a close, a
 // close without data, silence, a refused connection and a host name that
-// cannot be one. (A server's abortive close under Wine does not reach the
-// client as a reset yet, so the reset has no row here.)
+// cannot be one, and a reset.
 #include "platform/net/TcpClientSocket.h"
+#include "platform/net/win32/testing/ThreadServers.h"
 
 #include <winsock2.h>
 #include <ws2tcpip.h>
@@ -20,62 +20,8 @@
 namespace net {
 namespace {
 
-enum class Behaviour { ReplyAndClose, CloseAtOnce, Silent };
-
-// Accepts one connection after another and treats each the same way.
-class ThreadDaytimeServer {
-  public:
-    ThreadDaytimeServer(Behaviour behaviour, std::string reply) : behaviour_(behaviour), reply_(std::move(reply)) {
-        WSADATA data{};
-        WSAStartup(MAKEWORD(2, 2), &data);
-        listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        listen(listener_, 8);
-        int size = sizeof address;
-        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
-        port_ = ntohs(address.sin_port);
-        thread_ = std::thread([this] { Serve(); });
-    }
-    ~ThreadDaytimeServer() {
-        closesocket(listener_); // ends accept
-        thread_.join();
-        if (held_ != INVALID_SOCKET)
-            closesocket(held_);
-    }
-    std::uint16_t Port() const { return port_; }
-
-  private:
-    void Serve() {
-        for (;;) {
-            SOCKET peer = accept(listener_, nullptr, nullptr);
-            if (peer == INVALID_SOCKET)
-                return;
-            switch (behaviour_) {
-            case Behaviour::ReplyAndClose:
-                send(peer, reply_.data(), static_cast<int>(reply_.size()), 0);
-                shutdown(peer, SD_SEND);
-                closesocket(peer);
-                break;
-            case Behaviour::CloseAtOnce:
-                shutdown(peer, SD_SEND);
-                closesocket(peer);
-                break;
-            case Behaviour::Silent:
-                held_ = peer;
-                break;
-            }
-        }
-    }
-    Behaviour behaviour_;
-    std::string reply_;
-    SOCKET listener_ = INVALID_SOCKET;
-    SOCKET held_ = INVALID_SOCKET;
-    std::uint16_t port_ = 0;
-    std::thread thread_;
-};
+using testing::ThreadDaytimeServer;
+using Behaviour = testing::DaytimeBehaviour;
 
 struct EventLog {
     std::string data;
@@ -128,6 +74,15 @@ TEST(WinsockSocket, EachServerBehaviourGivesItsEvents) {
         EXPECT_EQ(log.errors, row.errors) << row.name;
         EXPECT_EQ(log.closes, row.closes) << row.name;
     }
+}
+
+// Windows tells a reset in FD_CLOSE's error code (WSAECONNRESET); the socket
+// also asks the socket itself when the code is 0.
+TEST(WinsockSocket, AResetIsAnError) {
+    ThreadDaytimeServer server(Behaviour::ResetAtOnce, "");
+    const EventLog log = Query("127.0.0.1", server.Port());
+    EXPECT_EQ(log.errors, 1);
+    EXPECT_EQ(log.closes, 0);
 }
 
 TEST(WinsockSocket, RefusedConnectionsAndImpossibleHostsAreErrors) {
