@@ -38,7 +38,7 @@ rm -rf "$folder" "$shortcut"
 wine reg delete "$key" /f >/dev/null
 
 check "portable zip: the program and its README only" "DunmoraDesk.exe README.txt" \
-  "$(unzip -Z1 "$zip" | sort | xargs)"
+  "$(cmake -E tar tf "$zip" | sort | xargs)"
 
 wine "$setup" /S >/dev/null
 check "silent install: exit status" 0 "$?"
