@@ -1,5 +1,7 @@
 #include "widget/ZtButtonValues.h"
 
+#include "control/model/AccessKey.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -51,16 +53,7 @@ bool SameFont(const QFont& font, const container::Font& kept) {
 }
 
 QString CaptionWithoutMarkers(const QString& caption) {
-    QString text;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) != '&') {
-            text += caption.at(i);
-        } else if (i + 1 < caption.size() && caption.at(i + 1) == '&') {
-            text += '&';
-            ++i;
-        }
-    }
-    return text;
+    return QString::fromStdString(::CaptionWithoutMarkers(caption.toStdString()));
 }
 
 } // namespace ztbuttons

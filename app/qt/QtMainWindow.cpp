@@ -1,5 +1,6 @@
 #include "app/qt/QtMainWindow.h"
 
+#include "app/ControlNames.h"
 #include "app/StoredButtons.h"
 #include "app/WindowLayout.h"
 #include "app/qt/AppIcon.h"
@@ -105,15 +106,15 @@ void QtMainWindow::CreateControls() {
 
     lstResult = new QListWidget(this);
     lstResult->setObjectName("lstResult");
-    lstResult->setAccessibleName(QStringLiteral("结果列表"));
+    lstResult->setAccessibleName(QString::fromUtf8(kResultListName));
     lstResult->setFont(SongFont(10.5));
     QPalette listColours = lstResult->palette();
     listColours.setColor(QPalette::Base, QColor(64, 64, 64));
     listColours.setColor(QPalette::Text, QColor(255, 255, 255));
     lstResult->setPalette(listColours);
 
-    txtCeShi = CreateTextBox(this, "txtCeShi", QStringLiteral("要测试的服务器地址"));
-    txtYouXiao = CreateTextBox(this, "txtYouXiao", QStringLiteral("有效的服务器地址"));
+    txtCeShi = CreateTextBox(this, "txtCeShi", QString::fromUtf8(kTestedServersName));
+    txtYouXiao = CreateTextBox(this, "txtYouXiao", QString::fromUtf8(kWorkingServersName));
     serverTestButton_ =
         std::make_unique<ZtCommandButton>(this, "cmdCeShi", ToRect(layout.cmdCeShi), StoredServerTestButton());
     cmdCeShi = serverTestButton_->Widget();

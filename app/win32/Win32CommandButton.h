@@ -25,7 +25,7 @@ class Win32CommandButton final : public CommandButton, private ButtonEvents {
 
     void OnClick(std::function<void()> handler) override { handler_ = std::move(handler); }
     std::string Caption() const override { return button_.GetCaption(); }
-    void SetCaption(const std::string& caption) override { button_.SetCaption(caption); }
+    void SetCaption(const std::string& caption) override;
     bool Enabled() const override { return button_.Enabled(); }
     void SetEnabled(bool enabled) override { button_.SetEnabled(enabled ? True : False); }
 
@@ -38,6 +38,8 @@ class Win32CommandButton final : public CommandButton, private ButtonEvents {
 
   private:
     void Click() override;
+    // Tells assistive technology the button's caption and kind.
+    void Announce();
 
     std::unique_ptr<win32platform::Win32ControlSite> site_;
     ztButtons_H button_;

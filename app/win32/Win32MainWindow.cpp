@@ -1,6 +1,8 @@
 #include "app/win32/Win32MainWindow.h"
 
+#include "app/ControlNames.h"
 #include "app/StoredButtons.h"
+#include "app/win32/AccessibleNames.h"
 #include "app/win32/DpiScaling.h"
 #include "app/win32/ProgramServices.h"
 
@@ -140,6 +142,10 @@ void Win32MainWindow::CreateControls() {
     SendMessageW(chkCeshi_, WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_), FALSE);
     for (::HWND box : {txtCeShi_, txtYouXiao_})
         SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_), FALSE);
+
+    AnnotateAccessibility(lstResult_, kResultListName);
+    AnnotateAccessibility(txtCeShi_, kTestedServersName);
+    AnnotateAccessibility(txtYouXiao_, kWorkingServersName);
 
     resultList_ = std::make_unique<ListBoxResultList>(lstResult_);
     hostsBox_ = std::make_unique<EditTextBox>(txtCeShi_);

@@ -59,6 +59,7 @@ class Win32MainWindow final : public MainWindow {
     Win32EventPump& Pump() { return pump_; }
     ::HWND Window() const { return win32platform::ToNative(formWindow_.HWnd()); }
     ControlWindows Controls() const;
+    win32platform::Win32Form& FormWindow() { return formWindow_; }
     int Dpi() const { return formWindow_.Dpi(); }
     // Until the window was closed (at once when it is closed already).
     void RunUntilClosed();

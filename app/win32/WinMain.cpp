@@ -8,6 +8,7 @@
 #include "platform/clock/SystemClock.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <string>
@@ -47,6 +48,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
         return app::kExitClockSet;
     }
 
+    // The window's thread is a single-threaded apartment: the accessibility
+    // annotations and the picture decoders are COM objects.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
     win32platform::Win32WindowSystem system;
@@ -69,5 +73,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     // "auto close", or a close during the start-up's synchronisation, may
     // already have closed the window inside start-up.
     window.RunUntilClosed();
-    return window.Form().ExitStatus();
+    const int status = window.Form().ExitStatus();
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return status;
 }

@@ -32,3 +32,14 @@ std::optional<std::string> FindAccessKey(std::string_view caption) {
     const std::size_t length = Utf8CharacterLength(static_cast<unsigned char>(caption[keyStart]));
     return std::string(caption.substr(keyStart, length));
 }
+
+std::string CaptionWithoutMarkers(std::string_view caption) {
+    std::string text;
+    for (std::size_t position = 0; position < caption.size(); ++position) {
+        if (caption[position] != '&')
+            text += caption[position];
+        else if (position + 1 < caption.size() && caption[position + 1] == '&')
+            text += caption[++position];
+    }
+    return text;
+}

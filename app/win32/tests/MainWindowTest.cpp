@@ -5,12 +5,16 @@
 
 #include "app/tests/AppTestSupport.h"
 #include "app/win32/DpiScaling.h"
+#include "app/win32/Win32CommandButton.h"
+
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace app {
@@ -24,7 +28,14 @@ namespace {
 using namespace app::win32host;
 using app::ControlBox;
 
+// COM for the test's thread, as WinMain has it, before the window is made.
+struct ComApartment {
+    ComApartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    ~ComApartment() { CoUninitialize(); }
+};
+
 struct MainWindowTest : ::testing::Test {
+    ComApartment com;
     win32platform::Win32WindowSystem system;
     user::ScopedBackend backend{&system};
     app::testing::FakeWallClock clock;
@@ -166,6 +177,57 @@ TEST_F(MainWindowTest, TabWalksTheControlsInTheStoredOrderAndTheWindowGrowsToSho
         EXPECT_EQ(GetFocus(), step.control) << step.name;
         EXPECT_EQ(Client().bottom, step.clientHeight) << step.name;
     }
+}
+
+// Asks the accessibility layer for a window's client object's name and role.
+std::pair<std::wstring, long> Announced(::HWND control) {
+    IAccessible* object = nullptr;
+    if (AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                   reinterpret_cast<void**>(&object)) != S_OK)
+        return {L"(no object)", -1};
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    object->get_accName(self, &name);
+    std::wstring text = name != nullptr ? name : L"";
+    SysFreeString(name);
+    VARIANT role{};
+    object->get_accRole(self, &role);
+    object->Release();
+    return {text, role.vt == VT_I4 ? role.lVal : -1};
+}
+
+// What a screen reader hears: the controls without text of their own are
+// named, the drawn buttons are push buttons named by their captions.
+TEST_F(MainWindowTest, ScreenReadersHearTheControlsNamesAndKinds) {
+    const ControlWindows controls = window.Controls();
+    struct Row {
+        ::HWND control;
+        const wchar_t* name;
+        long role;
+    };
+    const Row rows[] = {
+        {controls.lstResult, L"结果列表", ROLE_SYSTEM_LIST},
+        {controls.txtCeShi, L"要测试的服务器地址", ROLE_SYSTEM_TEXT},
+        {controls.txtYouXiao, L"有效的服务器地址", ROLE_SYSTEM_TEXT},
+        {controls.cmdDateTime, L"获取标准时间", ROLE_SYSTEM_PUSHBUTTON},
+        {controls.cmdCeShi, L"测试上面的地址，有效的放下面", ROLE_SYSTEM_PUSHBUTTON},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(Announced(row.control), std::make_pair(std::wstring(row.name), row.role)) << win32platform::Utf8(row.name);
+}
+
+// The drawn buttons' windows carry their captions as text, the name readers
+// fall back on where no annotation is read: without the access key's marker,
+// and following a change of caption.
+TEST_F(MainWindowTest, DrawnButtonsWindowsCarryTheirCaptions) {
+    container::PropertyBag stored;
+    stored.WriteProperty("Caption", std::string("&Sync now"));
+    Win32CommandButton button(window.FormWindow(), "cmdTry", ControlBox{0, 0, 80, 24}, stored);
+    EXPECT_EQ(Announced(win32platform::ToNative(button.Window())).first, L"Sync now");
+    button.SetCaption("测试||地址");
+    EXPECT_EQ(Announced(win32platform::ToNative(button.Window())).first, L"测试\n地址");
 }
 
 } // namespace
