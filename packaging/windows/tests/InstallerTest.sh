@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# InstallerTest.sh <setup.exe> <portable.zip> <wine prefix> <version>
+# InstallerTest.sh <setup.exe> <portable.zip> <wine prefix> <version> <app_win32_tests.exe>
 # The installer under Wine, as a user or an administrator's script uses it:
-# silent install, the installed program answers with its version, the
+# silent install, the installed program answers with its version and
+# synchronises against the program tests' own loopback servers, the
 # Start-menu entry and the uninstall entry of Apps & features exist with their
 # values, and a silent uninstall leaves no file, shortcut or key behind. Also
 # what the portable zip holds. Every Wine process runs through
 # scripts/wine-run, without the right to set the clock.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../../.." && pwd)
-setup=$1 zip=$2 prefix=$3 version=$4
+setup=$1 zip=$2 prefix=$3 version=$4 programTests=$5
 wine() { "$root/scripts/wine-run" "$prefix" "$@" 2>/dev/null | tr -d '\r'; }
 
 folder="$prefix/drive_c/Program Files/DunmoraDesk"
@@ -46,6 +47,11 @@ check "installed program" yes "$(exists "$folder/DunmoraDesk.exe")"
 check "installed uninstaller" yes "$(exists "$folder/Uninstall.exe")"
 check "installed program's version" "yes" \
   "$(wine "$installed\\DunmoraDesk.exe" --version | grep -qF "$version" && echo yes || echo no)"
+# The program tests' unattended runs (success, the list's entry remembered,
+# the privilege refusal), made with the installed program.
+check "installed program synchronises" "[  PASSED  ] 1 test." \
+  "$(DUNMORA_PROGRAM_UNDER_TEST="$installed\\DunmoraDesk.exe" wine "$programTests" \
+       --gtest_filter=ProgramOutput.UnattendedRunsAgainstTheTestsServers | grep -F '[  PASSED  ]')"
 check "Start-menu entry" yes "$(exists "$shortcut")"
 while read -r name expected; do
   check "uninstall value $name" "$expected" "$(value "$name")"
