@@ -1,22 +1,19 @@
 #include "app/qt/QtMainWindow.h"
 
 #include "app/ControlNames.h"
+#include "app/ProgramServices.h"
 #include "app/StoredButtons.h"
 #include "app/WindowLayout.h"
 #include "app/qt/AppIcon.h"
 #include "app/qt/IndicatorShape.h"
 #include "app/qt/WindowFonts.h"
 #include "app/qt/ZtCommandButton.h"
-#include "platform/net/HttpClient.h"
-#include "platform/net/TcpClientSocket.h"
-#include "platform/shell/Shell.h"
 #include "ztbuttons/ZtButton.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
@@ -49,25 +46,6 @@ QAccessibleInterface* WindowAccessible(const QString& className, QObject* object
 
 } // namespace
 
-AppEnvironment WithProgramServices(AppEnvironment environment) {
-    if (!environment.createSocket)
-        environment.createSocket = net::CreateTcpClientSocket;
-    if (!environment.httpGet)
-        environment.httpGet = [](const std::string& url, const net::HttpTimeouts& timeouts) {
-            return net::HttpGet(url, timeouts);
-        };
-    if (!environment.openUrl)
-        environment.openUrl = [](const std::string& url) {
-            shell::ShellExecuteA(nullptr, nullptr, url.c_str(), nullptr, nullptr, shell::SW_SHOWNOACTIVATE);
-        };
-    if (environment.programPath.empty())
-        environment.programPath = QCoreApplication::applicationFilePath().toStdString();
-    if (environment.programName.empty())
-        environment.programName =
-            QFileInfo(QString::fromStdString(environment.programPath)).completeBaseName().toStdString();
-    return environment;
-}
-
 QtMainWindow::QtMainWindow(AppEnvironment environment, std::function<void(int)> sleep)
     : pump_(std::move(sleep)) {
     static std::once_flag windowAccessible;
@@ -89,7 +67,9 @@ QtMainWindow::QtMainWindow(AppEnvironment environment, std::function<void(int)> 
     form_ = std::make_unique<frmTime>(
         WindowControls{*this, *resultList_, *shpDateTime, *hostsBox_, *answeredBox_, *showTimeBox_,
                        *dateTimeButton_, *homePageButton_, *serverTestButton_},
-        pump_, WithProgramServices(std::move(environment)));
+        pump_, WithProgramServices(std::move(environment), [] {
+            return QCoreApplication::applicationFilePath().toStdString();
+        }));
 }
 
 QtMainWindow::~QtMainWindow() {

@@ -25,11 +25,6 @@ namespace app::qt {
 class IndicatorShape;
 class ZtCommandButton;
 
-// The services of the real program for every one the environment leaves
-// empty: Qt's socket and HTTP client, the desktop's URL opener, the program's
-// own path and name.
-AppEnvironment WithProgramServices(AppEnvironment environment);
-
 class QtMainWindow final : public QWidget, public MainWindow {
   public:
     // sleep: the pump's sleep (empty: the thread sleeps).

@@ -1,4 +1,4 @@
-#include "app/win32/ProgramServices.h"
+#include "app/win32/ProgramFile.h"
 
 #include "platform/win32/Native.h"
 

@@ -4,7 +4,8 @@
 #include "app/StoredButtons.h"
 #include "app/win32/AccessibleNames.h"
 #include "app/win32/DpiScaling.h"
-#include "app/win32/ProgramServices.h"
+#include "app/ProgramServices.h"
+#include "app/win32/ProgramFile.h"
 
 #include <commctrl.h>
 
@@ -92,7 +93,7 @@ Win32MainWindow::Win32MainWindow(win32platform::Win32WindowSystem& system, AppEn
     form_ = std::make_unique<frmTime>(WindowControls{*this, *resultList_, *shpDateTime_, *hostsBox_,
                                                      *answeredBox_, *showTimeBox_, *dateTimeButton_,
                                                      *homePageButton_, *serverTestButton_},
-                                      pump_, WithProgramServices(std::move(environment)));
+                                      pump_, WithProgramServices(std::move(environment), ProgramFilePath));
 }
 
 Win32MainWindow::~Win32MainWindow() {

@@ -28,14 +28,6 @@
 
 namespace app::win32host {
 
-// The services of the real program for every one the environment leaves
-// empty: Winsock, WinHTTP, the shell's URL opener, the program's own path
-// and name.
-AppEnvironment WithProgramServices(AppEnvironment environment);
-
-// The program file of the running process, UTF-8.
-std::string ProgramFilePath();
-
 // The windows of the controls, for looking at them.
 struct ControlWindows {
     ::HWND lstResult;

@@ -4,7 +4,8 @@
 #include "app/CommandLine.h"
 #include "app/mdlIniFile.h"
 #include "app/win32/ConsoleOutput.h"
-#include "app/win32/ProgramServices.h"
+#include "app/ProgramServices.h"
+#include "app/win32/ProgramFile.h"
 #include "platform/clock/SystemClock.h"
 
 #include <commctrl.h>
@@ -37,7 +38,7 @@ std::vector<std::string> Arguments() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     const std::vector<std::string> arguments = Arguments();
     const std::string programPath = app::win32host::ProgramFilePath();
-    const std::string programName = app::win32host::ProgramNameOf(programPath);
+    const std::string programName = app::ProgramNameOf(programPath);
 
     // "--help" and "--version" are answered before any window is made, on
     // the console or the standard output the program was started with.

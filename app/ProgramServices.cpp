@@ -1,4 +1,4 @@
-#include "app/win32/ProgramServices.h"
+#include "app/ProgramServices.h"
 
 #include "platform/net/HttpClient.h"
 #include "platform/net/TcpClientSocket.h"
@@ -6,9 +6,9 @@
 
 #include <filesystem>
 
-namespace app::win32host {
+namespace app {
 
-AppEnvironment WithProgramServices(AppEnvironment environment) {
+AppEnvironment WithProgramServices(AppEnvironment environment, const std::function<std::string()>& programPath) {
     if (!environment.createSocket)
         environment.createSocket = net::CreateTcpClientSocket;
     if (!environment.httpGet)
@@ -20,17 +20,18 @@ AppEnvironment WithProgramServices(AppEnvironment environment) {
             shell::ShellExecuteA(nullptr, nullptr, url.c_str(), nullptr, nullptr, shell::SW_SHOWNOACTIVATE);
         };
     if (environment.programPath.empty())
-        environment.programPath = ProgramFilePath();
+        environment.programPath = programPath();
     if (environment.programName.empty())
         environment.programName = ProgramNameOf(environment.programPath);
     return environment;
 }
 
 std::string ProgramNameOf(const std::string& programPath) {
-    // UTF-8 in and out: the narrow path functions would take the ANSI code page.
+    // UTF-8 in and out: on Windows the narrow path functions would take the
+    // ANSI code page.
     const std::u8string path(programPath.begin(), programPath.end());
     const std::u8string stem = std::filesystem::path(path).stem().u8string();
     return std::string(stem.begin(), stem.end());
 }
 
-} // namespace app::win32host
+} // namespace app
