@@ -161,6 +161,15 @@ constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
 constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
 constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
 
+// The other colour forms of Windows. The layer has no palettes: a palette
+// index (PALETTEINDEX, or any top byte with bit 0 set) and a DIB colour-table
+// index (DIBINDEX) are refused by every call that takes a colour (a brush or
+// pen is not made, SetPixel/SetTextColor/SetBkColor return CLR_INVALID);
+// PALETTERGB and other top bytes stand for their RGB value, as on Windows.
+constexpr COLORREF PALETTEINDEX(WORD index) { return 0x01000000u | index; }
+constexpr COLORREF PALETTERGB(int r, int g, int b) { return 0x02000000u | RGB(r, g, b); }
+constexpr COLORREF DIBINDEX(WORD index) { return 0x10FF0000u | index; }
+
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // ---- Constants -------------------------------------------------------------
@@ -267,6 +276,7 @@ constexpr BYTE GB2312_CHARSET = 134;
 constexpr UINT IMAGE_BITMAP = 0;
 constexpr UINT IMAGE_ICON = 1;
 constexpr UINT LR_DEFAULTCOLOR = 0x0000;
+constexpr UINT LR_MONOCHROME = 0x0001;
 constexpr UINT LR_COPYRETURNORG = 0x0004;
 constexpr UINT LR_COPYDELETEORG = 0x0008;
 constexpr UINT LR_CREATEDIBSECTION = 0x2000;
@@ -274,7 +284,11 @@ constexpr UINT DI_MASK = 0x0001;
 constexpr UINT DI_IMAGE = 0x0002;
 constexpr UINT DI_NORMAL = 0x0003;
 constexpr UINT DIB_RGB_COLORS = 0;
+constexpr UINT DIB_PAL_COLORS = 1;
 constexpr DWORD BI_RGB = 0;
+constexpr DWORD BI_RLE8 = 1;
+constexpr DWORD BI_RLE4 = 2;
+constexpr DWORD BI_BITFIELDS = 3;
 
 // Resource counting
 constexpr DWORD GR_GDIOBJECTS = 0;
@@ -338,8 +352,13 @@ int GetStretchBltMode(HDC hdc);
 
 // ---- Bitmaps ---------------------------------------------------------------
 
+// A DC holding a DIB section makes a DIB section of its format and colour table.
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+// 1 or 32 bits per pixel, BI_RGB, DIB_RGB_COLORS. A 1-bpp section keeps the
+// two colours of its table (after the header: info must hold both entries):
+// blits take them as its colours, and colours drawn on it become the nearest
+// entry (pens, text and solid brushes by Windows' monochrome rule).
 HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
                          DWORD offset);
 HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags);
