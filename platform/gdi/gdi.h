@@ -5,7 +5,10 @@
 // Handles are plain values; 0 means "none". Every object created here counts
 // against GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) until deleted.
 // Bad input (unknown handle, wrong kind, absurd size) returns the Windows
-// failure value and never crashes.
+// failure value and never crashes. So does what the layer does not implement
+// (other bit counts, palettes, dithered colour patterns on monochrome
+// surfaces, alpha icons: noted where each is taken): a call fails rather
+// than draw something other than Windows would.
 #pragma once
 
 #include <cstdint>
@@ -361,6 +364,8 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
 // entry (pens, text and solid brushes by Windows' monochrome rule).
 HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
                          DWORD offset);
+// LR_MONOCHROME copies are not implemented: refused. A copy of a 1-bpp DIB
+// section without LR_CREATEDIBSECTION is a colour bitmap in its table's colours.
 HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags);
 // Blits pixel memory that the caller owns, as StretchBlt would from a DIB
 // section holding the same rows. Here only top-down 32-bit rows (negative
@@ -374,6 +379,9 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
 
 HPEN CreatePen(int style, int width, COLORREF color);
 HBRUSH CreateSolidBrush(COLORREF color);
+// A brush of the bitmap's own colours (a 32-bit bitmap or a 1-bpp DIB
+// section) is not painted on monochrome surfaces, where Windows dithers it:
+// calls that would paint with it there fail.
 HBRUSH CreatePatternBrush(HBITMAP bitmap);
 
 // ---- Drawing -----------------------------------------------------------------
@@ -392,6 +400,7 @@ BOOL InvertRect(HDC hdc, const RECT* rect);
 BOOL DrawFocusRect(HDC hdc, const RECT* rect);
 BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop);
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource, DWORD rop);
+// HALFTONE stretching onto a 1-bpp DIB section is not implemented: it fails.
 BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource,
                 int widthSource, int heightSource, DWORD rop);
 
@@ -427,6 +436,8 @@ int DrawTextA(HDC hdc, const char* text, int length, RECT* rect, UINT format);
 
 HICON CreateIconIndirect(const ICONINFO* info);
 BOOL GetIconInfo(HICON icon, ICONINFO* info);  // returns copies of both bitmaps; the caller deletes them
+// An icon image with an alpha channel (top bytes other than 0) is not
+// blended: drawing its image onto a 32-bit surface fails.
 BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flicker,
                 UINT flags);
 BOOL DestroyIcon(HICON icon);
