@@ -19,7 +19,7 @@ int EntryEqualTo(const Surface& surface, COLORREF color) {
 
 Pixel ForegroundPixel(const Surface& surface, COLORREF color, COLORREF background) {
     if (surface.bitsPerPixel != 1)
-        return ColorToPixel(color, 32);
+        return ColorToPixel32(color);
     const int entry = EntryEqualTo(surface, color);
     if (entry >= 0)
         return static_cast<Pixel>(entry);
@@ -29,7 +29,7 @@ Pixel ForegroundPixel(const Surface& surface, COLORREF color, COLORREF backgroun
 
 Pixel BackgroundPixel(const Surface& surface, COLORREF foreground, COLORREF background) {
     if (surface.bitsPerPixel != 1)
-        return ColorToPixel(background, 32);
+        return ColorToPixel32(background);
     const int entry = EntryEqualTo(surface, background);
     if (entry >= 0)
         return static_cast<Pixel>(entry);

@@ -83,7 +83,7 @@ void BrushPattern::Row(int x, int y, int count, Pixel* out) const {
 BrushPattern SolidPattern(const DcObject& dc, COLORREF color) {
     BrushPattern pattern;
     pattern.hollow = false;
-    pattern.solid = dc.surface ? ColorToPixel(color, *dc.surface) : ColorToPixel(color, 32);
+    pattern.solid = dc.surface ? ColorToPixel(color, *dc.surface) : ColorToPixel32(color);
     return pattern;
 }
 
@@ -155,8 +155,8 @@ BrushPattern TilePattern(const DcObject& dc, std::shared_ptr<const Surface> tile
     if (tile->bitsPerPixel == 1) {
         const COLORREF zero = tile->hasColorTable ? tile->colors[0] : dc.textColor;
         const COLORREF one = tile->hasColorTable ? tile->colors[1] : dc.bkColor;
-        pattern.tileZero = monoSurface ? ColorToPixel(zero, *dc.surface) : ColorToPixel(zero, 32);
-        pattern.tileOne = monoSurface ? ColorToPixel(one, *dc.surface) : ColorToPixel(one, 32);
+        pattern.tileZero = monoSurface ? ColorToPixel(zero, *dc.surface) : ColorToPixel32(zero);
+        pattern.tileOne = monoSurface ? ColorToPixel(one, *dc.surface) : ColorToPixel32(one);
     }
     pattern.tile = std::move(tile);
     return pattern;
@@ -246,7 +246,7 @@ SourceConversion ConversionFor(const DcObject& dest, const Surface& source, COLO
     conversion.toTable = target.hasColorTable;
     conversion.table[0] = target.colors[0];
     conversion.table[1] = target.colors[1];
-    conversion.sourceBackground = ColorToPixel(sourceBackground, 32);
+    conversion.sourceBackground = ColorToPixel32(sourceBackground);
     return conversion;
 }
 
@@ -257,7 +257,7 @@ SourceConversion BlackWhiteConversion(const Surface& target) {
     conversion.toTable = target.hasColorTable;
     conversion.table[0] = target.colors[0];
     conversion.table[1] = target.colors[1];
-    conversion.sourceBackground = ColorToPixel(RGB(255, 255, 255), 32);
+    conversion.sourceBackground = ColorToPixel32(RGB(255, 255, 255));
     return conversion;
 }
 

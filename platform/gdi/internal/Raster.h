@@ -146,12 +146,6 @@ template <typename Visit> void ForEachVisibleRect(const DcObject& dc, RECT rect,
     visit(static_cast<const RECT&>(rect));
 }
 
-// ColorToPixel for 32-bit surfaces, inline: 0x00BBGGRR becomes 0x00RRGGBB
-// (the bytes reversed, then the low one dropped).
-inline Pixel ColorToPixel32(COLORREF color) {
-    return __builtin_bswap32(color) >> 8;
-}
-
 // Rows of at most this many pixels are stored in place rather than by FillPixels.
 constexpr int kShortRun = 16;
 
@@ -256,7 +250,7 @@ struct SourceConversion {
         if (destBpp == 32)
             return value;
         if (toTable)
-            return NearestEntry(table, PixelToColor(value, 32));
+            return NearestEntry(table, PixelToColor32(value));
         return value == sourceBackground ? 1u : 0u;
     }
 };

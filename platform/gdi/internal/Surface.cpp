@@ -273,31 +273,16 @@ Pixel NearestEntry(const COLORREF (&table)[2], COLORREF color) {
     return distance(table[1]) < distance(table[0]) ? 1u : 0u;
 }
 
-Pixel ColorToPixel(COLORREF color, int bitsPerPixel) {
-    const int r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
-    // Monochrome: the nearer of black and white (by the squared distance,
-    // which comes to comparing the sum of the channels with 382.5).
-    if (bitsPerPixel == 1)
-        return 2 * (r + g + b) > 3 * 255 ? 1u : 0u;
-    return static_cast<Pixel>((r << 16) | (g << 8) | b);
-}
-
-COLORREF PixelToColor(Pixel value, int bitsPerPixel) {
-    if (bitsPerPixel == 1)
-        return (value & 1) ? RGB(255, 255, 255) : RGB(0, 0, 0);
-    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
-}
-
 Pixel ColorToPixel(COLORREF color, const Surface& surface) {
     if (surface.bitsPerPixel == 1)
         return NearestEntry(surface.colors, color);
-    return ColorToPixel(color, 32);
+    return ColorToPixel32(color);
 }
 
 COLORREF PixelToColor(Pixel value, const Surface& surface) {
     if (surface.bitsPerPixel == 1)
         return surface.colors[value & 1];
-    return PixelToColor(value, 32);
+    return PixelToColor32(value);
 }
 
 } // namespace gdi::detail

@@ -98,11 +98,17 @@ const PixelFormat& FormatOf(const Surface& surface);
 // bitmaps): the smaller sum of squared channel differences, entry 0 on a tie.
 Pixel ColorToPixel(COLORREF color, const Surface& surface);
 COLORREF PixelToColor(Pixel value, const Surface& surface);
-// The same for a surface that is 32-bit (any other value of bitsPerPixel:
-// a device-dependent monochrome bitmap).
-Pixel ColorToPixel(COLORREF color, int bitsPerPixel);
-COLORREF PixelToColor(Pixel value, int bitsPerPixel);
 // The entry of a two-colour table nearest to color (ties: entry 0).
 Pixel NearestEntry(const COLORREF (&table)[2], COLORREF color);
+
+// A COLORREF as a 32-bit pixel: 0x00BBGGRR becomes 0x00RRGGBB (the bytes
+// reversed, then the low one dropped; a COLORREF's flag byte goes with it).
+inline Pixel ColorToPixel32(COLORREF color) {
+    return __builtin_bswap32(color) >> 8;
+}
+// A 32-bit pixel as a COLORREF: its colour channels, the top byte left out.
+inline COLORREF PixelToColor32(Pixel value) {
+    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
 
 } // namespace gdi::detail
