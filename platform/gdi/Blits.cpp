@@ -33,6 +33,11 @@ bool Normalise(int& origin, int& extent) {
 void ConvertSource(Pixel* values, int count, int sourceBpp, int destBpp, const SourceConversion& conversion) {
     if (conversion.IsIdentity(sourceBpp, destBpp))
         return;
+    if (sourceBpp == 1) {
+        for (int i = 0; i < count; ++i)
+            values[i] = values[i] ? conversion.monoOne : conversion.monoZero;
+        return;
+    }
     for (int i = 0; i < count; ++i)
         values[i] = conversion.Convert(values[i], sourceBpp, destBpp);
 }

@@ -17,9 +17,7 @@ int EntryEqualTo(const Surface& surface, COLORREF color) {
 
 } // namespace
 
-Pixel ForegroundPixel(const Surface& surface, COLORREF color, COLORREF background) {
-    if (surface.bitsPerPixel != 1)
-        return ColorToPixel32(color);
+Pixel MonoForegroundPixel(const Surface& surface, COLORREF color, COLORREF background) {
     const int entry = EntryEqualTo(surface, color);
     if (entry >= 0)
         return static_cast<Pixel>(entry);
@@ -27,9 +25,7 @@ Pixel ForegroundPixel(const Surface& surface, COLORREF color, COLORREF backgroun
     return (color & kRgbBits) == (background & kRgbBits) ? backgroundPixel : 1 - backgroundPixel;
 }
 
-Pixel BackgroundPixel(const Surface& surface, COLORREF foreground, COLORREF background) {
-    if (surface.bitsPerPixel != 1)
-        return ColorToPixel32(background);
+Pixel MonoBackgroundPixel(const Surface& surface, COLORREF foreground, COLORREF background) {
     const int entry = EntryEqualTo(surface, background);
     if (entry >= 0)
         return static_cast<Pixel>(entry);
@@ -37,12 +33,6 @@ Pixel BackgroundPixel(const Surface& surface, COLORREF foreground, COLORREF back
     if (foregroundEntry >= 0)
         return static_cast<Pixel>(1 - foregroundEntry);
     return ColorToPixel(background, surface);
-}
-
-bool IsImplementedColor(COLORREF color) {
-    const bool paletteIndex = (color & 0x01000000) != 0;
-    const bool tableIndex = (color & 0xFFFF0000) == 0x10FF0000;
-    return !paletteIndex && !tableIndex;
 }
 
 } // namespace gdi::detail
