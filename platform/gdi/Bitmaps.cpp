@@ -1,5 +1,10 @@
 // Bitmaps: device-dependent bitmaps (32 bpp, or 1 bpp for monochrome DCs),
 // DIB sections with caller-visible pixel memory, and scaled copies.
+//
+// Formats the layer does not implement are refused with 0, where Windows
+// would make them: bit counts other than 1 and 32, compressed and bit-field
+// DIBs, palette-index colour tables (DIB_PAL_COLORS), monochrome copies
+// (LR_MONOCHROME), and StretchDIBits rows other than top-down 32-bit ones.
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/internal/Objects.h"
 #include "platform/gdi/internal/Raster.h"
@@ -18,6 +23,17 @@ bool IsZeroSize(int width, int height) {
     return width == 0 || height == 0;
 }
 
+// A 1-bpp DIB's two colours follow its header. With biClrUsed 1 the table
+// holds one entry, and the second colour is black (as Windows reads it).
+void ReadColorTable(const BITMAPINFO& info, Surface& surface) {
+    const auto* table =
+        reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(&info) + info.bmiHeader.biSize);
+    const int entries = info.bmiHeader.biClrUsed == 1 ? 1 : 2;
+    surface.hasColorTable = true;
+    for (int i = 0; i < 2; ++i)
+        surface.colors[i] = i < entries ? RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue) : RGB(0, 0, 0);
+}
+
 } // namespace
 
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
@@ -26,6 +42,15 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
         return 0;
     if (IsZeroSize(width, height))
         return DefaultBitmap();
+    const BitmapObject* selected = dc->bitmapObject;
+    if (selected && selected->dibSection) {
+        // A DC holding a DIB section makes DIB sections of its format and colour table.
+        const Surface& model = *selected->surface;
+        auto surface = CreateSurface(width, height, model.bitsPerPixel, 4, model.bottomUp);
+        if (surface)
+            CopyColorTable(model, *surface);
+        return AddBitmap(std::move(surface), true);
+    }
     const int bpp = dc->surface && dc->surface->bitsPerPixel == 1 ? 1 : 32;
     return AddBitmap(CreateSurface(width, height, bpp, 2), false);
 }
@@ -54,7 +79,9 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bit
     if (!info || usage != DIB_RGB_COLORS || section != 0 || offset != 0)
         return 0;
     const BITMAPINFOHEADER& header = info->bmiHeader;
-    if (header.biPlanes != 1 || header.biCompression != BI_RGB)
+    // Shorter headers are refused, as by Windows; a longer one (a version 4
+    // or 5 header) has the colour table after it all the same.
+    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biPlanes != 1 || header.biCompression != BI_RGB)
         return 0;
     if (header.biBitCount != 32 && header.biBitCount != 1)
         return 0;
@@ -65,6 +92,8 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bit
     auto surface = CreateSurface(header.biWidth, height, header.biBitCount, 4, bottomUp);
     if (!surface)
         return 0;
+    if (header.biBitCount == 1)
+        ReadColorTable(*info, *surface);
     void* memory = surface->bits.get();
     const HBITMAP handle = AddBitmap(std::move(surface), true);
     if (handle && bits)
@@ -155,6 +184,7 @@ HICON CopyIcon(HICON icon, int width, int height) {
     copy->isIcon = source->isIcon;
     copy->xHotspot = source->xHotspot;
     copy->yHotspot = source->yHotspot;
+    copy->hasAlpha = source->hasAlpha;
     copy->mask = ScaleSurface(*source->mask, width, source->color ? height : height * 2);
     if (source->color)
         copy->color = ScaleSurface(*source->color, width, height);
@@ -165,16 +195,24 @@ HICON CopyIcon(HICON icon, int width, int height) {
 
 // A resized copy of a bitmap made as CopyImage makes it: colour bitmaps are
 // stretched with HALFTONE interpolation, monochrome ones with BLACKONWHITE
-// (black pixels survive a shrink); a copy of the same size is exact.
-std::shared_ptr<Surface> ResizedCopy(const Surface& source, int width, int height, int rowAlignment) {
-    auto copy = CreateSurface(width, height, source.bitsPerPixel, rowAlignment);
+// (black pixels survive a shrink); a copy of the same size is exact. A DIB
+// section copy keeps the source's format and colour table; a
+// device-dependent copy of a 1-bpp DIB section is a colour bitmap in the
+// table's colours (measured under Wine).
+std::shared_ptr<Surface> ResizedCopy(const Surface& source, int width, int height, bool dibSection) {
+    const bool toColour = source.hasColorTable && !dibSection;
+    auto copy = CreateSurface(width, height, toColour ? 32 : source.bitsPerPixel, dibSection ? 4 : 2);
     if (!copy)
         return nullptr;
+    if (dibSection && source.bitsPerPixel == 1) {
+        CopyColorTable(source, *copy);
+        copy->hasColorTable = true;
+    }
     DcObject target;
     target.surface = copy;
     const int mode = source.bitsPerPixel == 1 ? BLACKONWHITE : HALFTONE;
     SourceRop(target, BlitGeometry{0, 0, width, height, 0, 0, source.width, source.height}, source,
-              SourceConversion{}, BrushPattern{}, RopIndex(SRCCOPY), mode);
+              ConversionFor(target, source, target.bkColor), BrushPattern{}, RopIndex(SRCCOPY), mode);
     return copy;
 }
 
@@ -187,7 +225,8 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
     if (!dc || !dc->surface || dc->surface->bitsPerPixel != 32 || !bits || !info || usage != DIB_RGB_COLORS)
         return 0;
     const BITMAPINFOHEADER& header = info->bmiHeader;
-    if (header.biPlanes != 1 || header.biCompression != BI_RGB || header.biBitCount != 32)
+    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biPlanes != 1 || header.biCompression != BI_RGB ||
+        header.biBitCount != 32)
         return 0;
     if (header.biWidth <= 0 || header.biWidth > kMaxBitmapSide || header.biHeight >= 0 ||
         header.biHeight < -kMaxBitmapSide)
@@ -196,8 +235,11 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
     const int height = -header.biHeight;
     const BYTE index = RopIndex(rop);
     const int rows = sourceHeight < 0 ? -sourceHeight : sourceHeight;
+    const BrushPattern pattern = RopUsesPattern(index) ? PatternOf(*dc, dc->brush) : BrushPattern{};
+    if (pattern.unsupported)
+        return 0;
     if (!RopUsesSource(index)) {
-        PatternRop(*dc, PatBltArea(xDest, yDest, destWidth, destHeight), PatternOf(*dc, dc->brush), index);
+        PatternRop(*dc, PatBltArea(xDest, yDest, destWidth, destHeight), pattern, index);
         return rows;
     }
     const BorrowedSurface borrowed(bits, width, height);
@@ -212,13 +254,12 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
                                 xSource, ySource, sourceWidth, sourceHeight};
     if (BlitRowsUnscaled(*dc, geometry, source, index))
         return rows;
-    const BrushPattern pattern = RopUsesPattern(index) ? PatternOf(*dc, dc->brush) : BrushPattern{};
-    SourceRop(*dc, geometry, source, ConversionFor(*dc, dc->bkColor), pattern, index, dc->stretchMode);
+    SourceRop(*dc, geometry, source, ConversionFor(*dc, source, dc->bkColor), pattern, index, dc->stretchMode);
     return rows;
 }
 
 HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags) {
-    if (width < 0 || height < 0)
+    if (width < 0 || height < 0 || (flags & LR_MONOCHROME))
         return 0;
     if (type == IMAGE_ICON) {
         const HICON copy = CopyIcon(image, width, height);
@@ -239,7 +280,7 @@ HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags) {
     if ((flags & LR_COPYRETURNORG) && width == pixels.width && height == pixels.height)
         return image;
     const bool dib = (flags & LR_CREATEDIBSECTION) != 0;
-    const HBITMAP copy = AddBitmap(ResizedCopy(pixels, width, height, dib ? 4 : 2), dib);
+    const HBITMAP copy = AddBitmap(ResizedCopy(pixels, width, height, dib), dib);
     if (copy && (flags & LR_COPYDELETEORG))
         DeleteObject(image);
     return copy;

@@ -31,15 +31,15 @@ bool Normalise(int& origin, int& extent) {
 }
 
 void ConvertSource(Pixel* values, int count, int sourceBpp, int destBpp, const SourceConversion& conversion) {
-    if (sourceBpp == destBpp)
+    if (conversion.IsIdentity(sourceBpp, destBpp))
         return;
     if (sourceBpp == 1) {
         for (int i = 0; i < count; ++i)
             values[i] = values[i] ? conversion.monoOne : conversion.monoZero;
-    } else {
-        for (int i = 0; i < count; ++i)
-            values[i] = values[i] == conversion.sourceBackground ? 1u : 0u;
+        return;
     }
+    for (int i = 0; i < count; ++i)
+        values[i] = conversion.Convert(values[i], sourceBpp, destBpp);
 }
 
 // How pixels that a shrinking blit drops are merged into the ones it keeps
@@ -109,9 +109,9 @@ SourceRange Placed(SourceRange range, int origin, int limit) {
 }
 
 // Merges the source blocks rows [rowFirst, rowEnd) x columns [first[i], end[i]),
-// reading pixels through get(row bits, column): one instance per pixel format,
-// so the inner loops make no indirect call. The merge goes row by row over
-// all blocks (an AND or OR does not depend on the order).
+// reading pixels through get(row bits, column) in the destination's format:
+// one instance per case, so the inner loops make no indirect call. The merge
+// goes row by row over all blocks (an AND or OR does not depend on the order).
 template <typename Get>
 void MergeBlocksWith(const Surface& source, Get get, Pixel mask, SourceRange rows, const int* first,
                      const int* end, int count, Shrink mode, Pixel* out) {
@@ -128,19 +128,37 @@ void MergeBlocksWith(const Surface& source, Get get, Pixel mask, SourceRange row
     }
 }
 
-void MergeBlocks(const Surface& source, const PixelFormat& format, SourceRange rows, const int* first,
-                 const int* end, int count, Shrink mode, Pixel* out) {
-    if (source.bitsPerPixel == 32) {
-        const auto get = [](const std::uint8_t* bits, int col) {
-            return reinterpret_cast<const Pixel*>(bits)[col] & 0xFFFFFF;
-        };
-        MergeBlocksWith(source, get, format.mask, rows, first, end, count, mode, out);
-        return;
-    }
-    const auto get = [](const std::uint8_t* bits, int col) -> Pixel {
+// The merge of a shrinking blit, in the destination's format: pixels of
+// another format are converted first, so the colours of a monochrome source
+// (not its bits) are merged onto a colour destination, and the bits a colour
+// source becomes onto a monochrome one (measured under Wine).
+void MergeBlocks(const Surface& source, const PixelFormat& destFormat, int destBpp,
+                 const SourceConversion& conversion, SourceRange rows, const int* first, const int* end, int count,
+                 Shrink mode, Pixel* out) {
+    const Pixel mask = destFormat.mask;
+    const auto bit = [](const std::uint8_t* bits, int col) -> Pixel {
         return (bits[col >> 3] >> (7 - (col & 7))) & 1u;
     };
-    MergeBlocksWith(source, get, format.mask, rows, first, end, count, mode, out);
+    const auto pixel = [](const std::uint8_t* bits, int col) { return reinterpret_cast<const Pixel*>(bits)[col]; };
+    const int sourceBpp = source.bitsPerPixel;
+    if (conversion.IsIdentity(sourceBpp, destBpp)) {
+        if (sourceBpp == 32)
+            MergeBlocksWith(source, pixel, mask, rows, first, end, count, mode, out);
+        else
+            MergeBlocksWith(source, bit, mask, rows, first, end, count, mode, out);
+        return;
+    }
+    if (sourceBpp == 1) {
+        const auto converted = [&](const std::uint8_t* bits, int col) {
+            return bit(bits, col) ? conversion.monoOne : conversion.monoZero;
+        };
+        MergeBlocksWith(source, converted, mask, rows, first, end, count, mode, out);
+        return;
+    }
+    const auto converted = [&](const std::uint8_t* bits, int col) {
+        return conversion.Convert(pixel(bits, col), 32, destBpp);
+    };
+    MergeBlocksWith(source, converted, mask, rows, first, end, count, mode, out);
 }
 
 // Source pixels of one row at the given columns (for scaled or mirrored blits).
@@ -148,7 +166,7 @@ void GatherColumns(const Surface& source, int row, const int* columns, int count
     if (source.bitsPerPixel == 32) {
         const auto* pixels = reinterpret_cast<const Pixel*>(source.Row(row));
         for (int i = 0; i < count; ++i)
-            out[i] = pixels[columns[i]] & 0xFFFFFF;
+            out[i] = pixels[columns[i]];
         return;
     }
     const std::uint8_t* bits = source.Row(row);
@@ -214,19 +232,19 @@ RECT PatBltArea(int x, int y, int width, int height) {
     return area;
 }
 
-void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
+bool SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
                const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop, int stretchMode) {
     if (!dest.surface)
-        return;
+        return true;
     int x = g.x, y = g.y, width = g.width, height = g.height;
     int sx = g.sourceX, sy = g.sourceY, sw = g.sourceWidth, sh = g.sourceHeight;
     const bool sourceReversedX = Normalise(sx, sw), sourceReversedY = Normalise(sy, sh);
     const bool mirrorX = Normalise(x, width) != sourceReversedX;
     const bool mirrorY = Normalise(y, height) != sourceReversedY;
     if (width == 0 || height == 0 || sw == 0 || sh == 0)
-        return;
+        return true;
     if (RopUsesPattern(rop) && pattern.hollow)
-        return;
+        return true;
     const RECT area{x, y, x + width, y + height};
     Surface& target = *dest.surface;
     const bool unscaled = width == sw && height == sh && !mirrorX && !mirrorY;
@@ -237,23 +255,28 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
         !selfClipped) {
         ForEachVisibleRect(dest, area,
                            [&](const RECT& r) { CopyRows32(target, r, sourceIn, x - sx, y - sy); });
-        return;
+        return true;
     }
 
+    const bool halftone = stretchMode == HALFTONE && !unscaled;
+    // Windows interpolates onto a 1-bpp DIB section by a rule of its own,
+    // which the layer does not follow: the blit fails instead.
+    if (halftone && target.hasColorTable)
+        return false;
     // A blit within one surface reads a snapshot, so it never sees its own output.
     std::shared_ptr<Surface> snapshot;
     if (&sourceIn == &target) {
         snapshot = CopySurface(sourceIn);
         if (!snapshot)
-            return;
+            return true;
     }
     const Surface& source = snapshot ? *snapshot : sourceIn;
-    if (stretchMode == HALFTONE && !unscaled) {
+    if (halftone) {
         HalftoneSourceRop(dest,
                           HalftoneGeometry{x, y, width, height, sx, sy, sw, sh, mirrorX, mirrorY,
                                            sourceReversedX, sourceReversedY},
                           source, conversion, pattern, rop);
-        return;
+        return true;
     }
     const PixelFormat& sourceFormat = FormatOf(source);
     const PixelFormat& destFormat = FormatOf(target);
@@ -265,7 +288,7 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
     const bool mergeRows = shrink != Shrink::Nearest && sh > height;
     const int firstColumn = std::max(x, 0), endColumn = std::min(x + width, target.width);
     if (firstColumn >= endColumn)
-        return;
+        return true;
     // Working rows kept from blit to blit (SourceRop never runs inside itself): no allocation per blit.
     thread_local BlitScratch scratch;
     std::vector<int>& columns = scratch.columns;
@@ -308,14 +331,15 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
                 const int* map = &columns[static_cast<std::size_t>(start - firstColumn)];
                 if (unscaled) {
                     sourceFormat.read(source, map[0], sourceRowIndex, n, sourceRow.data());
+                    ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
                 } else if (mergeColumns || mergeRows) {
-                    MergeBlocks(source, sourceFormat, rows, map,
+                    MergeBlocks(source, destFormat, target.bitsPerPixel, conversion, rows, map,
                                 &columnEnds[static_cast<std::size_t>(start - firstColumn)], n, shrink,
                                 sourceRow.data());
                 } else {
                     GatherColumns(source, sourceRowIndex, map, n, sourceRow.data());
+                    ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
                 }
-                ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
                 if (rop == RopIndex(SRCCOPY)) {
                     destFormat.write(target, start, row, n, sourceRow.data());
                     continue;
@@ -329,6 +353,7 @@ void SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
             }
         }
     });
+    return true;
 }
 
 } // namespace detail
@@ -340,7 +365,10 @@ BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
     const BYTE index = RopIndex(rop);
     if (!dc || RopUsesSource(index))
         return FALSE;
-    PatternRop(*dc, PatBltArea(x, y, width, height), PatternOf(*dc, dc->brush), index);
+    const BrushPattern pattern = PatternOf(*dc, dc->brush);
+    if (RopUsesPattern(index) && pattern.unsupported)
+        return FALSE;
+    PatternRop(*dc, PatBltArea(x, y, width, height), pattern, index);
     return TRUE;
 }
 
@@ -357,9 +385,13 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int x
         return FALSE;
     const BlitGeometry geometry{x, y, width, height, xSource, ySource, widthSource, heightSource};
     const BrushPattern pattern = RopUsesPattern(index) ? PatternOf(*destDc, destDc->brush) : BrushPattern{};
-    SourceRop(*destDc, geometry, *sourceDc->surface, ConversionFor(*destDc, sourceDc->bkColor), pattern,
-              index, destDc->stretchMode);
-    return TRUE;
+    if (pattern.unsupported)
+        return FALSE;
+    const Surface& sourceSurface = *sourceDc->surface;
+    return SourceRop(*destDc, geometry, sourceSurface, ConversionFor(*destDc, sourceSurface, sourceDc->bkColor),
+                     pattern, index, destDc->stretchMode)
+               ? TRUE
+               : FALSE;
 }
 
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource, DWORD rop) {

@@ -1,6 +1,7 @@
 // Device contexts: memory DCs and the screen DC, object selection and the
 // colour, mode and mapping state each DC carries.
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/ColorRules.h"
 #include "platform/gdi/internal/Objects.h"
 
 namespace gdi {
@@ -166,7 +167,7 @@ int GetBkMode(HDC hdc) {
 
 COLORREF SetBkColor(HDC hdc, COLORREF color) {
     DcObject* dc = FindDc(hdc);
-    if (!dc)
+    if (!dc || !IsImplementedColor(color))
         return CLR_INVALID;
     const COLORREF previous = dc->bkColor;
     dc->bkColor = color;
@@ -180,7 +181,7 @@ COLORREF GetBkColor(HDC hdc) {
 
 COLORREF SetTextColor(HDC hdc, COLORREF color) {
     DcObject* dc = FindDc(hdc);
-    if (!dc)
+    if (!dc || !IsImplementedColor(color))
         return CLR_INVALID;
     const COLORREF previous = dc->textColor;
     dc->textColor = color;

@@ -1,12 +1,34 @@
 // Icons: a monochrome AND mask and a colour XOR image, drawn the Windows way
 // (mask with SRCAND, then image with SRCINVERT). Icons are window-system
 // objects: they count under GR_USEROBJECTS, not GR_GDIOBJECTS.
+//
+// A colour image with anything but 0 in the top bytes of its pixels holds an
+// alpha channel, which Windows blends onto 32-bit surfaces instead of
+// applying the mask (onto monochrome ones the mask applies, measured under
+// Wine); the layer does not blend, so drawing such an image there fails.
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/internal/Raster.h"
 
 namespace gdi {
 
 using namespace detail;
+
+namespace {
+
+bool HasAlpha(const Surface& image) {
+    if (image.bitsPerPixel != 32)
+        return false;
+    for (int y = 0; y < image.height; ++y) {
+        const auto* row = reinterpret_cast<const Pixel*>(image.Row(y));
+        for (int x = 0; x < image.width; ++x) {
+            if ((row[x] >> 24) != 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 HICON CreateIconIndirect(const ICONINFO* info) {
     if (!info)
@@ -32,6 +54,7 @@ HICON CreateIconIndirect(const ICONINFO* info) {
     }
     if (!icon->mask || (color && !icon->color))
         return 0;
+    icon->hasAlpha = icon->color && HasAlpha(*icon->color);
     return AddObject(std::move(icon));
 }
 
@@ -60,6 +83,9 @@ BOOL DrawIconEx(HDC hdc, int x, int y, HICON handle, int width, int height, UINT
     const IconObject* icon = FindIcon(handle);
     if (!dc || !icon || (flags & DI_NORMAL) == 0 || width < 0 || height < 0)
         return FALSE;
+    const bool colourSurface = dc->surface && dc->surface->bitsPerPixel == 32;
+    if (icon->hasAlpha && colourSurface && (flags & DI_IMAGE))
+        return FALSE;
     if (width == 0)
         width = icon->Width();
     if (height == 0)
@@ -74,12 +100,10 @@ BOOL DrawIconEx(HDC hdc, int x, int y, HICON handle, int width, int height, UINT
                         ClampCoordinate(std::int64_t{y} + height)};
         FillRect(hdc, &area, flicker);
     }
+    if (!dc->surface)
+        return TRUE;
     // The mask converts as black (0) and white (1) whatever the DC's colours are.
-    const int bpp = dc->surface ? dc->surface->bitsPerPixel : 32;
-    SourceConversion blackWhite;
-    blackWhite.monoZero = ColorToPixel(RGB(0, 0, 0), bpp);
-    blackWhite.monoOne = ColorToPixel(RGB(255, 255, 255), bpp);
-    blackWhite.sourceBackground = ColorToPixel(RGB(255, 255, 255), 32);
+    const SourceConversion blackWhite = BlackWhiteConversion(*dc->surface);
     const int w = icon->Width(), h = icon->Height();
     const bool both = (flags & DI_NORMAL) == DI_NORMAL;
     const BrushPattern none;

@@ -1,5 +1,6 @@
 // Pens and brushes.
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/ColorRules.h"
 #include "platform/gdi/internal/Objects.h"
 
 namespace gdi {
@@ -16,7 +17,7 @@ constexpr int kMaxPenWidth = 4096; // wider pens are refused as absurd
 // Width 0 (and negative widths) mean the one-pixel cosmetic pen, as on Windows.
 HPEN CreatePen(int style, int width, COLORREF color) {
     const int baseStyle = style & kStyleMask;
-    if (baseStyle < PS_SOLID || baseStyle > PS_INSIDEFRAME || width > kMaxPenWidth)
+    if (baseStyle < PS_SOLID || baseStyle > PS_INSIDEFRAME || width > kMaxPenWidth || !IsImplementedColor(color))
         return 0;
     auto pen = std::make_unique<PenObject>();
     pen->style = baseStyle;
@@ -26,6 +27,8 @@ HPEN CreatePen(int style, int width, COLORREF color) {
 }
 
 HBRUSH CreateSolidBrush(COLORREF color) {
+    if (!IsImplementedColor(color))
+        return 0;
     auto brush = std::make_unique<BrushObject>();
     brush->color = color;
     return AddObject(std::move(brush));

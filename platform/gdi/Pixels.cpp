@@ -1,6 +1,7 @@
 // Single pixels and the rectangle helpers of the window system that paint:
 // SetPixel, GetPixel, FillRect, FrameRect, InvertRect and DrawFocusRect.
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/ColorRules.h"
 #include "platform/gdi/internal/Raster.h"
 
 #include <algorithm>
@@ -20,22 +21,22 @@ RECT AreaOf(const RECT& r) {
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
     DcObject* dc = FindDc(hdc);
-    if (!dc || !dc->surface)
+    if (!dc || !dc->surface || !IsImplementedColor(color))
         return CLR_INVALID;
     // A pixel outside the surface or the clip region is not painted, but the
-    // call still answers with the colour it would have set.
-    const int bpp = dc->surface->bitsPerPixel;
-    const Pixel value = ColorToPixel(color, bpp);
+    // call still answers with the colour it would have set: on a monochrome
+    // surface the nearest colour of its table.
+    const Pixel value = ColorToPixel(color, *dc->surface);
     if (IsVisible(*dc, x, y))
         FormatOf(*dc->surface).set(*dc->surface, x, y, value);
-    return PixelToColor(value, bpp);
+    return PixelToColor(value, *dc->surface);
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
     const DcObject* dc = FindDc(hdc);
     if (!dc || !IsVisible(*dc, x, y))
         return CLR_INVALID;
-    return PixelToColor(FormatOf(*dc->surface).get(*dc->surface, x, y), dc->surface->bitsPerPixel);
+    return PixelToColor(FormatOf(*dc->surface).get(*dc->surface, x, y), *dc->surface);
 }
 
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
@@ -43,7 +44,7 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     if (!dc || !rect)
         return 0;
     const BrushPattern pattern = PatternOf(*dc, brush);
-    if (pattern.hollow && !FindBrush(brush))
+    if ((pattern.hollow && !FindBrush(brush)) || pattern.unsupported)
         return 0;
     // Reversed rectangles fill as PatBlt does with the negative extents.
     PatternRop(*dc, AreaOf(*rect), pattern, RopIndex(PATCOPY));
@@ -55,7 +56,7 @@ int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     if (!dc || !rect)
         return 0;
     const BrushPattern pattern = PatternOf(*dc, brush);
-    if (pattern.hollow && !FindBrush(brush))
+    if ((pattern.hollow && !FindBrush(brush)) || pattern.unsupported)
         return 0;
     const RECT r = ClampRect(*rect);
     if (r.left >= r.right || r.top >= r.bottom)

@@ -163,7 +163,10 @@ BOOL FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
     const RegionObject* object = FindRegion(region);
     if (!dc || !object || !FindBrush(brush))
         return FALSE;
-    PatternRopRegion(*dc, object->region, PatternOf(*dc, brush), RopIndex(PATCOPY));
+    const BrushPattern pattern = PatternOf(*dc, brush);
+    if (pattern.unsupported)
+        return FALSE;
+    PatternRopRegion(*dc, object->region, pattern, RopIndex(PATCOPY));
     return TRUE;
 }
 
@@ -301,6 +304,8 @@ BOOL FrameRgn(HDC hdc, HRGN region, HBRUSH brush, int width, int height) {
     if (width < 1 || height < 1 || width > kMaxFrameWidth || height > kMaxFrameWidth)
         return FALSE;
     const BrushPattern pattern = PatternOf(*dc, brush);
+    if (pattern.unsupported)
+        return FALSE;
     if (width == 1 && height == 1 && FrameRegionOnePixel(*dc, object->region, pattern))
         return TRUE;
     FrameRegion(*dc, object->region, pattern, width, height);

@@ -868,6 +868,8 @@ void PaintRectangle(DcObject& dc, int left, int top, int right, int bottom) {
 // Rectangle so that the one-colour road does not pay for its setup.
 [[gnu::noinline]] BOOL RectangleInGeneral(DcObject& dc, int left, int top, int right, int bottom) {
     Normalise(left, top, right, bottom);
+    if (PatternOf(dc, dc.brush).unsupported)
+        return FALSE;
     if (left == right || top == bottom)
         return TRUE;
     PaintRectangle(dc, left, top, right, bottom);
@@ -905,10 +907,14 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     if (!dc)
         return FALSE;
     Normalise(left, top, right, bottom);
-    if (!dc->surface || left == right || top == bottom)
+    if (!dc->surface)
+        return TRUE;
+    const BrushPattern brush = PatternOf(*dc, dc->brush);
+    if (brush.unsupported)
+        return FALSE;
+    if (left == right || top == bottom)
         return TRUE;
     PenStroke pen(*dc);
-    const BrushPattern brush = PatternOf(*dc, dc->brush);
     // The null pen's brush covers the whole traced shape, except that boxes
     // narrower or lower than three pixels lose their last column and row.
     const bool tiny = std::int64_t{right} - left < 3 || std::int64_t{bottom} - top < 3;

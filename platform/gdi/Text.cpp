@@ -1,6 +1,7 @@
 // Text on a DC: thin wrappers over the text engine that plot its pixels in
 // the DC's text colour, clipped, and fill line backgrounds in opaque mode.
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/internal/ColorRules.h"
 #include "platform/gdi/internal/Raster.h"
 #include "platform/gdi/text/TextEngine.h"
 
@@ -241,15 +242,22 @@ void DrawGlyphsInk(DcObject& dc, const PlacedGlyph* glyphs, std::size_t count, c
 }
 
 // What a text sink draws into: the DC, the bounds (device coordinates) that
-// limit it, and the ink as a device value. The sink's functions hold only a
-// reference to it, small enough to live inside the std::function itself.
+// limit it, and the ink and the opaque background as device values (on a
+// monochrome surface by Windows' rule for foreground and background). The
+// sink's functions hold only a reference to it, small enough to live inside
+// the std::function itself.
 struct TextTarget {
-    TextTarget(DcObject& target, const RECT& limit)
-        : dc(target), bounds(limit),
-          ink(ColorToPixel(target.textColor, target.surface ? target.surface->bitsPerPixel : 32)) {}
+    TextTarget(DcObject& target, const RECT& limit) : dc(target), bounds(limit) {
+        if (!target.surface)
+            return;
+        ink = ForegroundPixel(*target.surface, target.textColor, target.bkColor);
+        background.hollow = false;
+        background.solid = BackgroundPixel(*target.surface, target.textColor, target.bkColor);
+    }
     DcObject& dc;
     RECT bounds;
-    Pixel ink;
+    Pixel ink = 0;
+    BrushPattern background;
 };
 
 TextSink SinkFor(const TextTarget& target) {
@@ -272,7 +280,7 @@ TextSink SinkFor(const TextTarget& target) {
             const RECT& b = target.bounds;
             const RECT r{std::max(line.left, b.left), std::max(line.top, b.top),
                          std::min(line.right, b.right), std::min(line.bottom, b.bottom)};
-            PatternRop(target.dc, r, SolidPattern(target.dc, target.dc.bkColor), RopIndex(PATCOPY));
+            PatternRop(target.dc, r, target.background, RopIndex(PATCOPY));
         };
     }
     return sink;

@@ -5,7 +5,10 @@
 // Handles are plain values; 0 means "none". Every object created here counts
 // against GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) until deleted.
 // Bad input (unknown handle, wrong kind, absurd size) returns the Windows
-// failure value and never crashes.
+// failure value and never crashes. So does what the layer does not implement
+// (other bit counts, palettes, dithered colour patterns on monochrome
+// surfaces, alpha icons: noted where each is taken): a call fails rather
+// than draw something other than Windows would.
 #pragma once
 
 #include <cstdint>
@@ -161,6 +164,15 @@ constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
 constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
 constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
 
+// The other colour forms of Windows. The layer has no palettes: a palette
+// index (PALETTEINDEX, or any top byte with bit 0 set) and a DIB colour-table
+// index (DIBINDEX) are refused by every call that takes a colour (a brush or
+// pen is not made, SetPixel/SetTextColor/SetBkColor return CLR_INVALID);
+// PALETTERGB and other top bytes stand for their RGB value, as on Windows.
+constexpr COLORREF PALETTEINDEX(WORD index) { return 0x01000000u | index; }
+constexpr COLORREF PALETTERGB(int r, int g, int b) { return 0x02000000u | RGB(r, g, b); }
+constexpr COLORREF DIBINDEX(WORD index) { return 0x10FF0000u | index; }
+
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // ---- Constants -------------------------------------------------------------
@@ -267,6 +279,7 @@ constexpr BYTE GB2312_CHARSET = 134;
 constexpr UINT IMAGE_BITMAP = 0;
 constexpr UINT IMAGE_ICON = 1;
 constexpr UINT LR_DEFAULTCOLOR = 0x0000;
+constexpr UINT LR_MONOCHROME = 0x0001;
 constexpr UINT LR_COPYRETURNORG = 0x0004;
 constexpr UINT LR_COPYDELETEORG = 0x0008;
 constexpr UINT LR_CREATEDIBSECTION = 0x2000;
@@ -274,7 +287,11 @@ constexpr UINT DI_MASK = 0x0001;
 constexpr UINT DI_IMAGE = 0x0002;
 constexpr UINT DI_NORMAL = 0x0003;
 constexpr UINT DIB_RGB_COLORS = 0;
+constexpr UINT DIB_PAL_COLORS = 1;
 constexpr DWORD BI_RGB = 0;
+constexpr DWORD BI_RLE8 = 1;
+constexpr DWORD BI_RLE4 = 2;
+constexpr DWORD BI_BITFIELDS = 3;
 
 // Resource counting
 constexpr DWORD GR_GDIOBJECTS = 0;
@@ -338,10 +355,17 @@ int GetStretchBltMode(HDC hdc);
 
 // ---- Bitmaps ---------------------------------------------------------------
 
+// A DC holding a DIB section makes a DIB section of its format and colour table.
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+// 1 or 32 bits per pixel, BI_RGB, DIB_RGB_COLORS. A 1-bpp section keeps the
+// two colours of its table (after the header: info must hold both entries):
+// blits take them as its colours, and colours drawn on it become the nearest
+// entry (pens, text and solid brushes by Windows' monochrome rule).
 HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
                          DWORD offset);
+// LR_MONOCHROME copies are not implemented: refused. A copy of a 1-bpp DIB
+// section without LR_CREATEDIBSECTION is a colour bitmap in its table's colours.
 HANDLE CopyImage(HANDLE image, UINT type, int width, int height, UINT flags);
 // Blits pixel memory that the caller owns, as StretchBlt would from a DIB
 // section holding the same rows. Here only top-down 32-bit rows (negative
@@ -355,6 +379,9 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
 
 HPEN CreatePen(int style, int width, COLORREF color);
 HBRUSH CreateSolidBrush(COLORREF color);
+// A brush of the bitmap's own colours (a 32-bit bitmap or a 1-bpp DIB
+// section) is not painted on monochrome surfaces, where Windows dithers it:
+// calls that would paint with it there fail.
 HBRUSH CreatePatternBrush(HBITMAP bitmap);
 
 // ---- Drawing -----------------------------------------------------------------
@@ -373,6 +400,7 @@ BOOL InvertRect(HDC hdc, const RECT* rect);
 BOOL DrawFocusRect(HDC hdc, const RECT* rect);
 BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop);
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource, DWORD rop);
+// HALFTONE stretching onto a 1-bpp DIB section is not implemented: it fails.
 BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int xSource, int ySource,
                 int widthSource, int heightSource, DWORD rop);
 
@@ -408,6 +436,8 @@ int DrawTextA(HDC hdc, const char* text, int length, RECT* rect, UINT format);
 
 HICON CreateIconIndirect(const ICONINFO* info);
 BOOL GetIconInfo(HICON icon, ICONINFO* info);  // returns copies of both bitmaps; the caller deletes them
+// An icon image with an alpha channel (top bytes other than 0) is not
+// blended: drawing its image onto a 32-bit surface fails.
 BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT step, HBRUSH flicker,
                 UINT flags);
 BOOL DestroyIcon(HICON icon);

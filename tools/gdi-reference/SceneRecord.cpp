@@ -37,7 +37,8 @@ std::string FormatScene(const SceneResult& scene) {
                            : std::string(1, kLetters[index]);
             ++index;
             char entry[24];
-            std::snprintf(entry, sizeof entry, " %s=%06X", letter.c_str(), static_cast<unsigned>(color));
+            std::snprintf(entry, sizeof entry, color > 0xFFFFFF ? " %s=%08X" : " %s=%06X", letter.c_str(),
+                          static_cast<unsigned>(color));
             palette += entry;
         }
         out += "pixels " + std::to_string(scene.width) + " " + std::to_string(scene.height) + palette + "\n";
@@ -101,7 +102,8 @@ bool ParseScenes(const std::string& text, std::vector<SceneResult>* scenes, std:
                 std::string entry;
                 while (header >> entry) {
                     tokenLength = entry.find('=');
-                    if (tokenLength < 1 || tokenLength > 2 || entry.size() != tokenLength + 7)
+                    const std::size_t digits = entry.size() - tokenLength - 1;
+                    if (tokenLength < 1 || tokenLength > 2 || (digits != 6 && digits != 8))
                         return fail("bad palette entry " + entry);
                     palette[entry.substr(0, tokenLength)] = static_cast<std::uint32_t>(
                         std::strtoul(entry.c_str() + tokenLength + 1, nullptr, 16));

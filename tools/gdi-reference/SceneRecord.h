@@ -16,14 +16,15 @@ struct SceneResult {
     std::string exception;          // why this scene may differ from the reference; empty: none
     int width = 0;                  // picture size; 0 x 0 for scenes that only report facts
     int height = 0;
-    std::vector<std::uint32_t> pixels; // COLORREF values, row by row
+    std::vector<std::uint32_t> pixels; // COLORREF values (or raw 32-bit pixels), row by row
 };
 
 // One scene as text:
 //   scene <family>/<name>
 //   [exception <reason>]
 //   ret ... / box ...
-//   pixels <w> <h> <palette: letter=RRGGBB ...>
+//   pixels <w> <h> <palette: letter=RRGGBB ...> (8 digits for a raw 32-bit
+//   pixel whose top byte is not 0)
 //   one line per row: runs of "<letter>[count]", "=" repeats the row above
 //   end
 std::string FormatScene(const SceneResult& scene);

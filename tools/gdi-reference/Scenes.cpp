@@ -1,159 +1,10 @@
 #include "Scenes.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include "platform/gdi/gdi.h"
-using namespace gdi;
-#endif
-
-#include <cstdio>
-#include <functional>
-#include <string>
-#include <vector>
+#include "SceneKit.h"
 
 namespace gdi_reference {
 
 namespace {
-
-// What unpainted pixels hold: no operation writes it by chance.
-constexpr COLORREF kPaper = RGB(0x20, 0x40, 0x60);
-constexpr COLORREF kInk = RGB(0xC0, 0x10, 0x10);
-constexpr COLORREF kFill = RGB(0x10, 0xA0, 0x30);
-
-HDC Screen() {
-    static HDC screen = GetDC(0);
-    return screen;
-}
-
-// A memory DC with its own bitmap, colour (32 bits) or monochrome, pre-filled.
-class Canvas {
-  public:
-    Canvas(int width, int height, COLORREF fill = kPaper, bool mono = false)
-        : width_(width), height_(height), mono_(mono) {
-        dc_ = CreateCompatibleDC(Screen());
-        bitmap_ = mono ? CreateBitmap(width, height, 1, 1, nullptr)
-                       : CreateCompatibleBitmap(Screen(), width, height);
-        previous_ = SelectObject(dc_, bitmap_);
-        Fill(fill);
-    }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-    void Fill(COLORREF color) {
-        if (mono_) {
-            // Brushes of other colours are dithered on monochrome bitmaps: fill plainly.
-            PatBlt(dc_, 0, 0, width_, height_, color == RGB(0, 0, 0) ? BLACKNESS : WHITENESS);
-            return;
-        }
-        HBRUSH brush = CreateSolidBrush(color);
-        RECT all = {0, 0, width_, height_};
-        FillRect(dc_, &all, brush);
-        DeleteObject(brush);
-    }
-    HDC Dc() const { return dc_; }
-    HBITMAP Bitmap() const { return bitmap_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-
-  private:
-    int width_, height_;
-    bool mono_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-};
-
-// Selects a pen and a brush into a DC for one scope and deletes them after.
-class Tools {
-  public:
-    Tools(HDC dc, HPEN pen, HBRUSH brush) : dc_(dc), pen_(pen), brush_(brush) {
-        oldPen_ = pen ? SelectObject(dc, pen) : 0;
-        oldBrush_ = brush ? SelectObject(dc, brush) : 0;
-    }
-    ~Tools() {
-        if (pen_) {
-            SelectObject(dc_, oldPen_);
-            DeleteObject(pen_);
-        }
-        if (brush_) {
-            SelectObject(dc_, oldBrush_);
-            DeleteObject(brush_);
-        }
-    }
-    Tools(const Tools&) = delete;
-    Tools& operator=(const Tools&) = delete;
-
-  private:
-    HDC dc_;
-    HPEN pen_;
-    HBRUSH brush_;
-    HGDIOBJ oldPen_ = 0, oldBrush_ = 0;
-};
-
-// Collects one scene's results.
-class Recorder {
-  public:
-    explicit Recorder(SceneResult& scene) : scene_(scene) {}
-    void Ret(const char* what, long long value) {
-        scene_.facts.push_back(std::string("ret ") + what + " " + std::to_string(value));
-    }
-    void Box(const char* what, HRGN region) {
-        RECT box = {-1, -1, -1, -1};
-        const int type = GetRgnBox(region, &box);
-        char line[160];
-        std::snprintf(line, sizeof line, "box %s %d %ld %ld %ld %ld", what, type, static_cast<long>(box.left),
-                      static_cast<long>(box.top), static_cast<long>(box.right),
-                      static_cast<long>(box.bottom));
-        scene_.facts.push_back(line);
-    }
-    void Pixels(const Canvas& canvas) {
-        scene_.width = canvas.Width();
-        scene_.height = canvas.Height();
-        scene_.pixels.clear();
-        for (int y = 0; y < canvas.Height(); ++y) {
-            for (int x = 0; x < canvas.Width(); ++x)
-                scene_.pixels.push_back(GetPixel(canvas.Dc(), x, y));
-        }
-    }
-    // A region's pixels over [0, width) x [0, height), as white on black.
-    void RegionPixels(HRGN region, int width, int height) {
-        scene_.width = width;
-        scene_.height = height;
-        scene_.pixels.clear();
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x)
-                scene_.pixels.push_back(PtInRegion(region, x, y) ? 0xFFFFFF : 0);
-        }
-    }
-    void Exception(const char* reason) { scene_.exception = reason; }
-
-  private:
-    SceneResult& scene_;
-};
-
-struct Builder {
-    std::vector<SceneResult>* results;
-    void Add(const std::string& family, const std::string& name, const std::function<void(Recorder&)>& draw) {
-        SceneResult scene;
-        scene.family = family;
-        scene.name = name;
-        Recorder recorder(scene);
-        draw(recorder);
-        results->push_back(std::move(scene));
-    }
-};
-
-std::string Num(int value) {
-    return value < 0 ? "m" + std::to_string(-value) : std::to_string(value);
-}
-std::string Quad(int a, int b, int c, int d) {
-    return Num(a) + "," + Num(b) + "," + Num(c) + "," + Num(d);
-}
 
 struct PenKind {
     const char* name;
@@ -802,8 +653,9 @@ void BlitScenes(Builder& b) {
         }
     }
     // BitBlt colour to colour through the control's raster operations and a few more.
-    const DWORD sourceRops[] = {SRCCOPY,   SRCAND,     SRCPAINT, SRCINVERT,  0x00220326, 0x00B8074A,
-                                MERGECOPY, NOTSRCCOPY, SRCERASE, MERGEPAINT, 0x00E20746};
+    const DWORD sourceRops[] = {SRCCOPY,    SRCAND,   SRCPAINT,   SRCINVERT,   0x00220326, 0x00B8074A,
+                                MERGECOPY,  NOTSRCCOPY, SRCERASE, MERGEPAINT, 0x00E20746, NOTSRCERASE,
+                                PATPAINT};
     for (DWORD rop : sourceRops) {
         char name[40];
         std::snprintf(name, sizeof name, "bitblt-%06lX", static_cast<unsigned long>(rop));
@@ -1232,6 +1084,7 @@ std::vector<SceneResult> RunAllScenes() {
     BlitScenes(b);
     MaskScenes(b);
     MiscScenes(b);
+    PixelFormatScenes(b);
     return results;
 }
 

@@ -19,8 +19,10 @@
 //  - Each colour channel is interpolated along the rows first, rounded half
 //    up to an integer, and those row values are interpolated down the
 //    columns and rounded half up again (single precision throughout).
-//  - Monochrome sources become the destination's text and background colours
-//    before they are interpolated. A monochrome destination receives black
+//  - Monochrome sources become their colours before they are interpolated
+//    (a DIB section's colour table, else the destination's text and
+//    background colours). The top bytes of 32-bit sources are left out: what
+//    is interpolated has 0 there. A monochrome destination receives black
 //    (0) as the stretched source.
 //  - Only the visible part is stretched: a destination cut by the surface's
 //    edges or the clip region's bounds, or a source rectangle reaching past
@@ -37,6 +39,10 @@
 namespace gdi::detail {
 
 namespace {
+
+// Interpolation yields colour channels alone: the top byte of what it
+// stretches is 0, whatever the source's top bytes (measured under Wine).
+constexpr Pixel kColorBits = 0xFFFFFF;
 
 // The two source pixels and the second one's weight behind each destination
 // pixel [first, end) of an axis, as indexes into the source surface.
@@ -110,7 +116,7 @@ void InterpolateRow(const Surface& source, const SourceConversion& conversion, i
         const auto* pixels = reinterpret_cast<const Pixel*>(source.Row(row));
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t c = from + i;
-            out[i] = BlendPixel(pixels[columns.near[c]] & 0xFFFFFF, pixels[columns.far[c]] & 0xFFFFFF,
+            out[i] = BlendPixel(pixels[columns.near[c]] & kColorBits, pixels[columns.far[c]] & kColorBits,
                                 columns.weight[c]);
         }
         return;

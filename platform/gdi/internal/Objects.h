@@ -134,6 +134,7 @@ struct IconObject : Object {
     DWORD yHotspot = 0;
     std::shared_ptr<Surface> mask;  // 1 bpp; twice the height for monochrome icons
     std::shared_ptr<Surface> color; // null for monochrome icons
+    bool hasAlpha = false;          // the colour image has top bytes other than 0
     int Width() const { return mask->width; }
     int Height() const { return color ? mask->height : mask->height / 2; }
 };

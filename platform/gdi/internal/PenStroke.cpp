@@ -1,5 +1,6 @@
 #include "platform/gdi/internal/PenStroke.h"
 
+#include "platform/gdi/internal/ColorRules.h"
 #include "platform/gdi/region/Region.h"
 
 #include <algorithm>
@@ -19,29 +20,19 @@ constexpr int kDot[] = {3, 3};
 constexpr int kDashDot[] = {9, 6, 3, 6};
 constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
 
-// A pen's pixel value. On a monochrome surface Windows keeps black and white
-// as they are; any other colour becomes the background colour's pixel when it
-// equals the background colour, and the other pixel when it does not.
-Pixel PenPixel(COLORREF color, COLORREF background, int bpp) {
-    color &= 0xFFFFFF;
-    if (bpp != 1 || color == RGB(0, 0, 0) || color == RGB(255, 255, 255))
-        return ColorToPixel(color, bpp);
-    const Pixel backgroundPixel = ColorToPixel(background, 1);
-    return color == (background & 0xFFFFFF) ? backgroundPixel : 1 - backgroundPixel;
-}
-
 } // namespace
 
 PenStroke::PenStroke(DcObject& dc) : dc_(dc) {
     const PenObject* pen = dc.penObject;
-    const int bpp = dc.surface ? dc.surface->bitsPerPixel : 32;
     if (!pen || pen->style == PS_NULL || !dc.surface) {
         null_ = true;
         return;
     }
     width_ = pen->width;
-    color_ = PenPixel(pen->color, dc.bkColor, bpp);
-    background_ = ColorToPixel(dc.bkColor, bpp);
+    // On a monochrome surface by Windows' rule for foreground and background
+    // (the gaps of a styled pen are the background).
+    color_ = ForegroundPixel(*dc.surface, pen->color, dc.bkColor);
+    background_ = BackgroundPixel(*dc.surface, pen->color, dc.bkColor);
     opaqueGaps_ = dc.bkMode == OPAQUE;
     // Styles apply to one-pixel pens only; wider pens draw solid.
     if (width_ == 1) {

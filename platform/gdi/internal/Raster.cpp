@@ -1,5 +1,7 @@
 #include "platform/gdi/internal/Raster.h"
 
+#include "platform/gdi/internal/ColorRules.h"
+
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -81,7 +83,7 @@ void BrushPattern::Row(int x, int y, int count, Pixel* out) const {
 BrushPattern SolidPattern(const DcObject& dc, COLORREF color) {
     BrushPattern pattern;
     pattern.hollow = false;
-    pattern.solid = ColorToPixel(color, dc.surface ? dc.surface->bitsPerPixel : 32);
+    pattern.solid = dc.surface ? ColorToPixel(color, *dc.surface) : ColorToPixel32(color);
     return pattern;
 }
 
@@ -121,11 +123,43 @@ BrushPattern DitheredPattern(COLORREF color) {
     return pattern;
 }
 
-// What a solid brush paints: its colour, dithered on monochrome surfaces.
+// What a solid brush paints: its colour; on a device-dependent monochrome
+// bitmap the colour dithered, on a 1-bpp DIB section one entry of its colour
+// table, chosen as for a pen (measured under Wine: no dithering there).
 BrushPattern SolidBrushPattern(const DcObject& dc, COLORREF color) {
-    if (dc.surface && dc.surface->bitsPerPixel == 1)
+    if (!dc.surface || dc.surface->bitsPerPixel != 1)
+        return SolidPattern(dc, color);
+    if (!dc.surface->hasColorTable)
         return DitheredPattern(color);
-    return SolidPattern(dc, color);
+    BrushPattern pattern;
+    pattern.hollow = false;
+    pattern.solid = ForegroundPixel(*dc.surface, color, dc.bkColor);
+    return pattern;
+}
+
+// A pattern brush's tile on the DC's surface. A monochrome tile of a
+// device-dependent bitmap shows the DC's text (0) and background (1) colours,
+// one of a DIB section its own colour table. On a monochrome surface those
+// colours take their nearest entries, except that a tile with colours of its
+// own (a colour bitmap or a DIB section) is dithered by Windows, which the
+// layer does not do: such a brush is unsupported there.
+BrushPattern TilePattern(const DcObject& dc, std::shared_ptr<const Surface> tile) {
+    BrushPattern pattern;
+    const bool monoSurface = dc.surface && dc.surface->bitsPerPixel == 1;
+    const bool ownColors = tile->bitsPerPixel == 32 || tile->hasColorTable;
+    if (monoSurface && ownColors) {
+        pattern.unsupported = true;
+        return pattern;
+    }
+    pattern.hollow = false;
+    if (tile->bitsPerPixel == 1) {
+        const COLORREF zero = tile->hasColorTable ? tile->colors[0] : dc.textColor;
+        const COLORREF one = tile->hasColorTable ? tile->colors[1] : dc.bkColor;
+        pattern.tileZero = monoSurface ? ColorToPixel(zero, *dc.surface) : ColorToPixel32(zero);
+        pattern.tileOne = monoSurface ? ColorToPixel(one, *dc.surface) : ColorToPixel32(one);
+    }
+    pattern.tile = std::move(tile);
+    return pattern;
 }
 
 } // namespace
@@ -139,19 +173,7 @@ BrushPattern PatternOf(const DcObject& dc, HBRUSH brush) {
         return BrushPattern{};
     if (!object->pattern)
         return SolidBrushPattern(dc, object->color);
-    const int bpp = dc.surface ? dc.surface->bitsPerPixel : 32;
-    BrushPattern pattern;
-    pattern.hollow = false;
-    if (object->pattern->bitsPerPixel == bpp || bpp == 32) {
-        pattern.tile = object->pattern;
-        pattern.tileZero = ColorToPixel(dc.textColor, bpp);
-        pattern.tileOne = ColorToPixel(dc.bkColor, bpp);
-    } else {
-        // A colour pattern on a monochrome surface: use its first pixel.
-        pattern.solid =
-            ColorToPixel(PixelToColor(FormatOf(*object->pattern).get(*object->pattern, 0, 0), 32), 1);
-    }
-    return pattern;
+    return TilePattern(dc, object->pattern);
 }
 
 void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop) {
@@ -201,12 +223,41 @@ void PatternRopRegion(DcObject& dc, const Region& region, const BrushPattern& pa
         PatternRop(dc, r, pattern, rop);
 }
 
-SourceConversion ConversionFor(const DcObject& dest, COLORREF sourceBackground) {
+SourceConversion ConversionFor(const DcObject& dest, const Surface& source, COLORREF sourceBackground) {
     SourceConversion conversion;
-    conversion.sourceBackground = ColorToPixel(sourceBackground, 32);
-    const int bpp = dest.surface ? dest.surface->bitsPerPixel : 32;
-    conversion.monoZero = ColorToPixel(dest.textColor, bpp);
-    conversion.monoOne = ColorToPixel(dest.bkColor, bpp);
+    if (!dest.surface)
+        return conversion;
+    const Surface& target = *dest.surface;
+    if (source.bitsPerPixel == 1) {
+        if (target.bitsPerPixel == 1 && !target.hasColorTable) {
+            if (source.hasColorTable) {
+                const Pixel backgroundEntry = ColorToPixel(sourceBackground, source);
+                conversion.monoZero = backgroundEntry == 0 ? 1 : 0;
+                conversion.monoOne = backgroundEntry == 1 ? 1 : 0;
+            }
+            return conversion;
+        }
+        const COLORREF zero = source.hasColorTable ? source.colors[0] : dest.textColor;
+        const COLORREF one = source.hasColorTable ? source.colors[1] : dest.bkColor;
+        conversion.monoZero = ColorToPixel(zero, target);
+        conversion.monoOne = ColorToPixel(one, target);
+        return conversion;
+    }
+    conversion.toTable = target.hasColorTable;
+    conversion.table[0] = target.colors[0];
+    conversion.table[1] = target.colors[1];
+    conversion.sourceBackground = ColorToPixel32(sourceBackground);
+    return conversion;
+}
+
+SourceConversion BlackWhiteConversion(const Surface& target) {
+    SourceConversion conversion;
+    conversion.monoZero = ColorToPixel(RGB(0, 0, 0), target);
+    conversion.monoOne = ColorToPixel(RGB(255, 255, 255), target);
+    conversion.toTable = target.hasColorTable;
+    conversion.table[0] = target.colors[0];
+    conversion.table[1] = target.colors[1];
+    conversion.sourceBackground = ColorToPixel32(RGB(255, 255, 255));
     return conversion;
 }
 

@@ -146,14 +146,6 @@ template <typename Visit> void ForEachVisibleRect(const DcObject& dc, RECT rect,
     visit(static_cast<const RECT&>(rect));
 }
 
-// ColorToPixel for 32-bit surfaces, inline: 0x00BBGGRR becomes 0x00RRGGBB
-// (the bytes reversed, then the low one dropped).
-inline Pixel ColorToPixel32(COLORREF color) {
-    return __builtin_bswap32(color) >> 8;
-}
-
-// The bits of a 32-bit pixel that hold colour.
-constexpr Pixel kPixelMask32 = 0xFFFFFF;
 // Rows of at most this many pixels are stored in place rather than by FillPixels.
 constexpr int kShortRun = 16;
 
@@ -164,7 +156,7 @@ constexpr int kShortRun = 16;
 void FillLongRows32(Surface& surface, const RECT& r, Pixel pixel);
 inline void FillRows32(Surface& surface, const RECT& r, Pixel value) {
     const int count = r.right - r.left;
-    const Pixel pixel = value & kPixelMask32;
+    const Pixel pixel = value;
     if (count > kShortRun) {
         if (r.bottom - r.top == 1) {
             FillPixels(reinterpret_cast<Pixel*>(surface.Row(r.top)) + r.left, static_cast<std::size_t>(count), pixel);
@@ -214,6 +206,10 @@ void FillVisibleFrom(DcObject& dc, const RECT& rect, Pixel value, std::size_t& h
 // A brush as device values of the DC it paints on.
 struct BrushPattern {
     bool hollow = true;
+    // A brush the layer does not paint on this surface: a colour pattern
+    // (from a 32-bit bitmap or a 1-bpp DIB section) on a monochrome surface,
+    // which Windows dithers. It paints nothing, and the call fails.
+    bool unsupported = false;
     Pixel solid = 0;
     std::shared_ptr<const Surface> tile; // pattern brushes
     Pixel tileZero = 0;                  // monochrome tiles: what 0 and 1 become
@@ -233,15 +229,44 @@ RECT PatBltArea(int x, int y, int width, int height);
 void PatternRop(DcObject& dc, RECT rect, const BrushPattern& pattern, BYTE rop);
 void PatternRopRegion(DcObject& dc, const Region& region, const BrushPattern& pattern, BYTE rop);
 
-// How a source of another pixel format becomes the destination's format.
+// How a source's pixels become the destination's format.
 struct SourceConversion {
-    Pixel sourceBackground = 0; // colour -> mono: pixels equal to this become 1
-    Pixel monoZero = 0;         // mono -> colour: what 0 bits become
-    Pixel monoOne = 0;          // ... and what 1 bits become
+    // Monochrome sources: what 0 and 1 bits become (colours on a 32-bit
+    // destination, bits on a monochrome one).
+    Pixel monoZero = 0;
+    Pixel monoOne = 1;
+    // Colour sources onto a monochrome destination: with a colour table
+    // (toTable), each pixel takes the nearest entry of table; without, pixels
+    // equal to sourceBackground in all 32 bits become 1, all others 0.
+    bool toTable = false;
+    COLORREF table[2] = {};
+    Pixel sourceBackground = 0;
+    bool IsIdentity(int sourceBpp, int destBpp) const {
+        return sourceBpp == destBpp && (sourceBpp == 32 || (monoZero == 0 && monoOne == 1));
+    }
+    Pixel Convert(Pixel value, int sourceBpp, int destBpp) const {
+        if (sourceBpp == 1)
+            return value ? monoOne : monoZero;
+        if (destBpp == 32)
+            return value;
+        if (toTable)
+            return NearestEntry(table, PixelToColor32(value));
+        return value == sourceBackground ? 1u : 0u;
+    }
 };
-// The Windows rule: mono -> colour by the destination's text (0) and
-// background (1) colours; colour -> mono by the source's background colour.
-SourceConversion ConversionFor(const DcObject& dest, COLORREF sourceBackground);
+// The Windows rules, measured under Wine. A monochrome source shows its own
+// colour table when it is a DIB section, else the destination's text (0) and
+// background (1) colours; those colours reach a monochrome destination as its
+// nearest table entries, except that between two device-dependent bitmaps
+// the bits are copied, and that a DIB section onto a device-dependent bitmap
+// gives 1 where its bit is the entry nearest to the source's background
+// colour. A colour source onto a DIB section takes the nearest entry, onto a
+// device-dependent bitmap 1 where it equals the source's background colour.
+SourceConversion ConversionFor(const DcObject& dest, const Surface& source, COLORREF sourceBackground);
+// Icons: the mask's 0 and 1 bits are black and white whatever the DC's
+// colours, and the colour image onto a device-dependent monochrome bitmap
+// gives 1 where it is white.
+SourceConversion BlackWhiteConversion(const Surface& target);
 
 struct BlitGeometry {
     int x, y, width, height;                         // destination, widths may be negative (mirror)
@@ -253,7 +278,9 @@ struct BlitGeometry {
 // count: BLACKONWHITE ANDs them in, WHITEONBLACK ORs them in, COLORONCOLOR
 // drops them (nearest pixel). HALFTONE interpolates between source pixels,
 // growing and shrinking alike (Halftone.cpp).
-void SourceRop(DcObject& dest, const BlitGeometry& geometry, const Surface& source,
+// False when the layer does not do what is asked (HALFTONE onto a 1-bpp DIB
+// section); nothing is drawn then.
+bool SourceRop(DcObject& dest, const BlitGeometry& geometry, const Surface& source,
                const SourceConversion& conversion, const BrushPattern& pattern, BYTE rop,
                int stretchMode = COLORONCOLOR);
 

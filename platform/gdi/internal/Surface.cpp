@@ -74,6 +74,12 @@ std::shared_ptr<Surface> NewSurface() {
 
 } // namespace
 
+void CopyColorTable(const Surface& from, Surface& to) {
+    to.hasColorTable = from.hasColorTable;
+    to.colors[0] = from.colors[0];
+    to.colors[1] = from.colors[1];
+}
+
 std::uint8_t* PixelMemory::Take(std::size_t size) {
     for (std::uint8_t*& block : cache.blocks) {
         if (block && SizeOf(block) == size && !cache.closed) {
@@ -145,6 +151,7 @@ std::shared_ptr<Surface> CopySurface(const Surface& source) {
     copy->bitsPerPixel = source.bitsPerPixel;
     copy->stride = source.stride;
     copy->bottomUp = source.bottomUp;
+    CopyColorTable(source, *copy);
     return copy;
 }
 
@@ -158,6 +165,7 @@ std::shared_ptr<Surface> ScaleSurface(const Surface& source, int width, int heig
     auto scaled = CreateSurface(width, height, source.bitsPerPixel, rowAlignment);
     if (!scaled)
         return nullptr;
+    CopyColorTable(source, *scaled);
     const PixelFormat& format = FormatFor(source);
     for (int y = 0; y < height; ++y) {
         const int sy =
@@ -183,21 +191,19 @@ const Pixel* Row32(const Surface& s, int y) {
 }
 
 Pixel Get32(const Surface& s, int x, int y) {
-    return Row32(s, y)[x] & 0xFFFFFF;
+    return Row32(s, y)[x];
 }
 void Set32(Surface& s, int x, int y, Pixel v) {
-    Row32(s, y)[x] = v & 0xFFFFFF;
+    Row32(s, y)[x] = v;
 }
 void Read32(const Surface& s, int x, int y, int count, Pixel* out) {
-    const Pixel* row = Row32(s, y) + x;
-    for (int i = 0; i < count; ++i)
-        out[i] = row[i] & 0xFFFFFF;
+    std::memcpy(out, Row32(s, y) + x, static_cast<std::size_t>(count) * sizeof(Pixel));
 }
 void Write32(Surface& s, int x, int y, int count, const Pixel* in) {
     std::memcpy(Row32(s, y) + x, in, static_cast<std::size_t>(count) * sizeof(Pixel));
 }
 void Fill32(Surface& s, int x, int y, int count, Pixel v) {
-    FillPixels(Row32(s, y) + x, static_cast<std::size_t>(count), v & 0xFFFFFF);
+    FillPixels(Row32(s, y) + x, static_cast<std::size_t>(count), v);
 }
 
 // ---- 1 bit per pixel, most significant bit leftmost --------------------------
@@ -245,7 +251,7 @@ void Fill1(Surface& s, int x, int y, int count, Pixel v) {
         Set1(s, x++, y, v);
 }
 
-constexpr PixelFormat kFormat32{0xFFFFFF, Get32, Set32, Read32, Write32, Fill32};
+constexpr PixelFormat kFormat32{0xFFFFFFFF, Get32, Set32, Read32, Write32, Fill32};
 constexpr PixelFormat kFormat1{0x1, Get1, Set1, Read1, Write1, Fill1};
 
 const PixelFormat& FormatFor(const Surface& surface) {
@@ -258,19 +264,25 @@ const PixelFormat& FormatOf(const Surface& surface) {
     return FormatFor(surface);
 }
 
-Pixel ColorToPixel(COLORREF color, int bitsPerPixel) {
-    const int r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
-    // Monochrome: the nearer of black and white (by the squared distance,
-    // which comes to comparing the sum of the channels with 382.5).
-    if (bitsPerPixel == 1)
-        return 2 * (r + g + b) > 3 * 255 ? 1u : 0u;
-    return static_cast<Pixel>((r << 16) | (g << 8) | b);
+Pixel NearestEntry(const COLORREF (&table)[2], COLORREF color) {
+    auto distance = [color](COLORREF entry) {
+        const int r = GetRValue(color) - GetRValue(entry), g = GetGValue(color) - GetGValue(entry),
+                  b = GetBValue(color) - GetBValue(entry);
+        return r * r + g * g + b * b;
+    };
+    return distance(table[1]) < distance(table[0]) ? 1u : 0u;
 }
 
-COLORREF PixelToColor(Pixel value, int bitsPerPixel) {
-    if (bitsPerPixel == 1)
-        return (value & 1) ? RGB(255, 255, 255) : RGB(0, 0, 0);
-    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+Pixel ColorToPixel(COLORREF color, const Surface& surface) {
+    if (surface.bitsPerPixel == 1)
+        return NearestEntry(surface.colors, color);
+    return ColorToPixel32(color);
+}
+
+COLORREF PixelToColor(Pixel value, const Surface& surface) {
+    if (surface.bitsPerPixel == 1)
+        return surface.colors[value & 1];
+    return PixelToColor32(value);
 }
 
 } // namespace gdi::detail

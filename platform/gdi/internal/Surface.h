@@ -1,7 +1,10 @@
 // Pixel memory of a bitmap and the small per-format table through which every
 // drawing operation reads and writes it. A pixel is handled as a device value:
-// 0x00RRGGBB for 32-bit surfaces (the byte order of a 32-bit DIB: blue first in
-// memory) and 0 or 1 for monochrome surfaces (1 shows as white).
+// 0xTTRRGGBB for 32-bit surfaces (the byte order of a 32-bit DIB: blue first
+// in memory; raster operations work on all 32 bits, the top byte included,
+// while a colour written from a COLORREF has 0 there) and 0 or 1 for
+// monochrome surfaces (an index into the colour table: 1 shows as white on
+// device-dependent bitmaps).
 #pragma once
 
 #include "platform/gdi/gdi.h"
@@ -49,6 +52,12 @@ struct Surface {
     int bitsPerPixel = 32; // 32 or 1
     int stride = 0;        // bytes per row in memory
     bool bottomUp = false; // rows stored bottom row first (DIB with positive height)
+    // What the bits 0 and 1 of a monochrome surface show. A 1-bpp DIB section
+    // has a table of its own (hasColorTable), which blits use as its colours;
+    // a device-dependent monochrome bitmap is black and white, and blits
+    // convert it with the DC's text and background colours instead.
+    bool hasColorTable = false;
+    COLORREF colors[2] = {RGB(0, 0, 0), RGB(255, 255, 255)};
     // From PixelMemory::Take, or borrowed for one call and handed back before
     // the surface goes (StretchDIBits).
     std::unique_ptr<std::uint8_t[], PixelMemory::Release> bits;
@@ -68,6 +77,7 @@ struct Surface {
 std::shared_ptr<Surface> CreateSurface(int width, int height, int bitsPerPixel, int rowAlignment = 4,
                                        bool bottomUp = false);
 std::shared_ptr<Surface> CopySurface(const Surface& source);
+void CopyColorTable(const Surface& from, Surface& to);
 // A copy resampled to width x height (nearest pixel, so colour keys stay exact).
 std::shared_ptr<Surface> ScaleSurface(const Surface& source, int width, int height, int rowAlignment = 2);
 
@@ -83,9 +93,22 @@ struct PixelFormat {
 
 const PixelFormat& FormatOf(const Surface& surface);
 
-// COLORREF <-> device value. On monochrome surfaces light colours become 1
-// (white) and dark colours 0 (black).
-Pixel ColorToPixel(COLORREF color, int bitsPerPixel);
-COLORREF PixelToColor(Pixel value, int bitsPerPixel);
+// COLORREF <-> device value. On monochrome surfaces a colour becomes the
+// nearest entry of the colour table (black and white for device-dependent
+// bitmaps): the smaller sum of squared channel differences, entry 0 on a tie.
+Pixel ColorToPixel(COLORREF color, const Surface& surface);
+COLORREF PixelToColor(Pixel value, const Surface& surface);
+// The entry of a two-colour table nearest to color (ties: entry 0).
+Pixel NearestEntry(const COLORREF (&table)[2], COLORREF color);
+
+// A COLORREF as a 32-bit pixel: 0x00BBGGRR becomes 0x00RRGGBB (the bytes
+// reversed, then the low one dropped; a COLORREF's flag byte goes with it).
+inline Pixel ColorToPixel32(COLORREF color) {
+    return __builtin_bswap32(color) >> 8;
+}
+// A 32-bit pixel as a COLORREF: its colour channels, the top byte left out.
+inline COLORREF PixelToColor32(Pixel value) {
+    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
 
 } // namespace gdi::detail

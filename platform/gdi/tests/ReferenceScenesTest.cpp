@@ -165,7 +165,8 @@ TEST_P(ReferenceScenes, MatchTheRecordedReference) {
 
 INSTANTIATE_TEST_SUITE_P(Families, ReferenceScenes,
                          ::testing::Values("lines", "rectangle", "ellipse", "arc", "region", "blit",
-                                           "stretch", "mask", "focus", "misc", "icon"),
+                                           "stretch", "mask", "focus", "misc", "icon", "dibmono", "topbyte",
+                                           "formats"),
                          [](const auto& param) { return param.param; });
 
 } // namespace
