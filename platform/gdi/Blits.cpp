@@ -110,22 +110,30 @@ SourceRange Placed(SourceRange range, int origin, int limit) {
 
 // Merges the source blocks rows [rowFirst, rowEnd) x columns [first[i], end[i]),
 // reading pixels through get(row bits, column) in the destination's format:
-// one instance per case, so the inner loops make no indirect call. The merge
-// goes row by row over all blocks (an AND or OR does not depend on the order).
-template <typename Get>
-void MergeBlocksWith(const Surface& source, Get get, Pixel mask, SourceRange rows, const int* first,
-                     const int* end, int count, Shrink mode, Pixel* out) {
-    const bool all = mode == Shrink::And;
-    std::fill_n(out, count, all ? mask : 0u);
+// one instance per case and operation, so the inner loops make no indirect
+// call and take no branch. The merge goes row by row over all blocks (an AND
+// or OR does not depend on the order).
+template <bool And, typename Get>
+void MergeBlocksAs(const Surface& source, Get get, Pixel mask, SourceRange rows, const int* first,
+                   const int* end, int count, Pixel* out) {
+    std::fill_n(out, count, And ? mask : 0u);
     for (int row = rows.first; row < rows.end; ++row) {
         const std::uint8_t* bits = source.Row(row);
         for (int i = 0; i < count; ++i) {
             Pixel value = out[i];
             for (int col = first[i]; col < end[i]; ++col)
-                value = all ? (value & get(bits, col)) : (value | get(bits, col));
+                value = And ? (value & get(bits, col)) : (value | get(bits, col));
             out[i] = value;
         }
     }
+}
+template <typename Get>
+void MergeBlocksWith(const Surface& source, Get get, Pixel mask, SourceRange rows, const int* first,
+                     const int* end, int count, Shrink mode, Pixel* out) {
+    if (mode == Shrink::And)
+        MergeBlocksAs<true>(source, get, mask, rows, first, end, count, out);
+    else
+        MergeBlocksAs<false>(source, get, mask, rows, first, end, count, out);
 }
 
 // The merge of a shrinking blit, in the destination's format: pixels of
