@@ -141,13 +141,15 @@ void MergeBlocksWith(const Surface& source, Get get, Pixel mask, SourceRange row
 // (not its bits) are merged onto a colour destination, and the bits a colour
 // source becomes onto a monochrome one (measured under Wine).
 void MergeBlocks(const Surface& source, const PixelFormat& destFormat, int destBpp,
-                 const SourceConversion& conversion, SourceRange rows, const int* first, const int* end, int count,
-                 Shrink mode, Pixel* out) {
+                 const SourceConversion& conversion, SourceRange rows, const int* first, const int* end,
+                 int count, Shrink mode, Pixel* out) {
     const Pixel mask = destFormat.mask;
     const auto bit = [](const std::uint8_t* bits, int col) -> Pixel {
         return (bits[col >> 3] >> (7 - (col & 7))) & 1u;
     };
-    const auto pixel = [](const std::uint8_t* bits, int col) { return reinterpret_cast<const Pixel*>(bits)[col]; };
+    const auto pixel = [](const std::uint8_t* bits, int col) {
+        return reinterpret_cast<const Pixel*>(bits)[col];
+    };
     const int sourceBpp = source.bitsPerPixel;
     if (conversion.IsIdentity(sourceBpp, destBpp)) {
         if (sourceBpp == 32)
@@ -396,8 +398,9 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int x
     if (pattern.unsupported)
         return FALSE;
     const Surface& sourceSurface = *sourceDc->surface;
-    return SourceRop(*destDc, geometry, sourceSurface, ConversionFor(*destDc, sourceSurface, sourceDc->bkColor),
-                     pattern, index, destDc->stretchMode)
+    return SourceRop(*destDc, geometry, sourceSurface,
+                     ConversionFor(*destDc, sourceSurface, sourceDc->bkColor), pattern, index,
+                     destDc->stretchMode)
                ? TRUE
                : FALSE;
 }
