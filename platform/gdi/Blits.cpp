@@ -30,9 +30,8 @@ bool Normalise(int& origin, int& extent) {
     return mirrored;
 }
 
+// Converts source values that are not in the destination's format already.
 void ConvertSource(Pixel* values, int count, int sourceBpp, int destBpp, const SourceConversion& conversion) {
-    if (conversion.IsIdentity(sourceBpp, destBpp))
-        return;
     if (sourceBpp == 1) {
         for (int i = 0; i < count; ++i)
             values[i] = values[i] ? conversion.monoOne : conversion.monoZero;
@@ -291,6 +290,7 @@ bool SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
     const PixelFormat& sourceFormat = FormatOf(source);
     const PixelFormat& destFormat = FormatOf(target);
     const RopSpanFunction span = RopSpanFor(rop);
+    const bool convert = !conversion.IsIdentity(source.bitsPerPixel, target.bitsPerPixel);
 
     // Source columns for the destination columns that can be visible.
     const Shrink shrink = unscaled ? Shrink::Nearest : ShrinkFor(stretchMode);
@@ -341,14 +341,16 @@ bool SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
                 const int* map = &columns[static_cast<std::size_t>(start - firstColumn)];
                 if (unscaled) {
                     sourceFormat.read(source, map[0], sourceRowIndex, n, sourceRow.data());
-                    ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
+                    if (convert)
+                        ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
                 } else if (mergeColumns || mergeRows) {
                     MergeBlocks(source, destFormat, target.bitsPerPixel, conversion, rows, map,
                                 &columnEnds[static_cast<std::size_t>(start - firstColumn)], n, shrink,
                                 sourceRow.data());
                 } else {
                     GatherColumns(source, sourceRowIndex, map, n, sourceRow.data());
-                    ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
+                    if (convert)
+                        ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
                 }
                 if (rop == RopIndex(SRCCOPY)) {
                     destFormat.write(target, start, row, n, sourceRow.data());
