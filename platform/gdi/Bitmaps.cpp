@@ -31,7 +31,8 @@ void ReadColorTable(const BITMAPINFO& info, Surface& surface) {
     const int entries = info.bmiHeader.biClrUsed == 1 ? 1 : 2;
     surface.hasColorTable = true;
     for (int i = 0; i < 2; ++i)
-        surface.colors[i] = i < entries ? RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue) : RGB(0, 0, 0);
+        surface.colors[i] =
+            i < entries ? RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue) : RGB(0, 0, 0);
 }
 
 } // namespace
@@ -254,7 +255,8 @@ int StretchDIBits(HDC hdc, int xDest, int yDest, int destWidth, int destHeight, 
                                 xSource, ySource, sourceWidth, sourceHeight};
     if (BlitRowsUnscaled(*dc, geometry, source, index))
         return rows;
-    SourceRop(*dc, geometry, source, ConversionFor(*dc, source, dc->bkColor), pattern, index, dc->stretchMode);
+    SourceRop(*dc, geometry, source, ConversionFor(*dc, source, dc->bkColor), pattern, index,
+              dc->stretchMode);
     return rows;
 }
 

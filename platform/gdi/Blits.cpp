@@ -30,9 +30,8 @@ bool Normalise(int& origin, int& extent) {
     return mirrored;
 }
 
+// Converts source values that are not in the destination's format already.
 void ConvertSource(Pixel* values, int count, int sourceBpp, int destBpp, const SourceConversion& conversion) {
-    if (conversion.IsIdentity(sourceBpp, destBpp))
-        return;
     if (sourceBpp == 1) {
         for (int i = 0; i < count; ++i)
             values[i] = values[i] ? conversion.monoOne : conversion.monoZero;
@@ -110,22 +109,30 @@ SourceRange Placed(SourceRange range, int origin, int limit) {
 
 // Merges the source blocks rows [rowFirst, rowEnd) x columns [first[i], end[i]),
 // reading pixels through get(row bits, column) in the destination's format:
-// one instance per case, so the inner loops make no indirect call. The merge
-// goes row by row over all blocks (an AND or OR does not depend on the order).
-template <typename Get>
-void MergeBlocksWith(const Surface& source, Get get, Pixel mask, SourceRange rows, const int* first,
-                     const int* end, int count, Shrink mode, Pixel* out) {
-    const bool all = mode == Shrink::And;
-    std::fill_n(out, count, all ? mask : 0u);
+// one instance per case and operation, so the inner loops make no indirect
+// call and take no branch. The merge goes row by row over all blocks (an AND
+// or OR does not depend on the order).
+template <bool And, typename Get>
+void MergeBlocksAs(const Surface& source, Get get, Pixel mask, SourceRange rows, const int* first,
+                   const int* end, int count, Pixel* out) {
+    std::fill_n(out, count, And ? mask : 0u);
     for (int row = rows.first; row < rows.end; ++row) {
         const std::uint8_t* bits = source.Row(row);
         for (int i = 0; i < count; ++i) {
             Pixel value = out[i];
             for (int col = first[i]; col < end[i]; ++col)
-                value = all ? (value & get(bits, col)) : (value | get(bits, col));
+                value = And ? (value & get(bits, col)) : (value | get(bits, col));
             out[i] = value;
         }
     }
+}
+template <typename Get>
+void MergeBlocksWith(const Surface& source, Get get, Pixel mask, SourceRange rows, const int* first,
+                     const int* end, int count, Shrink mode, Pixel* out) {
+    if (mode == Shrink::And)
+        MergeBlocksAs<true>(source, get, mask, rows, first, end, count, out);
+    else
+        MergeBlocksAs<false>(source, get, mask, rows, first, end, count, out);
 }
 
 // The merge of a shrinking blit, in the destination's format: pixels of
@@ -133,13 +140,15 @@ void MergeBlocksWith(const Surface& source, Get get, Pixel mask, SourceRange row
 // (not its bits) are merged onto a colour destination, and the bits a colour
 // source becomes onto a monochrome one (measured under Wine).
 void MergeBlocks(const Surface& source, const PixelFormat& destFormat, int destBpp,
-                 const SourceConversion& conversion, SourceRange rows, const int* first, const int* end, int count,
-                 Shrink mode, Pixel* out) {
+                 const SourceConversion& conversion, SourceRange rows, const int* first, const int* end,
+                 int count, Shrink mode, Pixel* out) {
     const Pixel mask = destFormat.mask;
     const auto bit = [](const std::uint8_t* bits, int col) -> Pixel {
         return (bits[col >> 3] >> (7 - (col & 7))) & 1u;
     };
-    const auto pixel = [](const std::uint8_t* bits, int col) { return reinterpret_cast<const Pixel*>(bits)[col]; };
+    const auto pixel = [](const std::uint8_t* bits, int col) {
+        return reinterpret_cast<const Pixel*>(bits)[col];
+    };
     const int sourceBpp = source.bitsPerPixel;
     if (conversion.IsIdentity(sourceBpp, destBpp)) {
         if (sourceBpp == 32)
@@ -281,6 +290,7 @@ bool SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
     const PixelFormat& sourceFormat = FormatOf(source);
     const PixelFormat& destFormat = FormatOf(target);
     const RopSpanFunction span = RopSpanFor(rop);
+    const bool convert = !conversion.IsIdentity(source.bitsPerPixel, target.bitsPerPixel);
 
     // Source columns for the destination columns that can be visible.
     const Shrink shrink = unscaled ? Shrink::Nearest : ShrinkFor(stretchMode);
@@ -331,14 +341,16 @@ bool SourceRop(DcObject& dest, const BlitGeometry& g, const Surface& sourceIn,
                 const int* map = &columns[static_cast<std::size_t>(start - firstColumn)];
                 if (unscaled) {
                     sourceFormat.read(source, map[0], sourceRowIndex, n, sourceRow.data());
-                    ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
+                    if (convert)
+                        ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
                 } else if (mergeColumns || mergeRows) {
                     MergeBlocks(source, destFormat, target.bitsPerPixel, conversion, rows, map,
                                 &columnEnds[static_cast<std::size_t>(start - firstColumn)], n, shrink,
                                 sourceRow.data());
                 } else {
                     GatherColumns(source, sourceRowIndex, map, n, sourceRow.data());
-                    ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
+                    if (convert)
+                        ConvertSource(sourceRow.data(), n, source.bitsPerPixel, target.bitsPerPixel, conversion);
                 }
                 if (rop == RopIndex(SRCCOPY)) {
                     destFormat.write(target, start, row, n, sourceRow.data());
@@ -388,8 +400,9 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int x
     if (pattern.unsupported)
         return FALSE;
     const Surface& sourceSurface = *sourceDc->surface;
-    return SourceRop(*destDc, geometry, sourceSurface, ConversionFor(*destDc, sourceSurface, sourceDc->bkColor),
-                     pattern, index, destDc->stretchMode)
+    return SourceRop(*destDc, geometry, sourceSurface,
+                     ConversionFor(*destDc, sourceSurface, sourceDc->bkColor), pattern, index,
+                     destDc->stretchMode)
                ? TRUE
                : FALSE;
 }

@@ -17,7 +17,8 @@ constexpr int kMaxPenWidth = 4096; // wider pens are refused as absurd
 // Width 0 (and negative widths) mean the one-pixel cosmetic pen, as on Windows.
 HPEN CreatePen(int style, int width, COLORREF color) {
     const int baseStyle = style & kStyleMask;
-    if (baseStyle < PS_SOLID || baseStyle > PS_INSIDEFRAME || width > kMaxPenWidth || !IsImplementedColor(color))
+    if (baseStyle < PS_SOLID || baseStyle > PS_INSIDEFRAME || width > kMaxPenWidth ||
+        !IsImplementedColor(color))
         return 0;
     auto pen = std::make_unique<PenObject>();
     pen->style = baseStyle;

@@ -26,9 +26,9 @@ constexpr Table kTables[] = {{"bw", RGB(0, 0, 0), RGB(255, 255, 255)},
 
 // Colours against the tables: their entries, greys either side of the
 // middle, and colours near neither.
-const COLORREF kProbeColours[] = {RGB(0, 0, 0),     RGB(255, 255, 255), kRose,          kLeaf,
-                                  RGB(128, 128, 128), RGB(127, 127, 127), RGB(255, 0, 0), RGB(30, 200, 50),
-                                  RGB(212, 208, 200)};
+const COLORREF kProbeColours[] = {RGB(0, 0, 0),   RGB(255, 255, 255), kRose,
+                                  kLeaf,          RGB(128, 128, 128), RGB(127, 127, 127),
+                                  RGB(255, 0, 0), RGB(30, 200, 50),   RGB(212, 208, 200)};
 const COLORREF kBackgrounds[] = {RGB(255, 255, 255), RGB(0, 0, 0), kRose, RGB(30, 200, 50)};
 
 std::string Hex(unsigned long value) {
@@ -50,9 +50,10 @@ void PaintBits(DibCanvas& canvas) {
 void PaintColours(HDC dc, int w, int h) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            SetPixel(dc, x, y, RGB((x * 37 + y * 11) & 0xFF, (x * 13 + y * 71) & 0xF0, ((x ^ y) * 29) & 0xFF));
-    const COLORREF ties[] = {RGB(110, 135, 75), RGB(110, 135, 76), RGB(127, 128, 128), RGB(128, 127, 128),
-                             RGB(127, 127, 129), RGB(255, 0, 0),   RGB(0, 0, 255),     RGB(130, 130, 255)};
+            SetPixel(dc, x, y,
+                     RGB((x * 37 + y * 11) & 0xFF, (x * 13 + y * 71) & 0xF0, ((x ^ y) * 29) & 0xFF));
+    const COLORREF ties[] = {RGB(110, 135, 75),  RGB(110, 135, 76), RGB(127, 128, 128), RGB(128, 127, 128),
+                             RGB(127, 127, 129), RGB(255, 0, 0),    RGB(0, 0, 255),     RGB(130, 130, 255)};
     for (int x = 0; x < 8 && x < w; ++x)
         SetPixel(dc, x, 0, ties[x]);
 }
@@ -109,7 +110,8 @@ void TableBlitScenes(Builder& b) {
     // Shrinking onto monochrome merges the bits the colours become.
     for (int mode : {BLACKONWHITE, WHITEONBLACK}) {
         for (int ddb : {0, 1}) {
-            b.Add("dibmono", std::string("from-colour-shrink-") + (ddb ? "ddb" : "table") + "-mode" + Num(mode),
+            b.Add("dibmono",
+                  std::string("from-colour-shrink-") + (ddb ? "ddb" : "table") + "-mode" + Num(mode),
                   [mode, ddb](Recorder& r) {
                       Canvas source(12, 9);
                       PaintColours(source.Dc(), 12, 9);
@@ -182,7 +184,8 @@ void TableDrawingScenes(Builder& b) {
                       SetBkColor(mono.Dc(), background);
                       int row = 0;
                       for (COLORREF color : kProbeColours) {
-                          Tools t(mono.Dc(), static_cast<HPEN>(GetStockObject(NULL_PEN)), CreateSolidBrush(color));
+                          Tools t(mono.Dc(), static_cast<HPEN>(GetStockObject(NULL_PEN)),
+                                  CreateSolidBrush(color));
                           HBRUSH brush = static_cast<HBRUSH>(GetCurrentObject(mono.Dc(), OBJ_BRUSH));
                           PatBlt(mono.Dc(), 0, row, 3, 1, PATCOPY);
                           RECT rect = {3, row, 6, row + 1};
@@ -322,25 +325,27 @@ void TableObjectScenes(Builder& b) {
     // copy is a colour bitmap in the table's colours, merged in colour when shrunk.
     for (int width : {12, 5, 17}) {
         for (UINT flags : {0u, UINT{LR_CREATEDIBSECTION}}) {
-            b.Add("dibmono", "copyimage-" + Num(width) + (flags ? "-dib" : "-ddb"), [width, flags](Recorder& r) {
-                DibCanvas source(12, 9, 1, kRose, kLeaf);
-                PaintBits(source);
-                HBITMAP copy = static_cast<HBITMAP>(CopyImage(source.Bitmap(), IMAGE_BITMAP, width, 9, flags));
-                BITMAP info = {};
-                GetObjectA(copy, sizeof info, &info);
-                r.Ret("bmBitsPixel", info.bmBitsPixel);
-                r.Ret("bmBits", info.bmBits != nullptr);
-                HDC dc = CreateCompatibleDC(Screen());
-                HGDIOBJ previous = SelectObject(dc, copy);
-                Canvas c(17, 9);
-                SetTextColor(c.Dc(), RGB(1, 2, 3));
-                SetBkColor(c.Dc(), RGB(4, 5, 6));
-                BitBlt(c.Dc(), 0, 0, width, 9, dc, 0, 0, SRCCOPY);
-                SelectObject(dc, previous);
-                DeleteDC(dc);
-                DeleteObject(copy);
-                r.Pixels(c);
-            });
+            b.Add("dibmono", "copyimage-" + Num(width) + (flags ? "-dib" : "-ddb"),
+                  [width, flags](Recorder& r) {
+                      DibCanvas source(12, 9, 1, kRose, kLeaf);
+                      PaintBits(source);
+                      HBITMAP copy =
+                          static_cast<HBITMAP>(CopyImage(source.Bitmap(), IMAGE_BITMAP, width, 9, flags));
+                      BITMAP info = {};
+                      GetObjectA(copy, sizeof info, &info);
+                      r.Ret("bmBitsPixel", info.bmBitsPixel);
+                      r.Ret("bmBits", info.bmBits != nullptr);
+                      HDC dc = CreateCompatibleDC(Screen());
+                      HGDIOBJ previous = SelectObject(dc, copy);
+                      Canvas c(17, 9);
+                      SetTextColor(c.Dc(), RGB(1, 2, 3));
+                      SetBkColor(c.Dc(), RGB(4, 5, 6));
+                      BitBlt(c.Dc(), 0, 0, width, 9, dc, 0, 0, SRCCOPY);
+                      SelectObject(dc, previous);
+                      DeleteDC(dc);
+                      DeleteObject(copy);
+                      r.Pixels(c);
+                  });
         }
     }
     // A pattern brush from a DIB section shows its table's colours.
@@ -359,7 +364,8 @@ void TableObjectScenes(Builder& b) {
     // a rule of its own.
     for (int ddb : {0, 1}) {
         for (int colourTile : {0, 1}) {
-            b.Add("dibmono", std::string(colourTile ? "colour" : "table") + "-pattern-on-" + (ddb ? "ddb" : "bw"),
+            b.Add("dibmono",
+                  std::string(colourTile ? "colour" : "table") + "-pattern-on-" + (ddb ? "ddb" : "bw"),
                   [ddb, colourTile](Recorder& r) {
                       r.Exception("a pattern of its own colours on a monochrome surface: Windows dithers it, "
                                   "the layer refuses the call");
@@ -394,14 +400,13 @@ struct NamedRop {
     const char* name;
     DWORD rop;
 };
-constexpr NamedRop kNamedRops[] = {{"SRCCOPY", SRCCOPY},         {"SRCPAINT", SRCPAINT},
-                                   {"SRCAND", SRCAND},           {"SRCINVERT", SRCINVERT},
-                                   {"SRCERASE", SRCERASE},       {"NOTSRCCOPY", NOTSRCCOPY},
-                                   {"NOTSRCERASE", NOTSRCERASE}, {"MERGECOPY", MERGECOPY},
-                                   {"MERGEPAINT", MERGEPAINT},   {"PATCOPY", PATCOPY},
-                                   {"PATPAINT", PATPAINT},       {"PATINVERT", PATINVERT},
-                                   {"DSTINVERT", DSTINVERT},     {"BLACKNESS", BLACKNESS},
-                                   {"WHITENESS", WHITENESS},     {"B8074A", 0x00B8074A}};
+constexpr NamedRop kNamedRops[] = {
+    {"SRCCOPY", SRCCOPY},         {"SRCPAINT", SRCPAINT},   {"SRCAND", SRCAND},
+    {"SRCINVERT", SRCINVERT},     {"SRCERASE", SRCERASE},   {"NOTSRCCOPY", NOTSRCCOPY},
+    {"NOTSRCERASE", NOTSRCERASE}, {"MERGECOPY", MERGECOPY}, {"MERGEPAINT", MERGEPAINT},
+    {"PATCOPY", PATCOPY},         {"PATPAINT", PATPAINT},   {"PATINVERT", PATINVERT},
+    {"DSTINVERT", DSTINVERT},     {"BLACKNESS", BLACKNESS}, {"WHITENESS", WHITENESS},
+    {"B8074A", 0x00B8074A}};
 
 // Destination and source pixels with top bytes of every kind.
 constexpr std::uint32_t kDestPixels[] = {0xCC5AC396, 0x005AC396, 0xFF102030, 0x80FFFFFF};
@@ -425,22 +430,23 @@ void TopByteRopScenes(Builder& b) {
         // keeps the top bytes), a monochrome bitmap (its colours have 0 there).
         for (int kind = 0; kind < 3; ++kind) {
             static const char* const kKinds[] = {"dib", "ddb", "mono"};
-            b.Add("topbyte", std::string("bitblt-") + named.name + "-" + kKinds[kind], [rop, kind](Recorder& r) {
-                DibCanvas source(8, 4, 32);
-                FillSource(source);
-                Canvas ddb(8, 4);
-                BitBlt(ddb.Dc(), 0, 0, 8, 4, source.Dc(), 0, 0, SRCCOPY);
-                Canvas mono(8, 4, RGB(0, 0, 0), true);
-                PatBlt(mono.Dc(), 0, 0, 3, 4, WHITENESS);
-                HDC from = kind == 0 ? source.Dc() : kind == 1 ? ddb.Dc() : mono.Dc();
-                DibCanvas c(8, 4, 32);
-                FillDest(c);
-                SetTextColor(c.Dc(), RGB(1, 2, 3));
-                SetBkColor(c.Dc(), RGB(4, 5, 6));
-                Tools t(c.Dc(), 0, CreateSolidBrush(RGB(0x80, 0x40, 0x20)));
-                r.Ret("BitBlt", BitBlt(c.Dc(), 0, 0, 8, 4, from, 0, 0, rop));
-                r.RawPixels(c);
-            });
+            b.Add("topbyte", std::string("bitblt-") + named.name + "-" + kKinds[kind],
+                  [rop, kind](Recorder& r) {
+                      DibCanvas source(8, 4, 32);
+                      FillSource(source);
+                      Canvas ddb(8, 4);
+                      BitBlt(ddb.Dc(), 0, 0, 8, 4, source.Dc(), 0, 0, SRCCOPY);
+                      Canvas mono(8, 4, RGB(0, 0, 0), true);
+                      PatBlt(mono.Dc(), 0, 0, 3, 4, WHITENESS);
+                      HDC from = kind == 0 ? source.Dc() : kind == 1 ? ddb.Dc() : mono.Dc();
+                      DibCanvas c(8, 4, 32);
+                      FillDest(c);
+                      SetTextColor(c.Dc(), RGB(1, 2, 3));
+                      SetBkColor(c.Dc(), RGB(4, 5, 6));
+                      Tools t(c.Dc(), 0, CreateSolidBrush(RGB(0x80, 0x40, 0x20)));
+                      r.Ret("BitBlt", BitBlt(c.Dc(), 0, 0, 8, 4, from, 0, 0, rop));
+                      r.RawPixels(c);
+                  });
         }
         // Through a pattern brush of a 32-bit DIB section: its top bytes take part.
         b.Add("topbyte", std::string("pattern-") + named.name, [rop](Recorder& r) {
@@ -479,7 +485,8 @@ void TopByteRopScenes(Builder& b) {
         });
     }
     // PatBlt: the operations without a source.
-    for (DWORD rop : {PATCOPY, PATINVERT, DSTINVERT, BLACKNESS, WHITENESS, DWORD{0x000F0001}, DWORD{0x00AF0229}}) {
+    for (DWORD rop :
+         {PATCOPY, PATINVERT, DSTINVERT, BLACKNESS, WHITENESS, DWORD{0x000F0001}, DWORD{0x00AF0229}}) {
         b.Add("topbyte", "patblt-" + Hex(rop), [rop](Recorder& r) {
             DibCanvas c(8, 4, 32);
             FillDest(c);
@@ -705,9 +712,11 @@ void FormatScenes(Builder& b) {
         r.Ret("CreateBitmap-33", TryBitmap(1, 33));
         r.Ret("CreateBitmap-64", TryBitmap(1, 64));
         for (int size : {0, 16, 39})
-            r.Ret(("CreateDIBSection-size" + Num(size)).c_str(), TryDibSection(size, 32, BI_RGB, DIB_RGB_COLORS, 4, 4));
+            r.Ret(("CreateDIBSection-size" + Num(size)).c_str(),
+                  TryDibSection(size, 32, BI_RGB, DIB_RGB_COLORS, 4, 4));
         for (int bits : {0, 2, 33})
-            r.Ret(("CreateDIBSection-bits" + Num(bits)).c_str(), TryDibSection(40, bits, BI_RGB, DIB_RGB_COLORS, 4, 4));
+            r.Ret(("CreateDIBSection-bits" + Num(bits)).c_str(),
+                  TryDibSection(40, bits, BI_RGB, DIB_RGB_COLORS, 4, 4));
         const DWORD compressions[] = {BI_RLE8, BI_RLE4, 4, 5};
         for (DWORD compression : compressions)
             r.Ret(("CreateDIBSection-compression" + Num(static_cast<int>(compression))).c_str(),
@@ -728,7 +737,8 @@ void FormatScenes(Builder& b) {
         for (int bits : {4, 8, 16, 24})
             r.Ret(("CreateBitmap-" + Num(bits)).c_str(), TryBitmap(1, bits));
         for (int bits : {4, 8, 16, 24})
-            r.Ret(("CreateDIBSection-bits" + Num(bits)).c_str(), TryDibSection(40, bits, BI_RGB, DIB_RGB_COLORS, 4, 4));
+            r.Ret(("CreateDIBSection-bits" + Num(bits)).c_str(),
+                  TryDibSection(40, bits, BI_RGB, DIB_RGB_COLORS, 4, 4));
         r.Ret("CreateDIBSection-bitfields", TryDibSection(40, 32, BI_BITFIELDS, DIB_RGB_COLORS, 4, 4));
         r.Ret("CreateDIBSection-pal-32bpp", TryDibSection(40, 32, BI_RGB, DIB_PAL_COLORS, 4, 4));
         DibCanvas source(4, 2, 32);
@@ -746,13 +756,14 @@ void FormatScenes(Builder& b) {
         info.header.biBitCount = 32;
         const std::uint32_t rows[8] = {};
         DibCanvas c(4, 2, 32);
-        r.Ret("StretchDIBits-bottom-up", StretchDIBits(c.Dc(), 0, 0, 4, 2, 0, 0, 4, 2, rows,
-                                                       reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
-                                                       SRCCOPY));
+        r.Ret("StretchDIBits-bottom-up",
+              StretchDIBits(c.Dc(), 0, 0, 4, 2, 0, 0, 4, 2, rows, reinterpret_cast<BITMAPINFO*>(&info),
+                            DIB_RGB_COLORS, SRCCOPY));
         info.header.biHeight = -2;
         info.header.biBitCount = 1;
-        r.Ret("StretchDIBits-1bpp", StretchDIBits(c.Dc(), 0, 0, 4, 2, 0, 0, 4, 2, rows,
-                                                  reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, SRCCOPY));
+        r.Ret("StretchDIBits-1bpp",
+              StretchDIBits(c.Dc(), 0, 0, 4, 2, 0, 0, 4, 2, rows, reinterpret_cast<BITMAPINFO*>(&info),
+                            DIB_RGB_COLORS, SRCCOPY));
     });
     // Colour forms that stand for their RGB value, as on Windows.
     b.Add("formats", "rgb-colour-forms", [](Recorder& r) {

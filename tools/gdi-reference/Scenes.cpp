@@ -653,9 +653,9 @@ void BlitScenes(Builder& b) {
         }
     }
     // BitBlt colour to colour through the control's raster operations and a few more.
-    const DWORD sourceRops[] = {SRCCOPY,    SRCAND,   SRCPAINT,   SRCINVERT,   0x00220326, 0x00B8074A,
-                                MERGECOPY,  NOTSRCCOPY, SRCERASE, MERGEPAINT, 0x00E20746, NOTSRCERASE,
-                                PATPAINT};
+    const DWORD sourceRops[] = {SRCCOPY,    SRCAND,      SRCPAINT,   SRCINVERT, 0x00220326,
+                                0x00B8074A, MERGECOPY,   NOTSRCCOPY, SRCERASE,  MERGEPAINT,
+                                0x00E20746, NOTSRCERASE, PATPAINT};
     for (DWORD rop : sourceRops) {
         char name[40];
         std::snprintf(name, sizeof name, "bitblt-%06lX", static_cast<unsigned long>(rop));

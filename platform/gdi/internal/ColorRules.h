@@ -15,7 +15,8 @@ namespace gdi::detail {
 // the other entry when it does not.
 Pixel MonoForegroundPixel(const Surface& surface, COLORREF color, COLORREF background);
 inline Pixel ForegroundPixel(const Surface& surface, COLORREF color, COLORREF background) {
-    return surface.bitsPerPixel == 1 ? MonoForegroundPixel(surface, color, background) : ColorToPixel32(color);
+    return surface.bitsPerPixel == 1 ? MonoForegroundPixel(surface, color, background)
+                                     : ColorToPixel32(color);
 }
 
 // The background that goes with such a foreground (the box of opaque text,

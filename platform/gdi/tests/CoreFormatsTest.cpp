@@ -107,9 +107,12 @@ TEST(Unimplemented, FormatsAndColourFormsFailWithoutDrawing) {
         {"CreateSolidBrush PALETTEINDEX", [] { return CreateSolidBrush(PALETTEINDEX(5)) == 0; }},
         {"CreateSolidBrush DIBINDEX", [] { return CreateSolidBrush(DIBINDEX(1)) == 0; }},
         {"CreatePen palette index", [] { return CreatePen(PS_SOLID, 1, 0x03123456) == 0; }},
-        {"SetPixel PALETTEINDEX", [&] { return SetPixel(colour.Dc(), 1, 1, PALETTEINDEX(1)) == CLR_INVALID; }},
+        {"SetPixel PALETTEINDEX",
+         [&] { return SetPixel(colour.Dc(), 1, 1, PALETTEINDEX(1)) == CLR_INVALID; }},
         {"SetTextColor DIBINDEX",
-         [&] { return SetTextColor(colour.Dc(), DIBINDEX(0)) == CLR_INVALID && GetTextColor(colour.Dc()) == 0; }},
+         [&] {
+             return SetTextColor(colour.Dc(), DIBINDEX(0)) == CLR_INVALID && GetTextColor(colour.Dc()) == 0;
+         }},
         {"SetBkColor CLR_INVALID",
          [&] {
              return SetBkColor(colour.Dc(), CLR_INVALID) == CLR_INVALID &&
@@ -118,7 +121,8 @@ TEST(Unimplemented, FormatsAndColourFormsFailWithoutDrawing) {
         {"PatBlt colour pattern on monochrome", [&] { return !PatBlt(mono.Dc(), 0, 0, 4, 4, PATCOPY); }},
         {"BitBlt MERGECOPY colour pattern on monochrome",
          [&] { return !BitBlt(mono.Dc(), 0, 0, 4, 4, colour.Dc(), 0, 0, MERGECOPY); }},
-        {"FillRect colour pattern on monochrome", [&] { return FillRect(mono.Dc(), &all, colourPattern) == 0; }},
+        {"FillRect colour pattern on monochrome",
+         [&] { return FillRect(mono.Dc(), &all, colourPattern) == 0; }},
         {"FillRgn colour pattern on monochrome", [&] { return !FillRgn(mono.Dc(), region, colourPattern); }},
         {"Rectangle colour pattern on monochrome", [&] { return !Rectangle(mono.Dc(), 0, 0, 4, 4); }},
         {"StretchBlt HALFTONE onto a 1-bpp DIB section",
@@ -131,7 +135,8 @@ TEST(Unimplemented, FormatsAndColourFormsFailWithoutDrawing) {
     };
     for (const auto& row : rows)
         EXPECT_TRUE(row.fails()) << row.what;
-    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), objectsBefore) << "a refused call made an object";
+    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), objectsBefore)
+        << "a refused call made an object";
     EXPECT_EQ(PixelsOf(colour.Dc(), 4, 4), colourBefore);
     EXPECT_EQ(PixelsOf(mono.Dc(), 4, 4), monoBefore);
 
@@ -191,8 +196,8 @@ TEST(MonochromeText, InkAndBoxFollowWindowsColourRule) {
             const COLORREF expected = inkMap[i] == black ? row.ink : row.box;
             if (drawn[i] != expected) {
                 ADD_FAILURE() << "text " << std::hex << row.text << " on " << row.background << " with table "
-                              << row.zero << "/" << row.one << ": pixel " << std::dec << i << " is " << std::hex
-                              << drawn[i] << ", expected " << expected;
+                              << row.zero << "/" << row.one << ": pixel " << std::dec << i << " is "
+                              << std::hex << drawn[i] << ", expected " << expected;
                 break;
             }
         }
