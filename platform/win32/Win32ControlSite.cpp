@@ -4,6 +4,8 @@
 #include "platform/win32/Native.h"
 
 #include <cctype>
+#include <initializer_list>
+#include <utility>
 
 namespace win32platform {
 namespace {
@@ -44,38 +46,32 @@ int MessageY(LPARAM lParam) {
     return static_cast<short>(HIWORD(lParam));
 }
 
+// The container's bits of the conditions that hold.
+std::int16_t BitsThatHold(std::initializer_list<std::pair<bool, std::int16_t>> conditions) {
+    std::int16_t bits = 0;
+    for (const auto& [holds, bit] : conditions)
+        if (holds)
+            bits |= bit;
+    return bits;
+}
+
 std::int16_t ShiftFromKeyboard() {
-    std::int16_t shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift |= container::kShiftMask;
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift |= container::kCtrlMask;
-    if (GetKeyState(VK_MENU) < 0)
-        shift |= container::kAltMask;
-    return shift;
+    return BitsThatHold({{GetKeyState(VK_SHIFT) < 0, container::kShiftMask},
+                         {GetKeyState(VK_CONTROL) < 0, container::kCtrlMask},
+                         {GetKeyState(VK_MENU) < 0, container::kAltMask}});
 }
 
 // Shift and Ctrl as the mouse message carries them; Alt from the keyboard.
 std::int16_t ShiftFromMouse(WPARAM wParam) {
-    std::int16_t shift = 0;
-    if ((wParam & MK_SHIFT) != 0)
-        shift |= container::kShiftMask;
-    if ((wParam & MK_CONTROL) != 0)
-        shift |= container::kCtrlMask;
-    if (GetKeyState(VK_MENU) < 0)
-        shift |= container::kAltMask;
-    return shift;
+    return BitsThatHold({{(wParam & MK_SHIFT) != 0, container::kShiftMask},
+                         {(wParam & MK_CONTROL) != 0, container::kCtrlMask},
+                         {GetKeyState(VK_MENU) < 0, container::kAltMask}});
 }
 
 std::int16_t ButtonsFromMouse(WPARAM wParam) {
-    std::int16_t buttons = 0;
-    if ((wParam & MK_LBUTTON) != 0)
-        buttons |= container::kLeftButton;
-    if ((wParam & MK_RBUTTON) != 0)
-        buttons |= container::kRightButton;
-    if ((wParam & MK_MBUTTON) != 0)
-        buttons |= container::kMiddleButton;
-    return buttons;
+    return BitsThatHold({{(wParam & MK_LBUTTON) != 0, container::kLeftButton},
+                         {(wParam & MK_RBUTTON) != 0, container::kRightButton},
+                         {(wParam & MK_MBUTTON) != 0, container::kMiddleButton}});
 }
 
 } // namespace

@@ -6,7 +6,8 @@
 # Start-menu entry and the uninstall entry of Apps & features exist with their
 # values, and a silent uninstall leaves no file, shortcut or key behind. Also
 # what the portable zip holds. Every Wine process runs through
-# scripts/wine-run, without the right to set the clock.
+# scripts/wine-run, which drops cap_sys_time from the bounding set first (capsh
+# --drop=cap_sys_time), so neither Wine nor its wineserver can set the clock.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 setup=$1 zip=$2 prefix=$3 version=$4 programTests=$5
